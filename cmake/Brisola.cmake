@@ -1,0 +1,26 @@
+# Shared build helpers.
+
+# Where the installed application finds its data (templates, help).
+set(BRISOLA_DATA_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/brisola)
+
+# The source tree's data folder, used when the programs run from the build tree.
+set(BRISOLA_SOURCE_DATA_DIR ${CMAKE_SOURCE_DIR})
+
+# brisola_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>])
+# Builds one GoogleTest program and registers its tests with CTest.
+function(brisola_add_test)
+    cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${T_NAME} ${T_SOURCES})
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    target_compile_definitions(${T_NAME} PRIVATE
+        BRISOLA_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
+        BRISOLA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+    if(NOT T_LABELS)
+        set(T_LABELS ${T_NAME})
+    endif()
+    gtest_discover_tests(${T_NAME}
+        DISCOVERY_TIMEOUT 60
+        DISCOVERY_MODE PRE_TEST
+        PROPERTIES LABELS "${T_LABELS}"
+                   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1")
+endfunction()

@@ -1,0 +1,114 @@
+#include "TextFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <array>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80 to 0x9F; unassigned codes map
+// to the C1 control of the same value, as the platform's converter does.
+constexpr std::array<char16_t, 32> aCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString DecodeWindows1252(const QByteArray& bytes) {
+    QString sText(bytes.size(), Qt::Uninitialized);
+    QChar* out = sText.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *out++ = QChar(b >= 0x80 && b <= 0x9F ? aCp1252High[b - 0x80] : char16_t(b));
+    }
+    return sText;
+}
+
+} // namespace
+
+QString DecodeText(const QByteArray& bytes) {
+    QByteArrayView data(bytes);
+    if (data.startsWith("\xEF\xBB\xBF")) {
+        data = data.sliced(3);
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString sText = decoder.decode(data);
+    if (!decoder.hasError()) {
+        return sText;
+    }
+    return DecodeWindows1252(data.toByteArray());
+}
+
+QStringList SplitTextLines(const QString& sText) {
+    QStringList lines;
+    qsizetype iStart = 0;
+    const qsizetype iSize = sText.size();
+    for (qsizetype i = 0; i < iSize; ++i) {
+        const QChar c = sText.at(i);
+        if (c == '\r' || c == '\n') {
+            lines.append(sText.mid(iStart, i - iStart));
+            if (c == '\r' && i + 1 < iSize && sText.at(i + 1) == '\n') {
+                ++i;
+            }
+            iStart = i + 1;
+        }
+    }
+    if (iStart < iSize) {
+        lines.append(sText.mid(iStart));
+    }
+    return lines;
+}
+
+QString JoinTextLines(const QStringList& lines) {
+    QString sText;
+    qsizetype iLength = 0;
+    for (const QString& sLine : lines) {
+        iLength += sLine.size() + 2;
+    }
+    sText.reserve(iLength);
+    for (const QString& sLine : lines) {
+        sText += sLine;
+        sText += QLatin1String("\r\n");
+    }
+    return sText;
+}
+
+bool ReadTextFile(const QString& sFileName, QString& sText) {
+    QFile file(sFileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return false;
+    }
+    sText = DecodeText(bytes);
+    return true;
+}
+
+bool ReadTextLines(const QString& sFileName, QStringList& lines) {
+    QString sText;
+    if (!ReadTextFile(sFileName, sText)) {
+        return false;
+    }
+    lines = SplitTextLines(sText);
+    return true;
+}
+
+bool WriteTextFileWhole(const QString& sFileName, const QString& sText) {
+    QSaveFile file(sFileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const QByteArray bytes = sText.toUtf8();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool WriteTextLines(const QString& sFileName, const QStringList& lines) {
+    return WriteTextFileWhole(sFileName, JoinTextLines(lines));
+}

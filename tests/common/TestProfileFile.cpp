@@ -1,0 +1,96 @@
+#include "TProfileFile.h"
+#include "TextFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray ReadBytes(const QString& sPath) {
+    QFile file(sPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& sPath, const QByteArray& bytes) {
+    QFile file(sPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+TEST(ProfileFile, ReadsValuesRegardlessOfCaseTrimmedAndUnquoted) {
+    TProfileFile ini;
+    ini.LoadFromText("[System]\r\nTemplate = 1 \r\nTitle=\"  quoted  \"\r\nOther='x'\r\nMixed=\"a'\r\n"
+                     "[system]\r\nTemplate=0\r\n");
+    EXPECT_EQ(ini.ReadInteger("SYSTEM", "template", 5), 1); // first section of a repeated name wins
+    EXPECT_EQ(ini.ReadString("system", "TITLE", "d"), "  quoted  ");
+    EXPECT_EQ(ini.ReadString("SYSTEM", "Other", "d"), "x");
+    EXPECT_EQ(ini.ReadString("SYSTEM", "Mixed", "d"), "\"a'");
+    EXPECT_EQ(ini.ReadString("SYSTEM", "Missing", "d"), "d");
+    EXPECT_TRUE(ini.ValueExists("system", "mixed"));
+    EXPECT_FALSE(ini.ValueExists("nosection", "mixed"));
+    EXPECT_EQ(ini.ReadSection("System"), QStringList({"Template", "Title", "Other", "Mixed"}));
+}
+
+TEST(ProfileFile, IntegersAcceptDecimalAndHexadecimalOnly) {
+    TProfileFile ini;
+    ini.LoadFromText("[A]\nDec=-42\nPlus=+7\nDollar=$3\nHex=0x1F\nBig=$FFFFFFFF\nWord=abc\nTail=12a\n"
+                     "Empty=\nHuge=99999999999\nSpace= 8 \n");
+    EXPECT_EQ(ini.ReadInteger("A", "Dec", 0), -42);
+    EXPECT_EQ(ini.ReadInteger("A", "Plus", 0), 7);
+    EXPECT_EQ(ini.ReadInteger("A", "Dollar", 0), 3);
+    EXPECT_EQ(ini.ReadInteger("A", "Hex", 0), 31);
+    EXPECT_EQ(ini.ReadInteger("A", "Big", 0), -1);
+    EXPECT_EQ(ini.ReadInteger("A", "Word", 9), 9);
+    EXPECT_EQ(ini.ReadInteger("A", "Tail", 9), 9);
+    EXPECT_EQ(ini.ReadInteger("A", "Empty", 9), 9);
+    EXPECT_EQ(ini.ReadInteger("A", "Huge", 9), 9);
+    EXPECT_EQ(ini.ReadInteger("A", "Space", 9), 8);
+    EXPECT_TRUE(ini.ReadBool("A", "Dollar", false));
+}
+
+TEST(ProfileFile, ValuesAreCutAt2047Characters) {
+    TProfileFile ini;
+    ini.LoadFromText("[A]\nLong=" + QString(3000, 'x') + "\n");
+    EXPECT_EQ(ini.ReadString("A", "Long", "").size(), 2047);
+}
+
+TEST(ProfileFile, WritesReplaceInPlaceAppendToSectionOrAddSection) {
+    QTemporaryDir dir;
+    const QString sPath = dir.filePath("p.zrj");
+    WriteBytes(sPath, "; comment\r\n[ONE]\r\nA=1\r\n\r\n[TWO]\r\nB=2\r\n");
+    TProfileFile ini(sPath);
+    ini.WriteInteger("one", "a", 5);
+    ini.WriteString("ONE", "New", "v");
+    ini.WriteBool("THREE", "Flag", true);
+    ASSERT_TRUE(ini.UpdateFile());
+    EXPECT_EQ(ReadBytes(sPath), QByteArray("; comment\r\n[ONE]\r\nA=5\r\nNew=v\r\n\r\n[TWO]\r\nB=2\r\n"
+                                           "[THREE]\r\nFlag=1\r\n"));
+}
+
+TEST(ProfileFile, ValuesWithLineBreaksStayOnOneLine) {
+    TProfileFile ini;
+    ini.WriteString("A", "K", "one\r\ntwo");
+    EXPECT_EQ(ini.ToText(), "[A]\r\nK=one  two\r\n");
+}
+
+TEST(ProfileFile, FailedWriteKeepsThePreviousFileAndReportsThePath) {
+    QTemporaryDir dir;
+    const QString sPath = dir.filePath("missing-folder/p.zrj");
+    TProfileFile ini(sPath);
+    ini.WriteInteger("A", "B", 1);
+    EXPECT_FALSE(ini.UpdateFile());
+    EXPECT_EQ(ini.GetLastError(), "Unable to write to " + sPath);
+}
+
+TEST(ProfileFile, EraseSectionRemovesEveryCopy) {
+    TProfileFile ini;
+    ini.LoadFromText("[A]\nX=1\n[B]\nY=2\n[a]\nZ=3\n");
+    ini.EraseSection("a");
+    EXPECT_FALSE(ini.SectionExists("A"));
+    EXPECT_EQ(ini.ReadInteger("B", "Y", 0), 2);
+    EXPECT_EQ(ini.ToText(), "[B]\r\nY=2\r\n");
+}
