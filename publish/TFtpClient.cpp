@@ -121,6 +121,7 @@ private:
     CURL* pCurl = nullptr;
     bool bSilent = false;
     bool bConnecting = false;
+    bool bReconnectRefused = false;
     int iRepliesSeen = 0;
     int iLastReplyCode = 0;
     QString sLastReplyText;
@@ -360,6 +361,7 @@ bool TFtpClient::TImpl::Perform(CRequest request, const QString& sPath, const QS
     sReplyText.clear();
     sLastError.clear();
     iRepliesSeen = 0;
+    bReconnectRefused = false;
     iLastReplyCode = 0;
     sLastReplyText.clear();
     Download.clear();
@@ -381,7 +383,7 @@ bool TFtpClient::TImpl::Perform(CRequest request, const QString& sPath, const QS
     if (code == CURLE_OK) {
         return true;
     }
-    sLastError = CurlMessage(code);
+    sLastError = bReconnectRefused ? QStringLiteral("The server closed the connection") : CurlMessage(code);
     if (iLastReplyCode >= 400) {
         iReplyCode = iLastReplyCode;
         sReplyText = sLastReplyText;
@@ -406,7 +408,7 @@ bool TFtpClient::TImpl::Finish(bool bSucceeded) {
         Status(fsStatusText, sLastError);
     }
     if (!ControlConnectionAlive()) {
-        if (!bSucceeded) {
+        if (!bSucceeded && bConnected) {
             sLastError = QStringLiteral("Connection lost: ") + sLastError;
             if (iReplyCode == 0) {
                 sReplyText = sLastError;
@@ -490,6 +492,7 @@ int TFtpClient::TImpl::DebugCallback(CURL*, curl_infotype type, char* pData, siz
 curl_socket_t TFtpClient::TImpl::OpenSocketCallback(void* pUser, curlsocktype purpose, curl_sockaddr* pAddress) {
     auto* pImpl = static_cast<TImpl*>(pUser);
     if (purpose == CURLSOCKTYPE_IPCXN && !pImpl->bConnecting && pImpl->iRepliesSeen == 0) {
+        pImpl->bReconnectRefused = true;
         return CURL_SOCKET_BAD;
     }
     if (pImpl->bConnecting && pImpl->iRepliesSeen == 0) {
