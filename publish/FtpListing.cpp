@@ -9,8 +9,9 @@ namespace {
 
 // Type and permissions, any fields (links, owner, group), size, date, name.
 const QRegularExpression& UnixLinePattern() {
-    static const QRegularExpression pattern(QStringLiteral(R"(^([-dlbcps])[-rwxsStTlL]{9}\S*\s+(?:.*?\s)?\d+\s+)"
-                                                           R"([A-Za-z]{3}\s+\d{1,2}\s+(?:\d{1,2}:\d{2}|\d{4})\s(.+)$)"));
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^([-dlbcps])[-rwxsStTlL]{9}\S*\s+(?:.*?\s)?\d+\s+)"
+                       R"([A-Za-z]{3}\s+\d{1,2}\s+(?:\d{1,2}:\d{2}|\d{4})\s(.+)$)"));
     return pattern;
 }
 

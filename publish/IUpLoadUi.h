@@ -10,8 +10,8 @@ enum CStatusPanel { spConnection, spDirectory, spCompleted };
 
 // The state of the upload dialog's buttons and edits.
 struct TUpLoadControls {
-    QString sConnectCaption;  // "Connect" or "Disconnect"
-    int iConnectPicture = 0;  // 0 connect, 1 disconnect
+    QString sConnectCaption; // "Connect" or "Disconnect"
+    int iConnectPicture = 0; // 0 connect, 1 disconnect
     bool bConnectEnabled = false;
     bool bEditsEnabled = true; // site, user name, password and site directory
     bool bUpLoadEnabled = false;

@@ -327,8 +327,7 @@ void TFtpClient::TImpl::CloseHandle() {
 // libcurl would not use it again either.
 bool TFtpClient::TImpl::ControlConnectionAlive() const {
     curl_socket_t iSocket = CURL_SOCKET_BAD;
-    if (!pCurl || curl_easy_getinfo(pCurl, CURLINFO_ACTIVESOCKET, &iSocket) != CURLE_OK ||
-        iSocket == CURL_SOCKET_BAD) {
+    if (!pCurl || curl_easy_getinfo(pCurl, CURLINFO_ACTIVESOCKET, &iSocket) != CURLE_OK || iSocket == CURL_SOCKET_BAD) {
         return false;
     }
     pollfd poller{iSocket, POLLIN, 0};
@@ -341,12 +340,12 @@ std::optional<QByteArray> TFtpClient::TImpl::BuildUrl(const QString& sPath) cons
     }
     CURLU* pUrl = curl_url();
     char* pText = nullptr;
-    const bool bBuilt = pUrl && curl_url_set(pUrl, CURLUPART_SCHEME, "ftp", 0) == CURLUE_OK &&
-                        curl_url_set(pUrl, CURLUPART_HOST, sHost.toUtf8().constData(), 0) == CURLUE_OK &&
-                        curl_url_set(pUrl, CURLUPART_PORT, QByteArray::number(iPort).constData(), 0) == CURLUE_OK &&
-                        curl_url_set(pUrl, CURLUPART_PATH, ('/' + sPath).toUtf8().constData(), CURLU_URLENCODE) ==
-                            CURLUE_OK &&
-                        curl_url_get(pUrl, CURLUPART_URL, &pText, 0) == CURLUE_OK;
+    const bool bBuilt =
+        pUrl && curl_url_set(pUrl, CURLUPART_SCHEME, "ftp", 0) == CURLUE_OK &&
+        curl_url_set(pUrl, CURLUPART_HOST, sHost.toUtf8().constData(), 0) == CURLUE_OK &&
+        curl_url_set(pUrl, CURLUPART_PORT, QByteArray::number(iPort).constData(), 0) == CURLUE_OK &&
+        curl_url_set(pUrl, CURLUPART_PATH, ('/' + sPath).toUtf8().constData(), CURLU_URLENCODE) == CURLUE_OK &&
+        curl_url_get(pUrl, CURLUPART_URL, &pText, 0) == CURLUE_OK;
     std::optional<QByteArray> url;
     if (bBuilt) {
         url = QByteArray(pText);
@@ -541,7 +540,8 @@ void TFtpClient::SetHost(const QString& sHost) {
     QString sName = sHost.trimmed();
     int iPort = iDefaultPort;
     const qsizetype iColon = sName.lastIndexOf(u':');
-    const bool bHasPort = iColon > 0 && (sName.startsWith(u'[') ? sName.at(iColon - 1) == u']' : sName.count(u':') == 1);
+    const bool bHasPort =
+        iColon > 0 && (sName.startsWith(u'[') ? sName.at(iColon - 1) == u']' : sName.count(u':') == 1);
     if (bHasPort) {
         bool bNumber = false;
         iPort = sName.mid(iColon + 1).toInt(&bNumber);

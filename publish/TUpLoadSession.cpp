@@ -273,8 +273,8 @@ void TUpLoadSession::UpdateControls() {
         bUpLoadEnabled = false;
         controls.sConnectCaption = QStringLiteral("Connect");
         controls.iConnectPicture = 0;
-        controls.bConnectEnabled = !bBusy && !Trimmed(Edits.sSite).isEmpty() &&
-                                   !Trimmed(Edits.sUsername).isEmpty() && !Trimmed(Edits.sPassword).isEmpty();
+        controls.bConnectEnabled = !bBusy && !Trimmed(Edits.sSite).isEmpty() && !Trimmed(Edits.sUsername).isEmpty() &&
+                                   !Trimmed(Edits.sPassword).isEmpty();
         controls.bEditsEnabled = true;
         oUi.ShowStatus(spDirectory, {});
     }

@@ -206,7 +206,8 @@ TEST(FtpClient, ADroppedConnectionEndsTheTransferAndDisconnects) {
     EXPECT_FALSE(recorder.Client.Put(sBig));
     EXPECT_LT(timer.elapsed(), 15000);
     EXPECT_FALSE(recorder.Client.Connected());
-    EXPECT_TRUE(recorder.Client.GetLastError().startsWith("Connection lost")) << recorder.Client.GetLastError().toStdString();
+    EXPECT_TRUE(recorder.Client.GetLastError().startsWith("Connection lost"))
+        << recorder.Client.GetLastError().toStdString();
     EXPECT_TRUE(recorder.HasStatus(fsDisconnected));
 }
 

@@ -21,8 +21,7 @@ TEST(PasswordScrambler, StoredTextIsStableAcrossBuilds) {
     // every stored password unreadable.
     EXPECT_EQ(EncodePassword("Secret1"), "092B0234505010");
     EXPECT_EQ(DecodePassword("092B0234505010"), "Secret1");
-    EXPECT_EQ(EncodePassword(QString::fromUtf8("p\xC3\xA4ssw\xC3\xB6rd\xE2\x82\xAC")),
-              "2A8DC5354653E2AE1B19ADE9D5");
+    EXPECT_EQ(EncodePassword(QString::fromUtf8("p\xC3\xA4ssw\xC3\xB6rd\xE2\x82\xAC")), "2A8DC5354653E2AE1B19ADE9D5");
 }
 
 TEST(PasswordScrambler, PasswordsSurviveTheStore) {
