@@ -104,7 +104,7 @@ public:
     QString sLastError;
 
     bool bConnected = false;
-    bool bInPerform = false;
+    bool bBusy = false; // an operation runs; event handlers are called from it
     bool bAbortRequested = false;
 
     bool Connect();
@@ -130,7 +130,8 @@ private:
     qint64 iLastProgress = -1;
     char aErrorBuffer[CURL_ERROR_SIZE] = {};
 
-    bool CanOperate();
+    bool RunOperation(const std::function<bool()>& operation);
+    bool RequireConnection();
     bool OpenHandle();
     void CloseHandle();
     bool ControlConnectionAlive() const;
@@ -154,93 +155,118 @@ private:
 // ---- operations -------------------------------------------------------------
 
 bool TFtpClient::TImpl::Connect() {
-    if (bInPerform) {
+    if (bBusy) {
         return Refuse(QStringLiteral("Another FTP operation is in progress"));
     }
     Disconnect();
-    if (!OpenHandle()) {
-        return false;
-    }
-    Status(fsResolving);
-    bConnecting = true;
-    const bool bLoggedIn = Perform(rqConnect, {});
-    bConnecting = false;
-    bConnected = Finish(bLoggedIn) && pCurl;
-    if (bConnected) {
+    const bool bLoggedIn = RunOperation([this] {
+        if (!OpenHandle()) {
+            return false;
+        }
+        Status(fsResolving);
+        bConnecting = true;
+        const bool bPerformed = Perform(rqConnect, {});
+        bConnecting = false;
+        bConnected = Finish(bPerformed) && pCurl;
+        if (!bConnected) {
+            CloseHandle();
+            return false;
+        }
         Status(fsConnected);
-    }
-    return bConnected;
+        return true;
+    });
+    return bLoggedIn && bConnected;
 }
 
 // Sends one command on the control connection; the command may fail (the
 // leading "*" tells libcurl to carry on), its reply is judged here.
 bool TFtpClient::TImpl::RunCommand(const QString& sCommand) {
-    if (!CanOperate()) {
+    return RunOperation([&] {
+        if (!RequireConnection() || !Finish(Perform(rqCommands, {}, {QLatin1Char('*') + sCommand}))) {
+            return false;
+        }
+        if (iLastReplyCode >= 200 && iLastReplyCode < 300) {
+            return true;
+        }
+        iReplyCode = iLastReplyCode;
+        sReplyText = sLastReplyText;
+        sLastError = QString::number(iReplyCode) + u' ' + sReplyText;
+        Status(fsStatusText, sLastError);
         return false;
-    }
-    if (!Finish(Perform(rqCommands, {}, {QLatin1Char('*') + sCommand}))) {
-        return false;
-    }
-    if (iLastReplyCode >= 200 && iLastReplyCode < 300) {
-        return true;
-    }
-    iReplyCode = iLastReplyCode;
-    sReplyText = sLastReplyText;
-    sLastError = QString::number(iReplyCode) + u' ' + sReplyText;
-    Status(fsStatusText, sLastError);
-    return false;
+    });
 }
 
 bool TFtpClient::TImpl::List(QString& sRawListing, std::vector<TFtpListItem>& items) {
     sRawListing.clear();
     items.clear();
-    if (!CanOperate()) {
-        return false;
-    }
-    const bool bListed = Finish(Perform(rqList, {}));
-    if (bListed) {
-        sRawListing = DecodeText(Download);
-        items = ParseFtpListing(sRawListing);
-    }
-    Download.clear();
-    return bListed;
+    return RunOperation([&] {
+        if (!RequireConnection()) {
+            return false;
+        }
+        const bool bListed = Finish(Perform(rqList, {}));
+        if (bListed) {
+            sRawListing = DecodeText(Download);
+            items = ParseFtpListing(sRawListing);
+        }
+        Download.clear();
+        return bListed;
+    });
 }
 
 bool TFtpClient::TImpl::Put(const QString& sLocalFile) {
-    if (!CanOperate()) {
-        return false;
-    }
-    const QString sName = QFileInfo(sLocalFile).fileName();
-    if (sName.isEmpty() || HasLineBreak(sName)) {
-        return Refuse(QStringLiteral("Illegal file name <") + sName + u'>');
-    }
-    QFile file(sLocalFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Refuse(QStringLiteral("Cannot open file <") + sLocalFile + u'>');
-    }
-    pUpload = &file;
-    iLastProgress = -1;
-    curl_easy_setopt(pCurl, CURLOPT_INFILESIZE_LARGE, curl_off_t(file.size()));
-    if (oOwner.OnWorkBegin) {
-        oOwner.OnWorkBegin(file.size());
-    }
-    const bool bStored = Finish(Perform(rqStore, sName));
-    pUpload = nullptr;
-    if (bStored && oOwner.OnWorkEnd) {
-        oOwner.OnWorkEnd();
-    }
-    return bStored;
+    return RunOperation([&] {
+        if (!RequireConnection()) {
+            return false;
+        }
+        const QString sName = QFileInfo(sLocalFile).fileName();
+        if (sName.isEmpty() || HasLineBreak(sName)) {
+            return Refuse(QStringLiteral("Illegal file name <") + sName + u'>');
+        }
+        QFile file(sLocalFile);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return Refuse(QStringLiteral("Cannot open file <") + sLocalFile + u'>');
+        }
+        pUpload = &file;
+        iLastProgress = -1;
+        if (oOwner.OnWorkBegin) {
+            oOwner.OnWorkBegin(file.size());
+        }
+        curl_easy_setopt(pCurl, CURLOPT_INFILESIZE_LARGE, curl_off_t(file.size()));
+        const bool bStored = Finish(Perform(rqStore, sName));
+        pUpload = nullptr;
+        if (bStored && oOwner.OnWorkEnd) {
+            oOwner.OnWorkEnd();
+        }
+        return bStored;
+    });
 }
 
 void TFtpClient::TImpl::Disconnect() {
-    if (bInPerform) {
-        bAbortRequested = true; // the running operation stops and disconnects
+    if (bBusy) {
+        bAbortRequested = true; // takes effect when the running operation ends
         return;
     }
     if (pCurl) {
         Status(fsDisconnecting);
         CloseHandle();
     }
+}
+
+// Event handlers run inside an operation. A Disconnect they ask for stops
+// libcurl at its next callback and closes the connection once the operation
+// is over; another operation is refused meanwhile.
+bool TFtpClient::TImpl::RunOperation(const std::function<bool()>& operation) {
+    if (bBusy) {
+        return Refuse(QStringLiteral("Another FTP operation is in progress"));
+    }
+    bBusy = true;
+    const bool bSucceeded = operation();
+    bBusy = false;
+    if (bAbortRequested) {
+        bAbortRequested = false;
+        Disconnect();
+    }
+    return bSucceeded;
 }
 
 // ---- state ------------------------------------------------------------------
@@ -253,14 +279,8 @@ bool TFtpClient::TImpl::Refuse(const QString& sMessage) {
     return false;
 }
 
-bool TFtpClient::TImpl::CanOperate() {
-    if (bInPerform) {
-        return Refuse(QStringLiteral("Another FTP operation is in progress"));
-    }
-    if (!bConnected) {
-        return Refuse(QStringLiteral("Not connected"));
-    }
-    return true;
+bool TFtpClient::TImpl::RequireConnection() {
+    return bConnected || Refuse(QStringLiteral("Not connected"));
 }
 
 bool TFtpClient::TImpl::OpenHandle() {
@@ -365,6 +385,9 @@ bool TFtpClient::TImpl::Perform(CRequest request, const QString& sPath, const QS
     sLastReplyText.clear();
     Download.clear();
     aErrorBuffer[0] = '\0';
+    if (bAbortRequested) {
+        return false; // an event handler disconnected before anything was sent
+    }
     const std::optional<QByteArray> url = BuildUrl(sPath);
     if (!url) {
         return Refuse(QStringLiteral("Invalid FTP site <") + sHost + u'>');
@@ -375,9 +398,7 @@ bool TFtpClient::TImpl::Perform(CRequest request, const QString& sPath, const QS
     // NOBODY before UPLOAD: each of them resets the request method.
     curl_easy_setopt(pCurl, CURLOPT_NOBODY, long(request == rqConnect || request == rqCommands));
     curl_easy_setopt(pCurl, CURLOPT_UPLOAD, long(request == rqStore));
-    bInPerform = true;
     const CURLcode code = curl_easy_perform(pCurl);
-    bInPerform = false;
     curl_easy_setopt(pCurl, CURLOPT_QUOTE, nullptr);
     if (code == CURLE_OK) {
         return true;
@@ -392,16 +413,16 @@ bool TFtpClient::TImpl::Perform(CRequest request, const QString& sPath, const QS
     return false;
 }
 
-// After an operation: an abort asked for by an event handler disconnects, and
-// so does a lost control connection.
+// After libcurl returns: a transfer stopped by an event handler is reported as
+// aborted (RunOperation then disconnects), and a lost control connection
+// disconnects.
 bool TFtpClient::TImpl::Finish(bool bSucceeded) {
     if (bAbortRequested) {
-        bAbortRequested = false;
-        Refuse(QStringLiteral("Aborted"));
-        Status(fsAborted);
-        Status(fsDisconnecting);
-        CloseHandle();
-        return false;
+        if (!bSucceeded) {
+            Refuse(QStringLiteral("Aborted"));
+            Status(fsAborted);
+        }
+        return bSucceeded;
     }
     if (!bSucceeded) {
         Status(fsStatusText, sLastError);
@@ -414,7 +435,7 @@ bool TFtpClient::TImpl::Finish(bool bSucceeded) {
             }
         }
         CloseHandle();
-        return false;
+        return bSucceeded;
     }
     if (bSucceeded) {
         Status(fsReady);

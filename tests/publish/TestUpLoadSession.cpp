@@ -1,6 +1,7 @@
 #include "FtpTestServer.h"
 #include "TUpLoadSession.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -280,7 +281,10 @@ TEST_F(UpLoadSession, ADroppedConnectionIsReportedWithoutHanging) {
     ASSERT_TRUE(Server.Start({"--drop-stor", "big.bin"}));
     Session.TransferSetUp({Local.Write("big.bin", QByteArray(8 * 1024 * 1024, 'x')), Local.Write("after.js", "1")});
     ASSERT_TRUE(Connect());
+    QElapsedTimer timer;
+    timer.start();
     EXPECT_FALSE(Session.UpLoadFileList());
+    EXPECT_LT(timer.elapsed(), 15000);
     ASSERT_EQ(Ui.Errors.size(), 2);
     EXPECT_TRUE(Ui.Errors[0].startsWith("File UpLoad Error = 0 :Connection lost: ")) << Ui.Errors[0].toStdString();
     EXPECT_EQ(Ui.Errors[1], "Could not check UpLoaded file list");
@@ -300,7 +304,10 @@ TEST_F(UpLoadSession, UploadsOverTlsWithoutAPlainLogin) {
     EXPECT_TRUE(Session.UpLoadFileList());
     EXPECT_EQ(Server.ReadFile("site/popup.js"), "local popup");
     const QStringList commands = Server.Commands();
+    EXPECT_EQ(commands.first(), "AUTH 0");
+    EXPECT_TRUE(commands.contains("USER 1"));
     EXPECT_TRUE(commands.contains("PASS 1"));
+    EXPECT_TRUE(commands.contains("PROT 1"));
     EXPECT_FALSE(commands.contains("USER 0"));
     EXPECT_FALSE(commands.contains("PASS 0"));
 }
