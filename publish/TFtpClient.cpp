@@ -1,5 +1,6 @@
 #include "TFtpClient.h"
 
+#include "FtpText.h"
 #include "TextFile.h"
 
 #include <QFile>
@@ -17,52 +18,12 @@ namespace {
 
 enum CRequest { rqConnect, rqCommands, rqList, rqStore };
 
-constexpr int iDefaultPort = 21;
 constexpr qsizetype iMaxListingBytes = 64 * 1024 * 1024;
 const QString sHiddenPassword = QStringLiteral("********");
 
 void InitialiseCurl() {
     static std::once_flag once;
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
-bool HasLineBreak(const QString& sText) {
-    return sText.contains(u'\r') || sText.contains(u'\n') || sText.contains(QChar(0));
-}
-
-// A host name or address; anything that would change the meaning of the URL
-// (user, port, path, query) is refused.
-bool IsValidHostName(const QString& sHost) {
-    if (sHost.startsWith(u'[')) {
-        static const QString sIpv6Chars = QStringLiteral("0123456789abcdefABCDEF:.%");
-        const QString sInner = sHost.mid(1, sHost.size() - 2);
-        return sHost.endsWith(u']') && !sInner.isEmpty() &&
-               std::all_of(sInner.begin(), sInner.end(), [](QChar c) { return sIpv6Chars.contains(c); });
-    }
-    return !sHost.isEmpty() && std::all_of(sHost.begin(), sHost.end(), [](QChar c) {
-        return c.isLetterOrNumber() || c == u'.' || c == u'-' || c == u'_';
-    });
-}
-
-// The directory named in a PWD reply: the text between the first quotation
-// mark and its partner, with doubled quotation marks read as one.
-QString ParseDirectoryReply(const QString& sReplyText) {
-    const qsizetype iOpen = sReplyText.indexOf(u'"');
-    if (iOpen < 0) {
-        return sReplyText.trimmed();
-    }
-    QString sDir;
-    for (qsizetype i = iOpen + 1; i < sReplyText.size(); ++i) {
-        if (sReplyText.at(i) == u'"') {
-            if (i + 1 < sReplyText.size() && sReplyText.at(i + 1) == u'"') {
-                ++i;
-            } else {
-                break;
-            }
-        }
-        sDir += sReplyText.at(i);
-    }
-    return sDir;
 }
 
 // Owns a libcurl string list.
@@ -94,7 +55,7 @@ public:
 
     TFtpClient& oOwner;
     QString sHost;
-    int iPort = iDefaultPort;
+    int iPort = iDefaultFtpPort;
     QString sUsername;
     QString sPassword;
     TFtpOptions options;
@@ -159,6 +120,9 @@ bool TFtpClient::TImpl::Connect() {
         return Refuse(QStringLiteral("Another FTP operation is in progress"));
     }
     Disconnect();
+    if (HasLineBreak(sUsername) || HasLineBreak(sPassword)) {
+        return Refuse(QStringLiteral("Illegal character in the user name or password"));
+    }
     const bool bLoggedIn = RunOperation([this] {
         if (!OpenHandle()) {
             return false;
@@ -558,21 +522,9 @@ TFtpClient::TFtpClient() : oImpl(std::make_unique<TImpl>(*this)) {}
 TFtpClient::~TFtpClient() = default;
 
 void TFtpClient::SetHost(const QString& sHost) {
-    QString sName = sHost.trimmed();
-    int iPort = iDefaultPort;
-    const qsizetype iColon = sName.lastIndexOf(u':');
-    const bool bHasPort =
-        iColon > 0 && (sName.startsWith(u'[') ? sName.at(iColon - 1) == u']' : sName.count(u':') == 1);
-    if (bHasPort) {
-        bool bNumber = false;
-        iPort = sName.mid(iColon + 1).toInt(&bNumber);
-        if (!bNumber || iPort > 65535) {
-            iPort = 0;
-        }
-        sName.truncate(iColon);
-    }
-    oImpl->sHost = sName;
-    oImpl->iPort = iPort;
+    const TFtpSite site = SplitSite(sHost);
+    oImpl->sHost = site.sHost;
+    oImpl->iPort = site.iPort;
 }
 
 void TFtpClient::SetUsername(const QString& sUsername) {

@@ -1,4 +1,5 @@
 #include "FtpListing.h"
+#include "FtpText.h"
 
 #include <QStringList>
 
@@ -37,4 +38,32 @@ TEST(FtpListing, RefusesNamesWithLineBreaks) {
     const QString sListing = "-rw-r--r-- 1 o g 5 Jan 01 12:00 evil\rname\n"
                              "-rw-r--r-- 1 o g 5 Jan 01 12:00 good.js\n";
     EXPECT_EQ(Describe(ParseFtpListing(sListing)), QStringList({"file:good.js"}));
+}
+
+TEST(FtpText, SplitsTheSiteIntoHostAndPort) {
+    EXPECT_EQ(SplitSite(" ftp.example.com ").sHost, "ftp.example.com");
+    EXPECT_EQ(SplitSite("ftp.example.com").iPort, 21);
+    EXPECT_EQ(SplitSite("ftp.example.com:2121").iPort, 2121);
+    EXPECT_EQ(SplitSite("ftp.example.com:2121").sHost, "ftp.example.com");
+    EXPECT_EQ(SplitSite("[::1]:2121").sHost, "[::1]");
+    EXPECT_EQ(SplitSite("[::1]:2121").iPort, 2121);
+    EXPECT_EQ(SplitSite("[::1]").iPort, 21);
+    EXPECT_EQ(SplitSite("host:99999").iPort, 0);
+    EXPECT_EQ(SplitSite("host:ftp").iPort, 0);
+}
+
+TEST(FtpText, HostNamesCannotCarryOtherUrlParts) {
+    EXPECT_TRUE(IsValidHostName("ftp.example-1.com"));
+    EXPECT_TRUE(IsValidHostName("[fe80::1]"));
+    for (const char* sBad : {"", "user@host", "host/path", "host?x", "host#x", "ho st", "[::1", "[host]"}) {
+        EXPECT_FALSE(IsValidHostName(sBad)) << sBad;
+    }
+}
+
+TEST(FtpText, ReadsTheDirectoryOfAPwdReply) {
+    EXPECT_EQ(ParseDirectoryReply(R"("/public_html" is the current directory.)"), "/public_html");
+    EXPECT_EQ(ParseDirectoryReply(R"("/say ""hi""/x" created)"), R"(/say "hi"/x)");
+    EXPECT_EQ(ParseDirectoryReply("/plain"), "/plain");
+    EXPECT_TRUE(HasLineBreak("a\rb"));
+    EXPECT_FALSE(HasLineBreak("a b"));
 }
