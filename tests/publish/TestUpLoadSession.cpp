@@ -134,6 +134,16 @@ TEST_F(UpLoadSession, ForwardSlashesGoToTheServerInOneStep) {
     EXPECT_EQ(Ui.Panels[spDirectory], "Current dir: /public_html/popups");
 }
 
+TEST_F(UpLoadSession, LosingTheConnectionDuringTheWalkIsReported) {
+    Server.MakeDir("public_html/popups");
+    ASSERT_TRUE(Server.Start({"--close-after", "CWD"}));
+    EXPECT_FALSE(Connect("public_html\\popups"));
+    EXPECT_EQ(Ui.Reported, QStringList({"Cannot log on to directory <public_html\\popups>"}));
+    EXPECT_TRUE(LogContains("Error : Cannot log on to directory <public_html\\popups>"));
+    EXPECT_FALSE(Ui.LastControls.bUpLoadEnabled);
+    EXPECT_TRUE(Ui.LastControls.bEditsEnabled);
+}
+
 TEST_F(UpLoadSession, FailedConnectsAreReportedAndLeaveTheEditsOpen) {
     ASSERT_TRUE(Server.Start());
     Fill("", "wrong");
