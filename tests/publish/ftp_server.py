@@ -12,6 +12,7 @@ import argparse
 import datetime
 import os
 import sys
+import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import DTPHandler, FTPHandler, TLS_DTPHandler, TLS_FTPHandler
@@ -131,8 +132,16 @@ class Behaviour:
         return super().ftp_STOR(file, mode)
 
 
+def exit_with_parent():
+    """Ends the server when the test's end of the standard input closes, so a
+    crashed test leaves no server behind."""
+    sys.stdin.read()
+    os._exit(0)
+
+
 def main():
     options = parse_arguments()
+    threading.Thread(target=exit_with_parent, daemon=True).start()
     authorizer = DummyAuthorizer()
     authorizer.add_user(options.user, options.password, options.root, perm="elradfmw")
 
