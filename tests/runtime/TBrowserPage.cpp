@@ -1,6 +1,5 @@
 #include "TBrowserPage.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -29,19 +28,6 @@ protected:
 
 namespace {
 
-void EnsureApplication()
-{
-    if (QCoreApplication::instance()) {
-        return;
-    }
-    static int iArgc = 1;
-    static char sName[] = "brisola-browser-test";
-    static char* argv[] = {sName, nullptr};
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox --disable-logging");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    static QApplication app(iArgc, argv);
-}
-
 QString ReadFakeClock()
 {
     QFile file(QStringLiteral(":/tests/runtime/FakeClock.js"));
@@ -53,7 +39,6 @@ QString ReadFakeClock()
 
 TBrowserPage::TBrowserPage(bool bFakeClock, QSize viewport) : bFakeClock(bFakeClock)
 {
-    EnsureApplication();
     oProfile = std::make_unique<QWebEngineProfile>();
     oPage = std::make_unique<TRecordingPage>(oProfile.get(), nullptr);
     oView = std::make_unique<QWebEngineView>();
