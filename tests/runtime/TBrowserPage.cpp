@@ -10,6 +10,8 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
+#include <memory>
+
 // Records console errors so tests can fail on them.
 class TRecordingPage : public QWebEnginePage {
 public:
@@ -95,19 +97,23 @@ bool TBrowserPage::LoadHtml(const QString& sHtml, const QUrl& baseUrl, int iTime
 
 QVariant TBrowserPage::Run(const QString& sScript, int iTimeoutMs)
 {
-    QEventLoop loop;
-    QVariant result;
-    bool bDone = false;
-    QTimer::singleShot(iTimeoutMs, &loop, &QEventLoop::quit);
-    oPage->runJavaScript(sScript, [&](const QVariant& value) {
-        result = value;
-        bDone = true;
-        loop.quit();
+    // The callback may come after a timeout, so its state outlives this call.
+    struct TResult {
+        QVariant value;
+        bool bDone = false;
+        QEventLoop loop;
+    };
+    auto result = std::make_shared<TResult>();
+    oPage->runJavaScript(sScript, [result](const QVariant& value) {
+        result->value = value;
+        result->bDone = true;
+        result->loop.quit();
     });
-    if (!bDone) {
-        loop.exec();
+    if (!result->bDone) {
+        QTimer::singleShot(iTimeoutMs, &result->loop, &QEventLoop::quit);
+        result->loop.exec();
     }
-    return result;
+    return result->value;
 }
 
 bool TBrowserPage::WaitFor(const QString& sCondition, int iTimeoutMs)
