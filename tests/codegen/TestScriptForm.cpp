@@ -1,3 +1,4 @@
+#include "StringUtils.h"
 #include "TScriptForm.h"
 
 #include <gtest/gtest.h>
@@ -6,14 +7,13 @@
 
 namespace {
 
-const QStringList SectionNames = {"main",        "zepDrop", "zepSlide", "zepFade",  "moveResize",
-                                  "incAPI",      "followScroll", "absoluteLoc", "cookie", "zep",
-                                  "zepTimer",    "tooltip", "iframeShim"};
+const QStringList SectionNames = {"main",     "zepDrop",      "zepSlide",    "zepFade", "moveResize",
+                                  "incAPI",   "followScroll", "absoluteLoc", "cookie",  "zep",
+                                  "zepTimer", "tooltip",      "iframeShim"};
 
 class ScriptFormSections : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         store.ScriptList = {
             "var first = 1; // never part of a section",
             "a = 1;",
@@ -33,14 +33,12 @@ protected:
     TScriptForm store;
 };
 
-TEST_F(ScriptFormSections, SectionRunsFromAfterThePreviousMarkerWithoutCommentLines)
-{
+TEST_F(ScriptFormSections, SectionRunsFromAfterThePreviousMarkerWithoutCommentLines) {
     EXPECT_EQ(store.GetSection("one"), (QStringList{"a = 1;", "b = 2; // code followed by a comment"}));
     EXPECT_EQ(store.GetSection("two"), (QStringList{"c = 3;", "   ", "\td = 4;  "}));
 }
 
-TEST_F(ScriptFormSections, NamesAreTrimmedAndMatchedWithoutRegardToCase)
-{
+TEST_F(ScriptFormSections, NamesAreTrimmedAndMatchedWithoutRegardToCase) {
     EXPECT_EQ(store.GetSection("  ONE\t"), store.GetSection("one"));
     EXPECT_TRUE(store.GetSection("ones").isEmpty());
     EXPECT_TRUE(store.GetSection("on").isEmpty());
@@ -49,21 +47,18 @@ TEST_F(ScriptFormSections, NamesAreTrimmedAndMatchedWithoutRegardToCase)
     EXPECT_EQ(store.GetSectionCode("unknown"), "");
 }
 
-TEST_F(ScriptFormSections, CodeJoinsLinesWithoutSeparatorsAndDropsControlCharacters)
-{
+TEST_F(ScriptFormSections, CodeJoinsLinesWithoutSeparatorsAndDropsControlCharacters) {
     EXPECT_EQ(store.GetSectionCode("two"), "c = 3;d = 4;");
     EXPECT_EQ(store.GetSectionCode("one"), "a = 1;b = 2; // code followed by a comment");
 }
 
-TEST_F(ScriptFormSections, MarkerOnTheFirstLineGivesNothing)
-{
+TEST_F(ScriptFormSections, MarkerOnTheFirstLineGivesNothing) {
     store.ScriptList = {"//EndOfSection first", "x = 1;", "//EndOfSection second"};
     EXPECT_TRUE(store.GetSection("first").isEmpty());
     EXPECT_EQ(store.GetSection("second"), QStringList{"x = 1;"});
 }
 
-TEST(ScriptForm, WorkingCopyIsEmptyUntilInitialisedAndRefilledEachTime)
-{
+TEST(ScriptForm, WorkingCopyIsEmptyUntilInitialisedAndRefilledEachTime) {
     TScriptForm store;
     EXPECT_TRUE(store.ScriptList.isEmpty());
     EXPECT_TRUE(store.GetSection("main").isEmpty());
@@ -73,8 +68,7 @@ TEST(ScriptForm, WorkingCopyIsEmptyUntilInitialisedAndRefilledEachTime)
     EXPECT_EQ(store.ScriptList, store.SourceScriptFile);
 }
 
-TEST(ScriptForm, LibraryTemplateHoldsTheThirteenSectionsInOrder)
-{
+TEST(ScriptForm, LibraryTemplateHoldsTheThirteenSectionsInOrder) {
     TScriptForm store;
     store.InitialiseScript();
     QStringList markers;
@@ -92,16 +86,17 @@ TEST(ScriptForm, LibraryTemplateHoldsTheThirteenSectionsInOrder)
     EXPECT_TRUE(store.GetSectionCode("main").startsWith("if (!window.QEL) {"));
 }
 
-bool IsWordCharacter(QChar c) { return c.isLetterOrNumber() || c == '_' || c == '$'; }
+bool IsWordCharacter(QChar c) {
+    return c.isLetterOrNumber() || c == '_' || c == '$';
+}
 
-TEST(ScriptForm, LibraryTemplateAvoidsWhatJoiningWouldBreak)
-{
+TEST(ScriptForm, LibraryTemplateAvoidsWhatJoiningWouldBreak) {
     TScriptForm store;
     store.InitialiseScript();
     for (const QString& sName : SectionNames) {
         QString sPrevious;
         for (const QString& sLine : store.GetSection(sName)) {
-            const QString sCode = TScriptForm::Trim(sLine);
+            const QString sCode = TrimText(sLine);
             if (sCode.isEmpty()) {
                 continue;
             }
@@ -115,8 +110,7 @@ TEST(ScriptForm, LibraryTemplateAvoidsWhatJoiningWouldBreak)
     }
 }
 
-TEST(ScriptForm, HeaderLineCarriesBothVersionsFollowedByTheNotices)
-{
+TEST(ScriptForm, HeaderLineCarriesBothVersionsFollowedByTheNotices) {
     TScriptForm store;
     store.sVersion = "4.0.2.80";
     const QStringList header = store.GetListWithScriptHeader();
@@ -128,8 +122,7 @@ TEST(ScriptForm, HeaderLineCarriesBothVersionsFollowedByTheNotices)
     EXPECT_EQ(TScriptForm().sVersion, "4.0.2.80");
 }
 
-TEST(ScriptForm, ContextHelpIgnoresCaseAndAnswersTheFirstOfRepeatedTitles)
-{
+TEST(ScriptForm, ContextHelpIgnoresCaseAndAnswersTheFirstOfRepeatedTitles) {
     TScriptForm store;
     ASSERT_EQ(store.HelpTitleMemo.size(), 61);
     ASSERT_EQ(store.HelpLinesMemo.size(), 61);
@@ -147,8 +140,7 @@ TEST(ScriptForm, ContextHelpIgnoresCaseAndAnswersTheFirstOfRepeatedTitles)
     }
 }
 
-TEST(ScriptForm, PageAndGateTemplatesHaveTheirLayout)
-{
+TEST(ScriptForm, PageAndGateTemplatesHaveTheirLayout) {
     TScriptForm store;
     ASSERT_EQ(store.WriteDetectScriptMemo.size(), 3);
     EXPECT_EQ(store.WriteDetectScriptMemo[1], "if(rf){");
@@ -172,8 +164,7 @@ TEST(ScriptForm, PageAndGateTemplatesHaveTheirLayout)
     EXPECT_TRUE(sCss.contains("background-image: url(ZEPMask.png);"));
 }
 
-TEST(ScriptForm, MaskPictureIsA50By50PngOfOneTranslucentColour)
-{
+TEST(ScriptForm, MaskPictureIsA50By50PngOfOneTranslucentColour) {
     TScriptForm store;
     ASSERT_TRUE(store.ZEPMaskImage.startsWith("\x89PNG\r\n\x1a\n"));
     QImage image;

@@ -30,7 +30,8 @@ const QStringList LinkingScript = {
     "  }",
     "  htmlstring=\"<p>Later</p>\";",
     "  later = new QEL.zep.zepInstance(\"later\", 2, \"#000000\", 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 5, 0, 1, 0, 0, 0, "
-    "40, 137, 200, 100, 0, \"#FFFFFF\", \"#000000\", \"#FFFF00\", 0, 6, \"#808080\", 0, 0, 1, 0, 0, \"bold 9pt Arial\", "
+    "40, 137, 200, 100, 0, \"#FFFFFF\", \"#000000\", \"#FFFF00\", 0, 6, \"#808080\", 0, 0, 1, 0, 0, \"bold 9pt "
+    "Arial\", "
     "\"#000000\", 0, 0);",
     "  later.zep(\"later\",htmlstring,\"\");",
     "  if(!later.pars.isc){",
@@ -45,8 +46,7 @@ const QStringList LinkingScript = {
 
 const char* IncludeScripts = "<script type=\"text/javascript\" src=\"promo.js\"></script>";
 
-TEST(GeneratedPage, LinkingScriptBuildsPlacesShowsAndTimesThePopups)
-{
+TEST(GeneratedPage, LinkingScriptBuildsPlacesShowsAndTimesThePopups) {
     TRuntimePage page;
     ASSERT_TRUE(WriteTextLines(QDir(page.Folder()).filePath("promo.js"), LinkingScript));
     ASSERT_TRUE(page.Open(IncludeScripts));
@@ -75,8 +75,7 @@ TEST(GeneratedPage, LinkingScriptBuildsPlacesShowsAndTimesThePopups)
 
 // Real time, no fake clock: from the moment the library starts loading to the
 // first popup box becoming visible.
-TEST(GeneratedPage, FirstPopupBecomesVisibleSoonAfterTheLibraryLoads)
-{
+TEST(GeneratedPage, FirstPopupBecomesVisibleSoonAfterTheLibraryLoads) {
     TRuntimePage page(false);
     ASSERT_TRUE(WriteTextLines(QDir(page.Folder()).filePath("promo.js"), LinkingScript));
     const QString sWatch =
