@@ -43,9 +43,8 @@ QString WriteProject(const QTemporaryDir& dir, int iCount) {
 }
 
 void SetPerInstance(benchmark::State& state) {
-    state.counters["per_instance"] = benchmark::Counter(double(state.range(0)),
-                                                        benchmark::Counter::kIsIterationInvariantRate |
-                                                            benchmark::Counter::kInvert);
+    state.counters["per_instance"] = benchmark::Counter(
+        double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_LoadProject(benchmark::State& state) {

@@ -111,7 +111,8 @@ TEST_F(ProjectLoad, MultipleInstancesUseNumberedSectionsAndHtmlFiles) {
 
 TEST_F(ProjectLoad, MissingReferenceSectionKeepsTheInstancesLoadedBefore) {
     project.bDynamicContent = 0;
-    const QByteArray text = "[SYSTEM]\r\nInstances=2\r\n[REFERENCE0]\r\nUniqueID=first\r\n[OPTIONS]\r\nDynamicContent=1\r\n";
+    const QByteArray text =
+        "[SYSTEM]\r\nInstances=2\r\n[REFERENCE0]\r\nUniqueID=first\r\n[OPTIONS]\r\nDynamicContent=1\r\n";
     EXPECT_FALSE(Load(text, {"promo(0).html", "promo(1).html"}));
     EXPECT_EQ(project.GetLastError(), "Object loading error <Instance 1 does not exist in this project>");
     ASSERT_EQ(project.InstanceList.Count(), 1);
@@ -133,7 +134,8 @@ TEST_F(ProjectLoad, SinglePopupWithoutReferenceSectionFailsWithNumberMinusOne) {
 
 TEST_F(ProjectLoad, MissingHtmlFileFailsWithItsPath) {
     EXPECT_FALSE(Load("[REFERENCE]\r\nUniqueID=x\r\n", {}));
-    EXPECT_EQ(project.GetLastError(), "Object loading error <Error loading HTML file <" + dir.filePath("promo.html") + ">>");
+    EXPECT_EQ(project.GetLastError(),
+              "Object loading error <Error loading HTML file <" + dir.filePath("promo.html") + ">>");
 }
 
 TEST_F(ProjectLoad, TemplateRequiredRefusesAProjectAndKeepsTheInstances) {
