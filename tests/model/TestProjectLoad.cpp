@@ -217,3 +217,13 @@ TEST_F(ProjectLoad, UnreadableContentFileFailsTheLoadAndKeepsTheInstances) {
     EXPECT_EQ(project.GetLastError(), "Error loading content file <" + dir.filePath("promo_ZEPcontent.js") + ">");
     EXPECT_EQ(Only().sUniqueID, "kept");
 }
+
+TEST(SampleProject, TheRunScriptsDefaultProjectLoads) {
+    TZEPProject project;
+    project.sFullProjectName = BRISOLA_TEST_DATA_DIR "/model_sample/sample.zrj";
+    TProfileFile file(project.sFullProjectName);
+    ASSERT_TRUE(project.LoadFromIniFile(file, false)) << project.GetLastError().toStdString();
+    ASSERT_EQ(project.InstanceList.Count(), 2);
+    EXPECT_EQ(project.InstanceList.Caption(1), "offer");
+    EXPECT_EQ(project.InstanceList.Instance(1).Location, ltBottomFullWidth);
+}
