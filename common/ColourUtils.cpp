@@ -14,19 +14,19 @@ int RoundComponent(double fValue) {
 }
 
 int TintComponent(int iComponent, int iPercent) {
-    if (iPercent < 0) {
-        const int iFactor = 100 - std::min(-iPercent, 100);
-        return std::min(iFactor * iComponent / 100, 255);
+    // Beyond 100 percent either way the colour is white or black already.
+    const int iBounded = std::clamp(iPercent, -100, 100);
+    if (iBounded < 0) {
+        return std::min((100 + iBounded) * iComponent / 100, 255);
     }
-    const int iFactor = 100 - std::min(iPercent, 100);
-    return 255 - std::min((255 - iComponent) * iFactor / 100, 255);
+    return 255 - std::min((255 - iComponent) * (100 - iBounded) / 100, 255);
 }
 
 } // namespace
 
 quint32 HueColour(int iHue, int iBrightness) {
     const double fHue = (iHue % 360) * std::numbers::pi / 180.0;
-    const double fScale = std::min(int(std::nearbyint(iBrightness * 2.55)), 255);
+    const double fScale = std::min(std::nearbyint(iBrightness * 2.55), 255.0);
     const int iRed = RoundComponent((std::sin(fHue - fThirdTurn) + 1.0) / 2.0 * fScale);
     const int iGreen = RoundComponent((std::sin(fHue) + 1.0) / 2.0 * fScale);
     const int iBlue = RoundComponent((std::sin(fHue + fThirdTurn) + 1.0) / 2.0 * fScale);

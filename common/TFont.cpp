@@ -26,7 +26,7 @@ bool ParseHexColour(const QString& sText, quint32& Colour) {
 } // namespace
 
 int TFont::PointSize() const {
-    return iHeight < 0 ? int((qint64(-iHeight) * 72 + 48) / 96) : iSize;
+    return iHeight < 0 ? int((-qint64(iHeight) * 72 + 48) / 96) : iSize;
 }
 
 QString FontToText(const TFont& font) {

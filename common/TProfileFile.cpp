@@ -4,7 +4,9 @@
 
 #include <QFileInfo>
 
-TProfileFile::TProfileFile(const QString& sFileName) { Open(sFileName); }
+TProfileFile::TProfileFile(const QString& sFileName) {
+    Open(sFileName);
+}
 
 bool TProfileFile::Open(const QString& sFileName) {
     this->sFileName = sFileName;
@@ -54,7 +56,7 @@ void TProfileFile::LoadFromText(const QString& sText) {
 }
 
 TProfileFile::TSection& TProfileFile::AddSection(const QString& sName, const QString& sHeaderLine) {
-    Sections.push_back(TSection{sHeaderLine, sName, {}, {}});
+    Sections.push_back(TSection{sHeaderLine, sName, {}, {}, {}});
     const QString sFolded = Fold(sName);
     if (!SectionIndex.contains(sFolded)) {
         SectionIndex.insert(sFolded, int(Sections.size() - 1));
@@ -91,7 +93,9 @@ const TProfileFile::TEntry* TProfileFile::FindEntry(const QString& sSection, con
     return it == section->KeyIndex.constEnd() ? nullptr : &section->Entries[size_t(*it)];
 }
 
-bool TProfileFile::SectionExists(const QString& sSection) const { return FindSection(sSection) != nullptr; }
+bool TProfileFile::SectionExists(const QString& sSection) const {
+    return FindSection(sSection) != nullptr;
+}
 
 bool TProfileFile::ValueExists(const QString& sSection, const QString& sKey) const {
     return FindEntry(sSection, sKey) != nullptr;
@@ -151,7 +155,8 @@ bool TProfileFile::ParseInteger(const QString& sText, int& iValue) {
     qlonglong iResult = 0;
     if (sValue.startsWith('$')) {
         const QString sDigits = sValue.mid(1);
-        iResult = sDigits.isEmpty() || sDigits.front() == '-' || sDigits.front() == '+' ? 0 : sDigits.toLongLong(&bOk, 16);
+        iResult =
+            sDigits.isEmpty() || sDigits.front() == '-' || sDigits.front() == '+' ? 0 : sDigits.toLongLong(&bOk, 16);
         // Hexadecimal values are 32-bit patterns: $FFFFFFFF is -1.
         if (bOk && iResult <= 0xFFFFFFFFLL) {
             iValue = int(quint32(iResult));
@@ -227,26 +232,26 @@ void TProfileFile::WriteString(const QString& sSection, const QString& sKey, con
         bModified = true;
         return;
     }
-    // Append after the section's last non-blank line, so a blank line that
-    // separates it from the next section stays at its end.
-    size_t iInsert = section->Entries.size();
-    while (iInsert > 0 && section->Entries[iInsert - 1].sRawLine.trimmed().isEmpty()) {
-        --iInsert;
-    }
-    TEntry entry{sKey + '=' + sClean, sKey, sClean};
-    if (iInsert == section->Entries.size()) {
-        section->KeyIndex.insert(sFolded, int(iInsert));
-        section->Entries.push_back(std::move(entry));
-    } else {
-        section->Entries.insert(section->Entries.begin() + qsizetype(iInsert), std::move(entry));
-        for (auto& index : section->KeyIndex) {
-            if (index >= int(iInsert)) {
-                ++index;
-            }
-        }
-        section->KeyIndex.insert(sFolded, int(iInsert));
-    }
+    SetAsideTrailingBlankLines(*section);
+    section->KeyIndex.insert(sFolded, int(section->Entries.size()));
+    section->Entries.push_back(TEntry{sKey + '=' + sClean, sKey, sClean});
     bModified = true;
+}
+
+void TProfileFile::SetAsideTrailingBlankLines(TSection& section) {
+    auto firstBlank = section.Entries.end();
+    while (firstBlank != section.Entries.begin() && (firstBlank - 1)->sRawLine.trimmed().isEmpty()) {
+        --firstBlank;
+    }
+    if (firstBlank == section.Entries.end()) {
+        return;
+    }
+    QStringList blankLines;
+    for (auto it = firstBlank; it != section.Entries.end(); ++it) {
+        blankLines.append(it->sRawLine);
+    }
+    section.TrailingBlankLines = blankLines + section.TrailingBlankLines;
+    section.Entries.erase(firstBlank, section.Entries.end());
 }
 
 void TProfileFile::WriteInteger(const QString& sSection, const QString& sKey, int iValue) {
@@ -294,6 +299,9 @@ QString TProfileFile::ToText() const {
         appendLine(section.sHeaderLine);
         for (const TEntry& entry : section.Entries) {
             appendLine(entry.sRawLine);
+        }
+        for (const QString& sLine : section.TrailingBlankLines) {
+            appendLine(sLine);
         }
     }
     return sText;

@@ -72,6 +72,9 @@ private:
         QString sName;
         std::vector<TEntry> Entries;
         QHash<QString, int> KeyIndex; // folded key -> index into Entries
+        // Blank lines that end the section, set apart by the first new key so
+        // that new keys go before them and each append takes constant time.
+        QStringList TrailingBlankLines;
     };
 
     const TSection* FindSection(const QString& sSection) const;
@@ -80,6 +83,7 @@ private:
     void RebuildSectionIndex();
     TSection& AddSection(const QString& sName, const QString& sHeaderLine);
     static void AddEntry(TSection& section, TEntry entry);
+    static void SetAsideTrailingBlankLines(TSection& section);
     static QString CleanValue(const QString& sRaw);
     static QString Fold(const QString& sName) { return sName.trimmed().toCaseFolded(); }
 

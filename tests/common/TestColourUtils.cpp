@@ -27,6 +27,8 @@ TEST(ColourUtils, HueColourFollowsTheWheel) {
     EXPECT_EQ(Rgb(HueColour(0, 0)), (TRgb{0, 0, 0}));
     EXPECT_EQ(Rgb(HueColour(0, 200)), Rgb(HueColour(0, 100))); // brightness capped at 255
     EXPECT_EQ(Rgb(HueColour(0, -100)), (TRgb{0, 0, 0}));
+    EXPECT_EQ(Rgb(HueColour(0, 2147483647)), (TRgb{17, 128, 238}));
+    EXPECT_EQ(Rgb(HueColour(-2147483647 - 1, 100)), Rgb(HueColour(-128, 100))); // hue taken modulo 360
 }
 
 TEST(ColourUtils, TintColourLightensAndDarkens) {
@@ -36,6 +38,8 @@ TEST(ColourUtils, TintColourLightensAndDarkens) {
     EXPECT_EQ(Rgb(TintColour(red, 100)), (TRgb{255, 255, 255}));
     EXPECT_EQ(Rgb(TintColour(red, 250)), (TRgb{255, 255, 255}));
     EXPECT_EQ(Rgb(TintColour(red, -100)), (TRgb{0, 0, 0}));
+    EXPECT_EQ(Rgb(TintColour(red, -2147483647 - 1)), (TRgb{0, 0, 0}));
+    EXPECT_EQ(Rgb(TintColour(red, 2147483647)), (TRgb{255, 255, 255}));
     EXPECT_EQ(Rgb(TintColour(MakeColour(0, 100, 200), 80)), (TRgb{204, 224, 244}));
     EXPECT_EQ(TintColour(0xFF000008u, 0), 0xFF000008u);
     EXPECT_EQ(TintColour(0xFF000008u, -50), 0x000004u); // the flag byte is dropped

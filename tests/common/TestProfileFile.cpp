@@ -61,14 +61,18 @@ TEST(ProfileFile, ValuesAreCutAt2047Characters) {
 TEST(ProfileFile, WritesReplaceInPlaceAppendToSectionOrAddSection) {
     QTemporaryDir dir;
     const QString sPath = dir.filePath("p.zrj");
-    WriteBytes(sPath, "; comment\r\n[ONE]\r\nA=1\r\n\r\n[TWO]\r\nB=2\r\n");
+    WriteBytes(sPath, "; comment\r\n[ONE]\r\nA=1\r\n; note\r\n\r\n  \r\n[TWO]\r\nB=2\r\n");
     TProfileFile ini(sPath);
     ini.WriteInteger("one", "a", 5);
     ini.WriteString("ONE", "New", "v");
+    ini.WriteString("ONE", "Newer", "w");
+    ini.WriteString("one", "NEW", "x");
     ini.WriteBool("THREE", "Flag", true);
     ASSERT_TRUE(ini.UpdateFile());
-    EXPECT_EQ(ReadBytes(sPath), QByteArray("; comment\r\n[ONE]\r\nA=5\r\nNew=v\r\n\r\n[TWO]\r\nB=2\r\n"
-                                           "[THREE]\r\nFlag=1\r\n"));
+    // New keys go after the section's last key or comment, before its blank lines.
+    EXPECT_EQ(ReadBytes(sPath), QByteArray("; comment\r\n[ONE]\r\nA=5\r\n; note\r\nNew=x\r\nNewer=w\r\n\r\n  \r\n"
+                                           "[TWO]\r\nB=2\r\n[THREE]\r\nFlag=1\r\n"));
+    EXPECT_EQ(ini.ReadSection("ONE"), QStringList({"A", "New", "Newer"}));
 }
 
 TEST(ProfileFile, ValuesWithLineBreaksStayOnOneLine) {

@@ -43,6 +43,10 @@ TEST(FontText, NegativeSizeIsAPixelHeightThatSurvivesARoundTrip) {
     EXPECT_EQ(font.PointSize(), 12);
     EXPECT_EQ(FontToText(font), "(Verdana,-16,U,00000000)");
     EXPECT_EQ(FontToCSSText(font), "12pt Verdana");
+
+    const TFont tallest = TextToFont("(Arial,-2147483648,,0)");
+    EXPECT_EQ(tallest.iHeight, -2147483647 - 1);
+    EXPECT_EQ(tallest.PointSize(), 1610612736);
 }
 
 TEST(FontText, ReadingStopsAtTheFirstUnreadableElement) {
