@@ -203,6 +203,43 @@ TEST_F(ProjectSave, MultiPopupSaveRenumbersAndLeavesStaleSectionsAndFiles) {
     EXPECT_EQ(loaded.InstanceList.Instance(1).ContentStrings.Line(0), "zep_three=\"<b>three</b> \"");
 }
 
+TEST_F(ProjectSave, MultiPopupSectionsFollowEachInstanceAndTheProjectKeysCloseTheFile) {
+    project.bMultipleInstances = 1;
+    project.bMultipleSequentialLayers = 1;
+    AddInstance("one");
+    AddInstance("two");
+    ASSERT_TRUE(Save()) << project.GetLastError().toStdString();
+    TProfileFile file(project.sFullProjectName);
+    const QStringList instanceSections = {"REFERENCE",
+                                          "METHOD",
+                                          "APPEARANCE",
+                                          "SIZE_POSITION",
+                                          "ADVANCED_REFERENCE",
+                                          "ADVANCED_METHODS",
+                                          "ADVANCED_APPEARANCE",
+                                          "ADDITIONAL_OPTIONS",
+                                          "SYSTEM",
+                                          "CONTENT",
+                                          "ATTACHED_FILES"};
+    QStringList expected = {"SYSTEM"};
+    for (const char* sSuffix : {"0", "1"}) {
+        for (const QString& sSection : instanceSections) {
+            expected.append(sSection + sSuffix);
+        }
+    }
+    expected += QStringList{"OPTIONS", "ADDITIONAL_OPTIONS"};
+    EXPECT_EQ(file.SectionNames(), expected);
+    const QString sText = file.ToText();
+    EXPECT_TRUE(sText.startsWith("[SYSTEM]\r\nTemplate=0\r\nInstances=2\r\nMultipleSequentialLayers=1\r\n"
+                                 "[REFERENCE0]\r\nUniqueID=one\r\n"));
+    EXPECT_TRUE(sText.contains("[ADDITIONAL_OPTIONS1]\r\nToolTip=0\r\nRotation=0\r\n[SYSTEM1]\r\nVideo=0\r\n"
+                               "[CONTENT1]\r\nzep_twoSpecificLinkText0=Add your textual or image link here for \r\n"
+                               "[ATTACHED_FILES1]\r\nFile1=\r\n"));
+    EXPECT_TRUE(sText.endsWith("File12=\r\n[OPTIONS]\r\nIncludeDynamicFunctions=0\r\nDynamicContent=0\r\n"
+                               "TurnOffAudio=0\r\nCoverBoxes=0\r\nInitialisationOption=0\r\n"
+                               "[ADDITIONAL_OPTIONS]\r\nAddedCode=0\r\n"));
+}
+
 TEST_F(ProjectSave, EmptyListWritesCountZeroAndNoContentFile) {
     project.bMultipleInstances = 1;
     project.bDynamicContent = 1;
