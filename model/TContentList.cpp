@@ -190,9 +190,21 @@ void TContentList::SaveObjects(TProfileFile& fIniFile, const QString& sSection) 
 }
 
 int TContentList::GetNextFreeID() const {
+    // Sorting the numbers once keeps a list with many layers from a long
+    // content file from being searched once per candidate number.
+    std::vector<int> ids;
+    ids.reserve(Entries.size());
+    for (const TEntry& entry : Entries) {
+        ids.push_back(entry.oItem->iLID);
+    }
+    std::sort(ids.begin(), ids.end());
     int iID = 1;
-    while (FindContentIndex(iID) >= 0) {
-        ++iID;
+    for (const int iUsed : ids) {
+        if (iUsed == iID) {
+            ++iID;
+        } else if (iUsed > iID) {
+            break;
+        }
     }
     return iID;
 }

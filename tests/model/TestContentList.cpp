@@ -127,6 +127,14 @@ TEST(ContentList, NextFreeNumberRemoveAndCopy) {
     ASSERT_EQ(copy.Count(), 3);
     EXPECT_EQ(copy.Item(1).sHTML, "\"b\"");
     EXPECT_NE(&copy.Item(1), &list.Item(1));
+
+    // Numbers in any order: items 0, 3, -2, 2 and 1 leave 4 as the next free one.
+    EXPECT_EQ(list.GetNextFreeID(), 1);
+    list.AddContent(instance, "\"d\"", "zep_p", -2);
+    list.AddContent(instance, "\"e\"", "zep_p", 2);
+    EXPECT_EQ(list.GetNextFreeID(), 1);
+    list.AddContent(instance, "\"f\"", "zep_p", 1);
+    EXPECT_EQ(list.GetNextFreeID(), 4);
 }
 
 TEST(ContentList, UpdatingAnItemResetsItsPlaceButKeepsItsLinkText) {
