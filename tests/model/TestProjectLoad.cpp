@@ -169,10 +169,11 @@ TEST_F(ProjectLoad, CheckedEnumerationsStopTheLoadWithTheirMessage) {
 }
 
 TEST_F(ProjectLoad, IntegersAcceptHexadecimalAndFallBackToTheDefault) {
-    ASSERT_TRUE(Load("[REFERENCE]\r\nUniqueID=x\r\n[METHOD]\r\nEntryEffect=$3\r\nExitEffect=abc\r\n"
+    ASSERT_TRUE(Load("[REFERENCE]\r\nUniqueID=x\r\nTitleSelected=\r\n[METHOD]\r\nEntryEffect=$3\r\nExitEffect=abc\r\n"
+                     "[APPEARANCE]\r\nBorderColour=\r\nTitleColour=cyan\r\n[ADVANCED_METHODS]\r\nProbability= \r\n"
                      "[SIZE_POSITION]\r\nLocation=14\r\nWidth=\r\nHeight=12a\r\nTop=0x10\r\n"
                      "[ADDITIONAL_OPTIONS]\r\nAddedCode=5\r\nToolTip=7\r\n"
-                     "[OPTIONS]\r\nInitialisationOption=258\r\nIncludeDynamicFunctions=0\r\n",
+                     "[OPTIONS]\r\nInitialisationOption=258\r\nIncludeDynamicFunctions=0\r\nDynamicContent=\r\n",
                      {"promo.html"}));
     const TZEPInstance& o = Only();
     EXPECT_EQ(o.EntryEffect, eeSlideIn);
@@ -182,6 +183,12 @@ TEST_F(ProjectLoad, IntegersAcceptHexadecimalAndFallBackToTheDefault) {
     EXPECT_EQ(o.iHeight, 210);
     EXPECT_EQ(o.iTop, 16);
     EXPECT_EQ(o.bToolTip, 1); // any non-zero flag value is on, held as exactly 1
+    // Empty or unreadable values of every kind but text take the key's default.
+    EXPECT_EQ(o.bTitleSelected, 1);
+    EXPECT_EQ(o.BorderColour, 0x808080u);
+    EXPECT_EQ(o.TitleColour, 0xFFFF00u);
+    EXPECT_EQ(o.iProbabilityPercent, 100);
+    EXPECT_EQ(project.bDynamicContent, 1);
     EXPECT_EQ(project.AddedCodeOption, acNoAddedCode);
     EXPECT_EQ(project.InitialisationOption, CInitialisationOptions(2)); // low 8 bits kept
     EXPECT_EQ(project.bIncludeDynamicFunctions, 0);
