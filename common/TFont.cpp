@@ -1,29 +1,6 @@
 #include "TFont.h"
 
-namespace {
-
-// Reads hexadecimal digits (either case) into a 32-bit value; longer texts
-// wrap as 32-bit arithmetic does. An empty text or another character fails.
-bool ParseHexColour(const QString& sText, quint32& Colour) {
-    if (sText.isEmpty()) {
-        return false;
-    }
-    quint32 value = 0;
-    for (const QChar c : sText) {
-        const int iDigit = c.isDigit() && c.unicode() < 128 ? c.unicode() - '0'
-                           : c >= 'A' && c <= 'F'           ? c.unicode() - 'A' + 10
-                           : c >= 'a' && c <= 'f'           ? c.unicode() - 'a' + 10
-                                                            : -1;
-        if (iDigit < 0) {
-            return false;
-        }
-        value = value * 16 + quint32(iDigit);
-    }
-    Colour = value;
-    return true;
-}
-
-} // namespace
+#include "HexText.h"
 
 int TFont::PointSize() const {
     return iHeight < 0 ? int((-qint64(iHeight) * 72 + 48) / 96) : iSize;
@@ -66,9 +43,8 @@ TFont TextToFont(const QString& sText) {
     font.bBold = sStyles.contains('B');
     font.bItalic = sStyles.contains('I');
     font.bUnderline = sStyles.contains('U');
-    quint32 Colour = 0;
-    if (ParseHexColour(NextListItem(sRest, sRest), Colour)) {
-        font.Colour = Colour;
+    if (const std::optional<int> colour = HexToInt(NextListItem(sRest, sRest))) {
+        font.Colour = quint32(*colour);
     }
     return font;
 }
