@@ -1,0 +1,66 @@
+#include "LibraryAssembly.h"
+
+#include "TScriptForm.h"
+#include "TZEPProject.h"
+#include "TextFile.h"
+
+namespace {
+
+const QStringList LibrarySections = {
+    QStringLiteral("main"),         QStringLiteral("zepDrop"),      QStringLiteral("zepSlide"),
+    QStringLiteral("zepFade"),      QStringLiteral("moveResize"),   QStringLiteral("incAPI"),
+    QStringLiteral("followScroll"), QStringLiteral("absoluteLoc"),  QStringLiteral("cookie"),
+    QStringLiteral("zep"),          QStringLiteral("zepTimer"),     QStringLiteral("tooltip"),
+    QStringLiteral("iframeShim"),
+};
+
+QString RedirectImage(const QString& sText, const QString& sImage, const QString& sFolder)
+{
+    QString sResult = sText;
+    return sResult.replace(sImage, sFolder + QLatin1Char('/') + sImage, Qt::CaseSensitive);
+}
+
+} // namespace
+
+QString TLibraryAssembly::GetLibraryCode(const TZEPInstance* /*oInstance*/) const
+{
+    QString sCode;
+    for (const QString& sSection : LibrarySections) {
+        sCode += oScriptForm.GetSectionCode(sSection);
+    }
+    return sCode;
+}
+
+QString TLibraryAssembly::SetCustomImagePaths(const TZEPInstance& oInstance, const QString& sText)
+{
+    if (oInstance.bUseCustom != 1) {
+        return sText;
+    }
+    const QString sFolder = TScriptForm::Trim(oInstance.sCustomPath);
+    return RedirectImage(RedirectImage(sText, QStringLiteral("close.gif"), sFolder), QStringLiteral("resize.gif"),
+                         sFolder);
+}
+
+bool TLibraryAssembly::WriteLibraryFile(const TInstanceList& instances, QStringList& outputFiles,
+                                        const QStringList& gateLines, const QString& sPath)
+{
+    if (gateLines.size() < 3) {
+        sLastError = QStringLiteral("The browser gate has fewer than three lines");
+        return false;
+    }
+    QStringList lines = oScriptForm.GetListWithScriptHeader();
+    lines << gateLines[0] << gateLines[1];
+    if (instances.Count() == 1) {
+        const TZEPInstance& oInstance = instances.Instance(0);
+        lines << SetCustomImagePaths(oInstance, GetLibraryCode(&oInstance));
+    } else {
+        lines << GetLibraryCode(nullptr);
+    }
+    lines << gateLines[2];
+    if (!WriteTextLines(sPath, lines)) {
+        sLastError = QStringLiteral("Unable to write to <") + sPath + QLatin1Char('>');
+        return false;
+    }
+    outputFiles << sPath;
+    return true;
+}

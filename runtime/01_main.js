@@ -1,0 +1,428 @@
+//****** Brisola popup runtime library, script version 3.02 ******
+//
+// The library is cut into thirteen sections, each ended by its marker line.
+// The compiler drops comment lines and blank lines, strips tabs and joins the
+// remaining lines without separators, so every statement here ends in ";" or
+// "}", comments stand on lines of their own and no string spans two lines.
+//
+// Namespace with its tunables and the lists shared by all popups.
+if (!window.QEL) {
+	window.QEL = {};
+}
+if (!QEL.zep) {
+	QEL.zep = {};
+}
+QEL.zep = {
+	exof: 15,
+	goex: 0,
+	mxb: 15,
+	mnh: 50,
+	mnw: 50,
+	mxp: 15,
+	mxt: 5,
+	ush: false,
+	xpos: {},
+	ypos: {},
+	zepuids: [],
+	zeppla: [],
+	zepscr: [],
+	alc: window.location.href,
+	eloc: {}
+};
+//
+// Device tests offered to content and page scripts.
+QEL.zep.uaHas = function (sText) {
+	return navigator.userAgent.toLowerCase().indexOf(sText.toLowerCase()) != -1;
+};
+QEL.zep.isIpad = function () {
+	return QEL.zep.uaHas("iPad");
+};
+QEL.zep.isIphone = function () {
+	return QEL.zep.uaHas("iPhone");
+};
+QEL.zep.isIpod = function () {
+	return QEL.zep.uaHas("iPod");
+};
+QEL.zep.isIdevice = function () {
+	return QEL.zep.isIpad() || QEL.zep.isIphone() || QEL.zep.isIpod();
+};
+QEL.zep.isFirefox = function () {
+	return QEL.zep.uaHas("Firefox");
+};
+//
+// Library globals shared by every popup of the page.
+var drs = 0, dsh = 0, moving = 0, resizing = 0, bdf = 0, sht = 0, slt = 0;
+var ba5 = 0, nd9 = 0, absl = 1, ism3 = 0;
+var fia = 0, foa = 100, fis = 15, fii = 2, fos = 5, foi = 2;
+var ddp = 0, bp3 = 0, dis = 15, sis = 10, fp5 = 0, fo4 = 0;
+var cth = 0, ctw = 0, pht = 0, pwh = 0;
+var dmt = document, nbl = "none", ibl = "block", nvi = "hidden", ivi = "visible";
+var sct = document.compatMode == "CSS1Compat";
+var na = navigator.userAgent;
+var tInd = [], tNames = ["a", "BUTTON", "TEXTAREA", "INPUT", "IFRAME"];
+var delX = {}, delY = {}, zeppdel = 250;
+var MovexDiff = 0, MoveyDiff = 0, ResizexDiff = 0, ResizeyDiff = 0;
+var z_index = 10000, Mousex = 0, Mousey = 0;
+//
+// A failing runtime call never shows an error to the visitor.
+window.onerror = function () {
+	return true;
+};
+//
+// Browser flags, computed once.
+function de7(id) {
+	return dmt.getElementById(id);
+}
+var w37 = !!dmt.getElementById;
+var mie = w37 && !!dmt.all;
+var ns = w37 && !dmt.all;
+var op = na.indexOf("Opera") != -1;
+var opv = 0, op9 = false;
+if (op) {
+	opv = na.charAt(na.indexOf("Opera") + 6);
+	op9 = opv == 9;
+}
+var miv = 0, ieh = false, ie7p = false;
+if (mie) {
+	miv = parseFloat(na.substring(na.indexOf("MSIE") + 5));
+	ieh = miv >= 5.5;
+	ie7p = miv >= 7;
+}
+function miebody() {
+	return (sct && dmt.documentElement) ? dmt.documentElement : dmt.body;
+}
+//
+// Small helpers used by every section.
+function zepInst(id) {
+	return window[String(id)];
+}
+function zepNum(v) {
+	var n = parseFloat(v);
+	return isNaN(n) ? 0 : n;
+}
+function round10(v) {
+	return 10 * Math.round(v / 10);
+}
+function mod10(v) {
+	return v - 10 * Math.floor(v / 10);
+}
+function zepPx(e, sProp, v) {
+	e.style[sProp] = v + "px";
+}
+function zepOpa(e, v) {
+	if (mie) {
+		e.style.filter = "alpha(opacity=" + v + ")";
+	} else {
+		e.style.MozOpacity = v / 100;
+		e.style.opacity = v / 100;
+	}
+}
+function zepMouse(evt) {
+	if (mie) {
+		Mousex = window.event.clientX + miebody().scrollLeft;
+		Mousey = window.event.clientY + miebody().scrollTop;
+	} else {
+		Mousex = evt.pageX;
+		Mousey = evt.pageY;
+	}
+}
+function zepListen(sName, f) {
+	if (mie) {
+		dmt.attachEvent("on" + sName, f);
+	} else {
+		dmt.addEventListener(sName, f, true);
+	}
+}
+function zepUnlisten(sName, f) {
+	if (mie) {
+		dmt.detachEvent("on" + sName, f);
+	} else {
+		dmt.removeEventListener(sName, f, true);
+	}
+}
+//
+// Instance constructor: stores the parameters; builds nothing.
+QEL.zep.zepInstance = function (uid, bwh, bc7, isex, oo7, pla, shf, pcc, tro, tra, issp, plt, rn, cpad, tbw, is7, isScr,
+		ifr, fw7, zepx, zepy, zepw, zeph, it9, tc2, tc3, ib8, is6, shs, sc5, bng, ir9, cc6, im5, cnm, if8, it3, msk, rot) {
+	var zz = QEL.zep;
+	this.pars = {
+		uid: uid, bwh: Math.min(bwh, zz.mxb), bc7: bc7, isex: isex, oo7: oo7, pla: pla, shf: shf, pcc: pcc,
+		tro: tro, tra: tra, issp: issp, plt: plt, rn: rn, cpad: Math.min(cpad, zz.mxp), tbw: Math.min(tbw, zz.mxt),
+		is7: is7, isScr: isScr, ifr: ifr, fw7: fw7, zepx: zepx, zepy: zepy, zepw: Math.max(zepw, zz.mnw),
+		zeph: Math.max(zeph, zz.mnh), it9: it9, tc2: tc2, tc3: tc3, ib8: ib8, is6: is6, shs: shs, sc5: sc5,
+		bng: bng, ir9: ir9, cc6: cc6, im5: im5, cnm: cnm, if8: if8, it3: it3, msk: msk, rot: rot
+	};
+	this.pars.zepxS = zepx;
+	this.pars.zepyS = zepy;
+	this.pars.isc = 0;
+	this.pars.tsp = 0;
+	this.leftTabberObj = {lc: 3, tl: 6, bl: 7};
+	if (this.pars.zepxS != 0) {
+		this.leftTabber = pla == 3 || pla == 6 || pla == 7;
+		if (this.leftTabber) {
+			this.pars.zepxS = round10(parseInt(this.pars.zepxS, 10));
+			this.pars.zepw = round10(parseInt(this.pars.zepw, 10));
+		}
+	}
+	this.tos = 0;
+	this.sp7 = 0;
+	this.tid1 = 0;
+	this.tid2 = 0;
+	this.tid3 = 0;
+	this.tid4 = 0;
+};
+//
+// Absolute box: positioned in page coordinates, so scroll offsets are added.
+QEL.zep.zepInstance.prototype.iess = function () {
+	return (mie && (!ie7p || !sct) && !op) || this.pars.isScr == 0;
+};
+//
+// Quirks box: CSS padding lies inside the content element's size.
+function zepQuirks() {
+	return mie && !sct && !op9;
+}
+//
+// Moves the box, the shim and the shadow (shs further right and down) together.
+QEL.zep.zepInstance.prototype.zepMoveTo = function (id, x, y) {
+	var s = this.pars.shs, sh = de7(id + "_zepS"), bx = de7(id + "_zepB"), ash;
+	if (x !== null) {
+		zepPx(bx, "left", x);
+		zepPx(sh, "left", x + s);
+	}
+	if (y !== null) {
+		zepPx(bx, "top", y);
+		zepPx(sh, "top", y + s);
+	}
+	ash = QEL.zep.ush ? de7(id + "_ash") : null;
+	if (ash) {
+		if (x !== null) {
+			zepPx(ash, "left", x);
+		}
+		if (y !== null) {
+			zepPx(ash, "top", y);
+		}
+	}
+};
+//
+// Sets the visibility of all the popup's elements; the display word has no effect.
+QEL.zep.zepInstance.prototype.soh = function (id, bon, voh) {
+	var p = this.pars, names = ["_zepB", "_close", "_zepC", "_zepT"], i, e;
+	if (QEL.zep.ush) {
+		names.push("_ash");
+	}
+	if (p.is6 == 1) {
+		names.push("_zepS");
+	}
+	if (p.ir9 == 1) {
+		names.push("_rsize");
+	}
+	de7(id + "_zepB").style.visibility = voh;
+	for (i = 1; i < names.length; i++) {
+		e = de7(id + names[i]);
+		if (e) {
+			e.style.visibility = voh;
+		}
+	}
+};
+//
+// Hide: cancels the pending show and this popup's timed commands, tells the page, hides.
+QEL.zep.zepHide = function (id) {
+	zepInst(id).zepHideObj(id);
+};
+QEL.zep.zepInstance.prototype.zepHideObj = function (id) {
+	var mask;
+	clearTimeout(dsh);
+	this.zepTimerStop();
+	if (typeof window.zepOnHide == "function") {
+		window.zepOnHide(id);
+	}
+	this.soh(id, nbl, nvi);
+	if (this.pars.msk == 1) {
+		mask = zepInst("zepMask");
+		mask.zepTimerStop();
+		mask.soh("zepMask", nbl, nvi);
+		if (mie || op) {
+			sbShow();
+			tiShow();
+		} else {
+			dmt.onkeypress = tabrereplace;
+		}
+	}
+};
+//
+// Show: re-applies the stored position, becomes visible 250 ms later, resets fade opacities.
+QEL.zep.zepShow = function (id) {
+	zepInst(id).zepShowObj(id);
+};
+QEL.zep.zepInstance.prototype.zepShowObj = function (id) {
+	var me = this, bx = de7(id + "_zepB"), sh = de7(id + "_zepS"), bs = bx.style, ss = sh.style;
+	if (absl == 1 && drs == 0 && !ism3) {
+		setTimeout(function () {
+			me.zepLocationObj(id, me.pars.zepx, me.pars.zepy);
+		}, 150);
+	}
+	dsh = setTimeout(function () {
+		me.soh(id, ibl, ivi);
+	}, 250);
+	if (mie) {
+		bs.filter = "alpha(opacity=100)";
+		if (!op) {
+			bs.filter = "";
+		}
+		ss.filter = "alpha(opacity=30)";
+	} else {
+		zepOpa(bx, 100);
+		zepOpa(sh, 30);
+	}
+	if (this.pars.uid == "zepMask") {
+		if (mie || op) {
+			setTimeout(function () {
+				sbHide();
+				tiHide();
+			}, 100);
+		} else {
+			dmt.onkeypress = tabremove;
+		}
+	}
+};
+//
+// Scroll offsets into sht (top) and slt (left).
+function gsp() {
+	if (mie) {
+		sht = miebody().scrollTop;
+		slt = miebody().scrollLeft;
+	} else {
+		sht = window.pageYOffset;
+		slt = window.pageXOffset;
+	}
+}
+//
+// Location: absolute (viewport coordinates) or relative to the mouse pointer.
+QEL.zep.zepLocation = function (id, x, y, m, evt) {
+	zepInst(id).zepLocationObj(id, x, y, m, evt);
+};
+QEL.zep.zepInstance.prototype.zepLocationObj = function (id, x, y, m, evt) {
+	var p = this.pars;
+	x = zepNum(x);
+	y = zepNum(y);
+	ism3 = m ? 1 : 0;
+	p.zepx = x;
+	p.zepy = y;
+	if (m) {
+		zepMouse(evt);
+		x += Mousex;
+		y += Mousey;
+		p.zepx = x;
+		p.zepy = y;
+	} else {
+		gsp();
+		if (this.iess()) {
+			x += slt;
+			y += sht;
+		}
+	}
+	this.zepMoveTo(id, x, y);
+};
+//
+// Event chaining: each call adds one more link to the window's handler.
+function addRszEv(f) {
+	var old = window.onresize;
+	if (typeof old != "function") {
+		window.onresize = f;
+	} else {
+		window.onresize = function () {
+			old();
+			f();
+		};
+	}
+}
+function addScrEv(f) {
+	var old = window.onscroll;
+	if (typeof old != "function") {
+		window.onscroll = f;
+	} else {
+		window.onscroll = function () {
+			old();
+			f();
+		};
+	}
+}
+//
+// Modal mask: the Tab key, the select boxes and the tab stops of the page.
+function tabremove(e) {
+	var k = e ? e.keyCode : window.event.keyCode;
+	return k != 9;
+}
+function tabrereplace() {
+	return true;
+}
+function zepSelects(voh) {
+	var f, i, j, sel;
+	for (i = 0; i < dmt.forms.length; i++) {
+		f = dmt.forms[i];
+		sel = f.getElementsByTagName("select");
+		for (j = 0; j < sel.length; j++) {
+			sel[j].style.visibility = voh;
+		}
+	}
+}
+function sbHide() {
+	zepSelects(nvi);
+}
+function sbShow() {
+	zepSelects(ivi);
+}
+function tiHide() {
+	var i, j, els, n = 0;
+	for (i = 0; i < tNames.length; i++) {
+		els = dmt.getElementsByTagName(tNames[i]);
+		for (j = 0; j < els.length; j++) {
+			tInd[n] = els[j].tabIndex;
+			els[j].tabIndex = "-1";
+			n++;
+		}
+	}
+}
+function tiShow() {
+	var i, j, els, n = 0;
+	for (i = 0; i < tNames.length; i++) {
+		els = dmt.getElementsByTagName(tNames[i]);
+		for (j = 0; j < els.length; j++) {
+			els[j].tabIndex = tInd[n];
+			els[j].tabEnabled = true;
+			n++;
+		}
+	}
+}
+//
+// Anchoring: the popup sits at an element's page position plus offsets.
+QEL.zep.zepAnchor = function (uid, anchor, oX, oY) {
+	mae(uid, anchor, oX, oY);
+	adj(uid, anchor, oX, oY);
+};
+function rae(e) {
+	var x = 0, y = 0;
+	while (e) {
+		x += e.offsetLeft;
+		y += e.offsetTop;
+		e = e.offsetParent;
+	}
+	return {x: x, y: y};
+}
+function mae(uid, anchor, oX, oY) {
+	var e = de7(anchor), pos;
+	if (!e) {
+		return;
+	}
+	gsp();
+	pos = rae(e);
+	QEL.zep.eloc[uid] = pos;
+	QEL.zep.zepLocation(uid, pos.x + zepNum(oX) - slt, pos.y + zepNum(oY) - sht, 0);
+}
+function adj(uid, anchor, oX, oY) {
+	addRszEv(function () {
+		mae(uid, anchor, oX, oY);
+	});
+}
+//
+//EndOfSection main

@@ -1,0 +1,73 @@
+//
+// Drop-in from above the view, landing exactly on zepy; optional bounce.
+QEL.zep.zepDropin = function (id) {
+	zepInst(id).zepDropinObj(id);
+};
+QEL.zep.zepInstance.prototype.zepDropinObj = function (id) {
+	var me = this;
+	drs = 1;
+	clearInterval(ddp);
+	setTimeout(function () {
+		me.indl(id);
+	}, 200);
+};
+QEL.zep.zepInstance.prototype.outerH = function () {
+	var p = this.pars;
+	return p.zeph + 2 * p.bwh + 2 * p.tbw;
+};
+QEL.zep.zepInstance.prototype.outerW = function () {
+	var p = this.pars;
+	return p.zepw + 2 * p.bwh + 2 * p.tbw;
+};
+QEL.zep.zepInstance.prototype.scrTop = function () {
+	return this.iess() ? sht : 0;
+};
+QEL.zep.zepInstance.prototype.indl = function (id) {
+	var me = this, oh = this.outerH();
+	nd9 = 0;
+	ba5 = 40;
+	clearInterval(ddp);
+	ddp = setInterval(function () {
+		me.dropdown(id, oh);
+	}, dis);
+};
+QEL.zep.zepInstance.prototype.dropdown = function (id, oh) {
+	var me = this, p = this.pars, bx = de7(id + "_zepB"), S, top;
+	clearInterval(bp3);
+	gsp();
+	S = this.scrTop();
+	if (nd9 == 0) {
+		this.zepMoveTo(id, null, S - 100 + mod10(p.zepy) - round10(oh));
+		nd9 = 1;
+	}
+	top = parseInt(bx.style.top, 10);
+	if (top < p.zepy + delY[id] + S) {
+		this.zepMoveTo(id, p.zepx + delX[id], top + 10);
+	} else {
+		drs = 2;
+		clearInterval(ddp);
+		if (p.bng == 1) {
+			bp3 = setInterval(function () {
+				me.bouncedown(id);
+			}, 50);
+		} else if (p.isScr == 1) {
+			this.zepScroll(id, p.pla, 1);
+		}
+	}
+};
+QEL.zep.zepInstance.prototype.bouncedown = function (id) {
+	var p = this.pars, top = parseInt(de7(id + "_zepB").style.top, 10);
+	this.zepMoveTo(id, null, top - ba5);
+	if (ba5 < 0) {
+		ba5 += 10;
+	}
+	ba5 = -ba5;
+	if (ba5 == 0) {
+		clearInterval(bp3);
+		if (p.isScr == 1) {
+			this.zepScroll(id, p.pla, 1);
+		}
+	}
+};
+//
+//EndOfSection zepDrop

@@ -1,0 +1,167 @@
+//
+// Slides: seven commands sharing one step routine; mode numbers 1 to 7.
+QEL.zep.zepSlidein = function (id) {
+	zepInst(id).zepSlideinObj(id);
+};
+QEL.zep.zepSlideout = function (id) {
+	zepInst(id).zepSlideoutObj(id);
+};
+QEL.zep.zepSlideup = function (id) {
+	zepInst(id).zepSlideupObj(id);
+};
+QEL.zep.zepSlideOutLeft = function (id) {
+	zepInst(id).zepSlideOutLeftObj(id);
+};
+QEL.zep.zepSlideDownBottom = function (id) {
+	zepInst(id).zepSlideDownBottomObj(id);
+};
+QEL.zep.zepSlideInRight = function (id) {
+	zepInst(id).zepSlideInRightObj(id);
+};
+QEL.zep.zepSlideUpTop = function (id) {
+	zepInst(id).zepSlideUpTopObj(id);
+};
+//
+// Stops this popup's slide and starts the given start routine 200 ms later.
+QEL.zep.zepInstance.prototype.slideLater = function (id, fStart) {
+	var me = this;
+	drs = 1;
+	clearInterval(this.sp7);
+	clearTimeout(this.tos);
+	this.tos = setTimeout(function () {
+		fStart.call(me, id);
+	}, 200);
+};
+QEL.zep.zepInstance.prototype.zepSlideinObj = function (id) {
+	this.slideLater(id, this.slin);
+};
+QEL.zep.zepInstance.prototype.zepSlideoutObj = function (id) {
+	this.slideLater(id, this.slout);
+};
+QEL.zep.zepInstance.prototype.zepSlideupObj = function (id) {
+	this.slideLater(id, this.slup);
+};
+QEL.zep.zepInstance.prototype.zepSlideOutLeftObj = function (id) {
+	this.slideLater(id, this.sloutLeft);
+};
+QEL.zep.zepInstance.prototype.zepSlideDownBottomObj = function (id) {
+	this.slideLater(id, this.sloutbottom);
+};
+QEL.zep.zepInstance.prototype.zepSlideInRightObj = function (id) {
+	this.slideLater(id, this.slinright);
+};
+QEL.zep.zepInstance.prototype.zepSlideUpTopObj = function (id) {
+	this.slideLater(id, this.sluptop);
+};
+QEL.zep.zepInstance.prototype.slideRun = function (id, iMode) {
+	var me = this;
+	this.sp7 = setInterval(function () {
+		me.slide(id, iMode);
+	}, sis);
+};
+//
+// Start routines: place the popup where the movement begins, then step.
+QEL.zep.zepInstance.prototype.slin = function (id) {
+	var p = this.pars;
+	if (this.leftTabber) {
+		this.zepMoveTo(id, -round10(p.zepw) + round10(p.zepxS), null);
+	} else {
+		this.zepMoveTo(id, -round10(this.outerW()) + mod10(p.zepx) - 100, null);
+	}
+	this.slideRun(id, 1);
+};
+QEL.zep.zepInstance.prototype.slout = function (id) {
+	wh5();
+	this.slideRun(id, 2);
+};
+QEL.zep.zepInstance.prototype.slup = function (id) {
+	var p = this.pars;
+	wh5();
+	gsp();
+	this.zepMoveTo(id, null, this.scrTop() + 100 + mod10(p.zepy) + round10(pht + p.zeph + 2 * p.bwh + 2 * p.tbw));
+	this.slideRun(id, 3);
+};
+QEL.zep.zepInstance.prototype.sloutLeft = function (id) {
+	wh5();
+	this.slideRun(id, 4);
+};
+QEL.zep.zepInstance.prototype.sloutbottom = function (id) {
+	wh5();
+	this.slideRun(id, 5);
+};
+QEL.zep.zepInstance.prototype.slinright = function (id) {
+	var p = this.pars;
+	wh5();
+	this.zepMoveTo(id, pwh + round10(this.outerW()) + mod10(p.zepx) + 100, null);
+	this.slideRun(id, 6);
+};
+QEL.zep.zepInstance.prototype.sluptop = function (id) {
+	wh5();
+	this.slideRun(id, 7);
+};
+//
+// Whether a slide in the given mode moves on from the box's current position.
+QEL.zep.zepInstance.prototype.slideGoes = function (id, iMode, left, top) {
+	var p = this.pars, dx = delX[id], dy = delY[id], S = this.scrTop();
+	switch (iMode) {
+	case 1:
+		return this.leftTabber ? left <= slt + dx - 10 : left <= p.zepx + slt + dx - 10;
+	case 2:
+		return left <= pwh + 100;
+	case 3:
+		return top > p.zepy + S + dy;
+	case 4:
+		return this.leftTabber ? left > -p.zepw + p.zepxS : left > -p.zepw - 100;
+	case 5:
+		return top < pht + 100;
+	case 6:
+		return left >= p.zepx + slt + dx - 10;
+	default:
+		return top > -p.zeph - 100;
+	}
+};
+//
+// One step of 10 pixels, or the end action once the limit is passed.
+QEL.zep.zepInstance.prototype.slide = function (id, iMode) {
+	var p = this.pars, bx = de7(id + "_zepB"), left, top, iStep;
+	gsp();
+	left = parseInt(bx.style.left, 10);
+	top = parseInt(bx.style.top, 10);
+	if (this.slideGoes(id, iMode, left, top)) {
+		iStep = (iMode == 4 || iMode == 6 || iMode == 3 || iMode == 7) ? -10 : 10;
+		if (iMode == 1 || iMode == 2 || iMode == 4 || iMode == 6) {
+			this.zepMoveTo(id, left + iStep, this.scrTop() + p.zepy + delY[id]);
+		} else {
+			this.zepMoveTo(id, p.zepx + delX[id], top + iStep);
+		}
+		return;
+	}
+	drs = 2;
+	if (p.isScr == 1) {
+		this.zepScroll(id, p.pla, 1);
+	}
+	clearInterval(this.sp7);
+	this.slideEnd(id, iMode);
+};
+QEL.zep.zepInstance.prototype.slideEnd = function (id, iMode) {
+	var me = this, p = this.pars;
+	if (iMode == 4) {
+		addRszEv(function () {
+			me.dorszzep(id, p.pla, p.fw7);
+		});
+		if (this.leftTabber) {
+			return;
+		}
+	}
+	if (iMode == 2 || iMode == 4) {
+		this.zepHideObj(id);
+		this.zepMoveTo(id, p.zepx, null);
+	} else if (iMode == 5 || iMode == 7) {
+		this.zepHideObj(id);
+		this.zepMoveTo(id, null, p.zepy);
+	} else if (iMode == 6) {
+		this.zepMoveTo(id, p.zepx, null);
+	}
+};
+//
+//EndOfSection zepSlide

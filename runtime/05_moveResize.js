@@ -1,0 +1,107 @@
+//
+// Exit intent: armed once the pointer has been inside the page, fired once
+// when it then comes within exof pixels of the top or the left edge.
+function mouseexit(e) {
+	var zz = QEL.zep;
+	zepMouse(e);
+	gsp();
+	if (zz.goex == 0 && Mousey > sht + zz.exof && Mousex >= slt + zz.exof) {
+		zz.goex = 1;
+	}
+	if (zz.goex == 1 && (Mousex <= slt + zz.exof || Mousey <= sht + zz.exof)) {
+		zz.goex = 2;
+		runCmdSet();
+	}
+}
+//
+// Dragging by the title bar or the content moves the popup; the grip resizes it.
+function amre(e) {
+	var el = this, bx, rs;
+	zepListen("mousemove", mousemove);
+	zepListen("mouseup", stmr);
+	if (mie) {
+		window.event.cancelBubble = true;
+		window.event.returnValue = false;
+	}
+	zepMouse(e);
+	QEL.zep.nEl = el.zepid;
+	bx = de7(el.zepid + "_zepB");
+	if (el.id == el.zepid + "_rsize") {
+		resizing = 1;
+		rs = de7(el.zepid + "_rsize");
+		ResizexDiff = parseInt(rs.style.left, 10) - Mousex;
+		ResizeyDiff = parseInt(rs.style.top, 10) - Mousey;
+	} else {
+		moving = 1;
+		MovexDiff = parseInt(bx.style.left, 10) - Mousex;
+		MoveyDiff = parseInt(bx.style.top, 10) - Mousey;
+		de7(el.zepid + "_zepS").style.zIndex = ++z_index;
+		bx.style.zIndex = ++z_index;
+	}
+	return false;
+}
+function mousemove(e) {
+	var ev = mie ? window.event : e, x, y;
+	zepMouse(e);
+	if (ev.preventDefault) {
+		ev.preventDefault();
+	}
+	ev.returnValue = false;
+	if (mie) {
+		ev.cancelBubble = true;
+		if (!op && ev.button != 1) {
+			moving = 0;
+			resizing = 0;
+			return true;
+		}
+	}
+	if (moving) {
+		setTimeout(move, 10);
+	}
+	if (resizing) {
+		setTimeout(resize, 10);
+	}
+	x = Mousex;
+	y = Mousey;
+	if (x <= 10 || y <= window.pageYOffset + 5 || x >= window.innerWidth + window.pageXOffset - 16 ||
+			y >= window.innerHeight + window.pageYOffset - 16) {
+		moving = 0;
+		resizing = 0;
+		return true;
+	}
+	return false;
+}
+function move() {
+	var id = QEL.zep.nEl, z = zepInst(id), p = z.pars, x = Mousex + MovexDiff, y = Mousey + MoveyDiff;
+	delX[id] = x - p.zepx - slt;
+	delY[id] = y - p.zepy - sht;
+	z.zepMoveTo(id, x, y);
+}
+function resize() {
+	var id = QEL.zep.nEl, p = zepInst(id).pars, zz = QEL.zep, b = p.bwh, pd = zepQuirks() ? 0 : p.cpad, s = p.shs;
+	var R = Mousex + ResizexDiff + 9, D = Mousey + ResizeyDiff + 9, ash;
+	var w = Math.max(R, zz.mnw + 2 * b), h = Math.max(D, zz.mnh + 2 * b);
+	zepPx(de7(id + "_rsize"), "left", Math.max(R - 9, zz.mnw + 2 * b - 9));
+	zepPx(de7(id + "_rsize"), "top", Math.max(D - 9, zz.mnh + 2 * b - 9));
+	zepPx(de7(id + "_zepB"), "width", w);
+	zepPx(de7(id + "_zepB"), "height", h);
+	zepPx(de7(id + "_zepS"), "width", w);
+	zepPx(de7(id + "_zepS"), "height", h);
+	ash = zz.ush ? de7(id + "_ash") : null;
+	if (ash) {
+		zepPx(ash, "width", Math.max(R + s, zz.mnw + 2 * b + s));
+		zepPx(ash, "height", Math.max(D + s, zz.mnh + 2 * b + s));
+	}
+	zepPx(de7(id + "_zepT"), "width", Math.max(R - 2 * b, zz.mnw));
+	zepPx(de7(id + "_zepC"), "width", Math.max(R - 2 * b - 2 * pd, zz.mnw - 2 * pd));
+	zepPx(de7(id + "_zepC"), "height", Math.max(D - 2 * b - p.tsp - 2 * pd, zz.mnh - p.tsp - 2 * pd));
+	zepPx(de7(id + "_close"), "left", Math.max(R - b - 20, zz.mnw + b - 20));
+}
+function stmr() {
+	zepUnlisten("mousemove", mousemove);
+	zepUnlisten("mouseup", stmr);
+	moving = 0;
+	resizing = 0;
+}
+//
+//EndOfSection moveResize

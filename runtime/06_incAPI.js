@@ -1,0 +1,63 @@
+//
+// Content, title and size of a built popup.
+QEL.zep.zepContent = function (id, text) {
+	de7(id + "_zepC").innerHTML = text;
+};
+function zepTitleSpan(id, text) {
+	var sp = dmt.createElement("span"), st = sp.style;
+	sp.id = id + "_zepTitle";
+	st.position = "absolute";
+	st.left = "0px";
+	st.width = "100%";
+	st.height = "20px";
+	st.whiteSpace = "nowrap";
+	st.paddingTop = "1px";
+	st.paddingLeft = "3px";
+	sp.innerHTML = text;
+	return sp;
+}
+QEL.zep.zepTitle = function (id, tCol, ttCol, tStr) {
+	var t = de7(id + "_zepT"), sp = zepTitleSpan(id, tStr);
+	t.innerHTML = "";
+	t.appendChild(sp);
+	sp.style.color = ttCol;
+	sp.style.backgroundColor = tCol;
+};
+QEL.zep.zepSize = function (id, w, h) {
+	zepInst(id).zepSizeObj(id, w, h);
+};
+QEL.zep.zepInstance.prototype.zepSizeObj = function (id, w, h) {
+	var p = this.pars, zz = QEL.zep, b = p.bwh, s = p.shs, pd = p.cpad, T = p.tsp, ash, c;
+	w = zepNum(w);
+	h = zepNum(h);
+	if (w < zz.mnw || h < zz.mnh) {
+		return;
+	}
+	zepPx(de7(id + "_zepB"), "width", w + 2 * b);
+	zepPx(de7(id + "_zepB"), "height", h + 2 * b);
+	zepPx(de7(id + "_zepS"), "width", w + 2 * b);
+	zepPx(de7(id + "_zepS"), "height", h + 2 * b);
+	zepPx(de7(id + "_zepT"), "width", w);
+	c = de7(id + "_zepC");
+	if (zepQuirks()) {
+		zepPx(c, "width", w);
+		zepPx(c, "height", h - T);
+	} else {
+		zepPx(c, "width", w - 2 * pd);
+		zepPx(c, "height", h - T - 2 * pd);
+	}
+	if (p.ir9 == 1) {
+		zepPx(de7(id + "_rsize"), "left", w + 2 * b - 9);
+		zepPx(de7(id + "_rsize"), "top", h + 2 * b - 9);
+	}
+	zepPx(de7(id + "_close"), "left", w + b - 20);
+	ash = zz.ush ? de7(id + "_ash") : null;
+	if (ash) {
+		zepPx(ash, "width", w + 2 * b + s);
+		zepPx(ash, "height", h + 2 * b + s);
+	}
+	p.zepw = w;
+	p.zeph = h;
+};
+//
+//EndOfSection incAPI

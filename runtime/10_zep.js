@@ -1,0 +1,197 @@
+//
+// Rotation: successive page views show the main content, then contents 1, 2, ...
+QEL.zep.zepInstance.prototype.zepRotation = function (id) {
+	var n = parseInt(this.rca(id + "_rotation"), 10), sMain = window["zep_" + id];
+	if (!n) {
+		this.mca(id + "_rotation", "1", 86313600);
+		QEL.zep.zepContent(id, sMain);
+	} else if (typeof window["zep_" + id + n] != "undefined") {
+		QEL.zep.zepContent(id, window["zep_" + id + n]);
+		this.mca(id + "_rotation", String(n + 1), 86313600);
+	} else {
+		QEL.zep.zepContent(id, sMain);
+		this.mca(id + "_rotation", "1", 86313600);
+	}
+};
+//
+// Creates a hidden, absolutely positioned element with the given id and geometry.
+QEL.zep.zepInstance.prototype.zepDiv = function (sId, x, y, w, h) {
+	var d = dmt.createElement("div"), st = d.style;
+	d.id = sId;
+	st.position = "absolute";
+	st.visibility = nvi;
+	st.padding = "0px";
+	zepPx(d, "left", x);
+	zepPx(d, "top", y);
+	zepPx(d, "width", w);
+	zepPx(d, "height", h);
+	return d;
+};
+//
+// Build: creates the popup's elements, places it and applies the frequency rules.
+QEL.zep.zepInstance.prototype.zep = function (zepid, text, titletext) {
+	var zz = QEL.zep, p = this.pars, uid = p.uid, id = uid;
+	zz.zepuids.push(uid);
+	zz.zeppla.push(p.pla);
+	zz.zepscr.push(p.isScr);
+	zz.xpos[uid] = p.zepx;
+	zz.ypos[uid] = p.zepy;
+	delX[uid] = 0;
+	delY[uid] = 0;
+	zz.ush = p.ifr == 1 && ieh && !op;
+	p.tsp = p.it9 == 1 ? 20 : 0;
+	if (!w37) {
+		return p.isc;
+	}
+	if (Math.floor(Math.random() * p.rn) != 0) {
+		p.isc = 1;
+		return p.isc;
+	}
+	this.zepElements(id, text, titletext);
+	this.zepHandlers(id);
+	if (p.isScr == 1 && mie) {
+		this.zepScroll(id, p.pla, 1);
+	}
+	if (p.pla != 0 && p.pla != 10) {
+		this.zepPlaceObj(id, p.pla, p.fw7);
+	} else if (p.pla == 10) {
+		zz.zepAnchor(id, id + "_anchor", p.zepx, p.zepy);
+	}
+	this.zepRules(id);
+	return p.isc;
+};
+QEL.zep.zepInstance.prototype.zepElements = function (id, text, titletext) {
+	var p = this.pars, W = p.zepw, H = p.zeph, b = p.bwh, t = p.tbw, s = p.shs, pd = p.cpad, T = p.tsp;
+	var ext = mie ? 2 * t : 0, pos = (p.isScr == 1 && (!mie || (ie7p && sct))) ? "fixed" : "absolute";
+	var ash, sh, bx, ti, c, rs, cl;
+	if (QEL.zep.ush) {
+		ash = QEL.zep.zepiF(id + "_ash", p.zepx, p.zepy, W + 2 * b + s + ext, H + 2 * b + s + ext);
+		ash.style.zIndex = ++z_index;
+	}
+	sh = this.zepDiv(id + "_zepS", p.zepx + s, p.zepy + s, W + 2 * b + 2 * t, H + 2 * b + 2 * t);
+	sh.style.zIndex = ++z_index;
+	sh.style.backgroundColor = p.sc5;
+	zepOpa(sh, 30);
+	bx = this.zepDiv(id + "_zepB", p.zepx, p.zepy, W + 2 * b, H + 2 * b);
+	bx.style.zIndex = ++z_index;
+	bx.style.backgroundColor = p.bc7;
+	sh.style.position = pos;
+	bx.style.position = pos;
+	ti = this.zepDiv(id + "_zepT", b, b, W, 20);
+	ti.style.backgroundColor = p.tc3;
+	ti.style.color = p.tc2;
+	ti.style.font = "bold 9pt Tahoma";
+	ti.style.overflow = "hidden";
+	ti.appendChild(zepTitleSpan(id, titletext));
+	if (zepQuirks()) {
+		c = this.zepDiv(id + "_zepC", b, b + T, W, H - T);
+	} else {
+		c = this.zepDiv(id + "_zepC", b, b + T, W - 2 * pd, H - T - 2 * pd);
+	}
+	c.style.backgroundColor = p.ib8;
+	c.style.color = p.it3;
+	c.style.font = p.if8;
+	c.style.padding = pd + "px";
+	c.style.overflow = p.is7 == 1 ? "auto" : "hidden";
+	c.style.borderStyle = "inset";
+	c.style.borderWidth = "0px";
+	if (p.it9 != 1) {
+		ti.style.height = "0px";
+		zepPx(c, "top", b);
+	}
+	rs = this.zepDiv(id + "_rsize", W + 2 * b - 9, H + 2 * b - 9, 9, 9);
+	cl = this.zepDiv(id + "_close", W + b - 20, b, 20, 20);
+	if (!mie) {
+		c.innerHTML = text;
+	}
+	bx.appendChild(cl);
+	if (p.ir9 == 1) {
+		bx.appendChild(rs);
+	}
+	bx.appendChild(ti);
+	bx.appendChild(c);
+	if (QEL.zep.ush) {
+		dmt.body.appendChild(ash);
+	}
+	dmt.body.appendChild(bx);
+	dmt.body.appendChild(sh);
+	if (mie) {
+		c.innerHTML = text;
+	}
+	if (p.ir9 == 1) {
+		rs.style.backgroundImage = "url(resize.gif)";
+		rs.style.backgroundRepeat = "no-repeat";
+		rs.style.cursor = "NW-resize";
+		rs.style.zIndex = ++z_index;
+	}
+	if (p.cc6 == 1) {
+		cl.style.backgroundImage = "url(close.gif)";
+		cl.style.backgroundRepeat = "no-repeat";
+		cl.style.cursor = mie ? "hand" : "pointer";
+		cl.style.zIndex = ++z_index;
+	}
+	ti.zepid = id;
+	c.zepid = id;
+	if (p.ir9 == 1) {
+		rs.zepid = id;
+	}
+};
+QEL.zep.zepInstance.prototype.zepHandlers = function (id) {
+	var me = this, p = this.pars;
+	if (p.isex == 1) {
+		setTimeout(function () {
+			zepListen("mousemove", mouseexit);
+		}, 1000);
+	}
+	if (p.ir9 == 1) {
+		de7(id + "_rsize").onmousedown = amre;
+	}
+	if (p.im5 == 1) {
+		de7(id + "_zepT").style.cursor = "move";
+		de7(id + "_zepT").onmousedown = amre;
+	}
+	if (p.cnm == 1) {
+		de7(id + "_zepC").style.cursor = "move";
+		de7(id + "_zepC").onmousedown = amre;
+	}
+	if (p.cc6 == 1) {
+		de7(id + "_close").onclick = function () {
+			me.zepHideObj(id);
+		};
+	}
+};
+//
+// Display frequency and rotation; may set isc to 1 (not to be shown).
+QEL.zep.zepInstance.prototype.zepRules = function (id) {
+	var p = this.pars;
+	if (p.issp == 1) {
+		if (this.rca(id + "_sp")) {
+			p.isc = 1;
+			return;
+		}
+		this.mca(id + "_sp", "true", p.plt);
+		this.zepRotate(id);
+		p.isc = 0;
+		return;
+	}
+	if (p.oo7 == 1) {
+		if (this.ac1(id)) {
+			p.isc = 1;
+			return;
+		}
+		this.zepRotate(id);
+		p.isc = 0;
+		return;
+	}
+	this.zepRotate(id);
+	if (this.rca(id + "_misC")) {
+		p.isc = 1;
+	}
+};
+QEL.zep.zepInstance.prototype.zepRotate = function (id) {
+	if (this.pars.rot == 1) {
+		this.zepRotation(id);
+	}
+};
+//
+//EndOfSection zep

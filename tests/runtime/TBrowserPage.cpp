@@ -1,0 +1,164 @@
+#include "TBrowserPage.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineView>
+
+// Records console errors so tests can fail on them.
+class TRecordingPage : public QWebEnginePage {
+public:
+    TRecordingPage(QWebEngineProfile* oProfile, QObject* oParent) : QWebEnginePage(oProfile, oParent) {}
+    QStringList ConsoleErrors;
+
+protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& sMessage, int iLine,
+                                  const QString& sSource) override
+    {
+        if (level == ErrorMessageLevel) {
+            ConsoleErrors << sSource + QLatin1Char(':') + QString::number(iLine) + QStringLiteral(": ") + sMessage;
+        }
+    }
+};
+
+namespace {
+
+void EnsureApplication()
+{
+    if (QCoreApplication::instance()) {
+        return;
+    }
+    static int iArgc = 1;
+    static char sName[] = "brisola-browser-test";
+    static char* argv[] = {sName, nullptr};
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox --disable-logging");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    static QApplication app(iArgc, argv);
+}
+
+QString ReadFakeClock()
+{
+    QFile file(QStringLiteral(":/tests/runtime/FakeClock.js"));
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+TBrowserPage::TBrowserPage(bool bFakeClock, QSize viewport) : bFakeClock(bFakeClock)
+{
+    EnsureApplication();
+    oProfile = std::make_unique<QWebEngineProfile>();
+    oPage = std::make_unique<TRecordingPage>(oProfile.get(), nullptr);
+    oView = std::make_unique<QWebEngineView>();
+    oView->setPage(oPage.get());
+    if (bFakeClock) {
+        QWebEngineScript clock;
+        clock.setName(QStringLiteral("fake-clock"));
+        clock.setSourceCode(ReadFakeClock());
+        clock.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        clock.setWorldId(QWebEngineScript::MainWorld);
+        clock.setRunsOnSubFrames(false);
+        oProfile->scripts()->insert(clock);
+    }
+    oView->resize(viewport);
+    oView->show();
+}
+
+TBrowserPage::~TBrowserPage() = default;
+
+bool TBrowserPage::WaitForLoad(int iTimeoutMs)
+{
+    QEventLoop loop;
+    bool bOk = false;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(oPage.get(), &QWebEnginePage::loadFinished, &loop, [&](bool bLoaded) {
+        bOk = bLoaded;
+        loop.quit();
+    });
+    timer.start(iTimeoutMs);
+    loop.exec();
+    return bOk;
+}
+
+bool TBrowserPage::Load(const QUrl& url, int iTimeoutMs)
+{
+    oPage->ConsoleErrors.clear();
+    oPage->load(url);
+    return WaitForLoad(iTimeoutMs);
+}
+
+bool TBrowserPage::LoadFile(const QString& sPath, int iTimeoutMs)
+{
+    return Load(QUrl::fromLocalFile(sPath), iTimeoutMs);
+}
+
+bool TBrowserPage::LoadHtml(const QString& sHtml, const QUrl& baseUrl, int iTimeoutMs)
+{
+    oPage->ConsoleErrors.clear();
+    oPage->setHtml(sHtml, baseUrl);
+    return WaitForLoad(iTimeoutMs);
+}
+
+QVariant TBrowserPage::Run(const QString& sScript, int iTimeoutMs)
+{
+    QEventLoop loop;
+    QVariant result;
+    bool bDone = false;
+    QTimer::singleShot(iTimeoutMs, &loop, &QEventLoop::quit);
+    oPage->runJavaScript(sScript, [&](const QVariant& value) {
+        result = value;
+        bDone = true;
+        loop.quit();
+    });
+    if (!bDone) {
+        loop.exec();
+    }
+    return result;
+}
+
+bool TBrowserPage::WaitFor(const QString& sCondition, int iTimeoutMs)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (elapsed.elapsed() < iTimeoutMs) {
+        if (Run(sCondition).toBool()) {
+            return true;
+        }
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return false;
+}
+
+void TBrowserPage::Advance(int iMs)
+{
+    Run(QStringLiteral("fakeClock.advance(%1)").arg(iMs));
+}
+
+QStringList TBrowserPage::Errors()
+{
+    QStringList errors = oPage->ConsoleErrors;
+    if (bFakeClock) {
+        for (const QVariant& error : Run(QStringLiteral("window.fakeClock ? fakeClock.errors : []")).toList()) {
+            errors << error.toString();
+        }
+    }
+    return errors;
+}
+
+void TBrowserPage::ResizeViewport(QSize viewport)
+{
+    oView->resize(viewport);
+}
+
+QWebEngineView& TBrowserPage::View() { return *oView; }
