@@ -2,7 +2,10 @@
 
 #include <QFileInfo>
 
-#include "Generators.h"
+#include "CommandGenerator.h"
+#include "ConstructorGenerator.h"
+#include "ProjectQueries.h"
+#include "SnippetGenerator.h"
 #include "TZEPProject.h"
 #include "LibraryAssembly.h"
 #include "LinkingScript.h"
@@ -71,7 +74,7 @@ bool TCompilePipeline::CompileProject(const TInstanceRefs& instances) {
     for (const QString& sFile : EditableFiles) {
         outputFiles << context.sProjectFolder + sFile;
     }
-    for (const QString& sFile : oProject.CombinedBinaryFileList()) {
+    for (const QString& sFile : CombinedBinaryFileList(oProject)) {
         outputFiles << context.sProjectFolder + sFile;
     }
     bool bDone = false;
@@ -137,7 +140,7 @@ bool TCompilePipeline::ProduceFiles(const TScriptContext& context, const TInstan
         return Fail(QStringLiteral("Compile Error : Failed to write Linking file"));
     }
     // Every modal popup needs the mask files, not only a modal first popup.
-    if (oProject.HasModal(-1)) {
+    if (HasModal(oProject, -1)) {
         WriteMaskFiles(context, &outputFiles, false);
     }
     oUi.Status(QStringLiteral("Compile completed"));
@@ -163,7 +166,7 @@ TCompileResults TCompilePipeline::FillCompileResults(const TScriptContext& conte
     const QStringList& preview = Preview.PreviewHTML;
     if (preview.size() > 7) {
         results.ScriptBody << preview.at(2) << preview.at(3) << preview.at(4);
-        if (oProject.HasTooltip()) {
+        if (HasTooltip(oProject)) {
             results.ScriptBody << ScriptInclude(context.sProjectBase + QStringLiteral("_ZEPtooltips.js"));
         }
         if (oProject.bDynamicContent == 1) {

@@ -4,7 +4,10 @@
 
 #include <memory>
 
-#include "Generators.h"
+#include "CommandGenerator.h"
+#include "ConstructorGenerator.h"
+#include "ProjectQueries.h"
+#include "SnippetGenerator.h"
 #include "TZEPProject.h"
 #include "TScriptForm.h"
 #include "ScriptNames.h"
@@ -199,7 +202,7 @@ bool WriteCombinedLinkingFile(const TScriptContext& context, const TInstanceRefs
     }
     const TZEPProject& project = context.oProject;
     QStringList lines = OpeningLines(context, gateLines);
-    if (project.HasModal(-1) && !AddModalMaskBlock(context, lines)) {
+    if (HasModal(project, -1) && !AddModalMaskBlock(context, lines)) {
         return false;
     }
     const TZEPInstance* exitInstance = nullptr;

@@ -1,6 +1,9 @@
 #include "PreviewPages.h"
 
-#include "Generators.h"
+#include "CommandGenerator.h"
+#include "ConstructorGenerator.h"
+#include "ProjectQueries.h"
+#include "SnippetGenerator.h"
 #include "TZEPProject.h"
 #include "LibraryAssembly.h"
 #include "LinkingScript.h"
@@ -32,7 +35,8 @@ void AppendTooltipLink(const TZEPInstance& instance, CPreviewMode mode, TPreview
     QString sLink = QStringLiteral("<a id=\"tt1\" href=\"javascript:void(0)\" onmouseover=\"") + sID +
                     QStringLiteral(".zepTooltip(") + sQuoted + QStringLiteral(",'tt1',") +
                     QString::number(qMax(instance.iWidth, 50)) + u',' + QString::number(qMax(instance.iHeight, 50)) +
-                    QStringLiteral(",15,-60,ZEPtooltip1,'#") + ColourDigits(instance.BackgroundColour) +
+                    QStringLiteral(",15,-60,ZEPtooltip1,'") +
+                    ColourToScriptText(instance.BackgroundColour).mid(1, 7) +
                     QStringLiteral("',1,event)\">DHTML Popup</a>");
     if (mode == CPreviewMode::pmPreview) {
         sLink = QStringLiteral("Create ") + sLink +
@@ -90,7 +94,7 @@ bool BuildPreviewHTML(const TScriptContext& context, const TInstanceRefs& instan
         return false;
     }
     text.PreviewHTML[4] = ScriptInclude(sBase + QStringLiteral("_zeplib.js"));
-    if (instances.size() == 1 && project.HasTooltip()) {
+    if (instances.size() == 1 && HasTooltip(project)) {
         text.PreviewHTML[5] = ScriptInclude(sBase + QStringLiteral("_ZEPtooltips.js"));
     } else if (instances.size() > 1 || project.bDynamicContent == 1) {
         text.PreviewHTML[5] = ScriptInclude(sBase + QStringLiteral("_ZEPcontent.js"));

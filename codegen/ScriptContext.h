@@ -33,5 +33,3 @@ TScriptContext MakeScriptContext(TZEPProject& oProject, TScriptForm& oScript, co
 TInstanceRefs InstanceRefs(TZEPProject& oProject);
 // The script element that includes the file f: <script type="text/javascript" src="f"></script>
 QString ScriptInclude(const QString& sFile);
-// A colour as six upper-case hexadecimal digits, red first.
-QString ColourDigits(quint32 iColour);

@@ -35,7 +35,8 @@ TEST_F(PreviewPages, PlainPopupKeepsTheTemplateLinesAndAddsTheDemoLines) {
     ASSERT_EQ(text.PreviewHTML.size(), 13);
     EXPECT_TRUE(text.PreviewHTML.at(5).isEmpty());
     EXPECT_TRUE(text.PreviewHTML.at(8).isEmpty());
-    EXPECT_EQ(text.PreviewHTML.at(9), QStringLiteral("<!-- This is only for demo purposes in this file -->"));
+    EXPECT_TRUE(text.PreviewHTML.at(9).isEmpty());
+    EXPECT_EQ(text.PreviewHTML.at(10), QStringLiteral("<!-- This is only for demo purposes in this file -->"));
     EXPECT_EQ(text.PreviewHTML.last(), QStringLiteral("</body></html>"));
     EXPECT_TRUE(text.MouseEventHTML.isEmpty());
 }
@@ -64,7 +65,7 @@ TEST_F(PreviewPages, SequentialLayersShowOnlyTheFirstLinkInThePreview) {
     TPreviewText text;
     ASSERT_TRUE(BuildSingleInstancePreviewHTML(Context(), Instance(), text));
     ASSERT_EQ(text.MouseEventHTML.size(), 1);
-    EXPECT_TRUE(text.MouseEventHTML.front().endsWith(QStringLiteral("\"\">Show first</a>")));
+    EXPECT_TRUE(text.MouseEventHTML.front().endsWith(QStringLiteral("return false;\">Show first</a>")));
     ASSERT_TRUE(BuildPreviewHTML(Context(), {&Instance()}, CPreviewMode::pmCompile, text));
     EXPECT_EQ(text.MouseEventHTML.size(), 2);
 }
@@ -132,6 +133,7 @@ TEST_F(PreviewPages, InternalPageRedirectsImagesToTheCustomFolder) {
     OpenCase(QStringLiteral("plain"));
     Instance().bUseCustom = 1;
     Instance().sCustomPath = QStringLiteral(" img ");
+    fixture.Script.InitialiseScript();
     TPreviewText text;
     ASSERT_TRUE(BuildSingleInstancePreviewHTML(Context(), Instance(), text));
     const QString sPage = GetInternalPage(Context(), Instance(), text);
