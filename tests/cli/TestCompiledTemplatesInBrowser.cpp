@@ -1,25 +1,80 @@
 // End to end: every template compiled with brisola-compile, its preview page
-// loaded from disk into the browser engine, and its popup visible in time (for
-// link, exit and tooltip popups after the matching event).
+// loaded into the browser engine, and its popup visible in time (for link,
+// exit and tooltip popups after the matching event).
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QUrl>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include "TBrowserPage.h"
 
 namespace {
 
+// A template compiled with brisola-compile, saved as site.zrj in a temporary folder.
+class TCompiledSite {
+public:
+    explicit TCompiledSite(const char* sTemplate) {
+        QProcess compile;
+        compile.start(QStringLiteral(BRISOLA_COMPILE_PROGRAM),
+                      {QStringLiteral("--save-as"), Dir.path() + QStringLiteral("/site.zrj"),
+                       QStringLiteral(BRISOLA_SOURCE_DIR "/templates/") + QLatin1String(sTemplate) +
+                           QStringLiteral(".zrj")});
+        bCompiled = compile.waitForFinished(60000) && compile.exitStatus() == QProcess::NormalExit &&
+                    compile.exitCode() == 0;
+        sErrors = QString::fromUtf8(compile.readAllStandardError());
+    }
+    QString PreviewPage() const { return Dir.path() + QStringLiteral("/site_Preview.html"); }
+
+    QTemporaryDir Dir;
+    bool bCompiled = false;
+    QString sErrors;
+};
+
+// Serves a folder over HTTP on 127.0.0.1, so that pages get cookies (pages
+// loaded from disk do not).
+class THttpFolder {
+public:
+    explicit THttpFolder(const QString& sFolder) {
+        Server.start(QStringLiteral("python3"),
+                     {QStringLiteral("-u"), QStringLiteral("-m"), QStringLiteral("http.server"), QStringLiteral("0"),
+                      QStringLiteral("--bind"), QStringLiteral("127.0.0.1"), QStringLiteral("--directory"), sFolder});
+        QString sBanner;
+        while (Server.waitForReadyRead(10000)) {
+            sBanner += QString::fromUtf8(Server.readAllStandardOutput());
+            const QRegularExpressionMatch port = QRegularExpression(QStringLiteral("port (\\d+)")).match(sBanner);
+            if (port.hasMatch()) {
+                sBase = QStringLiteral("http://127.0.0.1:") + port.captured(1) + u'/';
+                break;
+            }
+        }
+    }
+    ~THttpFolder() {
+        Server.kill();
+        Server.waitForFinished();
+    }
+    bool IsServing() const { return !sBase.isEmpty(); }
+    QUrl Url(const QString& sFile) const { return QUrl(sBase + sFile); }
+
+private:
+    QProcess Server;
+    QString sBase;
+};
+
+QString Visibility(TBrowserPage& page, const QString& sUid) {
+    return page.Run(QStringLiteral("(function(){var e=document.getElementById('") + sUid +
+                    QStringLiteral("_zepB');return e?getComputedStyle(e).visibility:'missing';})()"))
+        .toString();
+}
+
 struct TTemplateCase {
     const char* sTemplate;
     const char* sUid;
-    int iHiddenUntilMs;  // the popup is still hidden this long after load (0: not checked)
-    int iVisibleByMs;    // and visible by then, after the event
-    const char* sEvent;  // script that acts as the visitor, or empty
+    int iHiddenUntilMs; // the popup is still hidden this long after the load (0: not checked)
+    int iVisibleByMs;   // and visible this long after the event
+    const char* sEvent; // script that acts as the visitor, or empty
 };
 
 const TTemplateCase aCases[] = {
@@ -38,26 +93,12 @@ const TTemplateCase aCases[] = {
 
 class CompiledTemplate : public ::testing::TestWithParam<TTemplateCase> {};
 
-QString Visibility(TBrowserPage& page, const QString& sUid) {
-    return page.Run(QStringLiteral("(function(){var e=document.getElementById('") + sUid +
-                    QStringLiteral("_zepB');return e?getComputedStyle(e).visibility:'missing';})()"))
-        .toString();
-}
-
 TEST_P(CompiledTemplate, PreviewPageShowsThePopup) {
     const TTemplateCase& c = GetParam();
-    QTemporaryDir dir;
-    const QString sProject = dir.path() + QStringLiteral("/site.zrj");
-    QProcess compile;
-    compile.start(QStringLiteral(BRISOLA_COMPILE_PROGRAM),
-                  {QStringLiteral("--save-as"), sProject,
-                   QStringLiteral(BRISOLA_SOURCE_DIR "/templates/") + QLatin1String(c.sTemplate) +
-                       QStringLiteral(".zrj")});
-    ASSERT_TRUE(compile.waitForFinished(60000));
-    ASSERT_EQ(compile.exitCode(), 0) << compile.readAllStandardError().toStdString();
-
+    TCompiledSite site(c.sTemplate);
+    ASSERT_TRUE(site.bCompiled) << site.sErrors.toStdString();
     TBrowserPage page;
-    ASSERT_TRUE(page.LoadFile(dir.path() + QStringLiteral("/site_Preview.html")));
+    ASSERT_TRUE(page.LoadFile(site.PreviewPage()));
     const QString sUid = QLatin1String(c.sUid);
     if (c.iHiddenUntilMs > 0) {
         page.Advance(c.iHiddenUntilMs);
@@ -77,53 +118,11 @@ std::string CaseName(const ::testing::TestParamInfo<TTemplateCase>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Templates, CompiledTemplate, ::testing::ValuesIn(aCases), CaseName);
 
-// The site-wide rule keeps its countdown in cookies, which pages loaded from
-// disk do not get: this template's preview page is served over HTTP and
-// watched on the real clock.
-TEST(CompiledSiteWideTemplate, ShowsOnceTheCountdownHasRunOut) {
-    QTemporaryDir dir;
-    QProcess compile;
-    compile.start(QStringLiteral(BRISOLA_COMPILE_PROGRAM),
-                  {QStringLiteral("--save-as"), dir.path() + QStringLiteral("/site.zrj"),
-                   QStringLiteral(BRISOLA_SOURCE_DIR "/templates/SiteWide.zrj")});
-    ASSERT_TRUE(compile.waitForFinished(60000));
-    ASSERT_EQ(compile.exitCode(), 0);
-
-    QProcess server;
-    server.start(QStringLiteral("python3"), {QStringLiteral("-u"), QStringLiteral("-m"), QStringLiteral("http.server"),
-                                             QStringLiteral("0"), QStringLiteral("--bind"), QStringLiteral("127.0.0.1"),
-                                             QStringLiteral("--directory"), dir.path()});
-    if (!server.waitForStarted(10000)) {
-        GTEST_SKIP() << "python3 is needed to serve the page";
-    }
-    QString sBanner;
-    while (!sBanner.contains(QStringLiteral("port")) && server.waitForReadyRead(10000)) {
-        sBanner += QString::fromUtf8(server.readAllStandardOutput());
-    }
-    const QRegularExpressionMatch port = QRegularExpression(QStringLiteral("port (\\d+)")).match(sBanner);
-    ASSERT_TRUE(port.hasMatch()) << sBanner.toStdString();
-
-    TBrowserPage page(false);
-    ASSERT_TRUE(page.Load(QUrl(QStringLiteral("http://127.0.0.1:") + port.captured(1) +
-                               QStringLiteral("/site_Preview.html"))));
-    EXPECT_EQ(Visibility(page, QStringLiteral("sitewide")), QStringLiteral("hidden"));
-    EXPECT_TRUE(page.WaitFor(QStringLiteral("getComputedStyle(document.getElementById('sitewide_zepB')).visibility "
-                                            "== 'visible'"),
-                             15000));
-    server.kill();
-    server.waitForFinished();
-}
-
 TEST(CompiledModalTemplate, MaskCoversThePageWithTheMaskStyle) {
-    QTemporaryDir dir;
-    QProcess compile;
-    compile.start(QStringLiteral(BRISOLA_COMPILE_PROGRAM),
-                  {QStringLiteral("--save-as"), dir.path() + QStringLiteral("/site.zrj"),
-                   QStringLiteral(BRISOLA_SOURCE_DIR "/templates/ModalPopup.zrj")});
-    ASSERT_TRUE(compile.waitForFinished(60000));
-    ASSERT_EQ(compile.exitCode(), 0);
+    TCompiledSite site("ModalPopup");
+    ASSERT_TRUE(site.bCompiled) << site.sErrors.toStdString();
     TBrowserPage page;
-    ASSERT_TRUE(page.LoadFile(dir.path() + QStringLiteral("/site_Preview.html")));
+    ASSERT_TRUE(page.LoadFile(site.PreviewPage()));
     page.Advance(1500);
     EXPECT_EQ(Visibility(page, QStringLiteral("zepMask")), QStringLiteral("visible"));
     const QVariantMap mask =
@@ -135,6 +134,43 @@ TEST(CompiledModalTemplate, MaskCoversThePageWithTheMaskStyle) {
     EXPECT_EQ(mask.value(QStringLiteral("bg")).toString(), QStringLiteral("rgb(68, 68, 68)"));
     EXPECT_GE(mask.value(QStringLiteral("w")).toInt(), 900);
     EXPECT_GE(mask.value(QStringLiteral("h")).toInt(), 700);
+}
+
+// The site-wide countdown lives in cookies: served over HTTP, on the real clock.
+TEST(CompiledSiteWideTemplate, ShowsOnceTheCountdownHasRunOut) {
+    TCompiledSite site("SiteWide");
+    ASSERT_TRUE(site.bCompiled) << site.sErrors.toStdString();
+    THttpFolder server(site.Dir.path());
+    if (!server.IsServing()) {
+        GTEST_SKIP() << "python3 is needed to serve the page";
+    }
+    TBrowserPage page(false);
+    ASSERT_TRUE(page.Load(server.Url(QStringLiteral("site_Preview.html"))));
+    EXPECT_EQ(Visibility(page, QStringLiteral("sitewide")), QStringLiteral("hidden"));
+    EXPECT_TRUE(page.WaitFor(
+        QStringLiteral("getComputedStyle(document.getElementById('sitewide_zepB')).visibility == 'visible'"), 10000));
+}
+
+// Ticking "don't show again" keeps the popup away on the next visit.
+TEST(CompiledDontShowAgainTemplate, TickedBoxKeepsThePopupAway) {
+    TCompiledSite site("DontShowAgain");
+    ASSERT_TRUE(site.bCompiled) << site.sErrors.toStdString();
+    THttpFolder server(site.Dir.path());
+    if (!server.IsServing()) {
+        GTEST_SKIP() << "python3 is needed to serve the page";
+    }
+    TBrowserPage page;
+    ASSERT_TRUE(page.Load(server.Url(QStringLiteral("site_Preview.html"))));
+    page.Advance(1500);
+    ASSERT_EQ(Visibility(page, QStringLiteral("dontshowagain")), QStringLiteral("visible"));
+    page.Run(QStringLiteral("document.getElementById('cCheck').click();"));
+    EXPECT_TRUE(page.Run(QStringLiteral("document.cookie")).toString().contains(
+        QStringLiteral("dontshowagain_checked=true")));
+
+    ASSERT_TRUE(page.Load(server.Url(QStringLiteral("site_Preview.html"))));
+    page.Advance(3000);
+    EXPECT_EQ(Visibility(page, QStringLiteral("dontshowagain")), QStringLiteral("hidden"));
+    EXPECT_TRUE(page.Errors().isEmpty()) << page.Errors().join(u'\n').toStdString();
 }
 
 } // namespace
