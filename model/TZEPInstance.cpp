@@ -161,7 +161,9 @@ template <class TInstance, class TVisitor> bool VisitSettings(TInstance& o, TVis
            v.Flag("ADDITIONAL_OPTIONS", "Rotation", o.bRotationMode, 0);
 }
 
-QString FileKey(int k) { return QStringLiteral("File") + QString::number(k); }
+QString FileKey(int k) {
+    return QStringLiteral("File") + QString::number(k);
+}
 
 } // namespace
 
@@ -314,7 +316,9 @@ bool TZEPInstance::CopyAttachedFiles(const QString& sSrcDir) {
     return true;
 }
 
-QString TZEPInstance::GetContentIndex() const { return "zep_" + sUniqueID.trimmed(); }
+QString TZEPInstance::GetContentIndex() const {
+    return "zep_" + sUniqueID.trimmed();
+}
 
 QString TZEPInstance::GetHTMLForScript() const {
     QString sText = JoinTextLines(HTMLFile);
@@ -328,7 +332,9 @@ QString TZEPInstance::GetHTMLForScript() const {
     return '"' + sText + '"';
 }
 
-void TZEPInstance::UpdateContentFromHTML() { ContentStrings.AddContent(*this, GetHTMLForScript(), GetContentIndex(), 0); }
+void TZEPInstance::UpdateContentFromHTML() {
+    ContentStrings.AddContent(*this, GetHTMLForScript(), GetContentIndex(), 0);
+}
 
 const TContentItem* TZEPInstance::GetContentObjectForID(int iID) const {
     const int iIndex = ContentStrings.FindContentIndex(iID);
