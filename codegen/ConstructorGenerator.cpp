@@ -8,12 +8,56 @@
 
 namespace {
 
-// Sizes below the runtime's minimum content size are raised to it.
-constexpr int ciMinimumSize = 50;
-
 QString IntText(qint64 value) {
     return QString::number(value);
 }
+
+// The runtime's full-size mode: 1 for the full-width locations, 2 for full width and height, else 0.
+int GetFullSizeMode(CLocation location) {
+    switch (location) {
+    case ltTopFullWidth:
+    case ltCentreFullWidth:
+    case ltBottomFullWidth:
+        return 1;
+    case ltFullWidthAndHeight:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+// A colour as the runtime reads it: "#" and six upper-case hex digits, red first, between double quotes.
+QString ColourToScriptText(quint32 colour) {
+    const quint32 rgb = ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+    return QStringLiteral("\"#%1\"").arg(rgb, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+// 100 / percent rounded to thousandths, halves away from zero, in exact integer arithmetic.
+QString DivisorText(int iPercent) {
+    const qint64 percent = iPercent < 0 ? -qint64(iPercent) : qint64(iPercent);
+    const qint64 thousandths = (2 * 100000 + percent) / (2 * percent);
+    QString sText = IntText(thousandths / 1000);
+    const qint64 fraction = thousandths % 1000;
+    if (fraction != 0) {
+        QString sDigits = QStringLiteral("%1").arg(fraction, 3, 10, QLatin1Char('0'));
+        while (sDigits.endsWith(QLatin1Char('0')))
+            sDigits.chop(1);
+        sText += QLatin1Char('.') + sDigits;
+    }
+    return iPercent < 0 ? QLatin1Char('-') + sText : sText;
+}
+
+// The probability divisor: 100 / percent with at most three decimals, always with a full stop.
+QString ProbabilityDivisorText(const TZEPInstance& oInstance) {
+    if (!IsFlagSet(oInstance.bControlProbablility))
+        return QStringLiteral("1");
+    if (oInstance.iProbabilityPercent == 0)
+        return QStringLiteral("100");
+    return DivisorText(oInstance.iProbabilityPercent);
+}
+
+// Sizes below the runtime's minimum content size are raised to it.
+constexpr int ciMinimumSize = 50;
 
 QString SizeText(int size) {
     return IntText(size < ciMinimumSize ? ciMinimumSize : size);
@@ -81,21 +125,6 @@ QStringList ConstructorArguments(const TZEPInstance& oInstance) {
     };
 }
 
-// 100 / percent rounded to thousandths, halves away from zero, in exact integer arithmetic.
-QString DivisorText(int iPercent) {
-    const qint64 percent = iPercent < 0 ? -qint64(iPercent) : qint64(iPercent);
-    const qint64 thousandths = (2 * 100000 + percent) / (2 * percent);
-    QString sText = IntText(thousandths / 1000);
-    const qint64 fraction = thousandths % 1000;
-    if (fraction != 0) {
-        QString sDigits = QStringLiteral("%1").arg(fraction, 3, 10, QLatin1Char('0'));
-        while (sDigits.endsWith(QLatin1Char('0')))
-            sDigits.chop(1);
-        sText += QLatin1Char('.') + sDigits;
-    }
-    return iPercent < 0 ? QLatin1Char('-') + sText : sText;
-}
-
 } // namespace
 
 QString CreateInstanceFunction(const TZEPInstance& oInstance) {
@@ -136,30 +165,4 @@ int GetLocationVal(CLocation location) {
         return 10;
     }
     return 0;
-}
-
-int GetFullSizeMode(CLocation location) {
-    switch (location) {
-    case ltTopFullWidth:
-    case ltCentreFullWidth:
-    case ltBottomFullWidth:
-        return 1;
-    case ltFullWidthAndHeight:
-        return 2;
-    default:
-        return 0;
-    }
-}
-
-QString ColourToScriptText(quint32 colour) {
-    const quint32 rgb = ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
-    return QStringLiteral("\"#%1\"").arg(rgb, 6, 16, QLatin1Char('0')).toUpper();
-}
-
-QString ProbabilityDivisorText(const TZEPInstance& oInstance) {
-    if (!IsFlagSet(oInstance.bControlProbablility))
-        return QStringLiteral("1");
-    if (oInstance.iProbabilityPercent == 0)
-        return QStringLiteral("100");
-    return DivisorText(oInstance.iProbabilityPercent);
 }
