@@ -1,6 +1,5 @@
 #include "TBrowserPage.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -10,6 +9,8 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
+
+#include <memory>
 
 // Records console errors so tests can fail on them.
 class TRecordingPage : public QWebEnginePage {
@@ -29,19 +30,6 @@ protected:
 
 namespace {
 
-void EnsureApplication()
-{
-    if (QCoreApplication::instance()) {
-        return;
-    }
-    static int iArgc = 1;
-    static char sName[] = "brisola-browser-test";
-    static char* argv[] = {sName, nullptr};
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox --disable-logging");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    static QApplication app(iArgc, argv);
-}
-
 QString ReadFakeClock()
 {
     QFile file(QStringLiteral(":/tests/runtime/FakeClock.js"));
@@ -53,7 +41,6 @@ QString ReadFakeClock()
 
 TBrowserPage::TBrowserPage(bool bFakeClock, QSize viewport) : bFakeClock(bFakeClock)
 {
-    EnsureApplication();
     oProfile = std::make_unique<QWebEngineProfile>();
     oPage = std::make_unique<TRecordingPage>(oProfile.get(), nullptr);
     oView = std::make_unique<QWebEngineView>();
@@ -110,19 +97,23 @@ bool TBrowserPage::LoadHtml(const QString& sHtml, const QUrl& baseUrl, int iTime
 
 QVariant TBrowserPage::Run(const QString& sScript, int iTimeoutMs)
 {
-    QEventLoop loop;
-    QVariant result;
-    bool bDone = false;
-    QTimer::singleShot(iTimeoutMs, &loop, &QEventLoop::quit);
-    oPage->runJavaScript(sScript, [&](const QVariant& value) {
-        result = value;
-        bDone = true;
-        loop.quit();
+    // The callback may come after a timeout, so its state outlives this call.
+    struct TResult {
+        QVariant value;
+        bool bDone = false;
+        QEventLoop loop;
+    };
+    auto result = std::make_shared<TResult>();
+    oPage->runJavaScript(sScript, [result](const QVariant& value) {
+        result->value = value;
+        result->bDone = true;
+        result->loop.quit();
     });
-    if (!bDone) {
-        loop.exec();
+    if (!result->bDone) {
+        QTimer::singleShot(iTimeoutMs, &result->loop, &QEventLoop::quit);
+        result->loop.exec();
     }
-    return result;
+    return result->value;
 }
 
 bool TBrowserPage::WaitFor(const QString& sCondition, int iTimeoutMs)

@@ -28,7 +28,10 @@ TRuntimePage::TRuntimePage(bool bFakeClock, QSize viewport) : TBrowserPage(bFake
     assembly.WriteLibraryFile(noInstances, outputFiles, store.WriteDetectScriptMemo, LibraryPath());
     WriteTextFileWhole(oFolder.filePath(QStringLiteral("PopupHelpers.js")),
                        ReadResource(QStringLiteral(":/tests/runtime/PopupHelpers.js")));
+    oServer = std::make_unique<TPageServer>(oFolder.path());
 }
+
+bool TRuntimePage::OpenFile(const QString& sFileName) { return Load(oServer->Url(sFileName)); }
 
 QString TRuntimePage::LibraryPath() const { return oFolder.filePath(QStringLiteral("lib_zeplib.js")); }
 
@@ -41,5 +44,5 @@ bool TRuntimePage::Open(const QString& sBodyHtml, const QString& sHeadHtml)
                           sHeadHtml + QStringLiteral("</head>\n<body style=\"margin:0\">\n") + sBodyHtml +
                           QStringLiteral("\n</body></html>\n");
     WriteTextFileWhole(oFolder.filePath(sPage), sHtml);
-    return LoadFile(oFolder.filePath(sPage));
+    return OpenFile(sPage);
 }

@@ -1,12 +1,18 @@
 #pragma once
 
 #include "TBrowserPage.h"
+#include "TPageServer.h"
 
 #include <QTemporaryDir>
 
+#include <memory>
+
 // A browser page that loads the compiled runtime library file (written by the
 // library assembly, gate included) and the test helpers of PopupHelpers.js
-// (makePopup, buildPopup, geo) from a temporary folder.
+// (makePopup, buildPopup, geo, trace, mouseAt) from a temporary folder, served
+// over HTTP from 127.0.0.1 so that cookies work. Every Open writes a new page
+// into the same folder and loads it in the same browser profile, so cookies
+// carry over from one page view to the next as on a real site.
 class TRuntimePage : public TBrowserPage {
 public:
     explicit TRuntimePage(bool bFakeClock = true, QSize viewport = QSize(1000, 800));
@@ -16,8 +22,11 @@ public:
     // The folder holding the library file ("lib_zeplib.js") and the pages.
     QString Folder() const { return oFolder.path(); }
     QString LibraryPath() const;
+    // Loads a file of the folder over HTTP.
+    bool OpenFile(const QString& sFileName);
 
 private:
     QTemporaryDir oFolder;
+    std::unique_ptr<TPageServer> oServer;
     int iPageCount = 0;
 };
