@@ -5,11 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QUrl>
 
 #include "TBrowserPage.h"
+#include "TPageServer.h"
 
 namespace {
 
@@ -31,36 +30,6 @@ public:
     QTemporaryDir Dir;
     bool bCompiled = false;
     QString sErrors;
-};
-
-// Serves a folder over HTTP on 127.0.0.1, so that pages get cookies (pages
-// loaded from disk do not).
-class THttpFolder {
-public:
-    explicit THttpFolder(const QString& sFolder) {
-        Server.start(QStringLiteral("python3"),
-                     {QStringLiteral("-u"), QStringLiteral("-m"), QStringLiteral("http.server"), QStringLiteral("0"),
-                      QStringLiteral("--bind"), QStringLiteral("127.0.0.1"), QStringLiteral("--directory"), sFolder});
-        QString sBanner;
-        while (Server.waitForReadyRead(10000)) {
-            sBanner += QString::fromUtf8(Server.readAllStandardOutput());
-            const QRegularExpressionMatch port = QRegularExpression(QStringLiteral("port (\\d+)")).match(sBanner);
-            if (port.hasMatch()) {
-                sBase = QStringLiteral("http://127.0.0.1:") + port.captured(1) + u'/';
-                break;
-            }
-        }
-    }
-    ~THttpFolder() {
-        Server.kill();
-        Server.waitForFinished();
-    }
-    bool IsServing() const { return !sBase.isEmpty(); }
-    QUrl Url(const QString& sFile) const { return QUrl(sBase + sFile); }
-
-private:
-    QProcess Server;
-    QString sBase;
 };
 
 QString Visibility(TBrowserPage& page, const QString& sUid) {
@@ -136,14 +105,12 @@ TEST(CompiledModalTemplate, MaskCoversThePageWithTheMaskStyle) {
     EXPECT_GE(mask.value(QStringLiteral("h")).toInt(), 700);
 }
 
-// The site-wide countdown lives in cookies: served over HTTP, on the real clock.
+// The site-wide countdown lives in cookies, which pages loaded from disk do not
+// get: served over HTTP, on the real clock.
 TEST(CompiledSiteWideTemplate, ShowsOnceTheCountdownHasRunOut) {
     TCompiledSite site("SiteWide");
     ASSERT_TRUE(site.bCompiled) << site.sErrors.toStdString();
-    THttpFolder server(site.Dir.path());
-    if (!server.IsServing()) {
-        GTEST_SKIP() << "python3 is needed to serve the page";
-    }
+    TPageServer server(site.Dir.path());
     TBrowserPage page(false);
     ASSERT_TRUE(page.Load(server.Url(QStringLiteral("site_Preview.html"))));
     EXPECT_EQ(Visibility(page, QStringLiteral("sitewide")), QStringLiteral("hidden"));
@@ -155,10 +122,7 @@ TEST(CompiledSiteWideTemplate, ShowsOnceTheCountdownHasRunOut) {
 TEST(CompiledDontShowAgainTemplate, TickedBoxKeepsThePopupAway) {
     TCompiledSite site("DontShowAgain");
     ASSERT_TRUE(site.bCompiled) << site.sErrors.toStdString();
-    THttpFolder server(site.Dir.path());
-    if (!server.IsServing()) {
-        GTEST_SKIP() << "python3 is needed to serve the page";
-    }
+    TPageServer server(site.Dir.path());
     TBrowserPage page;
     ASSERT_TRUE(page.Load(server.Url(QStringLiteral("site_Preview.html"))));
     page.Advance(1500);
