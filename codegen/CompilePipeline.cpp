@@ -97,7 +97,13 @@ bool TCompilePipeline::ProduceFiles(const TScriptContext& context, const TInstan
     TZEPInstance& first = *instances.front();
     const bool bSingle = instances.size() == 1;
     if (!bSingle || oProject.bDynamicContent == 1) {
-        outputFiles << sStem + QStringLiteral("_ZEPcontent.js");
+        const QString sContentFile = sStem + QStringLiteral("_ZEPcontent.js");
+        // The save writes the content file only with dynamic content on, but the
+        // linking file of several popups always takes their contents from it.
+        if (oProject.bDynamicContent != 1 && !WriteContentFile(instances, sContentFile)) {
+            return Fail(QStringLiteral("Compile Error : Failed to write Content file"));
+        }
+        outputFiles << sContentFile;
     }
     oScript.InitialiseScript();
     QString sCmd;
@@ -159,6 +165,16 @@ bool TCompilePipeline::ProduceFiles(const TScriptContext& context, const TInstan
     return true;
 }
 
+bool TCompilePipeline::WriteContentFile(const TInstanceRefs& instances, const QString& sPath) {
+    QStringList lines;
+    for (const TZEPInstance* instance : instances) {
+        if (instance != nullptr) {
+            lines << instance->ContentStrings.Lines();
+        }
+    }
+    return WriteTextLines(sPath, lines);
+}
+
 TCompileResults TCompilePipeline::FillCompileResults(const TScriptContext& context, const TInstanceRefs& instances,
                                                      const QStringList& outputFiles) const {
     TCompileResults results;
@@ -169,7 +185,7 @@ TCompileResults TCompilePipeline::FillCompileResults(const TScriptContext& conte
         if (HasTooltip(oProject)) {
             results.ScriptBody << ScriptInclude(context.sProjectBase + QStringLiteral("_ZEPtooltips.js"));
         }
-        if (oProject.bDynamicContent == 1) {
+        if (instances.size() > 1 || oProject.bDynamicContent == 1) {
             results.ScriptBody << ScriptInclude(context.sProjectBase + QStringLiteral("_ZEPcontent.js"));
         }
         results.ScriptBody << ScriptInclude(context.sProjectBase + QStringLiteral(".js")) << preview.at(7);

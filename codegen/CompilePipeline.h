@@ -43,6 +43,7 @@ private:
     TCompileResults FillCompileResults(const TScriptContext& context, const TInstanceRefs& instances,
                                        const QStringList& outputFiles) const;
     bool WriteUploadIncludeList();
+    static bool WriteContentFile(const TInstanceRefs& instances, const QString& sPath);
     bool Fail(const QString& sError);
     QString PreviewPagePath() const;
 

@@ -215,6 +215,17 @@ TEST_F(CompilePipeline, UploadListReplacesTheStoredListWithoutTheResultsForm) {
               fixture.Ui.Statuses.indexOf(QStringLiteral("Compilation complete")));
 }
 
+TEST_F(CompilePipeline, SeveralPopupsWithoutDynamicContentStillGetTheirContentFile) {
+    ASSERT_TRUE(OpenCase(QStringLiteral("multi"), QStringLiteral("site.zrj")));
+    fixture.Project.Project.bDynamicContent = 0;
+    ASSERT_TRUE(fixture.Compile());
+    EXPECT_EQ(ReadWholeFile(fixture.Path(QStringLiteral("site_ZEPcontent.js"))),
+              QStringLiteral("zep_first=\"<p>One</p> \"\r\nzep_leave=\"<p>Two</p> \"\r\nzep_veil=\"<p>Three</p> \"\r\n"));
+    EXPECT_TRUE(fixture.Ui.Results.front().ScriptBody.contains(
+        QStringLiteral("<script type=\"text/javascript\" src=\"site_ZEPcontent.js\"></script>")));
+    EXPECT_TRUE(fixture.Pipeline->UpLoadIncludeList.contains(fixture.Path(QStringLiteral("site_ZEPcontent.js"))));
+}
+
 TEST_F(CompilePipeline, AnchoredPopupsGetAnAnchorElement) {
     ASSERT_TRUE(OpenCase(QStringLiteral("multi"), QStringLiteral("site.zrj")));
     fixture.Project.Project.InstanceList.Instance(0).Location = ltAnchored;
