@@ -4,16 +4,16 @@
 
 #include "CommandGenerator.h"
 #include "ConstructorGenerator.h"
-#include "ProjectQueries.h"
-#include "SnippetGenerator.h"
-#include "TZEPProject.h"
 #include "LibraryAssembly.h"
 #include "LinkingScript.h"
 #include "MaskFiles.h"
 #include "ProjectFiles.h"
-#include "TScriptForm.h"
+#include "ProjectQueries.h"
 #include "ScriptNames.h"
+#include "SnippetGenerator.h"
 #include "StringUtils.h"
+#include "TScriptForm.h"
+#include "TZEPProject.h"
 #include "TextFile.h"
 
 TCompilePipeline::TCompilePipeline(TZEPProject& oProject, TScriptForm& oScript, ICompileUi& oUi,
@@ -36,8 +36,7 @@ bool TCompilePipeline::SaveBeforeCompile() {
         return oUi.Confirm(QStringLiteral("This file is a template - Please save as a project before compilation")) &&
                oUi.SaveProjectAs();
     }
-    if (!Options.bAutoSave && bEdited &&
-        !oUi.Confirm(QStringLiteral("Project will be saved before compilation"))) {
+    if (!Options.bAutoSave && bEdited && !oUi.Confirm(QStringLiteral("Project will be saved before compilation"))) {
         return false;
     }
     if (Options.bAutoSave || bEdited) {
@@ -134,7 +133,8 @@ bool TCompilePipeline::ProduceFiles(const TScriptContext& context, const TInstan
         }
     }
     TLibraryAssembly library(oScript);
-    if (!library.WriteLibraryFile(oProject.InstanceList, outputFiles, gateLines, sStem + QStringLiteral("_zeplib.js"))) {
+    if (!library.WriteLibraryFile(oProject.InstanceList, outputFiles, gateLines,
+                                  sStem + QStringLiteral("_zeplib.js"))) {
         return Fail(QStringLiteral("Compile Error : Failed to write Library file"));
     }
     if (!bSingle) {

@@ -7,12 +7,12 @@
 #include "CommandGenerator.h"
 #include "ConstructorGenerator.h"
 #include "ProjectQueries.h"
-#include "SnippetGenerator.h"
-#include "TZEPProject.h"
-#include "TScriptForm.h"
 #include "ScriptNames.h"
+#include "SnippetGenerator.h"
 #include "StringUtils.h"
 #include "TProfileFile.h"
+#include "TScriptForm.h"
+#include "TZEPProject.h"
 #include "TextFile.h"
 
 namespace {
@@ -29,8 +29,8 @@ QString ScriptID(const TZEPInstance& instance) {
 // No tooltip, exit, click or mouse trigger: the popup's command runs from the
 // initialisation function.
 bool IsPlain(const TZEPInstance& instance) {
-    return instance.bToolTip != 1 && instance.bOnExit != 1 && instance.bMouseOver != 1 &&
-           instance.bMouseOut != 1 && instance.bOnClick != 1;
+    return instance.bToolTip != 1 && instance.bOnExit != 1 && instance.bMouseOver != 1 && instance.bMouseOut != 1 &&
+           instance.bOnClick != 1;
 }
 
 bool IsDontShowAgain(const TZEPProject& project) {
@@ -195,8 +195,8 @@ bool WriteLinkingFile(const TScriptContext& context, const TZEPInstance& instanc
     return SaveLinkingLines(lines, sFilePath, outputFiles);
 }
 
-bool WriteCombinedLinkingFile(const TScriptContext& context, const TInstanceRefs& instances,
-                              QStringList& outputFiles, const QStringList& gateLines, const QString& sFilePath) {
+bool WriteCombinedLinkingFile(const TScriptContext& context, const TInstanceRefs& instances, QStringList& outputFiles,
+                              const QStringList& gateLines, const QString& sFilePath) {
     if (gateLines.size() < 3) {
         return false;
     }
@@ -220,8 +220,7 @@ bool WriteCombinedLinkingFile(const TScriptContext& context, const TInstanceRefs
             IsPlain(*instance)) {
             lines << QStringLiteral("  ") + sCmd;
         }
-        if (instance->bModal == 1 && instance->bOnExit != 1 && instance->bOnClick != 1 &&
-            !IsDontShowAgain(project)) {
+        if (instance->bModal == 1 && instance->bOnExit != 1 && instance->bOnClick != 1 && !IsDontShowAgain(project)) {
             lines << QStringLiteral("  ") + sCmd + QStringLiteral("\r\n") + sModal;
         }
         if (instance->bOnExit == 1 && exitInstance == nullptr) {

@@ -24,5 +24,5 @@ bool WriteLinkingFile(const TScriptContext& context, const TZEPInstance& instanc
 
 // Writes the linking file of a multi-popup project; the contents come from the
 // content file's variables. Same outcome rules as WriteLinkingFile.
-bool WriteCombinedLinkingFile(const TScriptContext& context, const TInstanceRefs& instances,
-                              QStringList& outputFiles, const QStringList& gateLines, const QString& sFilePath);
+bool WriteCombinedLinkingFile(const TScriptContext& context, const TInstanceRefs& instances, QStringList& outputFiles,
+                              const QStringList& gateLines, const QString& sFilePath);

@@ -12,8 +12,8 @@ bool WriteMaskFiles(const TScriptContext& context, QStringList* outputFiles, boo
     if (!bPreview) {
         sPicture = context.sProjectFolder + QStringLiteral("ZEPMask.png");
         QSaveFile picture(sPicture);
-        bWritten = picture.open(QIODevice::WriteOnly) && picture.write(context.oScript.ZEPMaskImage) ==
-                                                              context.oScript.ZEPMaskImage.size() &&
+        bWritten = picture.open(QIODevice::WriteOnly) &&
+                   picture.write(context.oScript.ZEPMaskImage) == context.oScript.ZEPMaskImage.size() &&
                    picture.commit() && bWritten;
     }
     if (outputFiles != nullptr) {

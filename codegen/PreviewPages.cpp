@@ -3,15 +3,15 @@
 #include "ColourUtils.h"
 #include "CommandGenerator.h"
 #include "ConstructorGenerator.h"
-#include "ProjectQueries.h"
-#include "SnippetGenerator.h"
-#include "TZEPProject.h"
 #include "LibraryAssembly.h"
 #include "LinkingScript.h"
 #include "MaskFiles.h"
-#include "TScriptForm.h"
+#include "ProjectQueries.h"
 #include "ScriptNames.h"
+#include "SnippetGenerator.h"
 #include "StringUtils.h"
+#include "TScriptForm.h"
+#include "TZEPProject.h"
 #include "TextFile.h"
 
 namespace {
@@ -45,8 +45,7 @@ void AppendTooltipLink(const TZEPInstance& instance, CPreviewMode mode, TPreview
     QString sLink = QStringLiteral("<a id=\"tt1\" href=\"javascript:void(0)\" onmouseover=\"") + sID +
                     QStringLiteral(".zepTooltip(") + sQuoted + QStringLiteral(",'tt1',") +
                     QString::number(qMax(instance.iWidth, 50)) + u',' + QString::number(qMax(instance.iHeight, 50)) +
-                    QStringLiteral(",15,-60,ZEPtooltip1,'") +
-                    ColourHex(instance.BackgroundColour) +
+                    QStringLiteral(",15,-60,ZEPtooltip1,'") + ColourHex(instance.BackgroundColour) +
                     QStringLiteral("',1,event)\">DHTML Popup</a>");
     if (mode == CPreviewMode::pmPreview) {
         sLink = QStringLiteral("Create ") + sLink +
@@ -60,8 +59,7 @@ void AppendTooltipLink(const TZEPInstance& instance, CPreviewMode mode, TPreview
     text.PreviewHTML << QStringLiteral("</p>");
 }
 
-void AppendLinkBlock(const TZEPInstance& instance, const QString& sCmd, const QString& sLinkText,
-                     TPreviewText& text) {
+void AppendLinkBlock(const TZEPInstance& instance, const QString& sCmd, const QString& sLinkText, TPreviewText& text) {
     const QString sLink = GetMouseEventText(instance, sCmd, sLinkText);
     text.PreviewHTML << QStringLiteral("<center><br/><br/><br/><br/><br/><br/><br/><br/>") << sLink
                      << QStringLiteral("<div style=\"width:50px;height:100px;\">&nbsp;</div>")
@@ -179,8 +177,8 @@ bool WriteInternalScript(const TScriptContext& context, const TZEPInstance& inst
 
 QString WriteHostPage(const TScriptContext& context, const TZEPInstance& instance) {
     const QString sPath = context.sProjectFolder + QStringLiteral("zepInternal.html");
-    const QStringList lines = instance.bModal == 1 ? context.oScript.ZEPModalInternalHTMLMemo
-                                                   : context.oScript.InternalHTMLMemo;
+    const QStringList lines =
+        instance.bModal == 1 ? context.oScript.ZEPModalInternalHTMLMemo : context.oScript.InternalHTMLMemo;
     return WriteTextLines(sPath, lines) ? sPath : QString();
 }
 

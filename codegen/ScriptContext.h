@@ -22,8 +22,8 @@ struct TScriptContext {
     TScriptForm& oScript;
     QString sBaseTemplatePath; // with a trailing separator
     ICodegenReport& oReport;
-    QString sProjectFolder;    // with a trailing separator
-    QString sProjectBase;      // file name without folder and last extension, trimmed
+    QString sProjectFolder; // with a trailing separator
+    QString sProjectBase;   // file name without folder and last extension, trimmed
 };
 
 TScriptContext MakeScriptContext(TZEPProject& oProject, TScriptForm& oScript, const QString& sBaseTemplatePath,

@@ -10,12 +10,24 @@ QString EscapeScriptString(const QString& sText) {
     for (qsizetype i = 0; i < sText.size(); ++i) {
         const QChar c = sText.at(i);
         switch (c.unicode()) {
-        case u'\\': sResult += QLatin1String("\\\\"); break;
-        case u'"': sResult += QLatin1String("\\\""); break;
-        case u'\r': sResult += QLatin1String("\\r"); break;
-        case u'\n': sResult += QLatin1String("\\n"); break;
-        case 0x2028: sResult += QLatin1String("\\u2028"); break;
-        case 0x2029: sResult += QLatin1String("\\u2029"); break;
+        case u'\\':
+            sResult += QLatin1String("\\\\");
+            break;
+        case u'"':
+            sResult += QLatin1String("\\\"");
+            break;
+        case u'\r':
+            sResult += QLatin1String("\\r");
+            break;
+        case u'\n':
+            sResult += QLatin1String("\\n");
+            break;
+        case 0x2028:
+            sResult += QLatin1String("\\u2028");
+            break;
+        case 0x2029:
+            sResult += QLatin1String("\\u2029");
+            break;
         case u'/':
             if (i > 0 && sText.at(i - 1) == u'<') {
                 sResult += QLatin1String("\\/");
@@ -23,7 +35,8 @@ QString EscapeScriptString(const QString& sText) {
                 sResult += c;
             }
             break;
-        default: sResult += c;
+        default:
+            sResult += c;
         }
     }
     return sResult;
@@ -33,13 +46,12 @@ namespace {
 
 bool IsReservedWord(const QString& sName) {
     static const QSet<QString> reserved = {
-        "await",    "break",      "case",      "catch",   "class",     "const",   "continue", "debugger",
-        "default",  "delete",     "do",        "else",    "enum",      "export",  "extends",  "false",
-        "finally",  "for",        "function",  "if",      "implements", "import", "in",       "instanceof",
-        "interface", "let",       "new",       "null",    "package",   "private", "protected", "public",
-        "return",   "static",     "super",     "switch",  "this",      "throw",   "true",     "try",
-        "typeof",   "var",        "void",      "while",   "with",      "yield",   "undefined", "NaN",
-        "Infinity"};
+        "await",    "break",     "case",       "catch",     "class",  "const",      "continue",  "debugger", "default",
+        "delete",   "do",        "else",       "enum",      "export", "extends",    "false",     "finally",  "for",
+        "function", "if",        "implements", "import",    "in",     "instanceof", "interface", "let",      "new",
+        "null",     "package",   "private",    "protected", "public", "return",     "static",    "super",    "switch",
+        "this",     "throw",     "true",       "try",       "typeof", "var",        "void",      "while",    "with",
+        "yield",    "undefined", "NaN",        "Infinity"};
     return reserved.contains(sName);
 }
 

@@ -44,7 +44,8 @@ class CompileCommand : public ::testing::Test {
 protected:
     void SetUp() override {
         sProject = Dir.path() + QStringLiteral("/welcome.zrj");
-        const TRun run = RunCompile({QStringLiteral("--save-as"), sProject, Templates() + QStringLiteral("Default.zrj")});
+        const TRun run =
+            RunCompile({QStringLiteral("--save-as"), sProject, Templates() + QStringLiteral("Default.zrj")});
         ASSERT_EQ(run.iExitCode, 0) << run.sErr.toStdString();
     }
     QTemporaryDir Dir;
@@ -87,7 +88,8 @@ TEST(CompileCommandLine, TemplateIsRefusedWithoutTouchingIt) {
     const QByteArray before = ReadAll(dir.path() + QStringLiteral("/Default.zrj"));
     const TRun run = RunCompile({dir.path() + QStringLiteral("/Default.zrj")});
     EXPECT_EQ(run.iExitCode, 1);
-    EXPECT_TRUE(run.sErr.contains(QStringLiteral("This file is a template - Please save as a project before compilation")))
+    EXPECT_TRUE(
+        run.sErr.contains(QStringLiteral("This file is a template - Please save as a project before compilation")))
         << run.sErr.toStdString();
     EXPECT_EQ(ReadAll(dir.path() + QStringLiteral("/Default.zrj")), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
@@ -119,7 +121,8 @@ TEST_F(CompileCommand, FailedWriteIsReportedAndLeavesTheProjectFileWhole) {
     ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("welcome.js")));
     const TRun run = RunCompile({sProject});
     EXPECT_EQ(run.iExitCode, 1);
-    EXPECT_TRUE(run.sErr.contains(QStringLiteral("Compile Error : Failed to write Linking file"))) << run.sErr.toStdString();
+    EXPECT_TRUE(run.sErr.contains(QStringLiteral("Compile Error : Failed to write Linking file")))
+        << run.sErr.toStdString();
     EXPECT_TRUE(run.sOut.isEmpty());
     EXPECT_EQ(ReadAll(sProject), before);
 }
@@ -137,7 +140,8 @@ TEST_F(CompileCommand, ReadOnlyFolderIsReportedAndLeavesTheProjectFileWhole) {
     const TRun run = RunCompile({sProject});
     QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(run.iExitCode, 1);
-    EXPECT_TRUE(run.sErr.contains(QStringLiteral("Compile Error : Failed to write Library file"))) << run.sErr.toStdString();
+    EXPECT_TRUE(run.sErr.contains(QStringLiteral("Compile Error : Failed to write Library file")))
+        << run.sErr.toStdString();
     EXPECT_EQ(ReadAll(sProject), before);
 }
 

@@ -17,12 +17,12 @@ class TCompiledSite {
 public:
     explicit TCompiledSite(const char* sTemplate) {
         QProcess compile;
-        compile.start(QStringLiteral(BRISOLA_COMPILE_PROGRAM),
-                      {QStringLiteral("--save-as"), Dir.path() + QStringLiteral("/site.zrj"),
-                       QStringLiteral(BRISOLA_SOURCE_DIR "/templates/") + QLatin1String(sTemplate) +
-                           QStringLiteral(".zrj")});
-        bCompiled = compile.waitForFinished(60000) && compile.exitStatus() == QProcess::NormalExit &&
-                    compile.exitCode() == 0;
+        compile.start(
+            QStringLiteral(BRISOLA_COMPILE_PROGRAM),
+            {QStringLiteral("--save-as"), Dir.path() + QStringLiteral("/site.zrj"),
+             QStringLiteral(BRISOLA_SOURCE_DIR "/templates/") + QLatin1String(sTemplate) + QStringLiteral(".zrj")});
+        bCompiled =
+            compile.waitForFinished(60000) && compile.exitStatus() == QProcess::NormalExit && compile.exitCode() == 0;
         sErrors = QString::fromUtf8(compile.readAllStandardError());
     }
     QString PreviewPage() const { return Dir.path() + QStringLiteral("/site_Preview.html"); }
@@ -33,8 +33,9 @@ public:
 };
 
 QString Visibility(TBrowserPage& page, const QString& sUid) {
-    return page.Run(QStringLiteral("(function(){var e=document.getElementById('") + sUid +
-                    QStringLiteral("_zepB');return e?getComputedStyle(e).visibility:'missing';})()"))
+    return page
+        .Run(QStringLiteral("(function(){var e=document.getElementById('") + sUid +
+             QStringLiteral("_zepB');return e?getComputedStyle(e).visibility:'missing';})()"))
         .toString();
 }
 
@@ -128,8 +129,8 @@ TEST(CompiledDontShowAgainTemplate, TickedBoxKeepsThePopupAway) {
     page.Advance(1500);
     ASSERT_EQ(Visibility(page, QStringLiteral("dontshowagain")), QStringLiteral("visible"));
     page.Run(QStringLiteral("document.getElementById('cCheck').click();"));
-    EXPECT_TRUE(page.Run(QStringLiteral("document.cookie")).toString().contains(
-        QStringLiteral("dontshowagain_checked=true")));
+    EXPECT_TRUE(
+        page.Run(QStringLiteral("document.cookie")).toString().contains(QStringLiteral("dontshowagain_checked=true")));
 
     ASSERT_TRUE(page.Load(server.Url(QStringLiteral("site_Preview.html"))));
     page.Advance(3000);

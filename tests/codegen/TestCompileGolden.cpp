@@ -17,8 +17,8 @@
 namespace {
 
 QString ExpandTokens(QString sText, TScriptForm& script, const QString& sDir) {
-    sText.replace(QStringLiteral("@HEADER@\r\n"), script.GetListWithScriptHeader().join(QStringLiteral("\r\n")) +
-                                                      QStringLiteral("\r\n"));
+    sText.replace(QStringLiteral("@HEADER@\r\n"),
+                  script.GetListWithScriptHeader().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     sText.replace(QStringLiteral("@GATE1@"), script.WriteDetectScriptMemo.value(0));
     sText.replace(QStringLiteral("@PREVIEW1@"), script.PreviewHTMLDefaultMemo.value(0));
     sText.replace(QStringLiteral("@PREVIEW2@"), script.PreviewHTMLDefaultMemo.value(1));
@@ -48,7 +48,7 @@ TEST_P(CompileGolden, WritesTheExpectedFilesAndReport) {
     for (const QString& sName : expected.entryList(QDir::Files)) {
         const QString sWanted = ExpandTokens(ReadWholeFile(expected.filePath(sName)), fixture.Script, fixture.sDir);
         const QString sActual = sName == QStringLiteral("results.txt") ? FormatResults(fixture.Ui.Results.front())
-                                                                          : ReadWholeFile(fixture.Path(sName));
+                                                                       : ReadWholeFile(fixture.Path(sName));
         EXPECT_EQ(sActual.toStdString(), sWanted.toStdString()) << "file " << sName.toStdString();
     }
 

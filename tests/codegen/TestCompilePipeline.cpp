@@ -127,7 +127,8 @@ TEST_F(CompilePipeline, InvalidOrSharedUniqueIDsStopBeforeAnyFileIsWritten) {
     ASSERT_TRUE(fixture.Open(CaseProject(QStringLiteral("multi")), QStringLiteral("site.zrj")));
     fixture.Project.Project.InstanceList.Instance(2).sUniqueID = QStringLiteral(" first ");
     EXPECT_FALSE(fixture.Compile());
-    EXPECT_EQ(fixture.Ui.Errors, QStringList{QStringLiteral("Compile Error : Unique ID <first> is used by more than one popup")});
+    EXPECT_EQ(fixture.Ui.Errors,
+              QStringList{QStringLiteral("Compile Error : Unique ID <first> is used by more than one popup")});
 }
 
 TEST_F(CompilePipeline, MissingMaskTemplateStopsAfterTheLibraryFile) {
@@ -154,8 +155,9 @@ TEST_F(CompilePipeline, UnreadableMaskTemplateStopsTheCombinedLinkingFile) {
     fixture.Pipeline = std::make_unique<TCompilePipeline>(fixture.Project.Project, fixture.Script, fixture.Ui,
                                                           fixture.Path(QStringLiteral("broken/")));
     EXPECT_FALSE(fixture.Compile());
-    EXPECT_EQ(fixture.Ui.Errors, (QStringList{QStringLiteral("Can not open Modal Template File"),
-                                              QStringLiteral("Compile Error : Failed to write Combined Linking file")}));
+    EXPECT_EQ(fixture.Ui.Errors,
+              (QStringList{QStringLiteral("Can not open Modal Template File"),
+                           QStringLiteral("Compile Error : Failed to write Combined Linking file")}));
     EXPECT_TRUE(QFileInfo::exists(fixture.Path(QStringLiteral("site_zeplib.js"))));
     EXPECT_FALSE(QFileInfo::exists(fixture.Path(QStringLiteral("site.js"))));
 }
@@ -219,8 +221,9 @@ TEST_F(CompilePipeline, SeveralPopupsWithoutDynamicContentStillGetTheirContentFi
     ASSERT_TRUE(OpenCase(QStringLiteral("multi"), QStringLiteral("site.zrj")));
     fixture.Project.Project.bDynamicContent = 0;
     ASSERT_TRUE(fixture.Compile());
-    EXPECT_EQ(ReadWholeFile(fixture.Path(QStringLiteral("site_ZEPcontent.js"))),
-              QStringLiteral("zep_first=\"<p>One</p> \"\r\nzep_leave=\"<p>Two</p> \"\r\nzep_veil=\"<p>Three</p> \"\r\n"));
+    EXPECT_EQ(
+        ReadWholeFile(fixture.Path(QStringLiteral("site_ZEPcontent.js"))),
+        QStringLiteral("zep_first=\"<p>One</p> \"\r\nzep_leave=\"<p>Two</p> \"\r\nzep_veil=\"<p>Three</p> \"\r\n"));
     EXPECT_TRUE(fixture.Ui.Results.front().ScriptBody.contains(
         QStringLiteral("<script type=\"text/javascript\" src=\"site_ZEPcontent.js\"></script>")));
     EXPECT_TRUE(fixture.Pipeline->UpLoadIncludeList.contains(fixture.Path(QStringLiteral("site_ZEPcontent.js"))));
@@ -231,9 +234,8 @@ TEST_F(CompilePipeline, AnchoredPopupsGetAnAnchorElement) {
     fixture.Project.Project.InstanceList.Instance(0).Location = ltAnchored;
     fixture.Project.Project.InstanceList.Instance(2).Location = ltAnchored;
     ASSERT_TRUE(fixture.Compile());
-    EXPECT_EQ(fixture.Ui.Results.front().AnchorSyntax,
-              (QStringList{QStringLiteral("<div id=\"first_anchor\"></div>"),
-                           QStringLiteral("<div id=\"veil_anchor\"></div>")}));
+    EXPECT_EQ(fixture.Ui.Results.front().AnchorSyntax, (QStringList{QStringLiteral("<div id=\"first_anchor\"></div>"),
+                                                                    QStringLiteral("<div id=\"veil_anchor\"></div>")}));
 }
 
 TEST_F(CompilePipeline, CheckCompiledVersionAnswers) {

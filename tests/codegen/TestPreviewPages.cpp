@@ -18,8 +18,8 @@ namespace {
 class PreviewPages : public ::testing::Test {
 protected:
     void OpenCase(const QString& sCase) {
-        ASSERT_TRUE(fixture.Open(CompileDataDir() + u'/' + sCase + QStringLiteral("/project"),
-                                 QStringLiteral("promo.zrj")));
+        ASSERT_TRUE(
+            fixture.Open(CompileDataDir() + u'/' + sCase + QStringLiteral("/project"), QStringLiteral("promo.zrj")));
     }
     TZEPInstance& Instance() { return fixture.Project.Project.InstanceList.Instance(0); }
     TScriptContext Context() {
@@ -148,7 +148,8 @@ TEST_F(PreviewPages, MaskFilesForCompileAndPreview) {
     OpenCase(QStringLiteral("modal"));
     QStringList outputFiles{QStringLiteral("first")};
     EXPECT_TRUE(WriteMaskFiles(Context(), &outputFiles, true));
-    EXPECT_EQ(outputFiles, (QStringList{QStringLiteral("first"), fixture.Path(QStringLiteral("ZEPMask.css")), QString()}));
+    EXPECT_EQ(outputFiles,
+              (QStringList{QStringLiteral("first"), fixture.Path(QStringLiteral("ZEPMask.css")), QString()}));
     EXPECT_TRUE(WriteMaskFiles(Context(), &outputFiles, false));
     EXPECT_EQ(outputFiles.last(), fixture.Path(QStringLiteral("ZEPMask.png")));
     QFile picture(fixture.Path(QStringLiteral("ZEPMask.png")));
