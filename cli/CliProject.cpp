@@ -1,6 +1,7 @@
 #include "CliProject.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "ProjectFiles.h"
@@ -64,6 +65,15 @@ bool TCliProject::SaveAs(const QString& sFileName) {
         Project.sFullProjectName = sPrevious;
         return false;
     }
-    Project.sLoadedProjectPath = ProjectDirectory(sPath);
+    // The editable files go along, as the attached files do with the save.
+    const QString sTargetDir = ProjectDirectory(sPath);
+    for (const QString& sFile : EditableFiles) {
+        const QString sTarget = sTargetDir + sFile;
+        if (!QFileInfo::exists(sTarget) && !QFile::copy(Project.sLoadedProjectPath + sFile, sTarget)) {
+            return Fail(QStringLiteral("Failed to copy editable file <") + Project.sLoadedProjectPath + sFile +
+                        QStringLiteral("> to <") + sTarget + u'>');
+        }
+    }
+    Project.sLoadedProjectPath = sTargetDir;
     return true;
 }

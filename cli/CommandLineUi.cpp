@@ -2,8 +2,8 @@
 
 #include "CliProject.h"
 
-TCommandLineUi::TCommandLineUi(TCliProject& oProject, QTextStream& out, QTextStream& err, const QString& sSaveAsName)
-    : oProject(oProject), out(out), err(err), sSaveAsName(sSaveAsName) {}
+TCommandLineUi::TCommandLineUi(TCliProject& oProject, QTextStream& out, QTextStream& err)
+    : oProject(oProject), out(out), err(err) {}
 
 void TCommandLineUi::NoteProblem(const QString& sText) {
     if (sFirstProblem.isEmpty()) {
@@ -21,10 +21,6 @@ void TCommandLineUi::ShowError(const QString& sText) {
 }
 
 bool TCommandLineUi::Confirm(const QString& sQuestion) {
-    // The only question a compile with auto save asks is the template's.
-    if (!sSaveAsName.isEmpty()) {
-        return true;
-    }
     NoteProblem(sQuestion + QStringLiteral(" (use --save-as FILE.zrj)"));
     return false;
 }
@@ -53,11 +49,6 @@ bool TCommandLineUi::SaveProject() {
 }
 
 bool TCommandLineUi::SaveProjectAs() {
-    if (oProject.SaveAs(sSaveAsName)) {
-        err << "Saved as <" << oProject.Project.sFullProjectName << ">" << Qt::endl;
-        return true;
-    }
-    ShowError(oProject.GetLastError());
     return false;
 }
 

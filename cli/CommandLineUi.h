@@ -7,13 +7,12 @@
 
 class TCliProject;
 
-// Answers the compile's questions without prompting: a template is saved as a
-// project only when a new name was given, every other question is answered
-// No. Results go to the output stream, status lines and errors to the error
-// stream.
+// Answers the compile's questions without prompting: every question is
+// answered No (a template must be saved as a project first, with --save-as).
+// Results go to the output stream, status lines and errors to the error stream.
 class TCommandLineUi : public ICompileUi {
 public:
-    TCommandLineUi(TCliProject& oProject, QTextStream& out, QTextStream& err, const QString& sSaveAsName);
+    TCommandLineUi(TCliProject& oProject, QTextStream& out, QTextStream& err);
 
     void Log(const QString& sText) override;
     void ShowError(const QString& sText) override;
@@ -35,6 +34,5 @@ private:
     TCliProject& oProject;
     QTextStream& out;
     QTextStream& err;
-    QString sSaveAsName;
     QString sFirstProblem;
 };

@@ -29,7 +29,14 @@ int Compile(const QString& sProjectFile, const QString& sSaveAs, QTextStream& ou
         err << "Error: " << project.GetLastError() << Qt::endl;
         return iExitFailure;
     }
-    TCommandLineUi ui(project, out, err, sSaveAs);
+    if (!sSaveAs.isEmpty()) {
+        if (!project.SaveAs(sSaveAs)) {
+            err << "Error: " << project.GetLastError() << Qt::endl;
+            return iExitFailure;
+        }
+        err << "Saved as <" << project.Project.sFullProjectName << ">" << Qt::endl;
+    }
+    TCommandLineUi ui(project, out, err);
     TScriptForm script;
     TCompilePipeline pipeline(project.Project, script, ui, InstalledTemplateFolder());
     pipeline.EditableFiles = project.EditableFiles;

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 
 #include "CommandGenerator.h"
-#include "ConstructorGenerator.h"
 #include "LibraryAssembly.h"
 #include "LinkingScript.h"
 #include "MaskFiles.h"
@@ -11,7 +10,6 @@
 #include "ProjectQueries.h"
 #include "ScriptNames.h"
 #include "SnippetGenerator.h"
-#include "StringUtils.h"
 #include "TScriptForm.h"
 #include "TZEPProject.h"
 #include "TextFile.h"
@@ -81,7 +79,6 @@ bool TCompilePipeline::CompileProject(const TInstanceRefs& instances) {
         bDone = ProduceFiles(context, instances, outputFiles);
     } catch (...) {
         oUi.ShowError(QStringLiteral("Compile Error : Unknown exception"));
-        bDone = false;
     }
     bCompiling = false;
     if (bDone) {

@@ -73,6 +73,28 @@ TEST_F(CompilePipeline, TemplateIsRefusedUnlessSavedAsAProject) {
     EXPECT_EQ(Snapshot(fixture.sDir), before);
 }
 
+TEST_F(CompilePipeline, SavedAsProjectTakesItsEditableFilesAlongAndListsThemFirst) {
+    QTemporaryDir source;
+    CopyFolderFiles(CaseProject(QStringLiteral("multi")), source.path());
+    for (const char* sSection : {"ATTACHED_FILES0", "ATTACHED_FILES2"}) {
+        SetProjectValue(source.path() + QStringLiteral("/site.zrj"), QLatin1String(sSection), QStringLiteral("File1"),
+                        QString());
+    }
+    ASSERT_TRUE(fixture.Open(source.path(), QStringLiteral("site.zrj")));
+    QTemporaryDir target;
+    ASSERT_TRUE(fixture.Project.SaveAs(target.path() + QStringLiteral("/copy.zrj")))
+        << fixture.Project.GetLastError().toStdString();
+    ASSERT_TRUE(fixture.Compile()) << fixture.Ui.Errors.join(u'\n').toStdString();
+    const QString sFolder = target.path() + u'/';
+    EXPECT_EQ(fixture.Pipeline->UpLoadIncludeList,
+              (QStringList{sFolder + QStringLiteral("style.css"), sFolder + QStringLiteral("copy_ZEPcontent.js"),
+                           sFolder + QStringLiteral("copy_zeplib.js"), sFolder + QStringLiteral("copy.js"),
+                           sFolder + QStringLiteral("ZEPMask.css"), sFolder + QStringLiteral("ZEPMask.png")}));
+    for (const QString& sFile : fixture.Pipeline->UpLoadIncludeList) {
+        EXPECT_TRUE(QFileInfo::exists(sFile)) << sFile.toStdString();
+    }
+}
+
 TEST_F(CompilePipeline, CancelOnTheSaveQuestionLeavesEveryFileUntouched) {
     ASSERT_TRUE(OpenCase(QStringLiteral("plain")));
     fixture.Pipeline->Options.bAutoSave = false;
