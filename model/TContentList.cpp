@@ -48,6 +48,10 @@ void TContentItem::SaveAPIItem(TProfileFile& fIniFile, const QString& sSection) 
 // ---------------------------------------------------------------------------
 // TContentFile
 
+QString ContentLoadingMessage(const QString& sFile) {
+    return "Error loading content file <" + sFile + ">";
+}
+
 bool TContentFile::Load(const QString& sFile) {
     QStringList lines;
     if (QFileInfo::exists(sFile) && !ReadTextLines(sFile, lines)) {

@@ -62,6 +62,9 @@ private:
     std::vector<std::pair<QString, int>> SortedKeys;
 };
 
+// The message of a content file that exists but cannot be read.
+QString ContentLoadingMessage(const QString& sFile);
+
 // The content items of one popup, each with its content-file line
 // ("index=string"), in insertion order. The list owns its items.
 class TContentList {

@@ -188,7 +188,11 @@ bool TZEPInstance::Fail(const QString& sMessage) {
 
 bool TZEPInstance::LoadFromIniFile(const TProfileFile& fProjFile, const QString& sFullProject) {
     TContentFile contentFile;
-    contentFile.Load(ContentFileName(sFullProject));
+    const QString sContentFile = ContentFileName(sFullProject);
+    if (!contentFile.Load(sContentFile)) {
+        sLastError = ContentLoadingMessage(sContentFile);
+        return false;
+    }
     return LoadFromIniFile(fProjFile, sFullProject, contentFile);
 }
 
@@ -285,7 +289,7 @@ bool TZEPInstance::WriteAttachedFiles(TProfileFile& fProjFile, const QString& sF
             if (!sSourceDir.isEmpty() && sSource != sTarget && !QFileInfo::exists(sTarget)) {
                 const QString sDir = QFileInfo(sTarget).path();
                 std::error_code error;
-                std::filesystem::create_directories(sDir.toStdString(), error);
+                std::filesystem::create_directories(QFile::encodeName(sDir).toStdString(), error);
                 if (error) {
                     return Fail("Failed to create directory <" + sDir + "> - " +
                                 QString::fromLocal8Bit(error.message()));

@@ -209,3 +209,21 @@ TEST_F(ProjectLoad, AttachedFileNamesStopAtTheFirstEmptyValue) {
                      {"promo.html"}));
     EXPECT_EQ(Only().BinaryGraphicFiles, QStringList({"a.gif", "img/b.png"}));
 }
+
+TEST_F(ProjectLoad, UnreadableContentFileFailsTheLoadAndKeepsTheInstances) {
+    ASSERT_TRUE(Load("[REFERENCE]\r\nUniqueID=kept\r\n", {"promo.html"}));
+    QDir(dir.path()).mkdir("promo_ZEPcontent.js"); // exists, but cannot be read as a file
+    EXPECT_FALSE(Load("[REFERENCE]\r\nUniqueID=other\r\n", {}));
+    EXPECT_EQ(project.GetLastError(), "Error loading content file <" + dir.filePath("promo_ZEPcontent.js") + ">");
+    EXPECT_EQ(Only().sUniqueID, "kept");
+}
+
+TEST(SampleProject, TheRunScriptsDefaultProjectLoads) {
+    TZEPProject project;
+    project.sFullProjectName = BRISOLA_TEST_DATA_DIR "/model_sample/sample.zrj";
+    TProfileFile file(project.sFullProjectName);
+    ASSERT_TRUE(project.LoadFromIniFile(file, false)) << project.GetLastError().toStdString();
+    ASSERT_EQ(project.InstanceList.Count(), 2);
+    EXPECT_EQ(project.InstanceList.Caption(1), "offer");
+    EXPECT_EQ(project.InstanceList.Instance(1).Location, ltBottomFullWidth);
+}
