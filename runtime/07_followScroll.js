@@ -1,7 +1,8 @@
 //
 // Follow-scroll: fixed positioning where the browser offers it, else a scroll handler.
+// Popups left without elements by the probability test are skipped.
 QEL.zep.zepInstance.prototype.zepScroll = function (id, p, s) {
-	var me = this, zz = QEL.zep, i, pos;
+	var me = this, zz = QEL.zep, i, pos, bx, sh;
 	this.pars.isScr = s;
 	for (i = 0; i < zz.zepuids.length; i++) {
 		if (zz.zepuids[i] == id) {
@@ -16,8 +17,12 @@ QEL.zep.zepInstance.prototype.zepScroll = function (id, p, s) {
 	}
 	for (i = 0; i < zz.zepuids.length; i++) {
 		pos = zz.zepscr[i] == 1 ? "fixed" : "absolute";
-		de7(zz.zepuids[i] + "_zepB").style.position = pos;
-		de7(zz.zepuids[i] + "_zepS").style.position = pos;
+		bx = de7(zz.zepuids[i] + "_zepB");
+		sh = de7(zz.zepuids[i] + "_zepS");
+		if (bx && sh) {
+			bx.style.position = pos;
+			sh.style.position = pos;
+		}
 	}
 };
 //
