@@ -1,6 +1,7 @@
 #include "TZEPInstance.h"
 
 #include "ProjectFiles.h"
+#include "StringUtils.h"
 #include "TProfileFile.h"
 #include "TZEPProject.h"
 #include "TextFile.h"
@@ -321,7 +322,7 @@ bool TZEPInstance::CopyAttachedFiles(const QString& sSrcDir) {
 }
 
 QString TZEPInstance::GetContentIndex() const {
-    return "zep_" + sUniqueID.trimmed();
+    return "zep_" + TrimText(sUniqueID);
 }
 
 QString TZEPInstance::GetHTMLForScript() const {

@@ -162,6 +162,10 @@ TEST_F(CommandTest, IdentifierIsTrimmed) {
     DelayClose(2);
     EXPECT_EQ(GenerateCommandString(o, o.sUniqueID, {}),
               Guarded("QEL.zep.zepShow('promo');promo.zepTimer('promo','','','QEL.zep.zepHide','','',2);"));
+    // Control characters at the ends are blanks too.
+    o.sUniqueID = QStringLiteral("\x01promo\x1F");
+    EXPECT_EQ(GenerateCommandString(o, o.sUniqueID, {}),
+              Guarded("QEL.zep.zepShow('promo');promo.zepTimer('promo','','','QEL.zep.zepHide','','',2);"));
 }
 
 TEST_F(CommandTest, EventModeCountsOnlyExactlyOne) {

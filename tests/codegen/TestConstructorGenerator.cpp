@@ -114,6 +114,14 @@ TEST_F(ConstructorTest, UniqueIDWithTrailingBlankIsTrimmedOnlyForTheVariable) {
     const QString sText = CreateInstanceFunction(o);
     EXPECT_TRUE(sText.startsWith(QStringLiteral("promo = new QEL.zep.zepInstance(\"promo \", 3, ")))
         << sText.toStdString();
+    // Every character of code 32 or below counts as a blank, control characters included; a no-break space does not.
+    o.sUniqueID = QStringLiteral("\x1Fpromo\x01 ");
+    EXPECT_TRUE(CreateInstanceFunction(o).startsWith(
+        QStringLiteral("promo = new QEL.zep.zepInstance(\"\x1Fpromo\x01 \", 3, ")));
+    EXPECT_EQ(o.GetContentIndex(), QStringLiteral("zep_promo"));
+    o.sUniqueID = QStringLiteral("promo\u00A0");
+    EXPECT_TRUE(CreateInstanceFunction(o).startsWith(QStringLiteral("promo\u00A0 = new ")));
+    EXPECT_EQ(o.GetContentIndex(), QStringLiteral("zep_promo\u00A0"));
 }
 
 TEST_F(ConstructorTest, RaisesWidthAndHeightToTheMinimum) {

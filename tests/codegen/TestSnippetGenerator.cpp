@@ -72,6 +72,11 @@ TEST_F(SnippetTest, LinkTextBeforeImageBeforePlaceholder) {
               sImageLink);
     EXPECT_EQ(GetMouseEventText(o, QStringLiteral("go();"), QStringLiteral("Add your textual or image link here for")),
               sImageLink);
+    EXPECT_EQ(
+        GetMouseEventText(o, QStringLiteral("go();"), QStringLiteral("Add your textual or image link here for\x1F")),
+        sImageLink);
+    EXPECT_EQ(GetMouseEventText(o, QStringLiteral("go();"), QStringLiteral("\x01Open me\t")),
+              sOpening + QStringLiteral(">Open me</a>"));
     o.sImageLink.clear();
     EXPECT_EQ(GetMouseEventText(o, QStringLiteral("go();"), QStringLiteral("Add your textual or image link here for ")),
               sOpening + QStringLiteral(">Add your textual or image link here for On-click</a>"));
