@@ -98,6 +98,11 @@ TEST_F(CommandTest, DelayedEntryAndExitIsOneTimerCall) {
     o.ExitEffect = xeSlideDownBottom;
     EXPECT_EQ(Command(), Guarded("promo.zepTimer('promo','QEL.zep.zepSlideInRight','QEL.zep.zepShow',"
                                  "'QEL.zep.zepSlideDownBottom','',2,6);"));
+    o.EntryEffect = eeFadeIn;
+    DelayOpen(5);
+    DelayClose(10);
+    o.ExitEffect = xeSlideOut;
+    EXPECT_EQ(Command(), Guarded("promo.zepTimer('promo','QEL.zep.zepFadein','','QEL.zep.zepSlideout','',5,10);"));
 }
 
 TEST_F(CommandTest, ContentFunctionsOnlyPrefixUserActionCommands) {
