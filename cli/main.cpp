@@ -1,60 +1,86 @@
-// brisola-compile: loads a project and lists its popups.
+// brisola-compile: compiles a saved project without a window.
+//
+// Runs the compile with the application's default options (save before
+// compiling, show the results), prints the results to standard output and
+// status lines and errors to standard error. Exit status 0 on success, 1 when
+// the project cannot be opened or the compile fails, 2 for bad arguments.
 
-#include "TProfileFile.h"
-#include "TZEPProject.h"
-
+#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTextStream>
+
+#include <cstdio>
+
+#include "CliProject.h"
+#include "CommandLineUi.h"
+#include "CompilePipeline.h"
+#include "ProjectFiles.h"
+#include "TScriptForm.h"
+#include "TemplateFolder.h"
 
 namespace {
 
-int Fail(const QString& sMessage) {
-    QTextStream(stderr) << "brisola-compile: " << sMessage << Qt::endl;
-    return 1;
-}
+constexpr int iExitFailure = 1;
+constexpr int iExitUsage = 2;
 
-QString Flag(quint8 bValue) {
-    return bValue == 1 ? QStringLiteral("yes") : QStringLiteral("no");
-}
-
-void PrintProject(const TZEPProject& project, QTextStream& out) {
-    out << "Project <" << project.sFullProjectName << ">: " << project.InstanceList.Count()
-        << (project.InstanceList.Count() == 1 ? " popup" : " popups")
-        << (project.bMultipleInstances ? " (multi-popup)" : " (single popup)") << Qt::endl;
-    for (const auto& entry : project.InstanceList) {
-        const TZEPInstance& o = *entry.oInstance;
-        out << "  " << o.sUniqueID.trimmed() << ": title \"" << o.sTitle << "\" (shown: " << Flag(o.bTitleSelected)
-            << "), location " << TextFromLocation(o.Location) << ", size " << o.iWidth << " x " << o.iHeight << ", top "
-            << o.iTop << ", left " << o.iLeft << Qt::endl;
+int Compile(const QString& sProjectFile, const QString& sSaveAs, QTextStream& out, QTextStream& err) {
+    TCliProject project;
+    if (!project.Open(sProjectFile)) {
+        err << "Error: " << project.GetLastError() << Qt::endl;
+        return iExitFailure;
     }
+    if (!sSaveAs.isEmpty()) {
+        if (!project.SaveAs(sSaveAs)) {
+            err << "Error: " << project.GetLastError() << Qt::endl;
+            return iExitFailure;
+        }
+        err << "Saved as <" << project.Project.sFullProjectName << ">" << Qt::endl;
+    }
+    TCommandLineUi ui(project, out, err);
+    TScriptForm script;
+    TCompilePipeline pipeline(project.Project, script, ui, InstalledTemplateFolder());
+    pipeline.EditableFiles = project.EditableFiles;
+    pipeline.UpLoadIncludeList = project.UpLoadIncludeList;
+    if (!pipeline.CompileProject(InstanceRefs(project.Project))) {
+        const QString sProblem = ui.FirstProblem();
+        err << "brisola-compile: compile failed" << (sProblem.isEmpty() ? QString() : QStringLiteral(": ") + sProblem)
+            << Qt::endl;
+        return iExitFailure;
+    }
+    project.UpLoadIncludeList = pipeline.UpLoadIncludeList;
+    err << "Preview page: " << ProjectDirectory(project.Project.sFullProjectName)
+        << ProjectStem(project.Project.sFullProjectName) << "_Preview.html" << Qt::endl;
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
-    if (args.size() != 1) {
-        return Fail("usage: brisola-compile PROJECT.zrj");
-    }
-    const QFileInfo info(args[0]);
-    if (!info.isFile()) {
-        return Fail("The project file <" + args[0] + "> does not exist");
-    }
-    TZEPProject project;
-    project.sFullProjectName = info.absoluteFilePath();
-    TProfileFile file;
-    if (!file.Open(project.sFullProjectName)) {
-        return Fail(file.GetLastError());
-    }
-    if (!file.ValueExists("SYSTEM", "Template")) {
-        return Fail("The file <" + project.sFullProjectName + "> is not a project");
-    }
-    if (!project.LoadFromIniFile(file, false)) {
-        return Fail(project.GetLastError());
-    }
+    QCoreApplication::setApplicationName(QStringLiteral("brisola-compile"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRISOLA_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Compiles a Brisola project into the runtime library, the linking script, the content and mask files and the "
+        "preview page, in the project's folder, and prints what to paste into the web page and which files to "
+        "upload."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption saveAsOption(
+        QStringLiteral("save-as"),
+        QStringLiteral("Save the project (or a template) as FILE.zrj first and compile that copy."),
+        QStringLiteral("FILE.zrj"));
+    parser.addOption(saveAsOption);
+    parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("The project file (.zrj) to compile."));
+    parser.process(app);
+
     QTextStream out(stdout);
-    PrintProject(project, out);
-    return 0;
+    QTextStream err(stderr);
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() != 1) {
+        err << "Usage: brisola-compile [--save-as FILE.zrj] PROJECT.zrj (see --help)" << Qt::endl;
+        return iExitUsage;
+    }
+    return Compile(arguments.front(), parser.value(saveAsOption), out, err);
 }

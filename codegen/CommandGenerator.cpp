@@ -1,6 +1,7 @@
 #include "CommandGenerator.h"
 
 #include "ScriptText.h"
+#include "StringUtils.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ public:
     TCommandBuilder(const TZEPInstance& oInstance, const QString& sID)
         : oInstance(oInstance), sQuotedID(QLatin1Char('\'') + sID + QLatin1Char('\'')),
           oEntry(EntryFunctions(oInstance.EntryEffect)), sExit(ExitFunction(oInstance.ExitEffect)) {
-        const QString sVariable = oInstance.sUniqueID.trimmed();
+        const QString sVariable = TrimText(oInstance.sUniqueID);
         sTimerVariable = sVariable.isEmpty() ? csBlankID : sVariable;
     }
 
@@ -133,10 +134,10 @@ CEntryExitMode GetEventMode(const TZEPInstance& oInstance) {
 QString GenerateCommandString(const TZEPInstance& oInstance, const QString& sFunc, const QString& sContentFunctions) {
     if (IsFlagSet(oInstance.bToolTip) || IsFlagSet(oInstance.bSiteWide))
         return {};
-    const QString sTrimmed = sFunc.trimmed();
+    const QString sTrimmed = TrimText(sFunc);
     const QString sID = sTrimmed.isEmpty() ? csBlankID : sTrimmed;
     const QString sCommand = TCommandBuilder(oInstance, sID).Command(sContentFunctions);
-    if (sCommand.trimmed().isEmpty())
+    if (TrimText(sCommand).isEmpty())
         return {};
     return QStringLiteral("  if(!") + sID + QStringLiteral(".pars.isc){ ") + csLineBreak + QStringLiteral("    ") +
            sCommand + csLineBreak + QStringLiteral("  }");

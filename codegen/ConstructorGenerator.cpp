@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "ScriptText.h"
+#include "StringUtils.h"
 #include "TFont.h"
 #include "TZEPProject.h"
 
@@ -128,7 +129,7 @@ QStringList ConstructorArguments(const TZEPInstance& oInstance) {
 } // namespace
 
 QString CreateInstanceFunction(const TZEPInstance& oInstance) {
-    const QString sName = oInstance.sUniqueID.trimmed();
+    const QString sName = TrimText(oInstance.sUniqueID);
     QString sText = sName + QStringLiteral(" = new QEL.zep.zepInstance(\"") + oInstance.sUniqueID + QLatin1Char('"');
     for (const QString& sArgument : ConstructorArguments(oInstance))
         sText += QStringLiteral(", ") + sArgument;

@@ -3,6 +3,7 @@
 #include "CommandGenerator.h"
 #include "ConstructorGenerator.h"
 #include "ScriptText.h"
+#include "StringUtils.h"
 
 namespace {
 
@@ -40,10 +41,10 @@ std::optional<TEventLink> ChosenEventLink(const TZEPInstance& oInstance) {
 }
 
 QString LinkTail(const TZEPInstance& oInstance, const QString& sSpecificLinkText, const QString& sKind) {
-    const QString sText = sSpecificLinkText.trimmed();
+    const QString sText = TrimText(sSpecificLinkText);
     if (!sText.isEmpty() && sText != csPlaceholderLinkText)
         return QStringLiteral("\">") + sText + QStringLiteral("</a>");
-    const QString sImage = oInstance.sImageLink.trimmed();
+    const QString sImage = TrimText(oInstance.sImageLink);
     if (!sImage.isEmpty())
         return QStringLiteral("\"><img style=\"border-style:none\" src=\"") + sImage + QStringLiteral("\" /></a>");
     return QStringLiteral("\">") + csPlaceholderLinkText + QLatin1Char(' ') + sKind + QStringLiteral("</a>");

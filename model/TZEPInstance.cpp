@@ -1,6 +1,7 @@
 #include "TZEPInstance.h"
 
 #include "ProjectFiles.h"
+#include "StringUtils.h"
 #include "TProfileFile.h"
 #include "TZEPProject.h"
 #include "TextFile.h"
@@ -321,14 +322,53 @@ bool TZEPInstance::CopyAttachedFiles(const QString& sSrcDir) {
 }
 
 QString TZEPInstance::GetContentIndex() const {
-    return "zep_" + sUniqueID.trimmed();
+    return "zep_" + TrimText(sUniqueID);
 }
 
+namespace {
+
+char16_t AsciiLower(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+}
+
+// True when sFind stands at iAt, its letters in any case. Only ASCII letters match their other case, as browsers
+// match tag names; a Unicode case fold would also take the long s for an s.
+bool StandsAt(const QString& sText, qsizetype iAt, QLatin1String sFind) {
+    if (sText.size() - iAt < sFind.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < sFind.size(); ++i) {
+        if (AsciiLower(sText.at(iAt + i).unicode()) != AsciiLower(char16_t(uchar(sFind.at(i).toLatin1())))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every occurrence of sFind, its letters in any case, replaced by sBy.
+QString ReplaceIgnoringCase(const QString& sText, QLatin1String sFind, const QString& sBy) {
+    QString sResult;
+    sResult.reserve(sText.size());
+    qsizetype iAt = 0;
+    while (iAt < sText.size()) {
+        if (StandsAt(sText, iAt, sFind)) {
+            sResult += sBy;
+            iAt += sFind.size();
+        } else {
+            sResult += sText.at(iAt++);
+        }
+    }
+    return sResult;
+}
+
+} // namespace
+
 QString TZEPInstance::GetHTMLForScript() const {
-    QString sText = JoinTextLines(HTMLFile);
-    sText.replace(QStringLiteral("<SCRIPT"),
-                  QStringLiteral("<div style=\"\"position:absolute;top:0px;left:0px;\"\">&nbsp;</div><script defer"),
-                  Qt::CaseInsensitive);
+    // Every script element becomes a deferred script after a placeholder element, so that browsers which insert
+    // the content as inner HTML run it.
+    QString sText = ReplaceIgnoringCase(
+        JoinTextLines(HTMLFile), QLatin1String("<SCRIPT"),
+        QStringLiteral("<div style=\"\"position:absolute;top:0px;left:0px;\"\">&nbsp;</div><script defer"));
     sText.remove('\r');
     sText.replace('\\', QStringLiteral("\\\\"));
     sText.replace('"', QStringLiteral("\\\""));

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Brisola and starts its main job.
+# Installs what is missing, builds Brisola and runs its main job without a
+# window: compiles the start-up template, saved as the project welcome.zrj,
+# into a new temporary folder (or the folder named as the first argument) and
+# says where the preview page is.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
-# Without an argument, show the sample project.
-if [ $# -eq 0 ]; then
-    set -- "$root/tests/data/model_sample/sample.zrj"
-fi
-exec "$root/build/cli/brisola-compile" "$@"
+target="${1:-$(mktemp -d "${TMPDIR:-/tmp}/brisola.XXXXXX")}"
+mkdir -p "$target"
+target="$(cd "$target" && pwd)"
+"$root/build/cli/brisola-compile" --save-as "$target/welcome.zrj" "$root/templates/Default.zrj"
+echo
+echo "Compiled into $target"
+echo "Preview page: $target/welcome_Preview.html (open it in a web browser)"

@@ -98,6 +98,11 @@ TEST_F(CommandTest, DelayedEntryAndExitIsOneTimerCall) {
     o.ExitEffect = xeSlideDownBottom;
     EXPECT_EQ(Command(), Guarded("promo.zepTimer('promo','QEL.zep.zepSlideInRight','QEL.zep.zepShow',"
                                  "'QEL.zep.zepSlideDownBottom','',2,6);"));
+    o.EntryEffect = eeFadeIn;
+    DelayOpen(5);
+    DelayClose(10);
+    o.ExitEffect = xeSlideOut;
+    EXPECT_EQ(Command(), Guarded("promo.zepTimer('promo','QEL.zep.zepFadein','','QEL.zep.zepSlideout','',5,10);"));
 }
 
 TEST_F(CommandTest, ContentFunctionsOnlyPrefixUserActionCommands) {
@@ -160,6 +165,10 @@ TEST_F(CommandTest, BlankIdentifierBecomesUniqueID) {
 TEST_F(CommandTest, IdentifierIsTrimmed) {
     o.sUniqueID = QStringLiteral("promo ");
     DelayClose(2);
+    EXPECT_EQ(GenerateCommandString(o, o.sUniqueID, {}),
+              Guarded("QEL.zep.zepShow('promo');promo.zepTimer('promo','','','QEL.zep.zepHide','','',2);"));
+    // Control characters at the ends are blanks too.
+    o.sUniqueID = QStringLiteral("\x01promo\x1F");
     EXPECT_EQ(GenerateCommandString(o, o.sUniqueID, {}),
               Guarded("QEL.zep.zepShow('promo');promo.zepTimer('promo','','','QEL.zep.zepHide','','',2);"));
 }

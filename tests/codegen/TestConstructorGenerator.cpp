@@ -109,11 +109,40 @@ TEST_F(ConstructorTest, WritesTheOppositeSwitches) {
                              "4, \"#808080\", 1, 0, 0, 1, 0, \"10pt Tahoma\", \"#010203\", 1, 0);"));
 }
 
+TEST_F(ConstructorTest, EdgeValuesTogetherInOneStatement) {
+    o.sUniqueID = QStringLiteral("promo ");
+    o.bBorder = 2;
+    o.bTransparentBackground = 1;
+    o.bPerSession = 2;
+    o.Location = ltFullWidthAndHeight;
+    o.iNunberDays = 2;
+    o.iProbabilityPercent = 64;
+    o.iWidth = 30;
+    o.iHeight = 49;
+    o.bShadow = 0;
+    o.iShadowSize = 0;
+    o.EntryEffect = eeBounce;
+    SetFont(QStringLiteral("Arial"), 9, false, false, true);
+    o.bModal = 1;
+    EXPECT_EQ(CreateInstanceFunction(o),
+              QStringLiteral("promo = new QEL.zep.zepInstance(\"promo \", 0, \"transparent\", 1, 0, 1, 12, 0, 4, 5, 1, "
+                             "172800, 1.563, 6, 0, 1, 0, 1, 2, 25, -10, 50, 50, 1, \"#FFFFFF\", \"#123456\", "
+                             "\"transparent\", 0, 0, \"#808080\", 1, 1, 1, 0, 1, \"9pt Arial\", \"#010203\", 1, 1);"));
+}
+
 TEST_F(ConstructorTest, UniqueIDWithTrailingBlankIsTrimmedOnlyForTheVariable) {
     o.sUniqueID = QStringLiteral("promo ");
     const QString sText = CreateInstanceFunction(o);
     EXPECT_TRUE(sText.startsWith(QStringLiteral("promo = new QEL.zep.zepInstance(\"promo \", 3, ")))
         << sText.toStdString();
+    // Every character of code 32 or below counts as a blank, control characters included; a no-break space does not.
+    o.sUniqueID = QStringLiteral("\x1Fpromo\x01 ");
+    EXPECT_TRUE(CreateInstanceFunction(o).startsWith(
+        QStringLiteral("promo = new QEL.zep.zepInstance(\"\x1Fpromo\x01 \", 3, ")));
+    EXPECT_EQ(o.GetContentIndex(), QStringLiteral("zep_promo"));
+    o.sUniqueID = QStringLiteral("promo\u00A0");
+    EXPECT_TRUE(CreateInstanceFunction(o).startsWith(QStringLiteral("promo\u00A0 = new ")));
+    EXPECT_EQ(o.GetContentIndex(), QStringLiteral("zep_promo\u00A0"));
 }
 
 TEST_F(ConstructorTest, RaisesWidthAndHeightToTheMinimum) {

@@ -14,6 +14,16 @@ protected:
     TZEPInstance& o;
 };
 
+// ---- Content as a script string
+
+TEST_F(SnippetTest, ScriptTagsMatchInAnyAsciiCaseOnly) {
+    // A long s is no s to a browser: that tag is not a script and stays as it is.
+    o.HTMLFile = {QStringLiteral("<\u017Fcript>x</\u017Fcript>"), QStringLiteral("<ScRiPt>y()</script>")};
+    EXPECT_EQ(o.GetHTMLForScript(),
+              QStringLiteral("\"<\u017Fcript>x</\u017Fcript> <div style=\\\"\\\"position:absolute;top:0px;left:0px;"
+                             "\\\"\\\">&nbsp;</div><script defer>y()</script> \""));
+}
+
 // ---- Event links
 
 TEST_F(SnippetTest, EventLinkForEachTrigger) {
@@ -72,6 +82,11 @@ TEST_F(SnippetTest, LinkTextBeforeImageBeforePlaceholder) {
               sImageLink);
     EXPECT_EQ(GetMouseEventText(o, QStringLiteral("go();"), QStringLiteral("Add your textual or image link here for")),
               sImageLink);
+    EXPECT_EQ(
+        GetMouseEventText(o, QStringLiteral("go();"), QStringLiteral("Add your textual or image link here for\x1F")),
+        sImageLink);
+    EXPECT_EQ(GetMouseEventText(o, QStringLiteral("go();"), QStringLiteral("\x01Open me\t")),
+              sOpening + QStringLiteral(">Open me</a>"));
     o.sImageLink.clear();
     EXPECT_EQ(GetMouseEventText(o, QStringLiteral("go();"), QStringLiteral("Add your textual or image link here for ")),
               sOpening + QStringLiteral(">Add your textual or image link here for On-click</a>"));

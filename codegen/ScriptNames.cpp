@@ -1,0 +1,94 @@
+#include "ScriptNames.h"
+
+#include <QSet>
+
+#include "StringUtils.h"
+
+QString EscapeScriptString(const QString& sText) {
+    QString sResult;
+    sResult.reserve(sText.size() + 8);
+    for (qsizetype i = 0; i < sText.size(); ++i) {
+        const QChar c = sText.at(i);
+        switch (c.unicode()) {
+        case u'\\':
+            sResult += QLatin1String("\\\\");
+            break;
+        case u'"':
+            sResult += QLatin1String("\\\"");
+            break;
+        case u'\r':
+            sResult += QLatin1String("\\r");
+            break;
+        case u'\n':
+            sResult += QLatin1String("\\n");
+            break;
+        case 0x2028:
+            sResult += QLatin1String("\\u2028");
+            break;
+        case 0x2029:
+            sResult += QLatin1String("\\u2029");
+            break;
+        case u'/':
+            if (i > 0 && sText.at(i - 1) == u'<') {
+                sResult += QLatin1String("\\/");
+            } else {
+                sResult += c;
+            }
+            break;
+        default:
+            sResult += c;
+        }
+    }
+    return sResult;
+}
+
+namespace {
+
+bool IsReservedWord(const QString& sName) {
+    static const QSet<QString> reserved = {
+        "await",    "break",     "case",       "catch",     "class",  "const",      "continue",  "debugger", "default",
+        "delete",   "do",        "else",       "enum",      "export", "extends",    "false",     "finally",  "for",
+        "function", "if",        "implements", "import",    "in",     "instanceof", "interface", "let",      "new",
+        "null",     "package",   "private",    "protected", "public", "return",     "static",    "super",    "switch",
+        "this",     "throw",     "true",       "try",       "typeof", "var",        "void",      "while",    "with",
+        "yield",    "undefined", "NaN",        "Infinity"};
+    return reserved.contains(sName);
+}
+
+bool IsNameStart(QChar c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' || c == u'$';
+}
+
+bool IsNamePart(QChar c) {
+    return IsNameStart(c) || (c >= u'0' && c <= u'9');
+}
+
+} // namespace
+
+bool IsValidScriptName(const QString& sName) {
+    if (sName.isEmpty() || !IsNameStart(sName.front())) {
+        return false;
+    }
+    for (QChar c : sName) {
+        if (!IsNamePart(c)) {
+            return false;
+        }
+    }
+    return !IsReservedWord(sName);
+}
+
+QString CheckUniqueIDs(const QStringList& uniqueIDs) {
+    QSet<QString> seen;
+    for (const QString& sStored : uniqueIDs) {
+        const QString sID = TrimText(sStored);
+        if (!IsValidScriptName(sID)) {
+            return QStringLiteral("Compile Error : Unique ID <") + sID + QStringLiteral("> is not a valid script name");
+        }
+        if (seen.contains(sID)) {
+            return QStringLiteral("Compile Error : Unique ID <") + sID +
+                   QStringLiteral("> is used by more than one popup");
+        }
+        seen.insert(sID);
+    }
+    return QString();
+}

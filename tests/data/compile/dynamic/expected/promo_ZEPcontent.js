@@ -1,0 +1,1 @@
+zep_promo="<p class=\"x\">Hello</p> "

@@ -1,0 +1,15 @@
+@HEADER@
+@GATE1@
+if(rf){
+function initZEP(){bdf=0;
+// *** Begin advanced user scripting area ***
+  htmlstring="";
+  promo = new QEL.zep.zepInstance("promo", 2, "#1C5EA2", 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 4, 0, 0, 0, 0, 0, 25, 10, 300, 200, 1, "#000080", "#00FFFF", "#C0C0C0", 1, 5, "#808080", 0, 0, 1, 1, 0, "10pt Verdana", "#804000", 0, 0);
+  promo.zep("promo",htmlstring,"Hello");
+  if(!promo.pars.isc && !promo.pars.rot){
+    QEL.zep.zepContent('promo',zep_promo);
+  }
+// *** End advanced user scripting area ***
+}
+if(window.attachEvent){window.attachEvent('onload', initZEP);}else{if(typeof window.onload == 'function'){var preZEP = window.onload;window.onload = function(){preZEP();initZEP();}}else{window.onload = initZEP;}}
+}

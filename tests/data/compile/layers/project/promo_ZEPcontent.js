@@ -1,0 +1,2 @@
+zep_promo="<p class=\"x\">Hello</p> "
+zep_promo1="<p>Second</p>"

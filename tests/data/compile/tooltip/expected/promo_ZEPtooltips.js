@@ -1,0 +1,1 @@
+ZEPtooltip1="<p class=\"x\">Hello</p> "
