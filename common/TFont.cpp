@@ -1,6 +1,7 @@
 #include "TFont.h"
 
 #include "HexText.h"
+#include "StringUtils.h"
 
 int TFont::PointSize() const {
     return iHeight < 0 ? int((-qint64(iHeight) * 72 + 48) / 96) : iSize;
@@ -57,11 +58,11 @@ QString FontToCSSText(const TFont& font) {
     if (font.bItalic) {
         sStyle += QStringLiteral("italic ");
     }
-    return (sStyle.trimmed() + ' ' + QString::number(font.PointSize()) + QStringLiteral("pt ") + font.sName).trimmed();
+    return TrimText(TrimText(sStyle) + ' ' + QString::number(font.PointSize()) + QStringLiteral("pt ") + font.sName);
 }
 
 QString StripBrackets(const QString& sText) {
-    const QString sTrimmed = sText.trimmed();
+    const QString sTrimmed = TrimText(sText);
     if (sTrimmed.size() >= 2 && sTrimmed.front() == '(' && sTrimmed.back() == ')') {
         return sTrimmed.mid(1, sTrimmed.size() - 2);
     }
@@ -69,18 +70,18 @@ QString StripBrackets(const QString& sText) {
 }
 
 QString NextListItem(const QString& sText, QString& sRest) {
-    const QString sTrimmed = sText.trimmed();
+    const QString sTrimmed = TrimText(sText);
     if (sTrimmed.startsWith('(')) {
         int iDepth = 1;
         for (qsizetype i = 1; i < sTrimmed.size(); ++i) {
             if (sTrimmed[i] == '(') {
                 ++iDepth;
             } else if (sTrimmed[i] == ')' && --iDepth == 0) {
-                QString sAfter = sTrimmed.mid(i + 1).trimmed();
+                QString sAfter = TrimText(sTrimmed.mid(i + 1));
                 if (sAfter.startsWith(',')) {
-                    sAfter = sAfter.mid(1).trimmed();
+                    sAfter = TrimText(sAfter.mid(1));
                 }
-                const QString sItem = sTrimmed.left(i + 1).trimmed();
+                const QString sItem = TrimText(sTrimmed.left(i + 1));
                 sRest = sAfter;
                 return sItem;
             }
@@ -93,7 +94,7 @@ QString NextListItem(const QString& sText, QString& sRest) {
         sRest.clear();
         return sTrimmed;
     }
-    const QString sItem = sTrimmed.left(iComma).trimmed();
-    sRest = sTrimmed.mid(iComma + 1).trimmed();
+    const QString sItem = TrimText(sTrimmed.left(iComma));
+    sRest = TrimText(sTrimmed.mid(iComma + 1));
     return sItem;
 }

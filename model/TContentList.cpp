@@ -1,6 +1,7 @@
 #include "TContentList.h"
 
 #include "TProfileFile.h"
+#include "StringUtils.h"
 #include "TZEPInstance.h"
 #include "TextFile.h"
 
@@ -66,12 +67,12 @@ void TContentFile::LoadFromLines(const QStringList& lines) {
     Lines.clear();
     SortedKeys.clear();
     for (const QString& sRawLine : lines) {
-        const QString sLine = sRawLine.trimmed();
+        const QString sLine = TrimText(sRawLine);
         const qsizetype iEquals = sLine.indexOf('=');
         if (iEquals < 0) {
             continue;
         }
-        Lines.push_back(TLine{sLine.left(iEquals).trimmed(), sLine.mid(iEquals + 1).trimmed(), sLine});
+        Lines.push_back(TLine{TrimText(sLine.left(iEquals)), TrimText(sLine.mid(iEquals + 1)), sLine});
         SortedKeys.emplace_back(Lines.back().sKey.toCaseFolded(), int(Lines.size() - 1));
     }
     std::sort(SortedKeys.begin(), SortedKeys.end());
@@ -136,7 +137,7 @@ void TContentList::CopyContent(const TContentList& Source) {
     }
     Clear();
     for (const TEntry& entry : Source.Entries) {
-        Entries.push_back(TEntry{entry.sLine.trimmed(), std::make_unique<TContentItem>(*entry.oItem)});
+        Entries.push_back(TEntry{TrimText(entry.sLine), std::make_unique<TContentItem>(*entry.oItem)});
     }
 }
 
@@ -153,7 +154,7 @@ void TContentList::AddContent(const TZEPInstance& oInstance, const QString& sHTM
     }
     TEntry& entry = Entries[size_t(iIndex)];
     TContentItem& item = *entry.oItem;
-    item.sIndex = (iID == 0 ? sIndexStem : sIndexStem + QString::number(iID)).trimmed();
+    item.sIndex = TrimText(iID == 0 ? sIndexStem : sIndexStem + QString::number(iID));
     item.sHTML = sHTML;
     item.iAPIHeight = oInstance.iHeight;
     item.iAPIWidth = oInstance.iWidth;
@@ -161,7 +162,7 @@ void TContentList::AddContent(const TZEPInstance& oInstance, const QString& sHTM
     item.iAPILeft = oInstance.iLeft;
     item.APILocation = oInstance.Location;
     item.bAPIRelativePositioning = 0;
-    entry.sLine = item.sIndex + '=' + sHTML.trimmed();
+    entry.sLine = item.sIndex + '=' + TrimText(sHTML);
 }
 
 void TContentList::RemoveContent(int iID) {
