@@ -1,5 +1,7 @@
 #include "TAppSettings.h"
 
+#include "SettingsReads.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
@@ -7,34 +9,14 @@ namespace {
 
 QString sStoreFile; // empty: the per-user store
 
-// Reads follow the store's rules: texts are trimmed and an absent or empty
-// text gives the default; a number that is absent or of another type gives
-// the default.
+// An absent or empty text gives the caller's default.
 QString ReadText(const QSettings& store, const QString& sName, const QString& sDefault) {
-    const QString sValue = store.value(sName).toString().trimmed();
+    const QString sValue = ReadStringDef(store, sName, sDefault);
     return sValue.isEmpty() ? sDefault : sValue;
 }
 
-int ReadInteger(const QSettings& store, const QString& sName, int iDefault) {
-    bool bOk = false;
-    const int iValue = store.value(sName).toString().trimmed().toInt(&bOk);
-    return bOk ? iValue : iDefault;
-}
-
-bool ReadFlag(const QSettings& store, const QString& sName, bool bDefault) {
-    bool bOk = false;
-    const int iValue = store.value(sName).toString().trimmed().toInt(&bOk);
-    return bOk ? iValue != 0 : bDefault;
-}
-
-double ReadReal(const QSettings& store, const QString& sName, double dDefault) {
-    bool bOk = false;
-    const double dValue = store.value(sName).toString().trimmed().toDouble(&bOk);
-    return bOk ? dValue : dDefault;
-}
-
 QPoint ReadPosition(const QSettings& store, const QString& sPrefix, const QPoint& current, const QSize& screen) {
-    const QPoint stored(ReadInteger(store, sPrefix + "Left", current.x()), ReadInteger(store, sPrefix + "Top", current.y()));
+    const QPoint stored(ReadIntegerDef(store, sPrefix + "Left", current.x()), ReadIntegerDef(store, sPrefix + "Top", current.y()));
     return ClampWindowPosition(stored, screen);
 }
 
@@ -80,23 +62,23 @@ TAppSettings TSettingsStore::Load(QSettings& store, const TSettingsDefaults& def
     TAppSettings settings;
     const QSize screen = defaults.ScreenSize;
     settings.MainPosition = ReadPosition(store, QString(), defaults.MainPosition, screen);
-    settings.iHeight = ReadInteger(store, "Height", settings.iHeight);
-    settings.iWidth = ReadInteger(store, "Width", settings.iWidth);
+    settings.iHeight = ReadIntegerDef(store, "Height", settings.iHeight);
+    settings.iWidth = ReadIntegerDef(store, "Width", settings.iWidth);
     settings.CompileResultsPosition = ReadPosition(store, "CompileResults", defaults.CompileResultsPosition, screen);
     settings.QuickTipsPosition = ReadPosition(store, "QuickTips", defaults.QuickTipsPosition, screen);
     settings.UpLoadPosition = ReadPosition(store, "UpLoad", defaults.UpLoadPosition, screen);
 
-    settings.bShowTips = ReadFlag(store, "ShowTips", settings.bShowTips);
-    settings.bRandomTips = ReadFlag(store, "RandomTips", settings.bRandomTips);
-    settings.iFirstTip = ReadInteger(store, "FirstTip", settings.iFirstTip);
-    settings.iSplashDelay = ValidSplashDelay(ReadInteger(store, "SplashDelay", settings.iSplashDelay));
+    settings.bShowTips = ReadBoolDef(store, "ShowTips", settings.bShowTips);
+    settings.bRandomTips = ReadBoolDef(store, "RandomTips", settings.bRandomTips);
+    settings.iFirstTip = ReadIntegerDef(store, "FirstTip", settings.iFirstTip);
+    settings.iSplashDelay = ValidSplashDelay(ReadIntegerDef(store, "SplashDelay", settings.iSplashDelay));
 
     settings.sBaseLocation = ReadText(store, "BaseLocation", defaults.sUserPath);
-    settings.bShowCompile = ReadFlag(store, "ShowCompile", settings.bShowCompile);
-    settings.bAutoSave = ReadFlag(store, "AutoSave", settings.bAutoSave);
-    settings.bDeleteLog = ReadFlag(store, "DeleteLog", settings.bDeleteLog);
-    settings.iUpdateFrequency = ReadInteger(store, "UpdateFrequency", settings.iUpdateFrequency);
-    settings.dLastUpdated = ReadReal(store, "LastUpdated", settings.dLastUpdated);
+    settings.bShowCompile = ReadBoolDef(store, "ShowCompile", settings.bShowCompile);
+    settings.bAutoSave = ReadBoolDef(store, "AutoSave", settings.bAutoSave);
+    settings.bDeleteLog = ReadBoolDef(store, "DeleteLog", settings.bDeleteLog);
+    settings.iUpdateFrequency = ReadIntegerDef(store, "UpdateFrequency", settings.iUpdateFrequency);
+    settings.dLastUpdated = ReadFloatDef(store, "LastUpdated", settings.dLastUpdated);
 
     settings.sFTPSite = ReadText(store, "FTPSite", QString());
     settings.sUsername = ReadText(store, "Username", QString());

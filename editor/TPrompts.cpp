@@ -73,3 +73,16 @@ void ResetForTest() {
 }
 
 } // namespace TPrompts
+
+void TMessageUi::ShowError(const QString& sMessage) {
+    TPrompts::Ask(Parent, TPrompts::CMessageKind::mkError, sMessage, QMessageBox::Ok);
+}
+
+void TMessageUi::ShowWarning(const QString& sMessage) {
+    TPrompts::Ask(Parent, TPrompts::CMessageKind::mkWarning, sMessage, QMessageBox::Ok);
+}
+
+bool TMessageUi::Confirm(const QString& sMessage) {
+    return TPrompts::Ask(Parent, TPrompts::CMessageKind::mkConfirmation, sMessage,
+                         QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "IMessageUi.h"
+
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -29,3 +31,15 @@ QStringList AskedTexts();                       // texts of the boxes asked sinc
 void ResetForTest();
 
 } // namespace TPrompts
+
+// The message interface of the common code, answered with the boxes above.
+class TMessageUi : public IMessageUi {
+public:
+    explicit TMessageUi(QWidget* parent = nullptr) : Parent(parent) {}
+    void ShowError(const QString& sMessage) override;
+    void ShowWarning(const QString& sMessage) override;
+    bool Confirm(const QString& sMessage) override;
+
+private:
+    QWidget* Parent;
+};
