@@ -1,0 +1,193 @@
+#include "TContentList.h"
+
+#include "TProfileFile.h"
+#include "TZEPInstance.h"
+#include "TextFile.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+bool IsDecimal(QStringView sText) {
+    return std::all_of(sText.begin(), sText.end(), [](QChar c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// TContentItem
+
+void TContentItem::LoadAPIItem(const TProfileFile& fIniFile, const QString& sSection) {
+    const QString n = QString::number(iLID);
+    if (iLID != 0) {
+        iAPIHeight = fIniFile.ReadInteger(sSection, sIndex + "Height" + n, 0);
+        iAPIWidth = fIniFile.ReadInteger(sSection, sIndex + "Width" + n, 0);
+        iAPITop = fIniFile.ReadInteger(sSection, sIndex + "Top" + n, 0);
+        iAPILeft = fIniFile.ReadInteger(sSection, sIndex + "Left" + n, 0);
+        APILocation = CLocation(quint8(fIniFile.ReadInteger(sSection, sIndex + "Location" + n, ltTopLeft)));
+        bAPIRelativePositioning = fIniFile.ReadBool(sSection, sIndex + "RelativePositioning" + n, false) ? 1 : 0;
+    }
+    sAPISpecificLinkText = fIniFile.ReadString(sSection, sIndex + "SpecificLinkText" + n, sDefaultLinkText);
+}
+
+void TContentItem::SaveAPIItem(TProfileFile& fIniFile, const QString& sSection) const {
+    const QString n = QString::number(iLID);
+    if (iLID != 0) {
+        fIniFile.WriteInteger(sSection, sIndex + "Height" + n, iAPIHeight);
+        fIniFile.WriteInteger(sSection, sIndex + "Width" + n, iAPIWidth);
+        fIniFile.WriteInteger(sSection, sIndex + "Top" + n, iAPITop);
+        fIniFile.WriteInteger(sSection, sIndex + "Left" + n, iAPILeft);
+        fIniFile.WriteInteger(sSection, sIndex + "Location" + n, APILocation);
+        fIniFile.WriteInteger(sSection, sIndex + "RelativePositioning" + n, bAPIRelativePositioning);
+    }
+    fIniFile.WriteString(sSection, sIndex + "SpecificLinkText" + n, sAPISpecificLinkText);
+}
+
+// ---------------------------------------------------------------------------
+// TContentFile
+
+bool TContentFile::Load(const QString& sFile) {
+    QStringList lines;
+    if (QFileInfo::exists(sFile) && !ReadTextLines(sFile, lines)) {
+        LoadFromLines({});
+        return false;
+    }
+    LoadFromLines(lines);
+    return true;
+}
+
+void TContentFile::LoadFromLines(const QStringList& lines) {
+    Lines.clear();
+    SortedKeys.clear();
+    for (const QString& sRawLine : lines) {
+        const QString sLine = sRawLine.trimmed();
+        const qsizetype iEquals = sLine.indexOf('=');
+        if (iEquals < 0) {
+            continue;
+        }
+        Lines.push_back(TLine{sLine.left(iEquals).trimmed(), sLine.mid(iEquals + 1).trimmed(), sLine});
+        SortedKeys.emplace_back(Lines.back().sKey.toCaseFolded(), int(Lines.size() - 1));
+    }
+    std::sort(SortedKeys.begin(), SortedKeys.end());
+}
+
+std::vector<const TContentFile::TLine*> TContentFile::LinesFor(const QString& sContentIndex) const {
+    const QString sFolded = sContentIndex.toCaseFolded();
+    std::vector<int> positions;
+    auto it = std::lower_bound(SortedKeys.begin(), SortedKeys.end(), std::make_pair(sFolded, -1));
+    for (; it != SortedKeys.end() && it->first.startsWith(sFolded); ++it) {
+        if (IsDecimal(QStringView(it->first).mid(sFolded.size()))) {
+            positions.push_back(it->second);
+        }
+    }
+    std::sort(positions.begin(), positions.end());
+    std::vector<const TLine*> result;
+    result.reserve(positions.size());
+    for (const int iPosition : positions) {
+        result.push_back(&Lines[size_t(iPosition)]);
+    }
+    return result;
+}
+
+// ---------------------------------------------------------------------------
+// TContentList
+
+QStringList TContentList::Lines() const {
+    QStringList lines;
+    lines.reserve(Count());
+    for (const TEntry& entry : Entries) {
+        lines.append(entry.sLine);
+    }
+    return lines;
+}
+
+void TContentList::Delete(int iIndex) { Entries.erase(Entries.begin() + iIndex); }
+
+bool TContentList::LoadInstanceContent(const QString& sFile, const QString& sInstanceStem) {
+    TContentFile contentFile;
+    const bool bOk = contentFile.Load(sFile);
+    LoadInstanceContent(contentFile, sInstanceStem);
+    return bOk;
+}
+
+void TContentList::LoadInstanceContent(const TContentFile& contentFile, const QString& sInstanceStem) {
+    Clear();
+    for (const TContentFile::TLine* line : contentFile.LinesFor(sInstanceStem)) {
+        auto oItem = std::make_unique<TContentItem>();
+        oItem->sIndex = line->sKey;
+        // The rest is empty or decimal digits; too many digits read as 0.
+        oItem->iLID = line->sKey.mid(sInstanceStem.size()).toInt();
+        oItem->sHTML = line->sHTML;
+        Entries.push_back(TEntry{line->sLine, std::move(oItem)});
+    }
+}
+
+void TContentList::CopyContent(const TContentList& Source) {
+    if (&Source == this) {
+        return;
+    }
+    Clear();
+    for (const TEntry& entry : Source.Entries) {
+        Entries.push_back(TEntry{entry.sLine.trimmed(), std::make_unique<TContentItem>(*entry.oItem)});
+    }
+}
+
+void TContentList::AddContent(const TZEPInstance& oInstance, const QString& sHTML, const QString& sIndexStem,
+                              int iID) {
+    int iIndex = FindContentIndex(iID);
+    if (iIndex < 0) {
+        auto oItem = std::make_unique<TContentItem>();
+        oItem->iLID = iID;
+        if (iID == 0) {
+            oItem->sAPISpecificLinkText = oInstance.sImageLink.isEmpty() ? sDefaultLinkText : oInstance.sImageLink;
+        }
+        Entries.push_back(TEntry{QStringLiteral("New item"), std::move(oItem)});
+        iIndex = Count() - 1;
+    }
+    TEntry& entry = Entries[size_t(iIndex)];
+    TContentItem& item = *entry.oItem;
+    item.sIndex = (iID == 0 ? sIndexStem : sIndexStem + QString::number(iID)).trimmed();
+    item.sHTML = sHTML;
+    item.iAPIHeight = oInstance.iHeight;
+    item.iAPIWidth = oInstance.iWidth;
+    item.iAPITop = oInstance.iTop;
+    item.iAPILeft = oInstance.iLeft;
+    item.APILocation = oInstance.Location;
+    item.bAPIRelativePositioning = 0;
+    entry.sLine = item.sIndex + '=' + sHTML.trimmed();
+}
+
+void TContentList::RemoveContent(int iID) {
+    std::erase_if(Entries, [iID](const TEntry& entry) { return entry.oItem->iLID == iID; });
+}
+
+int TContentList::FindContentIndex(int iID) const {
+    for (size_t i = 0; i < Entries.size(); ++i) {
+        if (Entries[i].oItem->iLID == iID) {
+            return int(i);
+        }
+    }
+    return -1;
+}
+
+void TContentList::LoadObjects(const TProfileFile& fIniFile, const QString& sSection) {
+    for (TEntry& entry : Entries) {
+        entry.oItem->LoadAPIItem(fIniFile, sSection);
+    }
+}
+
+void TContentList::SaveObjects(TProfileFile& fIniFile, const QString& sSection) const {
+    for (const TEntry& entry : Entries) {
+        entry.oItem->SaveAPIItem(fIniFile, sSection);
+    }
+}
+
+int TContentList::GetNextFreeID() const {
+    int iID = 1;
+    while (FindContentIndex(iID) >= 0) {
+        ++iID;
+    }
+    return iID;
+}

@@ -1,0 +1,341 @@
+#include "TZEPInstance.h"
+
+#include "ProjectFiles.h"
+#include "TProfileFile.h"
+#include "TZEPProject.h"
+#include "TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+const QString sDefaultTitle = QStringLiteral("Welcome to Brisola - getting started");
+const QString sDefaultURL = QStringLiteral("https://brisola.example/");
+
+// Swaps the lowest and the third byte: the project file stores colours with
+// red in bits 16 to 23, the record with red in bits 0 to 7. Bits above 23 go.
+quint32 SwapRedBlue(quint32 Colour) {
+    return ((Colour & 0xFFu) << 16) | (Colour & 0xFF00u) | ((Colour >> 16) & 0xFFu);
+}
+
+// Reads the instance's keys from the project file into the record.
+class TSettingsReader {
+public:
+    TSettingsReader(const TProfileFile& fProjFile, const QString& sSuffix, QString& sError)
+        : fProjFile(fProjFile), sSuffix(sSuffix), sError(sError) {}
+
+    bool Text(const char* sSection, const char* sKey, QString& sField, const QString& sDefault) {
+        sField = fProjFile.ReadString(Section(sSection), sKey, sDefault);
+        return true;
+    }
+    bool Flag(const char* sSection, const char* sKey, quint8& bField, int iDefault) {
+        bField = fProjFile.ReadBool(Section(sSection), sKey, iDefault != 0) ? 1 : 0;
+        return true;
+    }
+    bool Integer(const char* sSection, const char* sKey, int& iField, int iDefault) {
+        iField = fProjFile.ReadInteger(Section(sSection), sKey, iDefault);
+        return true;
+    }
+    bool Colour(const char* sSection, const char* sKey, quint32& Field, quint32 FileDefault) {
+        Field = SwapRedBlue(quint32(fProjFile.ReadInteger(Section(sSection), sKey, int(FileDefault))));
+        return true;
+    }
+    template <class TEnum>
+    bool Enumeration(const char* sSection, const char* sKey, TEnum& Field, int iCount, const char* sMessage) {
+        const int iValue = fProjFile.ReadInteger(Section(sSection), sKey, 0);
+        if (iValue < 0 || iValue >= iCount) {
+            sError = QString::fromLatin1(sMessage);
+            return false;
+        }
+        Field = TEnum(iValue);
+        return true;
+    }
+    bool Font(const char* sSection, const char* sKey, TFont& Field) {
+        const QString sSectionName = Section(sSection);
+        Field = fProjFile.ValueExists(sSectionName, sKey) ? TextToFont(fProjFile.ReadString(sSectionName, sKey, {}))
+                                                          : TFont();
+        return true;
+    }
+
+private:
+    QString Section(const char* sSection) const { return QString::fromLatin1(sSection) + sSuffix; }
+
+    const TProfileFile& fProjFile;
+    const QString& sSuffix;
+    QString& sError;
+};
+
+// Writes the record's fields as the instance's keys.
+class TSettingsWriter {
+public:
+    TSettingsWriter(TProfileFile& fProjFile, const QString& sSuffix) : fProjFile(fProjFile), sSuffix(sSuffix) {}
+
+    bool Text(const char* sSection, const char* sKey, const QString& sField, const QString&) {
+        fProjFile.WriteString(Section(sSection), sKey, sField);
+        return true;
+    }
+    bool Flag(const char* sSection, const char* sKey, quint8 bField, int) {
+        fProjFile.WriteInteger(Section(sSection), sKey, bField);
+        return true;
+    }
+    bool Integer(const char* sSection, const char* sKey, int iField, int) {
+        fProjFile.WriteInteger(Section(sSection), sKey, iField);
+        return true;
+    }
+    bool Colour(const char* sSection, const char* sKey, quint32 Field, quint32) {
+        fProjFile.WriteInteger(Section(sSection), sKey, int(SwapRedBlue(Field)));
+        return true;
+    }
+    template <class TEnum> bool Enumeration(const char* sSection, const char* sKey, TEnum Field, int, const char*) {
+        fProjFile.WriteInteger(Section(sSection), sKey, int(Field));
+        return true;
+    }
+    bool Font(const char* sSection, const char* sKey, const TFont& Field) {
+        fProjFile.WriteString(Section(sSection), sKey, FontToText(Field));
+        return true;
+    }
+
+private:
+    QString Section(const char* sSection) const { return QString::fromLatin1(sSection) + sSuffix; }
+
+    TProfileFile& fProjFile;
+    const QString& sSuffix;
+};
+
+// Every instance key from "REFERENCE" to "ADDITIONAL_OPTIONS", in the order
+// of reading and writing, with its default. Stops at the first key the
+// visitor refuses (a code outside its enumeration).
+template <class TInstance, class TVisitor> bool VisitSettings(TInstance& o, TVisitor& v) {
+    return v.Text("REFERENCE", "UniqueID", o.sUniqueID, QString()) &&
+           v.Flag("REFERENCE", "TitleSelected", o.bTitleSelected, 1) &&
+           v.Text("REFERENCE", "Title", o.sTitle, sDefaultTitle) &&
+           v.Flag("REFERENCE", "URLSelected", o.bURLSelected, 0) && v.Text("REFERENCE", "URL", o.sURL, sDefaultURL) &&
+           v.Flag("METHOD", "OpenAfterSelected", o.bOpenAfterSelected, 0) &&
+           v.Integer("METHOD", "OpenAfterDelay", o.iOpenAfterDelay, 0) &&
+           v.Flag("METHOD", "CloseAfterSelected", o.bCloseAfterSelected, 0) &&
+           v.Integer("METHOD", "CloseAfterDelay", o.iCloseAfterDelay, 0) &&
+           v.Flag("METHOD", "PerSessionSelected", o.bPerSession, 0) &&
+           v.Enumeration("METHOD", "EntryEffect", o.EntryEffect, iEntryEffectCount, "Illegal value for Entry Effect") &&
+           v.Enumeration("METHOD", "ExitEffect", o.ExitEffect, iExitEffectCount, "Illegal value for Exit Effect") &&
+           v.Flag("METHOD", "OnExitSelected", o.bOnExit, 0) && v.Flag("METHOD", "OnClickSelected", o.bOnClick, 0) &&
+           v.Flag("METHOD", "MouseOverSelected", o.bMouseOver, 0) &&
+           v.Flag("METHOD", "MouseOutSelected", o.bMouseOut, 0) && v.Flag("METHOD", "Modal", o.bModal, 0) &&
+           v.Flag("APPEARANCE", "BorderSelected", o.bBorder, 0) &&
+           v.Integer("APPEARANCE", "BorderSize", o.iBorderSize, 0) &&
+           v.Flag("APPEARANCE", "ShadowSelected", o.bShadow, 0) &&
+           v.Integer("APPEARANCE", "ShadowSize", o.iShadowSize, 0) &&
+           v.Flag("APPEARANCE", "PaddingSelected", o.bPadding, 0) &&
+           v.Integer("APPEARANCE", "PaddingSize", o.iPaddingSize, 0) &&
+           v.Flag("APPEARANCE", "ScrollBarsSelected", o.bScrollBars, 0) &&
+           v.Flag("APPEARANCE", "TitleTransparentSelected", o.bTransparentTitle, 0) &&
+           v.Flag("APPEARANCE", "BackgroundTransparentSelected", o.bTransparentBackground, 0) &&
+           v.Colour("APPEARANCE", "BorderColour", o.BorderColour, 8421504) &&
+           v.Colour("APPEARANCE", "ShadowColour", o.ShadowColour, 8421504) &&
+           v.Colour("APPEARANCE", "TitleColour", o.TitleColour, 65535) &&
+           v.Colour("APPEARANCE", "TitleTextColour", o.TitleTextColour, 128) &&
+           v.Colour("APPEARANCE", "BackgroundColour", o.BackgroundColour, 12632256) &&
+           v.Colour("APPEARANCE", "TextPanelColour", o.TextPanelColour, 8404992) &&
+           v.Flag("SIZE_POSITION", "CanMoveSelected", o.bCanMove, 0) &&
+           v.Flag("SIZE_POSITION", "FromContentSelected", o.bFromContent, 0) &&
+           v.Flag("SIZE_POSITION", "CanCloseSelected", o.bCanClose, 0) &&
+           v.Flag("SIZE_POSITION", "CanResizeSelected", o.bCanResize, 0) &&
+           v.Flag("SIZE_POSITION", "FollowScrollSelected", o.bFollowScroll, 0) &&
+           v.Integer("SIZE_POSITION", "Width", o.iWidth, 350) && v.Integer("SIZE_POSITION", "Height", o.iHeight, 210) &&
+           v.Integer("SIZE_POSITION", "Top", o.iTop, 10) && v.Integer("SIZE_POSITION", "Left", o.iLeft, 25) &&
+           v.Enumeration("SIZE_POSITION", "Location", o.Location, iLocationCount, "Illegal value for Location") &&
+           v.Flag("ADVANCED_REFERENCE", "UseCustomSelected", o.bUseCustom, 0) &&
+           v.Text("ADVANCED_REFERENCE", "CustomPath", o.sCustomPath, QString()) &&
+           v.Flag("ADVANCED_METHODS", "OncePerSelected", o.bOncePer, 0) &&
+           v.Integer("ADVANCED_METHODS", "NumberOfDays", o.iNunberDays, 0) &&
+           v.Flag("ADVANCED_METHODS", "ControlProbabilitySelected", o.bControlProbablility, 0) &&
+           v.Integer("ADVANCED_METHODS", "Probability", o.iProbabilityPercent, 100) &&
+           v.Flag("ADVANCED_METHODS", "SiteWide", o.bSiteWide, 0) &&
+           v.Integer("ADVANCED_METHODS", "TryOnce", o.iTryOnce, 0) &&
+           v.Integer("ADVANCED_METHODS", "TryAgain", o.iTryAgain, 0) &&
+           v.Text("ADVANCED_METHODS", "ImageLink", o.sImageLink, QString()) &&
+           v.Font("ADVANCED_APPEARANCE", "Font", o.Font) && v.Flag("ADDITIONAL_OPTIONS", "ToolTip", o.bToolTip, 0) &&
+           v.Flag("ADDITIONAL_OPTIONS", "Rotation", o.bRotationMode, 0);
+}
+
+QString FileKey(int k) { return QStringLiteral("File") + QString::number(k); }
+
+} // namespace
+
+TZEPInstance::TZEPInstance(TZEPProject* oParentProject) : oProject(oParentProject) {
+    // Unlike the file defaults, a new record starts from zero everywhere.
+    Clear();
+}
+
+QString TZEPInstance::Suffix() const {
+    return iInstanceID == iSingleInstanceID ? QString() : QString::number(iInstanceID);
+}
+
+QString TZEPInstance::HTMLFileName(const QString& sFullProject) const {
+    const QString sBase = ProjectDirectory(sFullProject) + ProjectStem(sFullProject);
+    return iInstanceID == iSingleInstanceID ? sBase + ".html" : sBase + '(' + QString::number(iInstanceID) + ").html";
+}
+
+bool TZEPInstance::Fail(const QString& sMessage) {
+    sLastError = sMessage;
+    return false;
+}
+
+bool TZEPInstance::LoadFromIniFile(const TProfileFile& fProjFile, const QString& sFullProject) {
+    TContentFile contentFile;
+    contentFile.Load(ContentFileName(sFullProject));
+    return LoadFromIniFile(fProjFile, sFullProject, contentFile);
+}
+
+bool TZEPInstance::LoadFromIniFile(const TProfileFile& fProjFile, const QString& sFullProject,
+                                   const TContentFile& contentFile) {
+    sLastError.clear();
+    const QString sSuffix = Suffix();
+    if (fProjFile.ReadSection("REFERENCE" + sSuffix).isEmpty()) {
+        return Fail("Instance " + QString::number(iInstanceID) + " does not exist in this project");
+    }
+    if (!ReadSettings(fProjFile)) {
+        return false;
+    }
+    bVideo = 0;
+    ContentStrings.LoadInstanceContent(contentFile, GetContentIndex());
+    ContentStrings.LoadObjects(fProjFile, "CONTENT" + sSuffix);
+    HTMLFile.clear();
+    const QString sHTMLFile = HTMLFileName(sFullProject);
+    if (!ReadTextLines(sHTMLFile, HTMLFile)) {
+        return Fail("Error loading HTML file <" + sHTMLFile + ">");
+    }
+    UpdateContentFromHTML();
+    ReadAttachedFiles(fProjFile);
+    return true;
+}
+
+bool TZEPInstance::ReadSettings(const TProfileFile& fProjFile) {
+    const QString sSuffix = Suffix();
+    TSettingsReader reader(fProjFile, sSuffix, sLastError);
+    return VisitSettings(*this, reader);
+}
+
+void TZEPInstance::WriteSettings(TProfileFile& fProjFile) const {
+    const QString sSuffix = Suffix();
+    TSettingsWriter writer(fProjFile, sSuffix);
+    VisitSettings(*this, writer);
+    fProjFile.WriteInteger("SYSTEM" + sSuffix, "Video", bVideo);
+}
+
+bool TZEPInstance::SaveToIniFile(TProfileFile& fProjFile, const QString& sFullProject) {
+    sLastError.clear();
+    WriteSettings(fProjFile);
+    ContentStrings.SaveObjects(fProjFile, "CONTENT" + Suffix());
+    const QString sHTMLFile = HTMLFileName(sFullProject);
+    if (!WriteTextLines(sHTMLFile, HTMLFile)) {
+        return Fail("Error saving HTML file <" + sHTMLFile + ">");
+    }
+    return WriteAttachedFiles(fProjFile, sFullProject);
+}
+
+void TZEPInstance::ReadAttachedFiles(const TProfileFile& fProjFile) {
+    BinaryGraphicFiles.clear();
+    const QString sSection = "ATTACHED_FILES" + Suffix();
+    for (int k = 1; k <= iMaxAttachedFiles; ++k) {
+        const QString sName = fProjFile.ReadString(sSection, FileKey(k), QString()).trimmed();
+        if (sName.isEmpty()) {
+            break;
+        }
+        BinaryGraphicFiles.append(sName);
+    }
+}
+
+namespace {
+
+// Copies sSource to sTarget; on failure leaves the reason in sError.
+bool CopyAttachedFile(const QString& sSource, const QString& sTarget, QString& sError) {
+    QFile source(sSource);
+    if (!source.copy(sTarget)) {
+        sError = "Failed to copy attached file <" + sSource + "> to <" + sTarget + "> - " + source.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString NotInsideMessage(const QString& sName) {
+    return "Attached file <" + sName + "> is not inside the project directory";
+}
+
+} // namespace
+
+bool TZEPInstance::WriteAttachedFiles(TProfileFile& fProjFile, const QString& sFullProject) {
+    const QString sSection = "ATTACHED_FILES" + Suffix();
+    const QString sSourceDir = oProject ? oProject->sLoadedProjectPath : QString();
+    const QString sTargetDir = ProjectDirectory(sFullProject);
+    for (int k = 1; k <= iMaxAttachedFiles; ++k) {
+        const QString sName = k <= BinaryGraphicFiles.size() ? BinaryGraphicFiles[k - 1] : QString();
+        if (!sName.isEmpty()) {
+            if (!IsInsideDirectory(sName)) {
+                return Fail(NotInsideMessage(sName));
+            }
+            const QString sSource = sSourceDir + LocalPath(sName);
+            const QString sTarget = sTargetDir + LocalPath(sName);
+            // A project that was never loaded has no directory to take files from.
+            if (!sSourceDir.isEmpty() && sSource != sTarget && !QFileInfo::exists(sTarget)) {
+                const QString sDir = QFileInfo(sTarget).path();
+                std::error_code error;
+                std::filesystem::create_directories(sDir.toStdString(), error);
+                if (error) {
+                    return Fail("Failed to create directory <" + sDir + "> - " +
+                                QString::fromLocal8Bit(error.message()));
+                }
+                if (!CopyAttachedFile(sSource, sTarget, sLastError)) {
+                    return false;
+                }
+            }
+        }
+        fProjFile.WriteString(sSection, FileKey(k), sName);
+    }
+    return true;
+}
+
+bool TZEPInstance::CopyAttachedFiles(const QString& sSrcDir) {
+    sLastError.clear();
+    const QString sTargetDir = oProject ? ProjectDirectory(oProject->sFullProjectName) : QString();
+    for (const QString& sName : std::as_const(BinaryGraphicFiles)) {
+        if (!IsInsideDirectory(sName)) {
+            return Fail(NotInsideMessage(sName));
+        }
+        const QString sSource = sSrcDir + LocalPath(sName);
+        const QString sTarget = sTargetDir + QFileInfo(sSource).fileName();
+        if (sSource != sTarget && !QFileInfo::exists(sTarget) && !CopyAttachedFile(sSource, sTarget, sLastError)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString TZEPInstance::GetContentIndex() const { return "zep_" + sUniqueID.trimmed(); }
+
+QString TZEPInstance::GetHTMLForScript() const {
+    QString sText = JoinTextLines(HTMLFile);
+    sText.replace(QStringLiteral("<SCRIPT"),
+                  QStringLiteral("<div style=\"\"position:absolute;top:0px;left:0px;\"\">&nbsp;</div><script defer"),
+                  Qt::CaseInsensitive);
+    sText.remove('\r');
+    sText.replace('\\', QStringLiteral("\\\\"));
+    sText.replace('"', QStringLiteral("\\\""));
+    sText.replace('\n', ' ');
+    return '"' + sText + '"';
+}
+
+void TZEPInstance::UpdateContentFromHTML() { ContentStrings.AddContent(*this, GetHTMLForScript(), GetContentIndex(), 0); }
+
+const TContentItem* TZEPInstance::GetContentObjectForID(int iID) const {
+    const int iIndex = ContentStrings.FindContentIndex(iID);
+    return iIndex < 0 ? nullptr : &ContentStrings.Item(iIndex);
+}
+
+TContentItem* TZEPInstance::GetContentObjectForID(int iID) {
+    const int iIndex = ContentStrings.FindContentIndex(iID);
+    return iIndex < 0 ? nullptr : &ContentStrings.Item(iIndex);
+}
