@@ -13,8 +13,6 @@
 
 namespace {
 
-QString WithSeparator(const QString& sFolder) { return sFolder.endsWith(QLatin1Char('/')) ? sFolder : sFolder + '/'; }
-
 bool MakeFolder(const QString& sFolder) { return QDir().mkpath(sFolder); }
 
 } // namespace
