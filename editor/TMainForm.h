@@ -4,6 +4,7 @@
 #include "TEditCommands.h"
 #include "TMainActions.h"
 #include "TRecentProjects.h"
+#include "TSingleInstance.h"
 #include "TWorkingFolders.h"
 
 #include <QMainWindow>
@@ -24,7 +25,6 @@ class TLog;
 class TMessageUi;
 class TOptionsForm;
 class TPreviewPanel;
-class TSingleInstance;
 class TSplashForm;
 class TTipsForm;
 class TZEPProject;

@@ -8,6 +8,7 @@ namespace {
 QQueue<QMessageBox::StandardButton> NextAnswers;
 QQueue<QString> NextFileNames;
 QStringList Asked;
+bool bScriptedAnswers = false;
 
 QMessageBox::Icon IconOf(TPrompts::CMessageKind kind) {
     switch (kind) {
@@ -46,6 +47,8 @@ QMessageBox::StandardButton Ask(QWidget* parent, CMessageKind kind, const QStrin
     Asked.append(sText);
     if (!NextAnswers.isEmpty())
         return NextAnswers.dequeue();
+    if (bScriptedAnswers)
+        return QMessageBox::Cancel;
     QMessageBox box(IconOf(kind), CaptionOf(kind), sText, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
@@ -57,6 +60,8 @@ QString ChooseFolder(QWidget* parent, const QString& sCaption, const QString& sS
     Asked.append(sCaption);
     if (!NextFileNames.isEmpty())
         return NextFileNames.dequeue();
+    if (bScriptedAnswers)
+        return {};
     return QFileDialog::getExistingDirectory(parent, sCaption, sStartFolder, QFileDialog::ShowDirsOnly);
 }
 
@@ -66,7 +71,8 @@ void setNextFileName(const QString& sFileName) { NextFileNames.enqueue(sFileName
 
 QStringList AskedTexts() { return Asked; }
 
-void ResetForTest() {
+void ResetForTest(bool bScripted) {
+    bScriptedAnswers = bScripted;
     NextAnswers.clear();
     NextFileNames.clear();
     Asked.clear();

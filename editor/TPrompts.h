@@ -28,7 +28,9 @@ QString ChooseFolder(QWidget* parent, const QString& sCaption, const QString& sS
 void setNextAnswer(QMessageBox::StandardButton answer);
 void setNextFileName(const QString& sFileName); // an empty name stands for Cancel
 QStringList AskedTexts();                       // texts of the boxes asked since the last reset
-void ResetForTest();
+// Scripted: a box or dialog without a queued answer is answered Cancel (an
+// empty name) instead of being shown, so a test never waits for a person.
+void ResetForTest(bool bScripted = true);
 
 } // namespace TPrompts
 
