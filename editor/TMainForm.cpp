@@ -332,6 +332,8 @@ bool TMainForm::LoadProject(bool bTemplateRequired) {
     for (const auto& entry : oCurrentProject->InstanceList)
         InstanceTabs->addTab(entry.sCaption);
     InstanceTabs->setCurrentIndex(0);
+    // A hidden tab bar does not tell its layout that its size changed.
+    InstanceTabs->updateGeometry();
     UpdateOptionsFromProject();
 
     const QString sProjectDir = ProjectDirectory(sPath);

@@ -21,6 +21,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QToolBar>
 #include <QtTest/QTest>
 
@@ -309,6 +310,23 @@ TEST_F(MainFormTest, ContextHelpShowsHintAndHelpText) {
     EXPECT_EQ(text->toPlainText(), QStringLiteral("Names the popup."));
     Form->HintChanged(QStringLiteral("Unknown"));
     EXPECT_EQ(text->toPlainText(), QStringLiteral("Names the popup.")) << "a hint without help leaves the panel";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainFormTest, EachInstanceOfTheLoadedProjectHasATab) {
+    Start({QStringLiteral(BRISOLA_TEST_DATA_DIR "/model_sample/sample.zrj")});
+    auto* tabs = Form->findChild<QTabBar*>(QStringLiteral("InstanceTabs"));
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(0), QStringLiteral("welcome"));
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("offer"));
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    Form->show();
+    EXPECT_GT(tabs->height(), 10) << "the tabs are seen";
+    EXPECT_EQ(Form->CurrentProject().bDynamicContent, 1);
+    EXPECT_TRUE(Form->OptionsForm()->DynamicContentBox->isChecked());
 }
 
 } // namespace
