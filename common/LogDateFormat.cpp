@@ -62,6 +62,8 @@ constexpr std::array<TTokenPattern, 13> aTokens = {{
     {"YY", CToken::tkYear2},
 }};
 
+// Day and month names are the stand-alone (nominative) forms, as they read
+// on their own: "torstai", not the "torstaina" of a running Finnish date.
 QString TokenText(CToken token, const QDateTime& when, const QLocale& locale) {
     const QDate date = when.date();
     const QTime time = when.time();
@@ -73,15 +75,15 @@ QString TokenText(CToken token, const QDateTime& when, const QLocale& locale) {
     case CToken::tkSecond:
         return TwoDigits(time.second());
     case CToken::tkDayName:
-        return locale.dayName(date.dayOfWeek(), QLocale::LongFormat);
+        return locale.standaloneDayName(date.dayOfWeek(), QLocale::LongFormat);
     case CToken::tkShortDayName:
-        return locale.dayName(date.dayOfWeek(), QLocale::ShortFormat);
+        return locale.standaloneDayName(date.dayOfWeek(), QLocale::ShortFormat);
     case CToken::tkDay:
         return TwoDigits(date.day());
     case CToken::tkMonthName:
-        return locale.monthName(date.month(), QLocale::LongFormat);
+        return locale.standaloneMonthName(date.month(), QLocale::LongFormat);
     case CToken::tkShortMonthName:
-        return locale.monthName(date.month(), QLocale::ShortFormat);
+        return locale.standaloneMonthName(date.month(), QLocale::ShortFormat);
     case CToken::tkMonth:
         return TwoDigits(date.month());
     case CToken::tkYear4:

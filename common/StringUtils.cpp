@@ -30,20 +30,8 @@ int LastPos(QChar c, const QString& sText) {
 }
 
 int StrToIntZero(const QString& sText) {
-    const QString sNumber = TrimText(sText);
-    // Decimal digits only: toInt would also take blanks inside and a "+" or "-"
-    // anywhere it likes, so check the form first.
-    qsizetype i = sNumber.startsWith(QLatin1Char('-')) || sNumber.startsWith(QLatin1Char('+')) ? 1 : 0;
-    if (i == sNumber.size()) {
-        return 0;
-    }
-    for (; i < sNumber.size(); ++i) {
-        if (!sNumber.at(i).isDigit() || sNumber.at(i).unicode() > '9') {
-            return 0;
-        }
-    }
     bool bOk = false;
-    const int iValue = sNumber.toInt(&bOk, 10);
+    const int iValue = TrimText(sText).toInt(&bOk, 10);
     return bOk ? iValue : 0;
 }
 
