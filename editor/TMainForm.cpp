@@ -2,7 +2,7 @@
 
 #include "FileUtils.h"
 #include "IMessageUi.h"
-#include "PasswordCodec.h"
+#include "PasswordScrambler.h"
 #include "ProjectFiles.h"
 #include "TAboutForm.h"
 #include "THelpForm.h"
@@ -230,7 +230,7 @@ void TMainForm::LoadSettings() {
     defaults.QuickTipsPosition = oTipsForm->pos();
     defaults.CompileResultsPosition = UploadSettings.CompileResultsPosition;
     defaults.UpLoadPosition = UploadSettings.UpLoadPosition;
-    const TAppSettings settings = TSettingsStore::Load(*TSettingsStore::Open(), defaults, DecodeStoredPassword);
+    const TAppSettings settings = TSettingsStore::Load(*TSettingsStore::Open(), defaults, DecodePassword);
 
     move(settings.MainPosition);
     resize(settings.iWidth, settings.iHeight);
@@ -287,7 +287,7 @@ void TMainForm::SaveSettings() {
     settings.ProjectList = ProjectList.Items();
     settings.sUserTemplatePath = sUserTemplatePath;
     settings.sDefaultProjectDir = sDefaultProjectDir;
-    TSettingsStore::Save(*TSettingsStore::Open(), settings, EncodeStoredPassword);
+    TSettingsStore::Save(*TSettingsStore::Open(), settings, EncodePassword);
 }
 
 void TMainForm::StartUpLoad() {

@@ -4,7 +4,6 @@
 #include "TColourUtils.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -98,10 +97,4 @@ void TTipsForm::done(int iResult) {
     if (isVisible())
         NextTip();
     QDialog::done(iResult);
-}
-
-void TTipsForm::closeEvent(QCloseEvent* event) {
-    // The title bar's close button ends in done() through reject().
-    event->ignore();
-    reject();
 }

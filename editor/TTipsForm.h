@@ -38,7 +38,6 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int iResult) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ChooseColour();

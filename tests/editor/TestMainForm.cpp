@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "PasswordScrambler.h"
 #include "TEditCommands.h"
 #include "THelpForm.h"
 #include "TLog.h"
@@ -124,7 +125,7 @@ TEST_F(MainFormTest, SettingsAreReadAtStartAndWrittenAtClose) {
     Env.SetStoreValue(QStringLiteral("Width"), 1000);
     Env.SetStoreValue(QStringLiteral("DeleteLog"), 0);
     Env.SetStoreValue(QStringLiteral("UpdateFrequency"), 3);
-    Env.SetStoreValue(QStringLiteral("Password"), QStringLiteral("414243"));
+    Env.SetStoreValue(QStringLiteral("Password"), EncodePassword(QStringLiteral("abc")));
     Start();
     EXPECT_EQ(Form->width(), 1000);
     EXPECT_EQ(Form->OptionsForm()->UpdateFrequencyListBox->currentRow(), 3);
@@ -135,7 +136,8 @@ TEST_F(MainFormTest, SettingsAreReadAtStartAndWrittenAtClose) {
     QSettings store(Env.StoreFile(), QSettings::IniFormat);
     EXPECT_EQ(store.value("AutoSave").toString(), QStringLiteral("0"));
     EXPECT_EQ(store.value("CurrentProject").toString(), TemplatePath());
-    EXPECT_EQ(store.value("Password").toString(), QStringLiteral("414243"));
+    EXPECT_EQ(Form->UploadSettings.sPassword, QStringLiteral("abc"));
+    EXPECT_EQ(store.value("Password").toString(), EncodePassword(QStringLiteral("abc")));
     EXPECT_EQ(store.value("PreviousProject0").toString(), QString()) << "templates are not recent projects";
 }
 

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "PasswordCodec.h"
+#include "PasswordScrambler.h"
 #include "TAppSettings.h"
 #include "TRecentProjects.h"
 
@@ -34,11 +34,11 @@ protected:
     }
     TAppSettings LoadStore() const {
         QSettings store(StoreFile(), QSettings::IniFormat);
-        return TSettingsStore::Load(store, Defaults(), DecodeStoredPassword);
+        return TSettingsStore::Load(store, Defaults(), DecodePassword);
     }
     void SaveStore(const TAppSettings& settings) const {
         QSettings store(StoreFile(), QSettings::IniFormat);
-        TSettingsStore::Save(store, settings, EncodeStoredPassword);
+        TSettingsStore::Save(store, settings, EncodePassword);
     }
     void SetValue(const QString& sName, const QVariant& value) const {
         QSettings store(StoreFile(), QSettings::IniFormat);
