@@ -39,7 +39,8 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     VersionLabel = new QLabel(this);
     VersionLabel->setObjectName(QStringLiteral("VersionLabel"));
     auto* webLabel = NewLinkLabel(QString::fromLatin1(sHomePage), QString::fromLatin1(sHomePage), this);
-    auto* noticeLabel = NewLinkLabel(QStringLiteral("Copyright and legal notice"), QString::fromLatin1(sNoticePage), this);
+    auto* noticeLabel =
+        NewLinkLabel(QStringLiteral("Copyright and legal notice"), QString::fromLatin1(sNoticePage), this);
     for (QLabel* label : {webLabel, noticeLabel})
         connect(label, &QLabel::linkActivated, this, &TAboutForm::OpenURLRequested);
     auto* okBtn = new QPushButton(QStringLiteral("OK"), this);

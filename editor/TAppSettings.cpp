@@ -16,7 +16,8 @@ QString ReadText(const QSettings& store, const QString& sName, const QString& sD
 }
 
 QPoint ReadPosition(const QSettings& store, const QString& sPrefix, const QPoint& current, const QSize& screen) {
-    const QPoint stored(ReadIntegerDef(store, sPrefix + "Left", current.x()), ReadIntegerDef(store, sPrefix + "Top", current.y()));
+    const QPoint stored(ReadIntegerDef(store, sPrefix + "Left", current.x()),
+                        ReadIntegerDef(store, sPrefix + "Top", current.y()));
     return ClampWindowPosition(stored, screen);
 }
 
@@ -25,7 +26,9 @@ void WritePosition(QSettings& store, const QString& sPrefix, const QPoint& posit
     store.setValue(sPrefix + "Top", position.y());
 }
 
-QString RecentName(int i) { return QStringLiteral("PreviousProject%1").arg(i); }
+QString RecentName(int i) {
+    return QStringLiteral("PreviousProject%1").arg(i);
+}
 
 } // namespace
 
@@ -43,7 +46,9 @@ QPoint ClampWindowPosition(const QPoint& position, const QSize& screenSize) {
     return {iLeft, iTop};
 }
 
-int ValidSplashDelay(int iDelay) { return iDelay > 0 ? iDelay : TSettingsStore::iDefaultSplashDelay; }
+int ValidSplashDelay(int iDelay) {
+    return iDelay > 0 ? iDelay : TSettingsStore::iDefaultSplashDelay;
+}
 
 std::unique_ptr<QSettings> TSettingsStore::Open() {
     if (!sStoreFile.isEmpty())
@@ -51,7 +56,9 @@ std::unique_ptr<QSettings> TSettingsStore::Open() {
     return std::make_unique<QSettings>(QStringLiteral("Brisola"), QStringLiteral("Brisola"));
 }
 
-void TSettingsStore::UseFile(const QString& sIniFile) { sStoreFile = sIniFile; }
+void TSettingsStore::UseFile(const QString& sIniFile) {
+    sStoreFile = sIniFile;
+}
 
 QString TSettingsStore::FirstRunFlagName(const QString& sShortVersion3) {
     return QStringLiteral("IsAlreadyRun") + sShortVersion3;

@@ -17,8 +17,8 @@ struct TCommandInfo {
 };
 
 constexpr TCommandInfo CommandInfo[TEditCommands::ecCount] = {
-    {"Undo", QKeySequence::Undo},   {"Redo", QKeySequence::UnknownKey}, {"Cut", QKeySequence::Cut},
-    {"Copy", QKeySequence::Copy},   {"Paste", QKeySequence::Paste},     {"Select All", QKeySequence::SelectAll},
+    {"Undo", QKeySequence::Undo}, {"Redo", QKeySequence::UnknownKey}, {"Cut", QKeySequence::Cut},
+    {"Copy", QKeySequence::Copy}, {"Paste", QKeySequence::Paste},     {"Select All", QKeySequence::SelectAll},
 };
 
 // A control that the edit commands act on, seen through its viewport too.
@@ -33,7 +33,9 @@ QWidget* TextControlOf(QWidget* widget) {
     return nullptr;
 }
 
-bool ClipboardHasText() { return !QApplication::clipboard()->text().isEmpty(); }
+bool ClipboardHasText() {
+    return !QApplication::clipboard()->text().isEmpty();
+}
 
 template <typename TMultiLine> void SetMultiLineStates(TMultiLine* edit, QAction* const* actions) {
     const bool bSelection = edit->textCursor().hasSelection();
@@ -77,9 +79,8 @@ TEditCommands::TEditCommands(QObject* parent) : QObject(parent) {
         Actions[i] = new QAction(QString::fromLatin1(CommandInfo[i].sCaption), this);
         if (CommandInfo[i].Key != QKeySequence::UnknownKey)
             Actions[i]->setShortcut(CommandInfo[i].Key);
-        connect(Actions[i], &QAction::triggered, this, [this, i] {
-            Execute(CEditCommand(i), ContextTarget ? ContextTarget : QApplication::focusWidget());
-        });
+        connect(Actions[i], &QAction::triggered, this,
+                [this, i] { Execute(CEditCommand(i), ContextTarget ? ContextTarget : QApplication::focusWidget()); });
     }
 }
 

@@ -43,14 +43,18 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Browser);
 }
 
-void THelpForm::ShowContents() { ShowPage(QString::fromLatin1(THelpIndex::sContentsPage)); }
+void THelpForm::ShowContents() {
+    ShowPage(QString::fromLatin1(THelpIndex::sContentsPage));
+}
 
 void THelpForm::ShowKeyword(const QString& sKeyword) {
     const QString sPage = Index.PageFor(sKeyword);
     ShowPage(sPage.isEmpty() ? QString::fromLatin1(THelpIndex::sIndexPage) : sPage);
 }
 
-QString THelpForm::CurrentPage() const { return Browser->source().fileName(); }
+QString THelpForm::CurrentPage() const {
+    return Browser->source().fileName();
+}
 
 void THelpForm::ShowPage(const QString& sPage) {
     Browser->setSource(QUrl(sHelpRoot + sPage));

@@ -47,8 +47,7 @@ const QString sStartUpTemplate = QStringLiteral("Default");
 } // namespace
 
 TMainForm::TMainForm(TStartUpContext context)
-    : Context(std::move(context)), oLog(std::make_unique<TLog>()),
-      oMessageUi(std::make_unique<TMessageUi>(this)) {
+    : Context(std::move(context)), oLog(std::make_unique<TLog>()), oMessageUi(std::make_unique<TMessageUi>(this)) {
     setObjectName(QStringLiteral("MainForm"));
     SetMessageUi(oMessageUi.get());
     oEditCommands = new TEditCommands(this);
@@ -132,8 +131,9 @@ void TMainForm::BuildWindow() {
     PointerPanel->setFixedWidth(50);
     statusBar()->addWidget(StatusPanel);
     statusBar()->addWidget(PointerPanel);
-    connect(PreviewPanel, &TPreviewPanel::PointerMoved, this,
-            [this](const QPoint& position) { PointerPanel->setText(QStringLiteral("%1, %2").arg(position.x()).arg(position.y())); });
+    connect(PreviewPanel, &TPreviewPanel::PointerMoved, this, [this](const QPoint& position) {
+        PointerPanel->setText(QStringLiteral("%1, %2").arg(position.x()).arg(position.y()));
+    });
     connect(PreviewPanel, &TPreviewPanel::PointerLeft, PointerPanel, &QLabel::clear);
     qApp->installEventFilter(this);
 }
@@ -164,7 +164,8 @@ QWidget* TMainForm::BuildEditorColumn() {
 
 void TMainForm::ConnectCommands() {
     const TMainActions& a = MainActions;
-    connect(a.EditMenu, &QMenu::aboutToShow, this, [this] { oEditCommands->UpdateStates(QApplication::focusWidget()); });
+    connect(a.EditMenu, &QMenu::aboutToShow, this,
+            [this] { oEditCommands->UpdateStates(QApplication::focusWidget()); });
     connect(a.OptionsMenu, &QAction::triggered, this, &TMainForm::ToolsBtnClick);
     connect(a.ContentsMenu, &QAction::triggered, this, [this] { oHelpForm->ShowContents(); });
     connect(a.HelpBtn, &QAction::triggered, this, [this] { oHelpForm->ShowContents(); });
@@ -172,8 +173,7 @@ void TMainForm::ConnectCommands() {
     connect(a.HowDoIMenu, &QAction::triggered, this, [this] { ShowHelpKeyword(QStringLiteral("frames")); });
     connect(a.TipsMenu, &QAction::triggered, this, &TMainForm::ShowTipsModal);
     connect(a.AboutMenu, &QAction::triggered, this, &TMainForm::ShowAbout);
-    connect(a.VisitWebMenu, &QAction::triggered, this,
-            [this] { OpenURL(QString::fromLatin1(TAboutForm::sHomePage)); });
+    connect(a.VisitWebMenu, &QAction::triggered, this, [this] { OpenURL(QString::fromLatin1(TAboutForm::sHomePage)); });
     connect(a.SupportMenu, &QAction::triggered, this,
             [this] { OpenURL(QString::fromLatin1(TAboutForm::sSupportPage)); });
 }
@@ -190,15 +190,21 @@ void TMainForm::Status(const QString& sVal) {
     StatusPanel->repaint();
 }
 
-QString TMainForm::StatusText() const { return StatusPanel->text(); }
+QString TMainForm::StatusText() const {
+    return StatusPanel->text();
+}
 
-QString TMainForm::PointerText() const { return PointerPanel->text(); }
+QString TMainForm::PointerText() const {
+    return PointerPanel->text();
+}
 
 void TMainForm::OpenURL(const QString& sURL) {
     ShellOpen(sURL, QString(), ProjectDirectory(oCurrentProject ? oCurrentProject->sFullProjectName : QString()));
 }
 
-void TMainForm::ShowHelpKeyword(const QString& sKeyword) { oHelpForm->ShowKeyword(sKeyword); }
+void TMainForm::ShowHelpKeyword(const QString& sKeyword) {
+    oHelpForm->ShowKeyword(sKeyword);
+}
 
 void TMainForm::HintChanged(const QString& sHint) {
     const QString sTrimmed = sHint.trimmed();
@@ -362,7 +368,9 @@ void TMainForm::SetProjectTitle() {
     setWindowTitle(sTitleBase + QStringLiteral(" - ") + ProjectStem(oCurrentProject->sFullProjectName));
 }
 
-void TMainForm::SetNoProjectTitle() { setWindowTitle(sTitleBase + QStringLiteral(" - NO PROJECT LOADED")); }
+void TMainForm::SetNoProjectTitle() {
+    setWindowTitle(sTitleBase + QStringLiteral(" - NO PROJECT LOADED"));
+}
 
 void TMainForm::SetEdited() {
     if (!windowTitle().endsWith(QStringLiteral(" (unsaved)")))
@@ -406,7 +414,9 @@ void TMainForm::ToolsBtnClick() {
     }
 }
 
-void TMainForm::ShowTipsModal() { oTipsForm->exec(); }
+void TMainForm::ShowTipsModal() {
+    oTipsForm->exec();
+}
 
 void TMainForm::ShowAbout() {
     oAboutForm->sVersion = oLog->sVersion;

@@ -135,9 +135,10 @@ void TOptionsForm::ApplyDependencyRule() {
 
 void TOptionsForm::ShowLastUpdate() {
     static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
-    const QString sWhen = LastUpdate <= 0.0 ? QStringLiteral("never")
-                                            : epoch.addMSecs(qint64(LastUpdate * 86400000.0)).toString(
-                                                  QStringLiteral("dd MMM yyyy hh:mm"));
+    const QString sWhen =
+        LastUpdate <= 0.0
+            ? QStringLiteral("never")
+            : epoch.addMSecs(qint64(LastUpdate * 86400000.0)).toString(QStringLiteral("dd MMM yyyy hh:mm"));
     LastUpdateLabel->setText(QStringLiteral("Last check: ") + sWhen);
 }
 

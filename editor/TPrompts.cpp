@@ -65,11 +65,17 @@ QString ChooseFolder(QWidget* parent, const QString& sCaption, const QString& sS
     return QFileDialog::getExistingDirectory(parent, sCaption, sStartFolder, QFileDialog::ShowDirsOnly);
 }
 
-void setNextAnswer(QMessageBox::StandardButton answer) { NextAnswers.enqueue(answer); }
+void setNextAnswer(QMessageBox::StandardButton answer) {
+    NextAnswers.enqueue(answer);
+}
 
-void setNextFileName(const QString& sFileName) { NextFileNames.enqueue(sFileName); }
+void setNextFileName(const QString& sFileName) {
+    NextFileNames.enqueue(sFileName);
+}
 
-QStringList AskedTexts() { return Asked; }
+QStringList AskedTexts() {
+    return Asked;
+}
 
 void ResetForTest(bool bScripted) {
     bScriptedAnswers = bScripted;

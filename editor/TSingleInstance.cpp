@@ -6,7 +6,9 @@
 
 TSingleInstance::TSingleInstance() = default;
 
-TSingleInstance::~TSingleInstance() { Release(); }
+TSingleInstance::~TSingleInstance() {
+    Release();
+}
 
 QString TSingleInstance::LockPath() {
     QString sFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

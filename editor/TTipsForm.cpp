@@ -64,7 +64,9 @@ TTipsForm::TTipsForm(const IClock& clock, QWidget* parent)
     layout->addLayout(buttons);
 }
 
-QString TTipsForm::TipText() const { return TipLabel->text(); }
+QString TTipsForm::TipText() const {
+    return TipLabel->text();
+}
 
 QColor TTipsForm::PanelColour(quint32 iTickCount) {
     return ToQColor(TintColour(HueColour(int(iTickCount % 360), 100), 80));
@@ -77,9 +79,13 @@ void TTipsForm::ChooseColour() {
     Panel->setPalette(palette);
 }
 
-void TTipsForm::ShowCurrentTip() { TipLabel->setText(Tips.Current()); }
+void TTipsForm::ShowCurrentTip() {
+    TipLabel->setText(Tips.Current());
+}
 
-void TTipsForm::NextTip() { TipLabel->setText(Tips.Next(bRandomTips)); }
+void TTipsForm::NextTip() {
+    TipLabel->setText(Tips.Next(bRandomTips));
+}
 
 void TTipsForm::NextBtnClick() {
     ChooseColour();

@@ -13,7 +13,9 @@
 
 namespace {
 
-bool MakeFolder(const QString& sFolder) { return QDir().mkpath(sFolder); }
+bool MakeFolder(const QString& sFolder) {
+    return QDir().mkpath(sFolder);
+}
 
 } // namespace
 
@@ -22,9 +24,10 @@ TWorkingFolders TWorkingFolders::FromDesktop() {
     folders.sDocumentsFolder = GetSpecialFolder(CSpecialFolder::sfDocuments);
     // Installed: <prefix>/bin/brisola with its data in <prefix>/share/brisola.
     // Run from the build tree: the data of the source tree.
-    const QString sInstalled = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/brisola"));
-    folders.sInstalledPath = QDir(sInstalled).exists() ? QDir::cleanPath(sInstalled)
-                                                        : QStringLiteral(BRISOLA_SOURCE_DATA_DIR);
+    const QString sInstalled =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/brisola"));
+    folders.sInstalledPath =
+        QDir(sInstalled).exists() ? QDir::cleanPath(sInstalled) : QStringLiteral(BRISOLA_SOURCE_DATA_DIR);
     return folders;
 }
 

@@ -21,8 +21,8 @@ TEST(HelpIndexTest, KeywordsAreFoundRegardlessOfCaseAndBlankMeansTheIndex) {
 TEST(HelpFormTest, EveryKeywordTheApplicationAsksForHasItsOwnPage) {
     THelpForm help;
     const std::pair<const char*, const char*> keywords[] = {
-        {"id", "id.html"},       {"title", "title.html"},   {"using an iframe", "iframe.html"},
-        {"HTML", "html.html"},   {"frames", "frames.html"}, {" ", "index.html"},
+        {"id", "id.html"},     {"title", "title.html"},   {"using an iframe", "iframe.html"},
+        {"HTML", "html.html"}, {"frames", "frames.html"}, {" ", "index.html"},
     };
     for (const auto& [sKeyword, sPage] : keywords) {
         help.ShowKeyword(QString::fromLatin1(sKeyword));
@@ -37,8 +37,8 @@ TEST(HelpFormTest, EveryKeywordTheApplicationAsksForHasItsOwnPage) {
 }
 
 TEST(HelpFormTest, EveryLinkOfThePagesLeadsToAPage) {
-    for (const char* sPage : {"contents.html", "index.html", "id.html", "title.html", "html.html", "iframe.html",
-                              "frames.html"}) {
+    for (const char* sPage :
+         {"contents.html", "index.html", "id.html", "title.html", "html.html", "iframe.html", "frames.html"}) {
         QFile file(QStringLiteral(":/help/") + QString::fromLatin1(sPage));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << sPage;
         const QString sText = QString::fromUtf8(file.readAll());

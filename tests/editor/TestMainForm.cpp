@@ -281,20 +281,50 @@ TEST_F(MainFormTest, EveryMenuEntryAndToolTipIsThere) {
     QStringList captions;
     for (QAction* action : Form->findChildren<QAction*>())
         captions.append(action->text());
-    for (const char* sCaption :
-         {"New Project", "Open Project", "Save", "Save As ...", "Save Template", "Exit", "Undo", "Redo", "Cut", "Copy",
-          "Paste", "Select All", "Compile DHTML Popup", "View in default browser", "Load external HTML file",
-          "Add files to Project", "Options ...", "Refresh", "Contents", "Search for help on ...", "How do I ...", "Tips",
-          "Visit Wendmark on the Web", "Support", "About"})
+    for (const char* sCaption : {"New Project",
+                                 "Open Project",
+                                 "Save",
+                                 "Save As ...",
+                                 "Save Template",
+                                 "Exit",
+                                 "Undo",
+                                 "Redo",
+                                 "Cut",
+                                 "Copy",
+                                 "Paste",
+                                 "Select All",
+                                 "Compile DHTML Popup",
+                                 "View in default browser",
+                                 "Load external HTML file",
+                                 "Add files to Project",
+                                 "Options ...",
+                                 "Refresh",
+                                 "Contents",
+                                 "Search for help on ...",
+                                 "How do I ...",
+                                 "Tips",
+                                 "Visit Wendmark on the Web",
+                                 "Support",
+                                 "About"})
         EXPECT_TRUE(captions.contains(QString::fromLatin1(sCaption))) << sCaption;
     QStringList tips;
     for (QAction* action : Form->findChild<QToolBar*>(QStringLiteral("ToolBar"))->actions())
         tips.append(action->toolTip());
-    const QStringList expected = {"Open a template project", "Save project", "Cut content", "Copy content",
-                                  "Paste content", "Undo previous edit", "Redo a previous undo", "Open tools dialog",
-                                  "Add files to the project", "Multiple simultaneous instances",
-                                  "Multiple sequential instances", "Refresh preview", "Compile project",
-                                  "View compiled project in browser", "Upload files via FTP"};
+    const QStringList expected = {"Open a template project",
+                                  "Save project",
+                                  "Cut content",
+                                  "Copy content",
+                                  "Paste content",
+                                  "Undo previous edit",
+                                  "Redo a previous undo",
+                                  "Open tools dialog",
+                                  "Add files to the project",
+                                  "Multiple simultaneous instances",
+                                  "Multiple sequential instances",
+                                  "Refresh preview",
+                                  "Compile project",
+                                  "View compiled project in browser",
+                                  "Upload files via FTP"};
     for (const QString& sTip : expected)
         EXPECT_TRUE(tips.contains(sTip)) << sTip.toStdString();
     EXPECT_EQ(Form->Actions().RefreshMenu->shortcut(), QKeySequence(Qt::Key_F12));

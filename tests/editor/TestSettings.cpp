@@ -188,8 +188,8 @@ TEST_F(SettingsStoreTest, RecentListDropsMissingFilesAndIsRewrittenUnderNewDigit
 }
 
 TEST_F(SettingsStoreTest, PasswordsSurviveTheStore) {
-    for (const QString& sPassword : {QStringLiteral("pa ss:w0rd!\"#$%&'()*+,-./<=>?@[\\]^_`{|}~"),
-                                     QStringLiteral("Grüße-Пароль-密码")}) {
+    for (const QString& sPassword :
+         {QStringLiteral("pa ss:w0rd!\"#$%&'()*+,-./<=>?@[\\]^_`{|}~"), QStringLiteral("Grüße-Пароль-密码")}) {
         TAppSettings settings;
         settings.sPassword = sPassword;
         SaveStore(settings);

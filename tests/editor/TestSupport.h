@@ -10,7 +10,9 @@
 #include <ostream>
 
 // Readable QString values in test failures.
-inline void PrintTo(const QString& sText, std::ostream* os) { *os << '"' << sText.toStdString() << '"'; }
+inline void PrintTo(const QString& sText, std::ostream* os) {
+    *os << '"' << sText.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& list, std::ostream* os) {
     *os << '{' << list.join(QStringLiteral(" | ")).toStdString() << '}';
 }

@@ -31,7 +31,9 @@ protected:
     const QStringList AllTips = TTipSequence::LoadTips();
 };
 
-TEST_F(TipsFormTest, ThereAreThirteenTips) { EXPECT_EQ(AllTips.size(), 13); }
+TEST_F(TipsFormTest, ThereAreThirteenTips) {
+    EXPECT_EQ(AllTips.size(), 13);
+}
 
 TEST_F(TipsFormTest, SequentialModeShowsTheNextTipAtEachOpening) {
     EXPECT_EQ(OpenAndClose(), AllTips[0]);

@@ -42,11 +42,11 @@ TEST_F(WorkingFoldersTest, FirstStartCreatesTheFoldersCopiesTheTemplatesAndNames
     EXPECT_TRUE(QFile::exists(Env.TemplateFolder() + QStringLiteral("Default.zrj")));
     EXPECT_TRUE(QFile::exists(Env.LogFolder() + QStringLiteral("$$$Log_12_03_15(Thu_Mar_15_2012).TXT")));
     const QString sSource = Env.Path(QStringLiteral("install/Templates/"));
-    EXPECT_EQ(RefreshLines(), QStringList({QStringLiteral("App (V4.0.2) has not run before"),
-                                           QStringLiteral("Copying directory <") + sSource + QStringLiteral("> to <") +
-                                               Env.TemplateFolder() + QStringLiteral(">"),
-                                           QStringLiteral("Directory <") + Env.TemplateFolder() +
-                                               QStringLiteral("> copied")}));
+    EXPECT_EQ(RefreshLines(),
+              QStringList({QStringLiteral("App (V4.0.2) has not run before"),
+                           QStringLiteral("Copying directory <") + sSource + QStringLiteral("> to <") +
+                               Env.TemplateFolder() + QStringLiteral(">"),
+                           QStringLiteral("Directory <") + Env.TemplateFolder() + QStringLiteral("> copied")}));
     QSettings store(Env.StoreFile(), QSettings::IniFormat);
     EXPECT_EQ(store.value("IsAlreadyRun4.0.2").toInt(), 1);
 }
@@ -63,13 +63,12 @@ TEST_F(WorkingFoldersTest, ANewVersionReplacesTheTemplateFolderWithAFreshCopy) {
     EXPECT_TRUE(QFile::exists(Env.TemplateFolder() + QStringLiteral("Default.zrj")));
     const QString sFolder = Env.TemplateFolder();
     const QString sSource = Env.Path(QStringLiteral("install/Templates/"));
-    EXPECT_EQ(RefreshLines(),
-              QStringList({QStringLiteral("App (V4.0.2) has not run before"),
-                           QStringLiteral("Deleting directory <") + sFolder + QStringLiteral(">"),
-                           QStringLiteral("Directory <") + sFolder + QStringLiteral("> deleted"),
-                           QStringLiteral("Copying directory <") + sSource + QStringLiteral("> to <") + sFolder +
-                               QStringLiteral(">"),
-                           QStringLiteral("Directory <") + sFolder + QStringLiteral("> copied")}));
+    EXPECT_EQ(RefreshLines(), QStringList({QStringLiteral("App (V4.0.2) has not run before"),
+                                           QStringLiteral("Deleting directory <") + sFolder + QStringLiteral(">"),
+                                           QStringLiteral("Directory <") + sFolder + QStringLiteral("> deleted"),
+                                           QStringLiteral("Copying directory <") + sSource + QStringLiteral("> to <") +
+                                               sFolder + QStringLiteral(">"),
+                                           QStringLiteral("Directory <") + sFolder + QStringLiteral("> copied")}));
 }
 
 TEST_F(WorkingFoldersTest, AMissingTemplateFolderIsRestoredSilentlyOnALaterStart) {
