@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QtTest/QTest>
 
@@ -359,6 +361,28 @@ TEST_F(MainFormTest, EachInstanceOfTheLoadedProjectHasATab) {
     EXPECT_GT(tabs->height(), 10) << "the tabs are seen";
     EXPECT_EQ(Form->CurrentProject().bDynamicContent, 1);
     EXPECT_TRUE(Form->OptionsForm()->DynamicContentBox->isChecked());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainFormTest, TextFieldsOfferTheEditContextMenu) {
+    Start();
+    QApplication::clipboard()->setText(QStringLiteral("to paste"));
+    QLineEdit field(QStringLiteral("some text"));
+    field.show();
+    QStringList captions;
+    QTimer::singleShot(50, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            for (QAction* action : popup->actions())
+                captions.append(action->text() + (action->isEnabled() ? QStringLiteral("+") : QStringLiteral("-")));
+            popup->close();
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), field.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&field, &event);
+    EXPECT_EQ(captions, QStringList({"Undo-", "Redo-", "Cut-", "Copy-", "Paste+", "Select All+"}));
 }
 
 } // namespace
