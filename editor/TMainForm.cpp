@@ -44,6 +44,13 @@ namespace {
 
 const QString sStartUpTemplate = QStringLiteral("Default");
 
+// The design position of a window: the middle of the primary screen. Stored
+// positions replace it when the settings are read.
+void CentreOnScreen(QWidget& window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - QPoint(window.width() / 2, window.height() / 2));
+}
+
 } // namespace
 
 TMainForm::TMainForm(TStartUpContext context)
@@ -74,6 +81,9 @@ bool TMainForm::Create() {
     CreateDialogs();
 
     resize(800, 640);
+    CentreOnScreen(*this);
+    oTipsForm->adjustSize();
+    CentreOnScreen(*oTipsForm);
     sTitleBase = TitleBase(oLog->sVersionStrings[2], oLog->sShortVersion2);
     setWindowTitle(sTitleBase);
     QApplication::setApplicationDisplayName(QString());
