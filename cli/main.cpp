@@ -14,7 +14,9 @@ int Fail(const QString& sMessage) {
     return 1;
 }
 
-QString Flag(quint8 bValue) { return bValue == 1 ? QStringLiteral("yes") : QStringLiteral("no"); }
+QString Flag(quint8 bValue) {
+    return bValue == 1 ? QStringLiteral("yes") : QStringLiteral("no");
+}
 
 void PrintProject(const TZEPProject& project, QTextStream& out) {
     out << "Project <" << project.sFullProjectName << ">: " << project.InstanceList.Count()
@@ -23,8 +25,8 @@ void PrintProject(const TZEPProject& project, QTextStream& out) {
     for (const auto& entry : project.InstanceList) {
         const TZEPInstance& o = *entry.oInstance;
         out << "  " << o.sUniqueID.trimmed() << ": title \"" << o.sTitle << "\" (shown: " << Flag(o.bTitleSelected)
-            << "), location " << TextFromLocation(o.Location) << ", size " << o.iWidth << " x " << o.iHeight
-            << ", top " << o.iTop << ", left " << o.iLeft << Qt::endl;
+            << "), location " << TextFromLocation(o.Location) << ", size " << o.iWidth << " x " << o.iHeight << ", top "
+            << o.iTop << ", left " << o.iLeft << Qt::endl;
     }
 }
 

@@ -11,9 +11,9 @@ bool ParseHexColour(const QString& sText, quint32& Colour) {
     quint32 value = 0;
     for (const QChar c : sText) {
         const int iDigit = c.isDigit() && c.unicode() < 128 ? c.unicode() - '0'
-                           : c >= 'A' && c <= 'F'          ? c.unicode() - 'A' + 10
-                           : c >= 'a' && c <= 'f'          ? c.unicode() - 'a' + 10
-                                                           : -1;
+                           : c >= 'A' && c <= 'F'           ? c.unicode() - 'A' + 10
+                           : c >= 'a' && c <= 'f'           ? c.unicode() - 'a' + 10
+                                                            : -1;
         if (iDigit < 0) {
             return false;
         }
@@ -25,7 +25,9 @@ bool ParseHexColour(const QString& sText, quint32& Colour) {
 
 } // namespace
 
-int TFont::PointSize() const { return iHeight < 0 ? int((qint64(-iHeight) * 72 + 48) / 96) : iSize; }
+int TFont::PointSize() const {
+    return iHeight < 0 ? int((qint64(-iHeight) * 72 + 48) / 96) : iSize;
+}
 
 QString FontToText(const TFont& font) {
     QString sStyles;

@@ -10,7 +10,9 @@ const QString sAuxSection = QStringLiteral("AUX_FILES");
 const QString sUploadSection = QStringLiteral("UPLOAD_INCLUDE_FILES");
 constexpr int iMaxEditableFiles = 6;
 
-QString FileKey(int k) { return QStringLiteral("File") + QString::number(k); }
+QString FileKey(int k) {
+    return QStringLiteral("File") + QString::number(k);
+}
 
 } // namespace
 

@@ -48,6 +48,10 @@ void TContentItem::SaveAPIItem(TProfileFile& fIniFile, const QString& sSection) 
 // ---------------------------------------------------------------------------
 // TContentFile
 
+QString ContentLoadingMessage(const QString& sFile) {
+    return "Error loading content file <" + sFile + ">";
+}
+
 bool TContentFile::Load(const QString& sFile) {
     QStringList lines;
     if (QFileInfo::exists(sFile) && !ReadTextLines(sFile, lines)) {
@@ -103,7 +107,9 @@ QStringList TContentList::Lines() const {
     return lines;
 }
 
-void TContentList::Delete(int iIndex) { Entries.erase(Entries.begin() + iIndex); }
+void TContentList::Delete(int iIndex) {
+    Entries.erase(Entries.begin() + iIndex);
+}
 
 bool TContentList::LoadInstanceContent(const QString& sFile, const QString& sInstanceStem) {
     TContentFile contentFile;
@@ -134,8 +140,7 @@ void TContentList::CopyContent(const TContentList& Source) {
     }
 }
 
-void TContentList::AddContent(const TZEPInstance& oInstance, const QString& sHTML, const QString& sIndexStem,
-                              int iID) {
+void TContentList::AddContent(const TZEPInstance& oInstance, const QString& sHTML, const QString& sIndexStem, int iID) {
     int iIndex = FindContentIndex(iID);
     if (iIndex < 0) {
         auto oItem = std::make_unique<TContentItem>();

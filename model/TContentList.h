@@ -19,9 +19,9 @@ inline const QString sDefaultLinkText = QStringLiteral("Add your textual or imag
 // are sequential layers with their own size, place and link text.
 class TContentItem {
 public:
-    int iLID = 0;           // item number
-    QString sIndex;         // the page-global variable holding the content
-    QString sHTML;          // the content as a script string
+    int iLID = 0;   // item number
+    QString sIndex; // the page-global variable holding the content
+    QString sHTML;  // the content as a script string
     int iAPIHeight = 0;
     int iAPIWidth = 0;
     int iAPITop = 0;
@@ -61,6 +61,9 @@ private:
     // (folded key, position in Lines), sorted: keys sharing a prefix are adjacent.
     std::vector<std::pair<QString, int>> SortedKeys;
 };
+
+// The message of a content file that exists but cannot be read.
+QString ContentLoadingMessage(const QString& sFile);
 
 // The content items of one popup, each with its content-file line
 // ("index=string"), in insertion order. The list owns its items.

@@ -161,7 +161,9 @@ template <class TInstance, class TVisitor> bool VisitSettings(TInstance& o, TVis
            v.Flag("ADDITIONAL_OPTIONS", "Rotation", o.bRotationMode, 0);
 }
 
-QString FileKey(int k) { return QStringLiteral("File") + QString::number(k); }
+QString FileKey(int k) {
+    return QStringLiteral("File") + QString::number(k);
+}
 
 } // namespace
 
@@ -186,7 +188,11 @@ bool TZEPInstance::Fail(const QString& sMessage) {
 
 bool TZEPInstance::LoadFromIniFile(const TProfileFile& fProjFile, const QString& sFullProject) {
     TContentFile contentFile;
-    contentFile.Load(ContentFileName(sFullProject));
+    const QString sContentFile = ContentFileName(sFullProject);
+    if (!contentFile.Load(sContentFile)) {
+        sLastError = ContentLoadingMessage(sContentFile);
+        return false;
+    }
     return LoadFromIniFile(fProjFile, sFullProject, contentFile);
 }
 
@@ -283,7 +289,7 @@ bool TZEPInstance::WriteAttachedFiles(TProfileFile& fProjFile, const QString& sF
             if (!sSourceDir.isEmpty() && sSource != sTarget && !QFileInfo::exists(sTarget)) {
                 const QString sDir = QFileInfo(sTarget).path();
                 std::error_code error;
-                std::filesystem::create_directories(sDir.toStdString(), error);
+                std::filesystem::create_directories(QFile::encodeName(sDir).toStdString(), error);
                 if (error) {
                     return Fail("Failed to create directory <" + sDir + "> - " +
                                 QString::fromLocal8Bit(error.message()));
@@ -314,7 +320,9 @@ bool TZEPInstance::CopyAttachedFiles(const QString& sSrcDir) {
     return true;
 }
 
-QString TZEPInstance::GetContentIndex() const { return "zep_" + sUniqueID.trimmed(); }
+QString TZEPInstance::GetContentIndex() const {
+    return "zep_" + sUniqueID.trimmed();
+}
 
 QString TZEPInstance::GetHTMLForScript() const {
     QString sText = JoinTextLines(HTMLFile);
@@ -328,7 +336,9 @@ QString TZEPInstance::GetHTMLForScript() const {
     return '"' + sText + '"';
 }
 
-void TZEPInstance::UpdateContentFromHTML() { ContentStrings.AddContent(*this, GetHTMLForScript(), GetContentIndex(), 0); }
+void TZEPInstance::UpdateContentFromHTML() {
+    ContentStrings.AddContent(*this, GetHTMLForScript(), GetContentIndex(), 0);
+}
 
 const TContentItem* TZEPInstance::GetContentObjectForID(int iID) const {
     const int iIndex = ContentStrings.FindContentIndex(iID);

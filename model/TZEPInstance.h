@@ -101,8 +101,7 @@ public:
     // file; the content file beside sFullProject is read when it exists.
     bool LoadFromIniFile(const TProfileFile& fProjFile, const QString& sFullProject);
     // The same with the project's content file already read.
-    bool LoadFromIniFile(const TProfileFile& fProjFile, const QString& sFullProject,
-                         const TContentFile& contentFile);
+    bool LoadFromIniFile(const TProfileFile& fProjFile, const QString& sFullProject, const TContentFile& contentFile);
     // Writes the instance's keys, its HTML file and its attached files,
     // copying attached files from the project's loaded directory when needed.
     bool SaveToIniFile(TProfileFile& fProjFile, const QString& sFullProject);

@@ -52,11 +52,15 @@ bool TZEPProject::LoadFromIniFile(const TProfileFile& fProjFile, bool bTemplateR
     if (bTemplateRequired && !bTemplate) {
         return Fail("The file <" + sFullProjectName + "> is not a project template");
     }
+    // The content file is read once for all instances. Layers that cannot be
+    // read must not vanish silently: the next save would overwrite them.
+    TContentFile contentFile;
+    const QString sContentFile = ContentFileName(sFullProjectName);
+    if (!contentFile.Load(sContentFile)) {
+        return Fail(ContentLoadingMessage(sContentFile));
+    }
     const int iInstances = fProjFile.ReadInteger("SYSTEM", "Instances", 0);
     InstanceList.Clear();
-    // The content file is read once for all instances.
-    TContentFile contentFile;
-    contentFile.Load(ContentFileName(sFullProjectName));
     if (iInstances <= 0) {
         bMultipleInstances = 0;
         if (!LoadInstance(fProjFile, TZEPInstance::iSingleInstanceID, contentFile)) {

@@ -38,7 +38,7 @@ QString TextFromLocation(CLocation location) {
 }
 
 QStringList EntryEffectNames() {
-    return {"No entry effect",    "Drop-in from top",     "Drop-in & bounce", "Slide-in from left",
+    return {"No entry effect",     "Drop-in from top",     "Drop-in & bounce", "Slide-in from left",
             "Slide-in from right", "Slide-up from bottom", "Fade-in"};
 }
 

@@ -25,4 +25,6 @@ inline void WriteBytes(const QString& sPath, const QByteArray& bytes) {
 }
 
 // Lets GoogleTest print texts readably in failure messages.
-inline void PrintTo(const QString& sText, std::ostream* os) { *os << '"' << sText.toStdString() << '"'; }
+inline void PrintTo(const QString& sText, std::ostream* os) {
+    *os << '"' << sText.toStdString() << '"';
+}

@@ -58,8 +58,8 @@ TEST_F(AttachedFiles, SavingInPlaceCopiesNothing) {
 }
 
 TEST_F(AttachedFiles, NamesThatLeaveTheProjectDirectoryAreRefused) {
-    for (const QString& sName : {QString("../evil.gif"), QString("img/../../evil.gif"), QString("img\\..\\..\\evil.gif"),
-                                 QString("/etc/hostname"), QString("C:\\x.gif")}) {
+    for (const QString& sName : {QString("../evil.gif"), QString("img/../../evil.gif"),
+                                 QString("img\\..\\..\\evil.gif"), QString("/etc/hostname"), QString("C:\\x.gif")}) {
         Instance().BinaryGraphicFiles = {"pic.gif", sName};
         EXPECT_FALSE(SaveAs(sDirB + "b.zrj"));
         EXPECT_EQ(project.GetLastError(),
@@ -73,16 +73,16 @@ TEST_F(AttachedFiles, NamesThatLeaveTheProjectDirectoryAreRefused) {
 TEST_F(AttachedFiles, CopyAndDirectoryFailuresStopTheSaveWithTheSystemMessage) {
     Instance().BinaryGraphicFiles = {"missing.gif"};
     EXPECT_FALSE(SaveAs(sDirB + "b.zrj"));
-    const QString sCopyError = "Object saving error <Failed to copy attached file <" + sDirA + "missing.gif> to <" +
-                               sDirB + "missing.gif> - ";
+    const QString sCopyError =
+        "Object saving error <Failed to copy attached file <" + sDirA + "missing.gif> to <" + sDirB + "missing.gif> - ";
     EXPECT_TRUE(project.GetLastError().startsWith(sCopyError)) << project.GetLastError().toStdString();
     EXPECT_GT(project.GetLastError().size(), sCopyError.size() + 1);
 
     Instance().BinaryGraphicFiles = {"img/sub/b.png"};
     WriteBytes(sDirB + "img", "a file where a directory belongs");
     EXPECT_FALSE(SaveAs(sDirB + "b.zrj"));
-    EXPECT_TRUE(project.GetLastError().startsWith("Object saving error <Failed to create directory <" + sDirB +
-                                                  "img/sub> - "))
+    EXPECT_TRUE(
+        project.GetLastError().startsWith("Object saving error <Failed to create directory <" + sDirB + "img/sub> - "))
         << project.GetLastError().toStdString();
 }
 
@@ -146,7 +146,8 @@ TEST(ProjectFileLists, WriteUploadIncludeListReplacesTheSectionOnDisk) {
     WriteBytes(sProject, "[UPLOAD_INCLUDE_FILES]\r\nFile0=old\r\nFile5=older\r\n[SYSTEM]\r\nTemplate=0\r\n");
     QString sError;
     ASSERT_TRUE(WriteUploadIncludeList(sProject, {" p.js ", "p.html"}, sError)) << sError.toStdString();
-    EXPECT_EQ(ReadBytes(sProject), "[SYSTEM]\r\nTemplate=0\r\n[UPLOAD_INCLUDE_FILES]\r\nFile0=p.js\r\nFile1=p.html\r\n");
+    EXPECT_EQ(ReadBytes(sProject),
+              "[SYSTEM]\r\nTemplate=0\r\n[UPLOAD_INCLUDE_FILES]\r\nFile0=p.js\r\nFile1=p.html\r\n");
 
     TProfileFile saveFile(sProject);
     WriteUploadIncludeFiles(saveFile, {"x.js"});

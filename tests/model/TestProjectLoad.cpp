@@ -111,7 +111,8 @@ TEST_F(ProjectLoad, MultipleInstancesUseNumberedSectionsAndHtmlFiles) {
 
 TEST_F(ProjectLoad, MissingReferenceSectionKeepsTheInstancesLoadedBefore) {
     project.bDynamicContent = 0;
-    const QByteArray text = "[SYSTEM]\r\nInstances=2\r\n[REFERENCE0]\r\nUniqueID=first\r\n[OPTIONS]\r\nDynamicContent=1\r\n";
+    const QByteArray text =
+        "[SYSTEM]\r\nInstances=2\r\n[REFERENCE0]\r\nUniqueID=first\r\n[OPTIONS]\r\nDynamicContent=1\r\n";
     EXPECT_FALSE(Load(text, {"promo(0).html", "promo(1).html"}));
     EXPECT_EQ(project.GetLastError(), "Object loading error <Instance 1 does not exist in this project>");
     ASSERT_EQ(project.InstanceList.Count(), 1);
@@ -133,7 +134,8 @@ TEST_F(ProjectLoad, SinglePopupWithoutReferenceSectionFailsWithNumberMinusOne) {
 
 TEST_F(ProjectLoad, MissingHtmlFileFailsWithItsPath) {
     EXPECT_FALSE(Load("[REFERENCE]\r\nUniqueID=x\r\n", {}));
-    EXPECT_EQ(project.GetLastError(), "Object loading error <Error loading HTML file <" + dir.filePath("promo.html") + ">>");
+    EXPECT_EQ(project.GetLastError(),
+              "Object loading error <Error loading HTML file <" + dir.filePath("promo.html") + ">>");
 }
 
 TEST_F(ProjectLoad, TemplateRequiredRefusesAProjectAndKeepsTheInstances) {
@@ -206,4 +208,22 @@ TEST_F(ProjectLoad, AttachedFileNamesStopAtTheFirstEmptyValue) {
                      "File4=lost.gif\r\n",
                      {"promo.html"}));
     EXPECT_EQ(Only().BinaryGraphicFiles, QStringList({"a.gif", "img/b.png"}));
+}
+
+TEST_F(ProjectLoad, UnreadableContentFileFailsTheLoadAndKeepsTheInstances) {
+    ASSERT_TRUE(Load("[REFERENCE]\r\nUniqueID=kept\r\n", {"promo.html"}));
+    QDir(dir.path()).mkdir("promo_ZEPcontent.js"); // exists, but cannot be read as a file
+    EXPECT_FALSE(Load("[REFERENCE]\r\nUniqueID=other\r\n", {}));
+    EXPECT_EQ(project.GetLastError(), "Error loading content file <" + dir.filePath("promo_ZEPcontent.js") + ">");
+    EXPECT_EQ(Only().sUniqueID, "kept");
+}
+
+TEST(SampleProject, TheRunScriptsDefaultProjectLoads) {
+    TZEPProject project;
+    project.sFullProjectName = BRISOLA_TEST_DATA_DIR "/model_sample/sample.zrj";
+    TProfileFile file(project.sFullProjectName);
+    ASSERT_TRUE(project.LoadFromIniFile(file, false)) << project.GetLastError().toStdString();
+    ASSERT_EQ(project.InstanceList.Count(), 2);
+    EXPECT_EQ(project.InstanceList.Caption(1), "offer");
+    EXPECT_EQ(project.InstanceList.Instance(1).Location, ltBottomFullWidth);
 }
