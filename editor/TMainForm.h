@@ -96,9 +96,7 @@ public:
     const TWorkingFolders& Folders() const { return Context.Folders; }
     TOptionsForm* OptionsForm() const { return oOptionsForm; }
     TTipsForm* TipsForm() const { return oTipsForm; }
-    TAboutForm* AboutForm() const { return oAboutForm; }
     THelpForm* HelpForm() const { return oHelpForm; }
-    TSplashForm* SplashForm() const { return oSplashForm; }
     TEditCommands& EditCommands() { return *oEditCommands; }
     const TMainActions& Actions() const { return MainActions; }
     QString StatusText() const;

@@ -14,7 +14,9 @@ TPreviewPanel::TPreviewPanel(QWidget* parent) : QWidget(parent) {
 
 void TPreviewPanel::mouseMoveEvent(QMouseEvent* event) {
     emit PointerMoved(event->position().toPoint());
-    QWidget::mouseMoveEvent(event);
+    // Taken here: passed on, the move would reach the window around the panel,
+    // which empties the position panel.
+    event->accept();
 }
 
 void TPreviewPanel::leaveEvent(QEvent* event) {

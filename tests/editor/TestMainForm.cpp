@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QSignalSpy>
@@ -383,6 +384,26 @@ TEST_F(MainFormTest, TextFieldsOfferTheEditContextMenu) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), field.mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(&field, &event);
     EXPECT_EQ(captions, QStringList({"Undo-", "Redo-", "Cut-", "Copy-", "Paste+", "Select All+"}));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainFormTest, PointerOverThePreviewShowsItsPosition) {
+    Start();
+    ShowAndWait();
+    auto* preview = Form->findChild<QWidget*>(QStringLiteral("PreviewPanel"));
+    ASSERT_TRUE(preview);
+    const auto moveOver = [](QWidget* widget, const QPoint& position) {
+        QMouseEvent event(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    moveOver(preview, QPoint(12, 34));
+    EXPECT_EQ(Form->PointerText(), QStringLiteral("12, 34"));
+    moveOver(Form->findChild<QTabBar*>(QStringLiteral("InstanceTabs")), QPoint(3, 3));
+    EXPECT_TRUE(Form->PointerText().isEmpty());
 }
 
 } // namespace
