@@ -86,8 +86,6 @@ bool TMainForm::Create() {
     CentreOnScreen(*oTipsForm);
     sTitleBase = TitleBase(oLog->sVersionStrings[2], oLog->sShortVersion2);
     setWindowTitle(sTitleBase);
-    QApplication::setApplicationDisplayName(QString());
-    QApplication::setApplicationName(sTitleBase);
 
     sLongVersionString = LongVersionString(oLog->sVersion);
     oLog->Add(QStringLiteral("V:") + sLongVersionString);
