@@ -1,0 +1,45 @@
+#include "FileUtils.h"
+#include "TClock.h"
+#include "TMainForm.h"
+#include "TSingleInstance.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
+
+namespace {
+
+bool OpenWithDefaultApplication(const QString& sFile, const QString&, const QString& sFolder) {
+    const QUrl url = QUrl::fromUserInput(sFile, sFolder, QUrl::AssumeLocalFile);
+    return QDesktopServices::openUrl(url);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Brisola"));
+    QApplication::setApplicationName(QStringLiteral("Brisola"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/editor/brisola.svg")));
+
+    auto lock = std::make_unique<TSingleInstance>();
+    if (!lock->Acquire())
+        return 0;
+    SetShellOpenHandler(OpenWithDefaultApplication);
+
+    static TSystemClock clock;
+    TStartUpContext context;
+    context.Arguments = QApplication::arguments().mid(1);
+    context.sExeName = QApplication::applicationFilePath();
+    context.Today = QDate::currentDate();
+    context.Folders = TWorkingFolders::FromDesktop();
+    context.Clock = &clock;
+    context.Lock = std::move(lock);
+
+    TMainForm mainForm(std::move(context));
+    if (!mainForm.Create())
+        return 1;
+    mainForm.show();
+    return QApplication::exec();
+}
