@@ -55,6 +55,21 @@ bool IsReservedWord(const QString& sName) {
     return reserved.contains(sName);
 }
 
+// Page-global names that a popup's variable would overwrite and so break the
+// page: the names the linking script, the browser gate and the preview pages
+// define or read, and properties of the browser window that cannot hold a
+// popup (assigning "location" would even leave the page).
+bool IsNameTakenOnThePage(const QString& sName) {
+    static const QSet<QString> taken = {
+        // generated scripts
+        "QEL", "htmlstring", "initZEP", "preZEP", "runCmdSet", "dontShowAgain", "zepOnHide", "zepMask", "ZEPtooltip1",
+        "bdf", "sp", "dm", "ie5x", "op", "mci", "df", "rf",
+        // browser window
+        "window", "document", "location", "navigator", "history", "screen", "top", "self", "parent", "frames", "opener",
+        "name", "status", "length", "closed", "event", "external", "origin"};
+    return taken.contains(sName);
+}
+
 bool IsNameStart(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' || c == u'$';
 }
@@ -74,7 +89,7 @@ bool IsValidScriptName(const QString& sName) {
             return false;
         }
     }
-    return !IsReservedWord(sName);
+    return !IsReservedWord(sName) && !IsNameTakenOnThePage(sName);
 }
 
 QString CheckUniqueIDs(const QStringList& uniqueIDs) {

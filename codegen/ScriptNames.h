@@ -12,8 +12,9 @@
 QString EscapeScriptString(const QString& sText);
 
 // True when the text is usable as a page-global JavaScript variable name:
-// a letter, "_" or "$" followed by letters, digits, "_" or "$", and not a
-// reserved word of the language.
+// a letter, "_" or "$" followed by letters, digits, "_" or "$", not a
+// reserved word of the language, and not a name that the generated scripts
+// or the browser window already use for something else.
 bool IsValidScriptName(const QString& sName);
 
 // Checks the popups' unique IDs (given as stored) before anything is written:

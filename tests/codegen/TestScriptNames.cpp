@@ -21,7 +21,8 @@ TEST(IsValidScriptName, AcceptsIdentifiersOnly) {
     for (const char* sName : {"promo", "_x", "$", "zep2", "Promo_Offer$1", "newsletter", "dontshowagain"}) {
         EXPECT_TRUE(IsValidScriptName(QString::fromUtf8(sName))) << sName;
     }
-    for (const char* sName : {"", "2promo", "my-popup", "my popup", "über", "new", "var", "class", "this", "null"}) {
+    for (const char* sName : {"", "2promo", "my-popup", "my popup", "über", "new", "var", "class", "this", "null",
+                              "QEL", "htmlstring", "zepMask", "initZEP", "sp", "location", "document", "name"}) {
         EXPECT_FALSE(IsValidScriptName(QString::fromUtf8(sName))) << sName;
     }
 }

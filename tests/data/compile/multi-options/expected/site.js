@@ -1,0 +1,27 @@
+@HEADER@
+@GATE1@
+if(rf){
+function initZEP(){bdf=0;
+// *** Begin advanced user scripting area ***
+  zep_zepMask="<link href=\"ZEPMask.css\" rel=\"stylesheet\" type=\"text/css\" /><div id=\"ZEPMask\">&nbsp;<\/div>";
+  zepMask = new QEL.zep.zepInstance("zepMask", 0, "transparent", 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 2, 0, 0, 50, 50, 0, "#000000", "#000000", "transparent", 0, 0, "#000000", 0, 0, 0, 0, 0, "10pt Verdana", "#000000", 0, 0);
+  zepMask.zep("zepMask",zep_zepMask,"");
+  tip = new QEL.zep.zepInstance("tip", 2, "#1C5EA2", 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 4, 0, 0, 0, 0, 0, 25, 10, 300, 200, 1, "#000080", "#00FFFF", "#C0C0C0", 1, 5, "#808080", 0, 0, 1, 1, 0, "10pt Verdana", "#804000", 0, 0);
+  tip.zep("tip",zep_tip,"Tip");
+  clicker = new QEL.zep.zepInstance("clicker", 2, "#1C5EA2", 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 4, 0, 0, 0, 0, 0, 25, 10, 300, 200, 1, "#000080", "#00FFFF", "#C0C0C0", 1, 5, "#808080", 0, 0, 1, 1, 0, "10pt Verdana", "#804000", 1, 0);
+  clicker.zep("clicker",zep_clicker,"Clicker");
+  note = new QEL.zep.zepInstance("note", 2, "#1C5EA2", 1, 0, 10, 0, 0, 0, 0, 0, 0, 1, 4, 0, 0, 0, 0, 0, 25, 10, 300, 200, 1, "#000080", "#00FFFF", "#C0C0C0", 1, 5, "#808080", 0, 0, 1, 1, 0, "10pt Verdana", "#804000", 0, 0);
+  note.zep("note",zep_note,"Note");
+// *** End advanced user scripting area ***
+}
+}
+function runCmdSet(){
+  var sp=dontshowagain.rca('note_checked');
+  if(sp!='true'){
+      if(!note.pars.isc){ 
+    QEL.zep.zepShow('note');
+  }
+    }
+}
+
+function zepOnHide(uid){QEL.zep.zepContent(uid,'');}

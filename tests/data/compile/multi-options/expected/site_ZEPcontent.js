@@ -1,0 +1,3 @@
+zep_tip="<p>Tip</p> "
+zep_clicker="<p>Click</p> "
+zep_note="<p>Note</p> "

@@ -1,0 +1,1 @@
+ZEPtooltip1="<p>Tip</p> "
