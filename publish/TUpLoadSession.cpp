@@ -1,23 +1,12 @@
 #include "TUpLoadSession.h"
 
+#include "StringUtils.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
 
 namespace {
-
-// Removes every character of code 32 or below from both ends.
-QString Trimmed(const QString& sText) {
-    qsizetype iStart = 0;
-    qsizetype iEnd = sText.size();
-    while (iStart < iEnd && sText.at(iStart).unicode() <= 32) {
-        ++iStart;
-    }
-    while (iEnd > iStart && sText.at(iEnd - 1).unicode() <= 32) {
-        --iEnd;
-    }
-    return sText.mid(iStart, iEnd - iStart);
-}
 
 // Whole percent of a transfer, 0 for an empty one.
 int TransferPercent(qint64 iBytesSoFar, qint64 iTransferSize) {
@@ -116,11 +105,11 @@ void TUpLoadSession::ConnectBtnClick() {
     bUpLoadEnabled = false;
     UpdateControls();
     FTPClient.SetOptions(FtpOptions);
-    FTPClient.SetHost(Trimmed(Edits.sSite));
-    FTPClient.SetUsername(Trimmed(Edits.sUsername));
-    FTPClient.SetPassword(Trimmed(Edits.sPassword));
+    FTPClient.SetHost(TrimText(Edits.sSite));
+    FTPClient.SetUsername(TrimText(Edits.sUsername));
+    FTPClient.SetPassword(TrimText(Edits.sPassword));
     if (FTPClient.Connect()) {
-        const QString sDir = Trimmed(Edits.sTargetDir);
+        const QString sDir = TrimText(Edits.sTargetDir);
         if (!sDir.isEmpty() && !EnterSiteDirectory(sDir)) {
             oUi.ReportError(QStringLiteral("Cannot log on to directory <") + sDir + u'>');
             FTPClient.Disconnect();
@@ -139,7 +128,7 @@ void TUpLoadSession::ConnectBtnClick() {
 // trailing backslash) are passed over.
 bool TUpLoadSession::EnterSiteDirectory(const QString& sDir) {
     for (const QString& sPart : sDir.split(u'\\')) {
-        const QString sComponent = Trimmed(sPart);
+        const QString sComponent = TrimText(sPart);
         if (sComponent.isEmpty()) {
             continue;
         }
@@ -244,9 +233,9 @@ std::optional<QStringList> TUpLoadSession::ReadRemoteFileNames() {
 }
 
 void TUpLoadSession::CompleteBtnClick() {
-    sSite = Trimmed(Edits.sSite);
-    sUsername = Trimmed(Edits.sUsername);
-    sPassword = Trimmed(Edits.sPassword);
+    sSite = TrimText(Edits.sSite);
+    sUsername = TrimText(Edits.sUsername);
+    sPassword = TrimText(Edits.sPassword);
 }
 
 bool TUpLoadSession::FormCloseQuery() {
@@ -273,8 +262,8 @@ void TUpLoadSession::UpdateControls() {
         bUpLoadEnabled = false;
         controls.sConnectCaption = QStringLiteral("Connect");
         controls.iConnectPicture = 0;
-        controls.bConnectEnabled = !bBusy && !Trimmed(Edits.sSite).isEmpty() && !Trimmed(Edits.sUsername).isEmpty() &&
-                                   !Trimmed(Edits.sPassword).isEmpty();
+        controls.bConnectEnabled = !bBusy && !TrimText(Edits.sSite).isEmpty() && !TrimText(Edits.sUsername).isEmpty() &&
+                                   !TrimText(Edits.sPassword).isEmpty();
         controls.bEditsEnabled = true;
         oUi.ShowStatus(spDirectory, {});
     }
