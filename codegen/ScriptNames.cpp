@@ -1,5 +1,8 @@
 #include "ScriptNames.h"
 
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 
 #include "StringUtils.h"
@@ -70,6 +73,31 @@ bool IsNameTakenOnThePage(const QString& sName) {
     return taken.contains(sName);
 }
 
+// Names the runtime library declares at its top level (functions and
+// variables at the start of a line): a popup of that name would replace a
+// library routine. Read once from the library's own sections, so the list
+// follows the library.
+const QSet<QString>& RuntimeGlobalNames() {
+    static const QSet<QString> names = [] {
+        QSet<QString> found;
+        static const QRegularExpression declaration(QStringLiteral("^(?:function|var)\\s+([A-Za-z_$][A-Za-z0-9_$]*)"),
+                                                    QRegularExpression::MultilineOption);
+        const QDir folder(QStringLiteral(":/runtime"));
+        for (const QString& sFile : folder.entryList(QDir::Files)) {
+            QFile file(folder.filePath(sFile));
+            if (!file.open(QIODevice::ReadOnly)) {
+                continue;
+            }
+            const QString sText = QString::fromUtf8(file.readAll());
+            for (auto it = declaration.globalMatch(sText); it.hasNext();) {
+                found.insert(it.next().captured(1));
+            }
+        }
+        return found;
+    }();
+    return names;
+}
+
 bool IsNameStart(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' || c == u'$';
 }
@@ -89,7 +117,7 @@ bool IsValidScriptName(const QString& sName) {
             return false;
         }
     }
-    return !IsReservedWord(sName) && !IsNameTakenOnThePage(sName);
+    return !IsReservedWord(sName) && !IsNameTakenOnThePage(sName) && !RuntimeGlobalNames().contains(sName);
 }
 
 QString CheckUniqueIDs(const QStringList& uniqueIDs) {

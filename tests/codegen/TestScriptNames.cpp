@@ -27,6 +27,14 @@ TEST(IsValidScriptName, AcceptsIdentifiersOnly) {
     }
 }
 
+TEST(IsValidScriptName, RefusesTheRuntimeLibrarysOwnGlobals) {
+    // A popup named after a library routine would replace it on the page.
+    for (const char* sName : {"move", "resize", "adj", "na", "zepNum"}) {
+        EXPECT_FALSE(IsValidScriptName(QString::fromUtf8(sName))) << sName;
+    }
+    EXPECT_TRUE(IsValidScriptName(QStringLiteral("mover")));
+}
+
 TEST(CheckUniqueIDs, ReportsTheFirstProblemWithTheTrimmedID) {
     EXPECT_TRUE(CheckUniqueIDs({QStringLiteral("a"), QStringLiteral(" b "), QStringLiteral("A")}).isEmpty());
     EXPECT_EQ(CheckUniqueIDs({QStringLiteral("a"), QStringLiteral(" 9lives ")}),
