@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 #include <memory>
@@ -22,8 +24,8 @@ QString ScriptStringLiteral(const QString& sText) {
     return QString::fromUtf8(json.mid(1, json.size() - 2));
 }
 
-QString InsertFunction() {
-    QFile file(QStringLiteral(":/editor/PreviewInsert.js"));
+QString ResourceText(const QString& sName) {
+    QFile file(sName);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
@@ -33,6 +35,12 @@ TPreviewBrowser::TPreviewBrowser(QWidget* parent) : QObject(parent), oView(new Q
     oView->setObjectName(QStringLiteral("PreviewBrowser"));
     oView->setContextMenuPolicy(Qt::NoContextMenu);
     QWebEnginePage* page = oView->page();
+    QWebEngineScript cookies;
+    cookies.setName(QStringLiteral("PreviewCookies"));
+    cookies.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    cookies.setWorldId(QWebEngineScript::MainWorld);
+    cookies.setSourceCode(ResourceText(QStringLiteral(":/editor/PreviewCookies.js")));
+    page->scripts().insert(cookies);
     connect(page, &QWebEnginePage::loadStarted, this, [this] { bLoadStarted = true; });
     connect(page, &QWebEnginePage::loadFinished, this, [this](bool bOk) {
         // A load that ends before this navigation started belongs to an earlier one.
@@ -64,7 +72,7 @@ bool TPreviewBrowser::WaitForDocument(int iTimeoutMs) {
 }
 
 bool TPreviewBrowser::InsertAfterBegin(const QString& sHtml, int iTimeoutMs) {
-    const QString sFunction = InsertFunction();
+    const QString sFunction = ResourceText(QStringLiteral(":/editor/PreviewInsert.js"));
     if (sFunction.isEmpty()) {
         sLastError = QStringLiteral("The insertion script is missing");
         return false;

@@ -42,17 +42,25 @@ QString RunScript(TPreviewBrowser& browser, const QString& sScript) {
 
 constexpr int iFollowing = 4; // Node.DOCUMENT_POSITION_FOLLOWING
 
-const QString sPopupVisible = QStringLiteral("(function(){var e=document.getElementById('welcome_zepB');"
-                                             "return !!e && getComputedStyle(e).visibility=='visible';})()");
+QString PopupVisible(const QString& sUid) {
+    return QStringLiteral("(function(){var e=document.getElementById('%1_zepB');"
+                          "return !!e && getComputedStyle(e).visibility=='visible';})()")
+        .arg(sUid);
+}
+const QString sPopupVisible = PopupVisible(QStringLiteral("welcome"));
 
 // The main window started on the installation's own start-up template.
 class PreviewTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (const char* sName : {"Default.zrj", "Default.html"}) {
-            const QString sTarget = Env.Path(QStringLiteral("install/Templates/")) + QLatin1String(sName);
+    void SetUp() override { StartOn(QStringLiteral("Default")); }
+    // Starts the main window with the installation's template of that name
+    // in place of the start-up template.
+    void StartOn(const QString& sTemplate) {
+        for (const QString& sExtension : {QStringLiteral(".zrj"), QStringLiteral(".html")}) {
+            const QString sTarget = Env.Path(QStringLiteral("install/Templates/Default")) + sExtension;
             QFile::remove(sTarget);
-            ASSERT_TRUE(QFile::copy(QStringLiteral(BRISOLA_SOURCE_DIR "/templates/") + QLatin1String(sName), sTarget));
+            ASSERT_TRUE(
+                QFile::copy(QStringLiteral(BRISOLA_SOURCE_DIR "/templates/") + sTemplate + sExtension, sTarget));
         }
         Form = Env.CreateMainForm();
         ASSERT_TRUE(Form);
@@ -131,6 +139,52 @@ TEST_F(PreviewTest, AClickIntoTheBrowserPreviewsAPendingChangeOnly) {
     EXPECT_FALSE(Form->bPreviewNeeded);
 }
 
+// The installation's other starting points, each previewed at start-up: the
+// popup appears (a click popup after a click on its link, a slide-in after
+// its delay of 2 s, a site-wide popup when its cookie of 5 s has run out).
+struct TTemplateCase {
+    const char* sTemplate;
+    const char* sUid;
+    bool bClickLink;
+};
+
+class TemplatePreviewTest : public PreviewTest, public ::testing::WithParamInterface<TTemplateCase> {
+protected:
+    void SetUp() override { StartOn(QLatin1String(GetParam().sTemplate)); }
+};
+
+TEST_P(TemplatePreviewTest, ThePopupAppears) {
+    ShowAndWaitForPreview();
+    ASSERT_EQ(Form->StatusText(), QStringLiteral("Preview generated"));
+    const QString sUid = QLatin1String(GetParam().sUid);
+    ASSERT_TRUE(WaitForScript(Browser(), QStringLiteral("!!document.getElementById('%1_zepB')").arg(sUid)));
+    if (GetParam().bClickLink) {
+        EXPECT_FALSE(WaitForScript(Browser(), PopupVisible(sUid), 300)) << "shown before the click";
+        RunScript(Browser(), QStringLiteral("document.querySelector('center a').click()"));
+    }
+    EXPECT_TRUE(WaitForScript(Browser(), PopupVisible(sUid), 10000));
+}
+
+INSTANTIATE_TEST_SUITE_P(Templates, TemplatePreviewTest,
+                         ::testing::Values(TTemplateCase{"ModalPopup", "modalpopup", false},
+                                           TTemplateCase{"SiteWide", "sitewide", false},
+                                           TTemplateCase{"DontShowAgain", "dontshowagain", false},
+                                           TTemplateCase{"SlideIn", "slidein", false},
+                                           TTemplateCase{"ClickPopup", "clickpopup", true}));
+
+class ModalPreviewTest : public PreviewTest {
+protected:
+    void SetUp() override { StartOn(QStringLiteral("ModalPopup")); }
+};
+
+TEST_F(ModalPreviewTest, AModalPopupHasItsMaskStyleSheet) {
+    ShowAndWaitForPreview();
+    EXPECT_TRUE(QFile::exists(Env.TemplateFolder() + QStringLiteral("ZEPMask.css")));
+    EXPECT_FALSE(QFile::exists(Env.TemplateFolder() + QStringLiteral("ZEPMask.png")));
+    EXPECT_TRUE(WaitForScript(Browser(), QStringLiteral("document.styleSheets.length>0 && "
+                                                        "!!document.querySelector('link[href=\"ZEPMask.css\"]')")));
+}
+
 // The browser alone, on a page of the test's own.
 class PreviewBrowserTest : public ::testing::Test {
 protected:
@@ -167,6 +221,21 @@ TEST_F(PreviewBrowserTest, InsertedScriptsRunInDocumentOrderBeforeThePageContent
               iFollowing);
     EXPECT_EQ(RunScript(Browser, QStringLiteral("document.getElementById('own').previousElementSibling.tagName")),
               QStringLiteral("SCRIPT"));
+}
+
+TEST_F(PreviewBrowserTest, APreviewPageKeepsCookiesForItsLifetime) {
+    Browser.Navigate(Dir.filePath(QStringLiteral("host.html")));
+    ASSERT_TRUE(Browser.WaitForDocument());
+    EXPECT_EQ(
+        RunScript(Browser, QStringLiteral("document.cookie='a=1; path=/';"
+                                          "document.cookie='b=x%20y;expires='+new Date(Date.now()+60000).toUTCString()"
+                                          "+'; path=/';document.cookie='a=2; path=/';"
+                                          "document.cookie='gone=1;expires='+new Date(Date.now()-1000).toUTCString();"
+                                          "document.cookie")),
+        QStringLiteral("a=2; b=x%20y"));
+    Browser.Navigate(Dir.filePath(QStringLiteral("host.html")));
+    ASSERT_TRUE(Browser.WaitForDocument());
+    EXPECT_EQ(RunScript(Browser, QStringLiteral("document.cookie")), QString()) << "each preview starts afresh";
 }
 
 TEST_F(PreviewBrowserTest, AMissingPageFailsWithoutWaitingForTheTimeout) {
