@@ -34,6 +34,12 @@ QString ResourceText(const QString& sName) {
 TPreviewBrowser::TPreviewBrowser(QWidget* parent) : QObject(parent), oView(new QWebEngineView(parent)) {
     oView->setObjectName(QStringLiteral("PreviewBrowser"));
     oView->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void TPreviewBrowser::PreparePage() {
+    if (bPagePrepared)
+        return;
+    bPagePrepared = true;
     QWebEnginePage* page = oView->page();
     QWebEngineScript cookies;
     cookies.setName(QStringLiteral("PreviewCookies"));
@@ -53,6 +59,7 @@ TPreviewBrowser::TPreviewBrowser(QWidget* parent) : QObject(parent), oView(new Q
 }
 
 void TPreviewBrowser::Navigate(const QString& sFile) {
+    PreparePage();
     bLoadStarted = false;
     bLoadFinished = false;
     bLoadSucceeded = false;

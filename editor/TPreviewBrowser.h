@@ -45,11 +45,15 @@ signals:
     void Progressed();
 
 private:
+    // The page, and with it the browser engine, is set up at the first
+    // navigation, so a window that never previews does not start the engine.
+    void PreparePage();
     // Runs events until done() holds or the time is up; also ends when the
     // application quits meanwhile.
     bool WaitUntil(const std::function<bool()>& done, int iTimeoutMs);
 
     QWebEngineView* oView;
+    bool bPagePrepared = false;
     bool bLoadStarted = false;
     bool bLoadFinished = false;
     bool bLoadSucceeded = false;
