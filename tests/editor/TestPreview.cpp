@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWebEngineView>
 #include <QtTest/QTest>
 
@@ -118,6 +119,24 @@ TEST_F(PreviewTest, RefreshShowsTheChangedPopupAndPointerOverTheBrowserIsReporte
                      Qt::NoModifier);
     QApplication::sendEvent(content, &move);
     EXPECT_EQ(Form->PointerText(), QStringLiteral("X=7, Y=9"));
+}
+
+TEST_F(PreviewTest, ARefreshWhileThePreviewWaitsFollowsItInsteadOfNesting) {
+    ShowAndWaitForPreview();
+    const qsizetype iBefore = Env.LogLines().size();
+    QTimer::singleShot(0, Form.get(), [this] { Form->Actions().RefreshMenu->trigger(); });
+    Form->Actions().RefreshMenu->trigger();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this, iBefore] {
+            return Env.LogLines().mid(iBefore).count(QStringLiteral("Status [Preview generated]")) == 2;
+        },
+        30000));
+    const QStringList statusLines = Env.LogLines().mid(iBefore).filter(QStringLiteral("Status ["));
+    EXPECT_EQ(
+        statusLines,
+        QStringList({QStringLiteral("Status [Generating preview...]"), QStringLiteral("Status [Preview generated]"),
+                     QStringLiteral("Status [Generating preview...]"), QStringLiteral("Status [Preview generated]")}));
+    EXPECT_TRUE(WaitForScript(Browser(), sPopupVisible));
 }
 
 TEST_F(PreviewTest, AClickIntoTheBrowserPreviewsAPendingChangeOnly) {
