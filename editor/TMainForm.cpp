@@ -3,14 +3,17 @@
 #include "FileUtils.h"
 #include "IMessageUi.h"
 #include "PasswordScrambler.h"
+#include "PreviewPages.h"
 #include "ProjectFiles.h"
 #include "TAboutForm.h"
 #include "THelpForm.h"
 #include "TLog.h"
 #include "TOptionsForm.h"
+#include "TPreviewBrowser.h"
 #include "TPreviewPanel.h"
 #include "TProfileFile.h"
 #include "TPrompts.h"
+#include "TScriptForm.h"
 #include "TSingleInstance.h"
 #include "TSplashForm.h"
 #include "TTipsForm.h"
@@ -50,6 +53,17 @@ void CentreOnScreen(QWidget& window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.move(screen->availableGeometry().center() - QPoint(window.width() / 2, window.height() / 2));
 }
+
+// Code generator reports go to the session log and, for errors, to an error box.
+class TLogReport : public ICodegenReport {
+public:
+    explicit TLogReport(TLog& log) : oLog(log) {}
+    void Log(const QString& sText) override { oLog.Add(sText); }
+    void ShowError(const QString& sText) override { oLog.Error(sText); }
+
+private:
+    TLog& oLog;
+};
 
 } // namespace
 
@@ -108,6 +122,7 @@ void TMainForm::CreateDialogs() {
     oOptionsForm = new TOptionsForm(this);
     connect(oOptionsForm, &TOptionsForm::BaseLocationChanged, this,
             [this](const QString& sFolder) { sDefaultProjectDir = sFolder; });
+    oScriptForm = std::make_unique<TScriptForm>();
     oTipsForm = new TTipsForm(*Context.Clock, this);
     oHelpForm = new THelpForm(this);
     oAboutForm = new TAboutForm(this);
@@ -143,6 +158,10 @@ void TMainForm::BuildWindow() {
         PointerPanel->setText(QStringLiteral("%1, %2").arg(position.x()).arg(position.y()));
     });
     connect(PreviewPanel, &TPreviewPanel::PointerLeft, PointerPanel, &QLabel::clear);
+    connect(PreviewPanel, &TPreviewPanel::BrowserPointerMoved, this, [this](const QPoint& position) {
+        PointerPanel->setText(QStringLiteral("X=%1, Y=%2").arg(position.x()).arg(position.y()));
+    });
+    connect(PreviewPanel, &TPreviewPanel::BrowserClicked, this, &TMainForm::CheckForPreview);
     qApp->installEventFilter(this);
 }
 
@@ -175,6 +194,7 @@ void TMainForm::ConnectCommands() {
     connect(a.EditMenu, &QMenu::aboutToShow, this,
             [this] { oEditCommands->UpdateStates(QApplication::focusWidget()); });
     connect(a.OptionsMenu, &QAction::triggered, this, &TMainForm::ToolsBtnClick);
+    connect(a.RefreshMenu, &QAction::triggered, this, &TMainForm::RefreshBtnClick);
     connect(a.ContentsMenu, &QAction::triggered, this, [this] { oHelpForm->ShowContents(); });
     connect(a.HelpBtn, &QAction::triggered, this, [this] { oHelpForm->ShowContents(); });
     connect(a.SearchHelpMenu, &QAction::triggered, this, [this] { ShowHelpKeyword(QStringLiteral(" ")); });
@@ -228,7 +248,8 @@ void TMainForm::HintChanged(const QString& sHint) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && watched->isWidgetType())
         HintChanged(static_cast<QWidget*>(watched)->toolTip());
-    else if (event->type() == QEvent::MouseMove && watched != PreviewPanel && watched->isWidgetType())
+    else if (event->type() == QEvent::MouseMove && watched->isWidgetType() && watched != PreviewPanel &&
+             !PreviewPanel->isAncestorOf(static_cast<QWidget*>(watched)))
         PointerPanel->clear();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -320,6 +341,7 @@ void TMainForm::StartUpLoad() {
     if (bLoaded) {
         SetProjectTitle();
         Status(QStringLiteral("Loaded Project <") + oCurrentProject->sFullProjectName + QStringLiteral(">"));
+        PreviewChange();
     } else {
         SetNoProjectTitle();
         oCurrentProject->sFullProjectName.clear();
@@ -422,6 +444,71 @@ void TMainForm::ToolsBtnClick() {
     }
 }
 
+TZEPInstance* TMainForm::CurrentInstance() {
+    const int iTab = InstanceTabs->currentIndex();
+    if (!oCurrentProject || iTab < 0 || iTab >= oCurrentProject->InstanceList.Count())
+        return nullptr;
+    return &oCurrentProject->InstanceList.Instance(iTab);
+}
+
+void TMainForm::RefreshBtnClick() {
+    GeneratePreview(CurrentInstance());
+}
+
+void TMainForm::CheckForPreview() {
+    if (bPreviewNeeded)
+        RefreshBtnClick();
+}
+
+void TMainForm::PreviewChange() {
+    if (isVisible())
+        RefreshBtnClick();
+    else
+        bPreviewNeeded = true;
+}
+
+void TMainForm::GeneratePreview(TZEPInstance* instance) {
+    if (instance == nullptr)
+        return;
+    // Events run while the browser loads; a request arriving then is served
+    // once this preview has finished.
+    if (bGeneratingPreview) {
+        bPreviewRequested = true;
+        return;
+    }
+    bGeneratingPreview = true;
+    bCompiling = false;
+    Status(QStringLiteral("Generating preview..."));
+    TLogReport report(*oLog);
+    const TScriptContext context =
+        MakeScriptContext(*oCurrentProject, *oScriptForm, Context.Folders.sBaseTemplatePath, report);
+    TPreviewText text;
+    QString sHostPage;
+    QString sInternalPage;
+    const bool bPrepared = PreparePreview(context, *instance, text, sHostPage, sInternalPage);
+    // Without a preview page (too short a template, reported already) the
+    // preview stops silently and stays pending.
+    if (!bPrepared && sInternalPage.isEmpty()) {
+        bGeneratingPreview = false;
+        return;
+    }
+    TPreviewBrowser& browser = PreviewPanel->Browser();
+    bool bShown = false;
+    if (bPrepared) {
+        browser.Navigate(sHostPage);
+        bShown = browser.WaitForDocument() && browser.InsertAfterBegin(sInternalPage);
+        if (!bShown)
+            oLog->Add(browser.GetLastError());
+    }
+    Status(bShown ? QStringLiteral("Preview generated") : QStringLiteral("Error generating preview"));
+    bPreviewNeeded = false;
+    bGeneratingPreview = false;
+    if (bPreviewRequested) {
+        bPreviewRequested = false;
+        QTimer::singleShot(0, this, &TMainForm::RefreshBtnClick);
+    }
+}
+
 void TMainForm::ShowTipsModal() {
     oTipsForm->exec();
 }
@@ -452,8 +539,10 @@ void TMainForm::FirstDisplay() {
         oSplashForm->show();
         oLog->Add(QStringLiteral("Checking for Plug Ins"));
         oLog->Add(QStringLiteral("Set Up completed"));
+        RefreshBtnClick();
         return;
     }
+    RefreshBtnClick();
     FinishFirstDisplay();
 }
 
@@ -464,9 +553,10 @@ void TMainForm::FinishFirstDisplay() {
     }
     activateWindow();
     setFocus();
-    // The preview browser is not a native child window here, so it has no
-    // handle of its own to report.
-    oLog->Add(QStringLiteral("Browser window handle = 0"));
+    // The browser draws into the main window's own native window; that is the
+    // window its pointer messages arrive at.
+    hWebBrowser = PreviewPanel->Browser().WindowHandle();
+    oLog->Add(QStringLiteral("Browser window handle = ") + QString::number(hWebBrowser));
     emit FirstDisplayCompleted();
     QTimer::singleShot(0, this, &TMainForm::ApplicationIdle);
 }

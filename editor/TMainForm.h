@@ -25,8 +25,10 @@ class TLog;
 class TMessageUi;
 class TOptionsForm;
 class TPreviewPanel;
+class TScriptForm;
 class TSplashForm;
 class TTipsForm;
+class TZEPInstance;
 class TZEPProject;
 
 // What the start-up hands to the main window.
@@ -82,6 +84,19 @@ public:
     void InterfaceChange();
     void ToolsBtnClick();
 
+    // Shows the instance working in the embedded browser; the status bar
+    // reports the outcome. Nothing happens without an instance.
+    void GeneratePreview(TZEPInstance* instance);
+    // Regenerates the preview of the current instance tab.
+    void RefreshBtnClick();
+    // Regenerates the preview when a change has not been previewed yet.
+    void CheckForPreview();
+    // A change that the preview should show: shown at once while the window
+    // is showing, otherwise at its first display.
+    void PreviewChange();
+    // The instance record of the selected instance tab, or nullptr.
+    TZEPInstance* CurrentInstance();
+
     // Opens help at a keyword (" " shows the index).
     void ShowHelpKeyword(const QString& sKeyword);
 
@@ -108,6 +123,8 @@ public:
     bool bEdited = false;
     bool bRunning = false;
     bool bCompiling = false;
+    bool bPreviewNeeded = false;
+    quintptr hWebBrowser = 0; // the native window showing the preview, 0 until known
     int iTimerInterval = TSettingsStore::iDefaultSplashDelay;
     bool bRandomTips = false;
     int iFirstTip = 0;
@@ -147,6 +164,7 @@ private:
     std::unique_ptr<TLog> oLog; // destroyed last: its closing lines end the run
     std::unique_ptr<TMessageUi> oMessageUi;
     std::unique_ptr<TZEPProject> oCurrentProject;
+    std::unique_ptr<TScriptForm> oScriptForm;
     TEditCommands* oEditCommands = nullptr;
     TMainActions MainActions;
 
@@ -164,4 +182,6 @@ private:
     QLabel* StatusPanel = nullptr;
     QLabel* PointerPanel = nullptr;
     bool bShownOnce = false;
+    bool bGeneratingPreview = false; // a preview is waiting for the browser
+    bool bPreviewRequested = false;  // asked for again while it waited
 };

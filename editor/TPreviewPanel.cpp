@@ -1,8 +1,13 @@
 #include "TPreviewPanel.h"
 
-#include <QMouseEvent>
+#include "TPreviewBrowser.h"
 
-TPreviewPanel::TPreviewPanel(QWidget* parent) : QWidget(parent) {
+#include <QChildEvent>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+TPreviewPanel::TPreviewPanel(QWidget* parent) : QWidget(parent), oBrowser(new TPreviewBrowser(this)) {
     setObjectName(QStringLiteral("PreviewPanel"));
     setMouseTracking(true);
     setAutoFillBackground(true);
@@ -10,6 +15,14 @@ TPreviewPanel::TPreviewPanel(QWidget* parent) : QWidget(parent) {
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setMinimumSize(320, 240);
+
+    QWebEngineView* view = oBrowser->View();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+    view->installEventFilter(this);
+    for (QObject* child : view->children())
+        WatchBrowserChild(child);
 }
 
 void TPreviewPanel::mouseMoveEvent(QMouseEvent* event) {
@@ -22,4 +35,36 @@ void TPreviewPanel::mouseMoveEvent(QMouseEvent* event) {
 void TPreviewPanel::leaveEvent(QEvent* event) {
     emit PointerLeft();
     QWidget::leaveEvent(event);
+}
+
+void TPreviewPanel::WatchBrowserChild(QObject* child) {
+    if (child->isWidgetType())
+        child->installEventFilter(this);
+}
+
+bool TPreviewPanel::eventFilter(QObject* watched, QEvent* event) {
+    QWebEngineView* view = oBrowser->View();
+    if (watched == view) {
+        if (event->type() == QEvent::ChildAdded)
+            WatchBrowserChild(static_cast<QChildEvent*>(event)->child());
+        return QWidget::eventFilter(watched, event);
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || !view->isAncestorOf(widget))
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        emit BrowserPointerMoved(widget->mapTo(view, static_cast<QMouseEvent*>(event)->position().toPoint()));
+        break;
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            emit BrowserClicked();
+        break;
+    case QEvent::Leave:
+        emit PointerLeft();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QUrl>
 
+#include <unistd.h>
+
 namespace {
 
 bool OpenWithDefaultApplication(const QString& sFile, const QString&, const QString& sFolder) {
@@ -18,6 +20,12 @@ bool OpenWithDefaultApplication(const QString& sFile, const QString&, const QStr
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The preview's browser engine refuses to start its sandbox as root; run
+    // as root, it goes without.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The browser engine shares its drawing contexts with the application's.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brisola"));
     QApplication::setApplicationName(QStringLiteral("Brisola"));
