@@ -245,7 +245,7 @@ QEL.zep.zepInstance.prototype.zepHideObj = function (id) {
 			sbShow();
 			tiShow();
 		} else {
-			dmt.onkeypress = tabrereplace;
+			zepTabKeys(false);
 		}
 	}
 };
@@ -281,7 +281,7 @@ QEL.zep.zepInstance.prototype.zepShowObj = function (id) {
 				tiHide();
 			}, 100);
 		} else {
-			dmt.onkeypress = tabremove;
+			zepTabKeys(true);
 		}
 	}
 };
@@ -350,11 +350,29 @@ function addScrEv(f) {
 //
 // Modal mask: the Tab key, the select boxes and the tab stops of the page.
 function tabremove(e) {
-	var k = e ? e.keyCode : window.event.keyCode;
-	return k != 9;
+	var ev = e || window.event;
+	if (ev.keyCode != 9) {
+		return true;
+	}
+	if (ev.preventDefault) {
+		ev.preventDefault();
+	}
+	ev.returnValue = false;
+	return false;
 }
 function tabrereplace() {
 	return true;
+}
+//
+// Takes the Tab key away (bOff true) or gives it back. Current browsers fire
+// no key-press event for Tab, so the key-down listener is what stops it there.
+function zepTabKeys(bOff) {
+	dmt.onkeypress = bOff ? tabremove : tabrereplace;
+	if (bOff) {
+		dmt.addEventListener("keydown", tabremove, true);
+	} else {
+		dmt.removeEventListener("keydown", tabremove, true);
+	}
 }
 function zepSelects(voh) {
 	var f, i, j, sel;
