@@ -15,8 +15,7 @@ protected:
     void TearDown() override { EXPECT_TRUE(page.Errors().isEmpty()) << page.Errors().join('\n').toStdString(); }
 
     // Loads a new page view in the same browser profile (cookies carry over).
-    bool Open(const QString& sBody = QString(), const QString& sHead = QString())
-    {
+    bool Open(const QString& sBody = QString(), const QString& sHead = QString()) {
         return page.Open(sBody, sHead) && page.Errors().isEmpty();
     }
     QVariant Js(const QString& sScript) { return page.Run(sScript); }

@@ -10,8 +10,7 @@ namespace {
 class RuntimePlacement : public RuntimeTest {
 protected:
     // Builds a 400 x 300 popup with border 5 at location p (no left tab: zepx 0) and lets the placement delay pass.
-    void Place(const QString& sUid, int iLocation, int iFullSize = 0)
-    {
+    void Place(const QString& sUid, int iLocation, int iFullSize = 0) {
         Js(QString("buildPopup('%1', {pla: %2, fw7: %3, zepx: 0, zepy: 0, zepw: 400, zeph: 300, bwh: 5})")
                .arg(sUid)
                .arg(iLocation)
@@ -19,19 +18,14 @@ protected:
         page.Advance(250);
     }
     // Resizes the view and waits until the popup's box has its new left.
-    bool ResizeUntil(QSize size, const QString& sId, int iLeft)
-    {
+    bool ResizeUntil(QSize size, const QString& sId, int iLeft) {
         page.ResizeViewport(size);
-        return page.WaitFor(QString("window.innerWidth == %1 && geo('%2').left == %3")
-                                .arg(size.width())
-                                .arg(sId)
-                                .arg(iLeft),
-                            10000);
+        return page.WaitFor(
+            QString("window.innerWidth == %1 && geo('%2').left == %3").arg(size.width()).arg(sId).arg(iLeft), 10000);
     }
 };
 
-TEST_F(RuntimePlacement, EveryLocationCodeOnA1000By800View)
-{
+TEST_F(RuntimePlacement, EveryLocationCodeOnA1000By800View) {
     struct TCase {
         int iCode, iLeft, iTop;
     };
@@ -48,8 +42,7 @@ TEST_F(RuntimePlacement, EveryLocationCodeOnA1000By800View)
     }
 }
 
-TEST_F(RuntimePlacement, PlacementWaits250Ms)
-{
+TEST_F(RuntimePlacement, PlacementWaits250Ms) {
     Js("buildPopup('p', {pla: 1, zepx: 100, zepy: 80, zepw: 400, zeph: 300, bwh: 5})");
     page.Advance(249);
     EXPECT_EQ(Left("p_zepB"), 100);
@@ -59,8 +52,7 @@ TEST_F(RuntimePlacement, PlacementWaits250Ms)
     EXPECT_EQ(Top("p_zepB"), 245);
 }
 
-TEST_F(RuntimePlacement, FullWidthAndFullWidthAndHeight)
-{
+TEST_F(RuntimePlacement, FullWidthAndFullWidthAndHeight) {
     Place("w", 5, 1);
     EXPECT_EQ(Int("w.pars.zepw"), 973);
     EXPECT_EQ(Int("w.pars.zeph"), 300);
@@ -81,16 +73,14 @@ TEST_F(RuntimePlacement, FullWidthAndFullWidthAndHeight)
     EXPECT_EQ(Height("f_zepB"), 800);
 }
 
-TEST_F(RuntimePlacement, LeftTabIsParkedWithItsTabVisible)
-{
+TEST_F(RuntimePlacement, LeftTabIsParkedWithItsTabVisible) {
     Js("buildPopup('t', {pla: 6, zepx: 40, zepy: 80, zepw: 300, zeph: 200, bwh: 5})");
     page.Advance(250);
     EXPECT_EQ(Left("t_zepB"), -260);
     EXPECT_EQ(Top("t_zepB"), 0);
 }
 
-TEST_F(RuntimePlacement, PlacementIsKeptOnWindowResizeAndUndoesADrag)
-{
+TEST_F(RuntimePlacement, PlacementIsKeptOnWindowResizeAndUndoesADrag) {
     Place("p", 8);
     Place("f", 5, 1);
     Js("QEL.zep.zepLocation('p', 30, 40, 0); delX.p = 12; delY.p = 34");
@@ -102,8 +92,7 @@ TEST_F(RuntimePlacement, PlacementIsKeptOnWindowResizeAndUndoesADrag)
     EXPECT_EQ(Left("f_zepB"), 0);
 }
 
-TEST_F(RuntimePlacement, AnchoredPopupFollowsItsElement)
-{
+TEST_F(RuntimePlacement, AnchoredPopupFollowsItsElement) {
     // A long page without a scroll bar, so that 50% is half the view's width.
     ASSERT_TRUE(Open("<div id=\"a_anchor\" style=\"position:absolute; left:50%; top:300px\">x</div>"
                      "<div style=\"height:3000px\"></div>",
@@ -123,8 +112,7 @@ TEST_F(RuntimePlacement, AnchoredPopupFollowsItsElement)
     EXPECT_EQ(Top("a_zepB"), 325);
 }
 
-TEST_F(RuntimePlacement, MissingAnchorLeavesThePopupInPlace)
-{
+TEST_F(RuntimePlacement, MissingAnchorLeavesThePopupInPlace) {
     Js("buildPopup('a', {pla: 10, zepx: 15, zepy: 25})");
     Js("QEL.zep.zepAnchor('a', 'nowhere', 100, 100)");
     EXPECT_EQ(Left("a_zepB"), 15);
@@ -132,8 +120,7 @@ TEST_F(RuntimePlacement, MissingAnchorLeavesThePopupInPlace)
     EXPECT_TRUE(Js("QEL.zep.eloc.a === undefined").toBool());
 }
 
-TEST_F(RuntimePlacement, FollowScrollUsesFixedPositionAndCanBeTurnedOff)
-{
+TEST_F(RuntimePlacement, FollowScrollUsesFixedPositionAndCanBeTurnedOff) {
     ASSERT_TRUE(Open("<div style=\"height:3000px\"></div>"));
     Js("buildPopup('s', {isScr: 1, zepx: 100, zepy: 80}); buildPopup('n', {isScr: 0, zepx: 100, zepy: 80})");
     EXPECT_EQ(Geo("s_zepB")["pos"].toString(), "fixed");
@@ -153,8 +140,7 @@ TEST_F(RuntimePlacement, FollowScrollUsesFixedPositionAndCanBeTurnedOff)
     EXPECT_EQ(Geo("s_zepB")["pos"].toString(), "fixed");
 }
 
-TEST_F(RuntimePlacement, OldIeScrollHandlerMovesEachPopupToItsOwnPlace)
-{
+TEST_F(RuntimePlacement, OldIeScrollHandlerMovesEachPopupToItsOwnPlace) {
     ASSERT_TRUE(Open("<div id=\"c_anchor\" style=\"position:absolute; left:120px; top:300px\">x</div>"
                      "<div style=\"height:3000px\"></div>"));
     // An IE 6 style browser: absolute boxes only, follow-scroll by a scroll handler.
