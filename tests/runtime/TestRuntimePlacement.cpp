@@ -83,7 +83,12 @@ TEST_F(RuntimePlacement, LeftTabIsParkedWithItsTabVisible) {
 TEST_F(RuntimePlacement, PlacementIsKeptOnWindowResizeAndUndoesADrag) {
     Place("p", 8);
     Place("f", 5, 1);
-    Js("QEL.zep.zepLocation('p', 30, 40, 0); delX.p = 12; delY.p = 34");
+    // The visitor drags the popup 100 pixels up and left by its title bar.
+    Js("document.getElementById('p_zepT').dispatchEvent(new MouseEvent('mousedown', {clientX: 600, clientY: 500}));"
+       "mouseAt(500, 400); fakeClock.advance(10); mouseAt(500, 400, 'mouseup')");
+    ASSERT_EQ(Left("p_zepB"), 472);
+    ASSERT_EQ(Int("delX.p"), -100);
+    ASSERT_EQ(Int("delY.p"), -100);
     ASSERT_TRUE(ResizeUntil(QSize(800, 600), "p_zepB", 800 - 18 - 410));
     EXPECT_EQ(Top("p_zepB"), 600 - 310);
     EXPECT_EQ(Int("delX.p"), 0);
