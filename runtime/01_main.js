@@ -390,8 +390,16 @@ function sbHide() {
 function sbShow() {
 	zepSelects(ivi);
 }
+//
+// The saved tab indexes are written once while the stops are away, so a second
+// show of the mask does not save the -1 values over them.
+var tOff = false;
 function tiHide() {
 	var i, j, els, n = 0;
+	if (tOff) {
+		return;
+	}
+	tOff = true;
 	for (i = 0; i < tNames.length; i++) {
 		els = dmt.getElementsByTagName(tNames[i]);
 		for (j = 0; j < els.length; j++) {
@@ -403,6 +411,10 @@ function tiHide() {
 }
 function tiShow() {
 	var i, j, els, n = 0;
+	if (!tOff) {
+		return;
+	}
+	tOff = false;
 	for (i = 0; i < tNames.length; i++) {
 		els = dmt.getElementsByTagName(tNames[i]);
 		for (j = 0; j < els.length; j++) {

@@ -164,6 +164,10 @@ TEST_F(RuntimeLocations, OldIeScrollHandlerMovesEachPopupToItsOwnPlace) {
     EXPECT_EQ(Left("c_zepB"), 135);
     EXPECT_EQ(Top("c_zepB"), 825);
 
+    // While a drop-in or slide runs, the handler leaves the popups alone.
+    Js("drs = 1; window.scrollTo(0, 600); window.onscroll(); drs = 2");
+    EXPECT_EQ(Top("a_zepB"), 580);
+
     // Turned off, the popup stays where it is on further scrolling.
     Js("a.zepScroll('a', 0, 0); window.scrollTo(0, 700); window.onscroll()");
     EXPECT_EQ(Top("a_zepB"), 580);

@@ -83,12 +83,19 @@ TEST_F(RuntimeMask, IeLikeBrowsersLoseSelectBoxesAndTabStopsWhileTheMaskShows) {
     EXPECT_EQ(Int("document.getElementById('i2').tabIndex"), -1);
     EXPECT_EQ(Int("document.getElementById('l1').tabIndex"), -1);
 
+    // A second show of the mask keeps the saved tab indexes.
+    Js("QEL.zep.zepShow('zepMask')");
+    page.Advance(250);
     Js("QEL.zep.zepHide('m')");
     EXPECT_EQ(Str("getComputedStyle(document.getElementById('s1')).visibility"), "visible");
     EXPECT_EQ(Int("document.getElementById('i1').tabIndex"), 0);
     EXPECT_EQ(Int("document.getElementById('i2').tabIndex"), 0);
     EXPECT_EQ(Int("document.getElementById('l1').tabIndex"), 3);
     EXPECT_EQ(Vis("zepMask_zepB"), "hidden");
+
+    // Hiding a modal popup while the stops are in place leaves them as they are.
+    Js("document.getElementById('i1').tabIndex = 5; QEL.zep.zepHide('m')");
+    EXPECT_EQ(Int("document.getElementById('i1').tabIndex"), 5);
 }
 
 } // namespace
