@@ -1,5 +1,6 @@
 #include "LibraryAssembly.h"
 
+#include "StringUtils.h"
 #include "TScriptForm.h"
 #include "TZEPProject.h"
 #include "TextFile.h"
@@ -7,23 +8,21 @@
 namespace {
 
 const QStringList LibrarySections = {
-    QStringLiteral("main"),         QStringLiteral("zepDrop"),      QStringLiteral("zepSlide"),
-    QStringLiteral("zepFade"),      QStringLiteral("moveResize"),   QStringLiteral("incAPI"),
-    QStringLiteral("followScroll"), QStringLiteral("absoluteLoc"),  QStringLiteral("cookie"),
-    QStringLiteral("zep"),          QStringLiteral("zepTimer"),     QStringLiteral("tooltip"),
+    QStringLiteral("main"),         QStringLiteral("zepDrop"),     QStringLiteral("zepSlide"),
+    QStringLiteral("zepFade"),      QStringLiteral("moveResize"),  QStringLiteral("incAPI"),
+    QStringLiteral("followScroll"), QStringLiteral("absoluteLoc"), QStringLiteral("cookie"),
+    QStringLiteral("zep"),          QStringLiteral("zepTimer"),    QStringLiteral("tooltip"),
     QStringLiteral("iframeShim"),
 };
 
-QString RedirectImage(const QString& sText, const QString& sImage, const QString& sFolder)
-{
+QString RedirectImage(const QString& sText, const QString& sImage, const QString& sFolder) {
     QString sResult = sText;
     return sResult.replace(sImage, sFolder + QLatin1Char('/') + sImage, Qt::CaseSensitive);
 }
 
 } // namespace
 
-QString TLibraryAssembly::GetLibraryCode(const TZEPInstance* /*oInstance*/) const
-{
+QString TLibraryAssembly::GetLibraryCode(const TZEPInstance* /*oInstance*/) const {
     QString sCode;
     for (const QString& sSection : LibrarySections) {
         sCode += oScriptForm.GetSectionCode(sSection);
@@ -31,19 +30,17 @@ QString TLibraryAssembly::GetLibraryCode(const TZEPInstance* /*oInstance*/) cons
     return sCode;
 }
 
-QString TLibraryAssembly::SetCustomImagePaths(const TZEPInstance& oInstance, const QString& sText)
-{
+QString TLibraryAssembly::SetCustomImagePaths(const TZEPInstance& oInstance, const QString& sText) {
     if (oInstance.bUseCustom != 1) {
         return sText;
     }
-    const QString sFolder = TScriptForm::Trim(oInstance.sCustomPath);
+    const QString sFolder = TrimText(oInstance.sCustomPath);
     return RedirectImage(RedirectImage(sText, QStringLiteral("close.gif"), sFolder), QStringLiteral("resize.gif"),
                          sFolder);
 }
 
 bool TLibraryAssembly::WriteLibraryFile(const TInstanceList& instances, QStringList& outputFiles,
-                                        const QStringList& gateLines, const QString& sPath)
-{
+                                        const QStringList& gateLines, const QString& sPath) {
     if (gateLines.size() < 3) {
         sLastError = QStringLiteral("The browser gate has fewer than three lines");
         return false;

@@ -8,16 +8,14 @@ namespace {
 
 constexpr int iMaskSize = 50;
 
-void AppendUInt32(QByteArray& bytes, quint32 iValue)
-{
+void AppendUInt32(QByteArray& bytes, quint32 iValue) {
     char buffer[4];
     qToBigEndian(iValue, buffer);
     bytes.append(buffer, 4);
 }
 
 // A PNG chunk: length, type, data and the CRC of type and data.
-void AppendChunk(QByteArray& png, const char* sType, const QByteArray& data)
-{
+void AppendChunk(QByteArray& png, const char* sType, const QByteArray& data) {
     QByteArray typeAndData(sType, 4);
     typeAndData.append(data);
     AppendUInt32(png, quint32(data.size()));
@@ -26,8 +24,7 @@ void AppendChunk(QByteArray& png, const char* sType, const QByteArray& data)
     AppendUInt32(png, quint32(crc32(crc32(0L, Z_NULL, 0), bytes, uInt(typeAndData.size()))));
 }
 
-QByteArray Deflate(const QByteArray& raw)
-{
+QByteArray Deflate(const QByteArray& raw) {
     uLongf iSize = compressBound(uLong(raw.size()));
     QByteArray packed(int(iSize), '\0');
     compress2(reinterpret_cast<Bytef*>(packed.data()), &iSize, reinterpret_cast<const Bytef*>(raw.constData()),
@@ -38,8 +35,7 @@ QByteArray Deflate(const QByteArray& raw)
 
 } // namespace
 
-QByteArray BuildMaskImage()
-{
+QByteArray BuildMaskImage() {
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
 
     QByteArray header;

@@ -1,22 +1,19 @@
 #include "TScriptForm.h"
 
 #include "MaskImage.h"
+#include "StringUtils.h"
 #include "TextFile.h"
+#include "Version.h"
 
 #include <QDir>
 #include <QFile>
-
-#ifndef BRISOLA_VERSION
-#define BRISOLA_VERSION "Unknown"
-#endif
 
 namespace {
 
 const QString sSectionMarker = QStringLiteral("//EndOfSection ");
 const QString sScriptVersion = QStringLiteral("3.02");
 
-QStringList ReadResourceLines(const QString& sName)
-{
+QStringList ReadResourceLines(const QString& sName) {
     QFile file(sName);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -24,14 +21,12 @@ QStringList ReadResourceLines(const QString& sName)
     return SplitTextLines(DecodeText(file.readAll()));
 }
 
-QStringList ReadTemplate(const QString& sFileName)
-{
+QStringList ReadTemplate(const QString& sFileName) {
     return ReadResourceLines(QStringLiteral(":/codegen/") + sFileName);
 }
 
 // The runtime sections in file name order, which is the section order.
-QStringList ReadLibraryTemplate()
-{
+QStringList ReadLibraryTemplate() {
     const QDir folder(QStringLiteral(":/runtime"));
     QStringList lines;
     for (const QString& sFile : folder.entryList(QDir::Files, QDir::Name)) {
@@ -40,27 +35,11 @@ QStringList ReadLibraryTemplate()
     return lines;
 }
 
-bool IsBlank(QChar c) { return c.unicode() <= 32; }
-
-} // namespace
-
-QString TScriptForm::Trim(const QString& sText)
-{
-    qsizetype iStart = 0;
-    qsizetype iEnd = sText.size();
-    while (iStart < iEnd && IsBlank(sText[iStart])) {
-        ++iStart;
-    }
-    while (iEnd > iStart && IsBlank(sText[iEnd - 1])) {
-        --iEnd;
-    }
-    return sText.mid(iStart, iEnd - iStart);
+bool IsBlank(QChar c) {
+    return c.unicode() <= 32;
 }
 
-namespace {
-
-QString TrimTrailingBlanks(const QString& sText)
-{
+QString TrimTrailingBlanks(const QString& sText) {
     qsizetype iEnd = sText.size();
     while (iEnd > 0 && IsBlank(sText[iEnd - 1])) {
         --iEnd;
@@ -68,10 +47,11 @@ QString TrimTrailingBlanks(const QString& sText)
     return sText.left(iEnd);
 }
 
-bool IsCommentLine(const QString& sLine) { return TScriptForm::Trim(sLine).startsWith(QStringLiteral("//")); }
+bool IsCommentLine(const QString& sLine) {
+    return TrimText(sLine).startsWith(QStringLiteral("//"));
+}
 
-QString WithoutControlCharacters(const QString& sLine)
-{
+QString WithoutControlCharacters(const QString& sLine) {
     QString sResult;
     sResult.reserve(sLine.size());
     for (QChar c : sLine) {
@@ -85,7 +65,7 @@ QString WithoutControlCharacters(const QString& sLine)
 } // namespace
 
 TScriptForm::TScriptForm()
-    : sVersion(QStringLiteral(BRISOLA_VERSION)), SourceScriptFile(ReadLibraryTemplate()),
+    : sVersion(QString::fromLatin1(BrisolaVersion::aEntries[2].sValue)), SourceScriptFile(ReadLibraryTemplate()),
       LibraryFileHeaderMemo(ReadTemplate(QStringLiteral("LibraryFileHeader.txt"))),
       WriteDetectScriptMemo(ReadTemplate(QStringLiteral("WriteDetectScript.txt"))),
       PreviewHTMLDefaultMemo(ReadTemplate(QStringLiteral("PreviewHTMLDefault.html"))),
@@ -93,15 +73,14 @@ TScriptForm::TScriptForm()
       ZEPModalInternalHTMLMemo(ReadTemplate(QStringLiteral("ZEPModalInternalHTML.html"))),
       ZEPMaskCSSMemo(ReadTemplate(QStringLiteral("ZEPMask.css"))), ZEPMaskImage(BuildMaskImage()),
       HelpTitleMemo(ReadTemplate(QStringLiteral("HelpTitles.txt"))),
-      HelpLinesMemo(ReadTemplate(QStringLiteral("HelpLines.txt")))
-{
+      HelpLinesMemo(ReadTemplate(QStringLiteral("HelpLines.txt"))) {}
+
+void TScriptForm::InitialiseScript() {
+    ScriptList = SourceScriptFile;
 }
 
-void TScriptForm::InitialiseScript() { ScriptList = SourceScriptFile; }
-
-QStringList TScriptForm::GetSection(const QString& sName) const
-{
-    const QString sMarker = sSectionMarker + Trim(sName);
+QStringList TScriptForm::GetSection(const QString& sName) const {
+    const QString sMarker = sSectionMarker + TrimText(sName);
     qsizetype iLine = 0;
     while (iLine < ScriptList.size() && ScriptList[iLine].compare(sMarker, Qt::CaseInsensitive) != 0) {
         ++iLine;
@@ -124,12 +103,11 @@ QStringList TScriptForm::GetSection(const QString& sName) const
     return section;
 }
 
-QString TScriptForm::GetSectionCode(const QString& sName) const
-{
+QString TScriptForm::GetSectionCode(const QString& sName) const {
     QString sCode;
     for (const QString& sLine : GetSection(sName)) {
         const QString sTrimmed = TrimTrailingBlanks(sLine);
-        if (Trim(sTrimmed).isEmpty() || IsCommentLine(sTrimmed)) {
+        if (TrimText(sTrimmed).isEmpty() || IsCommentLine(sTrimmed)) {
             continue;
         }
         sCode += WithoutControlCharacters(sTrimmed);
@@ -137,8 +115,7 @@ QString TScriptForm::GetSectionCode(const QString& sName) const
     return sCode;
 }
 
-QStringList TScriptForm::GetListWithScriptHeader() const
-{
+QStringList TScriptForm::GetListWithScriptHeader() const {
     QStringList lines;
     lines << QStringLiteral("//****** Brisola Version ") + sVersion + QStringLiteral(" Script Version ") +
                  sScriptVersion + QStringLiteral(" ******");
@@ -146,9 +123,8 @@ QStringList TScriptForm::GetListWithScriptHeader() const
     return lines;
 }
 
-QString TScriptForm::ContextHelpString(const QString& sTitle) const
-{
-    const QString sWanted = Trim(sTitle);
+QString TScriptForm::ContextHelpString(const QString& sTitle) const {
+    const QString sWanted = TrimText(sTitle);
     for (qsizetype i = 0; i < HelpTitleMemo.size(); ++i) {
         if (HelpTitleMemo[i].compare(sWanted, Qt::CaseInsensitive) == 0) {
             return i < HelpLinesMemo.size() ? HelpLinesMemo[i] : QString();

@@ -19,7 +19,8 @@ public:
     TScriptForm& operator=(const TScriptForm&) = delete;
 
     // The application's version text, written into the header line of every
-    // generated script; the build's file version unless the caller sets another.
+    // generated script: the program's file version (the session log's
+    // sVersion) unless the caller sets another.
     QString sVersion;
 
     const QStringList SourceScriptFile;
@@ -50,7 +51,4 @@ public:
     QStringList GetListWithScriptHeader() const;
     // The help text for a title (trimmed, letter case ignored), or empty.
     QString ContextHelpString(const QString& sTitle) const;
-
-    // Removes every character of code 32 or below from both ends.
-    static QString Trim(const QString& sText);
 };

@@ -12,19 +12,16 @@ namespace {
 
 class LibraryAssembly : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         store.sVersion = "4.0.2.80";
         store.InitialiseScript();
     }
-    TZEPInstance& AddInstance(const QString& sUid)
-    {
+    TZEPInstance& AddInstance(const QString& sUid) {
         auto oInstance = std::make_unique<TZEPInstance>(nullptr);
         oInstance->sUniqueID = sUid;
         return instances.Add(std::move(oInstance));
     }
-    QByteArray ReadFile(const QString& sPath)
-    {
+    QByteArray ReadFile(const QString& sPath) {
         QFile file(sPath);
         file.open(QIODevice::ReadOnly);
         return file.readAll();
@@ -37,8 +34,7 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(LibraryAssembly, LibraryTextIsEverySectionInOrderWhateverTheInstance)
-{
+TEST_F(LibraryAssembly, LibraryTextIsEverySectionInOrderWhateverTheInstance) {
     QString sExpected;
     for (const char* sName : {"main", "zepDrop", "zepSlide", "zepFade", "moveResize", "incAPI", "followScroll",
                               "absoluteLoc", "cookie", "zep", "zepTimer", "tooltip", "iframeShim"}) {
@@ -52,8 +48,7 @@ TEST_F(LibraryAssembly, LibraryTextIsEverySectionInOrderWhateverTheInstance)
     EXPECT_EQ(assembly.GetLibraryCode(&tooltip), sExpected);
 }
 
-TEST_F(LibraryAssembly, CustomImageFolderIsUsedAsTypedWithASeparator)
-{
+TEST_F(LibraryAssembly, CustomImageFolderIsUsedAsTypedWithASeparator) {
     TZEPInstance& oInstance = AddInstance("promo");
     oInstance.sCustomPath = " img/ ";
     const QString sText = "url(close.gif) url(resize.gif) url(close.gif) Close.GIF";
@@ -63,8 +58,7 @@ TEST_F(LibraryAssembly, CustomImageFolderIsUsedAsTypedWithASeparator)
               "url(img//close.gif) url(img//resize.gif) url(img//close.gif) Close.GIF");
 }
 
-TEST_F(LibraryAssembly, LibraryFileHasHeaderGateLibraryAndClosingLine)
-{
+TEST_F(LibraryAssembly, LibraryFileHasHeaderGateLibraryAndClosingLine) {
     TZEPInstance& oInstance = AddInstance("promo");
     QStringList outputFiles{"earlier.js"};
     const QString sPath = Path("promo_zeplib.js");
@@ -79,8 +73,7 @@ TEST_F(LibraryAssembly, LibraryFileHasHeaderGateLibraryAndClosingLine)
     EXPECT_EQ(ReadFile(sPath), expected);
 }
 
-TEST_F(LibraryAssembly, SingleInstanceCustomFolderRedirectsTheImagesButSeveralInstancesDoNot)
-{
+TEST_F(LibraryAssembly, SingleInstanceCustomFolderRedirectsTheImagesButSeveralInstancesDoNot) {
     TZEPInstance& first = AddInstance("a");
     first.bUseCustom = 1;
     first.sCustomPath = "img/";
@@ -101,14 +94,13 @@ TEST_F(LibraryAssembly, SingleInstanceCustomFolderRedirectsTheImagesButSeveralIn
     EXPECT_FALSE(two.contains("img/"));
 }
 
-TEST_F(LibraryAssembly, ShortGateOrUnwritablePathFailsWithoutListingTheFile)
-{
+TEST_F(LibraryAssembly, ShortGateOrUnwritablePathFailsWithoutListingTheFile) {
     AddInstance("promo");
     QStringList outputFiles;
     EXPECT_FALSE(assembly.WriteLibraryFile(instances, outputFiles, {"var rf=true;", "if(rf){"}, Path("lib.js")));
     EXPECT_FALSE(QFile::exists(Path("lib.js")));
-    EXPECT_FALSE(assembly.WriteLibraryFile(instances, outputFiles, store.WriteDetectScriptMemo,
-                                           Path("missing/folder/lib.js")));
+    EXPECT_FALSE(
+        assembly.WriteLibraryFile(instances, outputFiles, store.WriteDetectScriptMemo, Path("missing/folder/lib.js")));
     EXPECT_FALSE(assembly.GetLastError().isEmpty());
     EXPECT_TRUE(outputFiles.isEmpty());
 }

@@ -1,19 +1,23 @@
+#include "StringUtils.h"
 #include "TScriptForm.h"
 
 #include <gtest/gtest.h>
 
-#include <QImage>
+#include <QtEndian>
+
+#include <map>
+
+#include <zlib.h>
 
 namespace {
 
-const QStringList SectionNames = {"main",        "zepDrop", "zepSlide", "zepFade",  "moveResize",
-                                  "incAPI",      "followScroll", "absoluteLoc", "cookie", "zep",
-                                  "zepTimer",    "tooltip", "iframeShim"};
+const QStringList SectionNames = {"main",     "zepDrop",      "zepSlide",    "zepFade", "moveResize",
+                                  "incAPI",   "followScroll", "absoluteLoc", "cookie",  "zep",
+                                  "zepTimer", "tooltip",      "iframeShim"};
 
 class ScriptFormSections : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         store.ScriptList = {
             "var first = 1; // never part of a section",
             "a = 1;",
@@ -33,14 +37,12 @@ protected:
     TScriptForm store;
 };
 
-TEST_F(ScriptFormSections, SectionRunsFromAfterThePreviousMarkerWithoutCommentLines)
-{
+TEST_F(ScriptFormSections, SectionRunsFromAfterThePreviousMarkerWithoutCommentLines) {
     EXPECT_EQ(store.GetSection("one"), (QStringList{"a = 1;", "b = 2; // code followed by a comment"}));
     EXPECT_EQ(store.GetSection("two"), (QStringList{"c = 3;", "   ", "\td = 4;  "}));
 }
 
-TEST_F(ScriptFormSections, NamesAreTrimmedAndMatchedWithoutRegardToCase)
-{
+TEST_F(ScriptFormSections, NamesAreTrimmedAndMatchedWithoutRegardToCase) {
     EXPECT_EQ(store.GetSection("  ONE\t"), store.GetSection("one"));
     EXPECT_TRUE(store.GetSection("ones").isEmpty());
     EXPECT_TRUE(store.GetSection("on").isEmpty());
@@ -49,21 +51,18 @@ TEST_F(ScriptFormSections, NamesAreTrimmedAndMatchedWithoutRegardToCase)
     EXPECT_EQ(store.GetSectionCode("unknown"), "");
 }
 
-TEST_F(ScriptFormSections, CodeJoinsLinesWithoutSeparatorsAndDropsControlCharacters)
-{
+TEST_F(ScriptFormSections, CodeJoinsLinesWithoutSeparatorsAndDropsControlCharacters) {
     EXPECT_EQ(store.GetSectionCode("two"), "c = 3;d = 4;");
     EXPECT_EQ(store.GetSectionCode("one"), "a = 1;b = 2; // code followed by a comment");
 }
 
-TEST_F(ScriptFormSections, MarkerOnTheFirstLineGivesNothing)
-{
+TEST_F(ScriptFormSections, MarkerOnTheFirstLineGivesNothing) {
     store.ScriptList = {"//EndOfSection first", "x = 1;", "//EndOfSection second"};
     EXPECT_TRUE(store.GetSection("first").isEmpty());
     EXPECT_EQ(store.GetSection("second"), QStringList{"x = 1;"});
 }
 
-TEST(ScriptForm, WorkingCopyIsEmptyUntilInitialisedAndRefilledEachTime)
-{
+TEST(ScriptForm, WorkingCopyIsEmptyUntilInitialisedAndRefilledEachTime) {
     TScriptForm store;
     EXPECT_TRUE(store.ScriptList.isEmpty());
     EXPECT_TRUE(store.GetSection("main").isEmpty());
@@ -73,8 +72,7 @@ TEST(ScriptForm, WorkingCopyIsEmptyUntilInitialisedAndRefilledEachTime)
     EXPECT_EQ(store.ScriptList, store.SourceScriptFile);
 }
 
-TEST(ScriptForm, LibraryTemplateHoldsTheThirteenSectionsInOrder)
-{
+TEST(ScriptForm, LibraryTemplateHoldsTheThirteenSectionsInOrder) {
     TScriptForm store;
     store.InitialiseScript();
     QStringList markers;
@@ -92,16 +90,17 @@ TEST(ScriptForm, LibraryTemplateHoldsTheThirteenSectionsInOrder)
     EXPECT_TRUE(store.GetSectionCode("main").startsWith("if (!window.QEL) {"));
 }
 
-bool IsWordCharacter(QChar c) { return c.isLetterOrNumber() || c == '_' || c == '$'; }
+bool IsWordCharacter(QChar c) {
+    return c.isLetterOrNumber() || c == '_' || c == '$';
+}
 
-TEST(ScriptForm, LibraryTemplateAvoidsWhatJoiningWouldBreak)
-{
+TEST(ScriptForm, LibraryTemplateAvoidsWhatJoiningWouldBreak) {
     TScriptForm store;
     store.InitialiseScript();
     for (const QString& sName : SectionNames) {
         QString sPrevious;
         for (const QString& sLine : store.GetSection(sName)) {
-            const QString sCode = TScriptForm::Trim(sLine);
+            const QString sCode = TrimText(sLine);
             if (sCode.isEmpty()) {
                 continue;
             }
@@ -115,8 +114,7 @@ TEST(ScriptForm, LibraryTemplateAvoidsWhatJoiningWouldBreak)
     }
 }
 
-TEST(ScriptForm, HeaderLineCarriesBothVersionsFollowedByTheNotices)
-{
+TEST(ScriptForm, HeaderLineCarriesBothVersionsFollowedByTheNotices) {
     TScriptForm store;
     store.sVersion = "4.0.2.80";
     const QStringList header = store.GetListWithScriptHeader();
@@ -128,8 +126,7 @@ TEST(ScriptForm, HeaderLineCarriesBothVersionsFollowedByTheNotices)
     EXPECT_EQ(TScriptForm().sVersion, "4.0.2.80");
 }
 
-TEST(ScriptForm, ContextHelpIgnoresCaseAndAnswersTheFirstOfRepeatedTitles)
-{
+TEST(ScriptForm, ContextHelpIgnoresCaseAndAnswersTheFirstOfRepeatedTitles) {
     TScriptForm store;
     ASSERT_EQ(store.HelpTitleMemo.size(), 61);
     ASSERT_EQ(store.HelpLinesMemo.size(), 61);
@@ -147,8 +144,7 @@ TEST(ScriptForm, ContextHelpIgnoresCaseAndAnswersTheFirstOfRepeatedTitles)
     }
 }
 
-TEST(ScriptForm, PageAndGateTemplatesHaveTheirLayout)
-{
+TEST(ScriptForm, PageAndGateTemplatesHaveTheirLayout) {
     TScriptForm store;
     ASSERT_EQ(store.WriteDetectScriptMemo.size(), 3);
     EXPECT_EQ(store.WriteDetectScriptMemo[1], "if(rf){");
@@ -172,20 +168,42 @@ TEST(ScriptForm, PageAndGateTemplatesHaveTheirLayout)
     EXPECT_TRUE(sCss.contains("background-image: url(ZEPMask.png);"));
 }
 
-TEST(ScriptForm, MaskPictureIsA50By50PngOfOneTranslucentColour)
-{
+// Reads the PNG's chunks, checking each CRC, into type -> data.
+std::map<QByteArray, QByteArray> ReadPngChunks(const QByteArray& png) {
+    std::map<QByteArray, QByteArray> chunks;
+    qsizetype iPos = 8;
+    while (iPos + 12 <= png.size()) {
+        const quint32 iLength = qFromBigEndian<quint32>(png.constData() + iPos);
+        const QByteArray typeAndData = png.mid(iPos + 4, 4 + qsizetype(iLength));
+        const quint32 iCrc = qFromBigEndian<quint32>(png.constData() + iPos + 8 + iLength);
+        EXPECT_EQ(iCrc, crc32(0, reinterpret_cast<const Bytef*>(typeAndData.constData()), uInt(typeAndData.size())))
+            << typeAndData.left(4).toStdString();
+        chunks[typeAndData.left(4)] += typeAndData.mid(4);
+        iPos += 12 + qsizetype(iLength);
+    }
+    return chunks;
+}
+
+TEST(ScriptForm, MaskPictureIsA50By50PngOfOneTranslucentColour) {
     TScriptForm store;
     ASSERT_TRUE(store.ZEPMaskImage.startsWith("\x89PNG\r\n\x1a\n"));
-    QImage image;
-    ASSERT_TRUE(image.loadFromData(store.ZEPMaskImage, "PNG"));
-    EXPECT_EQ(image.size(), QSize(50, 50));
-    EXPECT_EQ(image.colorCount(), 1);
-    const QRgb expected = qRgba(0xAA, 0xAB, 0xBB, 129);
-    for (int y = 0; y < 50; ++y) {
-        for (int x = 0; x < 50; ++x) {
-            ASSERT_EQ(image.pixel(x, y), expected) << x << "," << y;
-        }
-    }
+    auto chunks = ReadPngChunks(store.ZEPMaskImage);
+    const QByteArray header = chunks["IHDR"];
+    ASSERT_EQ(header.size(), 13);
+    EXPECT_EQ(qFromBigEndian<quint32>(header.constData()), 50u);
+    EXPECT_EQ(qFromBigEndian<quint32>(header.constData() + 4), 50u);
+    EXPECT_EQ(header.mid(8), QByteArray("\x08\x03\x00\x00\x00", 5)) << "8-bit palette, not interlaced";
+    EXPECT_EQ(chunks["PLTE"], QByteArray("\xAA\xAB\xBB", 3));
+    EXPECT_EQ(chunks["tRNS"], QByteArray(1, char(129)));
+    EXPECT_TRUE(chunks.count("IEND"));
+
+    QByteArray pixels(50 * 51 + 1, '\x7f');
+    uLongf iSize = uLongf(pixels.size());
+    ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(pixels.data()), &iSize,
+                         reinterpret_cast<const Bytef*>(chunks["IDAT"].constData()), uLong(chunks["IDAT"].size())),
+              Z_OK);
+    EXPECT_EQ(iSize, uLongf(50 * 51)) << "one filter byte and 50 palette indexes per row";
+    EXPECT_EQ(pixels.left(50 * 51), QByteArray(50 * 51, '\0'));
 }
 
 } // namespace

@@ -20,8 +20,7 @@ public:
 
 protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& sMessage, int iLine,
-                                  const QString& sSource) override
-    {
+                                  const QString& sSource) override {
         if (level == ErrorMessageLevel) {
             ConsoleErrors << sSource + QLatin1Char(':') + QString::number(iLine) + QStringLiteral(": ") + sMessage;
         }
@@ -30,8 +29,7 @@ protected:
 
 namespace {
 
-QString ReadFakeClock()
-{
+QString ReadFakeClock() {
     QFile file(QStringLiteral(":/tests/runtime/FakeClock.js"));
     file.open(QIODevice::ReadOnly);
     return QString::fromUtf8(file.readAll());
@@ -39,8 +37,7 @@ QString ReadFakeClock()
 
 } // namespace
 
-TBrowserPage::TBrowserPage(bool bFakeClock, QSize viewport) : bFakeClock(bFakeClock)
-{
+TBrowserPage::TBrowserPage(bool bFakeClock, QSize viewport) : bFakeClock(bFakeClock) {
     oProfile = std::make_unique<QWebEngineProfile>();
     oPage = std::make_unique<TRecordingPage>(oProfile.get(), nullptr);
     oView = std::make_unique<QWebEngineView>();
@@ -60,8 +57,7 @@ TBrowserPage::TBrowserPage(bool bFakeClock, QSize viewport) : bFakeClock(bFakeCl
 
 TBrowserPage::~TBrowserPage() = default;
 
-bool TBrowserPage::WaitForLoad(int iTimeoutMs)
-{
+bool TBrowserPage::WaitForLoad(int iTimeoutMs) {
     QEventLoop loop;
     bool bOk = false;
     QTimer timer;
@@ -76,27 +72,23 @@ bool TBrowserPage::WaitForLoad(int iTimeoutMs)
     return bOk;
 }
 
-bool TBrowserPage::Load(const QUrl& url, int iTimeoutMs)
-{
+bool TBrowserPage::Load(const QUrl& url, int iTimeoutMs) {
     oPage->ConsoleErrors.clear();
     oPage->load(url);
     return WaitForLoad(iTimeoutMs);
 }
 
-bool TBrowserPage::LoadFile(const QString& sPath, int iTimeoutMs)
-{
+bool TBrowserPage::LoadFile(const QString& sPath, int iTimeoutMs) {
     return Load(QUrl::fromLocalFile(sPath), iTimeoutMs);
 }
 
-bool TBrowserPage::LoadHtml(const QString& sHtml, const QUrl& baseUrl, int iTimeoutMs)
-{
+bool TBrowserPage::LoadHtml(const QString& sHtml, const QUrl& baseUrl, int iTimeoutMs) {
     oPage->ConsoleErrors.clear();
     oPage->setHtml(sHtml, baseUrl);
     return WaitForLoad(iTimeoutMs);
 }
 
-QVariant TBrowserPage::Run(const QString& sScript, int iTimeoutMs)
-{
+QVariant TBrowserPage::Run(const QString& sScript, int iTimeoutMs) {
     // The callback may come after a timeout, so its state outlives this call.
     struct TResult {
         QVariant value;
@@ -116,8 +108,7 @@ QVariant TBrowserPage::Run(const QString& sScript, int iTimeoutMs)
     return result->value;
 }
 
-bool TBrowserPage::WaitFor(const QString& sCondition, int iTimeoutMs)
-{
+bool TBrowserPage::WaitFor(const QString& sCondition, int iTimeoutMs) {
     QElapsedTimer elapsed;
     elapsed.start();
     while (elapsed.elapsed() < iTimeoutMs) {
@@ -131,13 +122,11 @@ bool TBrowserPage::WaitFor(const QString& sCondition, int iTimeoutMs)
     return false;
 }
 
-void TBrowserPage::Advance(int iMs)
-{
+void TBrowserPage::Advance(int iMs) {
     Run(QStringLiteral("fakeClock.advance(%1)").arg(iMs));
 }
 
-QStringList TBrowserPage::Errors()
-{
+QStringList TBrowserPage::Errors() {
     QStringList errors = oPage->ConsoleErrors;
     if (bFakeClock) {
         for (const QVariant& error : Run(QStringLiteral("window.fakeClock ? fakeClock.errors : []")).toList()) {
@@ -147,9 +136,10 @@ QStringList TBrowserPage::Errors()
     return errors;
 }
 
-void TBrowserPage::ResizeViewport(QSize viewport)
-{
+void TBrowserPage::ResizeViewport(QSize viewport) {
     oView->resize(viewport);
 }
 
-QWebEngineView& TBrowserPage::View() { return *oView; }
+QWebEngineView& TBrowserPage::View() {
+    return *oView;
+}

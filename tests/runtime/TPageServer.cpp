@@ -6,8 +6,7 @@
 
 namespace {
 
-QByteArray ContentType(const QString& sPath)
-{
+QByteArray ContentType(const QString& sPath) {
     if (sPath.endsWith(".js")) {
         return "text/javascript; charset=utf-8";
     }
@@ -23,16 +22,15 @@ QByteArray ContentType(const QString& sPath)
     return "text/html; charset=utf-8";
 }
 
-QByteArray Response(const QByteArray& status, const QByteArray& type, const QByteArray& body)
-{
-    return "HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: " +
-           QByteArray::number(body.size()) + "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" + body;
+QByteArray Response(const QByteArray& status, const QByteArray& type, const QByteArray& body) {
+    return "HTTP/1.1 " + status + "\r\nContent-Type: " + type +
+           "\r\nContent-Length: " + QByteArray::number(body.size()) +
+           "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" + body;
 }
 
 } // namespace
 
-TPageServer::TPageServer(const QString& sRootFolder) : sRoot(sRootFolder)
-{
+TPageServer::TPageServer(const QString& sRootFolder) : sRoot(sRootFolder) {
     connect(this, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket* oSocket = nextPendingConnection()) {
             connect(oSocket, &QTcpSocket::disconnected, oSocket, &QObject::deleteLater);
@@ -42,13 +40,11 @@ TPageServer::TPageServer(const QString& sRootFolder) : sRoot(sRootFolder)
     listen(QHostAddress::LocalHost, 0);
 }
 
-QUrl TPageServer::Url(const QString& sFileName) const
-{
+QUrl TPageServer::Url(const QString& sFileName) const {
     return QUrl(QStringLiteral("http://127.0.0.1:%1/%2").arg(serverPort()).arg(sFileName));
 }
 
-void TPageServer::ServeRequest(QTcpSocket* oSocket)
-{
+void TPageServer::ServeRequest(QTcpSocket* oSocket) {
     if (!oSocket->canReadLine()) {
         return;
     }

@@ -9,8 +9,7 @@
 
 namespace {
 
-QString ReadResource(const QString& sName)
-{
+QString ReadResource(const QString& sName) {
     QFile file(sName);
     file.open(QIODevice::ReadOnly);
     return QString::fromUtf8(file.readAll());
@@ -18,8 +17,7 @@ QString ReadResource(const QString& sName)
 
 } // namespace
 
-TRuntimePage::TRuntimePage(bool bFakeClock, QSize viewport) : TBrowserPage(bFakeClock, viewport)
-{
+TRuntimePage::TRuntimePage(bool bFakeClock, QSize viewport) : TBrowserPage(bFakeClock, viewport) {
     TScriptForm store;
     store.InitialiseScript();
     TLibraryAssembly assembly(store);
@@ -31,12 +29,15 @@ TRuntimePage::TRuntimePage(bool bFakeClock, QSize viewport) : TBrowserPage(bFake
     oServer = std::make_unique<TPageServer>(oFolder.path());
 }
 
-bool TRuntimePage::OpenFile(const QString& sFileName) { return Load(oServer->Url(sFileName)); }
+bool TRuntimePage::OpenFile(const QString& sFileName) {
+    return Load(oServer->Url(sFileName));
+}
 
-QString TRuntimePage::LibraryPath() const { return oFolder.filePath(QStringLiteral("lib_zeplib.js")); }
+QString TRuntimePage::LibraryPath() const {
+    return oFolder.filePath(QStringLiteral("lib_zeplib.js"));
+}
 
-bool TRuntimePage::Open(const QString& sBodyHtml, const QString& sHeadHtml)
-{
+bool TRuntimePage::Open(const QString& sBodyHtml, const QString& sHeadHtml) {
     const QString sPage = QStringLiteral("page%1.html").arg(++iPageCount);
     const QString sHtml = QStringLiteral("<!DOCTYPE html>\n<html><head>\n"
                                          "<script src=\"lib_zeplib.js\"></script>\n"

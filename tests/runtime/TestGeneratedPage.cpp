@@ -1,5 +1,9 @@
 #include "TRuntimePage.h"
 
+#include "CommandGenerator.h"
+#include "ConstructorGenerator.h"
+#include "TScriptForm.h"
+#include "TZEPInstance.h"
 #include "TextFile.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +34,8 @@ const QStringList LinkingScript = {
     "  }",
     "  htmlstring=\"<p>Later</p>\";",
     "  later = new QEL.zep.zepInstance(\"later\", 2, \"#000000\", 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 5, 0, 1, 0, 0, 0, "
-    "40, 137, 200, 100, 0, \"#FFFFFF\", \"#000000\", \"#FFFF00\", 0, 6, \"#808080\", 0, 0, 1, 0, 0, \"bold 9pt Arial\", "
+    "40, 137, 200, 100, 0, \"#FFFFFF\", \"#000000\", \"#FFFF00\", 0, 6, \"#808080\", 0, 0, 1, 0, 0, \"bold 9pt "
+    "Arial\", "
     "\"#000000\", 0, 0);",
     "  later.zep(\"later\",htmlstring,\"\");",
     "  if(!later.pars.isc){",
@@ -45,8 +50,7 @@ const QStringList LinkingScript = {
 
 const char* IncludeScripts = "<script type=\"text/javascript\" src=\"promo.js\"></script>";
 
-TEST(GeneratedPage, LinkingScriptBuildsPlacesShowsAndTimesThePopups)
-{
+TEST(GeneratedPage, LinkingScriptBuildsPlacesShowsAndTimesThePopups) {
     TRuntimePage page;
     ASSERT_TRUE(WriteTextLines(QDir(page.Folder()).filePath("promo.js"), LinkingScript));
     ASSERT_TRUE(page.Open(IncludeScripts));
@@ -73,10 +77,62 @@ TEST(GeneratedPage, LinkingScriptBuildsPlacesShowsAndTimesThePopups)
     EXPECT_TRUE(page.Errors().isEmpty()) << page.Errors().join('\n').toStdString();
 }
 
+// The generators' own texts: constructor statement, build call and guarded
+// command of a popup that bounces in after 1 s and fades out 3 s later.
+TEST(GeneratedPage, GeneratorsTextsDriveTheLibrary) {
+    TZEPInstance promo(nullptr);
+    promo.sUniqueID = "promo";
+    promo.bTitleSelected = 1;
+    promo.sTitle = "Welcome";
+    promo.HTMLFile = QStringList{"<p id='hi'>Hi there</p>"};
+    promo.bBorder = 1;
+    promo.iBorderSize = 5;
+    promo.bShadow = 1;
+    promo.iShadowSize = 6;
+    promo.bCanClose = 1;
+    promo.iWidth = 300;
+    promo.iHeight = 200;
+    promo.iLeft = 100;
+    promo.iTop = 137;
+    promo.EntryEffect = eeBounce;
+    promo.bOpenAfterSelected = 1;
+    promo.iOpenAfterDelay = 1;
+    promo.ExitEffect = xeFadeOut;
+    promo.bCloseAfterSelected = 1;
+    promo.iCloseAfterDelay = 3;
+    const QStringList script = {
+        "if(true){",
+        "function initZEP(){bdf=0;",
+        "  htmlstring=" + promo.GetHTMLForScript() + ";",
+        "  " + CreateInstanceFunction(promo),
+        "  promo.zep(\"promo\",htmlstring,\"Welcome\");",
+        GenerateCommandString(promo, promo.sUniqueID, QString()),
+        "}",
+        "initZEP();",
+        "}",
+    };
+    TRuntimePage page;
+    ASSERT_TRUE(WriteTextLines(QDir(page.Folder()).filePath("promo.js"), script));
+    ASSERT_TRUE(page.Open(IncludeScripts));
+    page.Advance(1249);
+    EXPECT_EQ(page.Run("geo('promo_zepB').vis").toString(), "hidden");
+    page.Advance(1);
+    EXPECT_EQ(page.Run("geo('promo_zepB').vis").toString(), "visible");
+    EXPECT_LT(page.Run("geo('promo_zepB').top").toInt(), 0);
+    page.Advance(1500);
+    EXPECT_EQ(page.Run("geo('promo_zepB').top").toInt(), 137);
+    EXPECT_EQ(page.Run("geo('promo_zepB').left").toInt(), 100);
+    EXPECT_EQ(page.Run("document.getElementById('hi').textContent").toString(), "Hi there");
+    page.Advance(1250 + 100);
+    EXPECT_LT(page.Run("geo('promo_zepB').op").toDouble(), 0.8) << "fading out 3 s after the entry";
+    page.Advance(1000);
+    EXPECT_EQ(page.Run("geo('promo_zepB').vis").toString(), "hidden");
+    EXPECT_TRUE(page.Errors().isEmpty()) << page.Errors().join('\n').toStdString();
+}
+
 // Real time, no fake clock: from the moment the library starts loading to the
 // first popup box becoming visible.
-TEST(GeneratedPage, FirstPopupBecomesVisibleSoonAfterTheLibraryLoads)
-{
+TEST(GeneratedPage, FirstPopupBecomesVisibleSoonAfterTheLibraryLoads) {
     TRuntimePage page(false);
     ASSERT_TRUE(WriteTextLines(QDir(page.Folder()).filePath("promo.js"), LinkingScript));
     const QString sWatch =
@@ -93,6 +149,33 @@ TEST(GeneratedPage, FirstPopupBecomesVisibleSoonAfterTheLibraryLoads)
     std::cout << "[ MEASURED ] library file: " << QFile(page.LibraryPath()).size() << " bytes" << std::endl;
     EXPECT_GE(dMs, 250.0);
     EXPECT_LT(dMs, 2000.0);
+}
+
+} // namespace
+
+namespace {
+
+// The mask picture decodes in the browser: 50 x 50 pixels of #AAABBB at alpha 129.
+TEST(GeneratedPage, MaskPictureDecodesInTheBrowser) {
+    TRuntimePage page;
+    QFile png(QDir(page.Folder()).filePath("ZEPMask.png"));
+    ASSERT_TRUE(png.open(QIODevice::WriteOnly));
+    png.write(TScriptForm().ZEPMaskImage);
+    png.close();
+    ASSERT_TRUE(page.Open("<img id='mask' src='ZEPMask.png'>"));
+    ASSERT_TRUE(page.WaitFor("document.getElementById('mask').complete", 5000));
+    const QVariantList pixel =
+        page.Run("var i = document.getElementById('mask'), c = document.createElement('canvas');"
+                 "c.width = 50; c.height = 50; var g = c.getContext('2d'); g.drawImage(i, 0, 0);"
+                 "[i.naturalWidth, i.naturalHeight].concat(Array.from(g.getImageData(49, 49, 1, 1).data))")
+            .toList();
+    ASSERT_EQ(pixel.size(), 6);
+    EXPECT_EQ(pixel[0].toInt(), 50);
+    EXPECT_EQ(pixel[1].toInt(), 50);
+    EXPECT_NEAR(pixel[2].toInt(), 0xAA, 1);
+    EXPECT_NEAR(pixel[3].toInt(), 0xAB, 1);
+    EXPECT_NEAR(pixel[4].toInt(), 0xBB, 1);
+    EXPECT_EQ(pixel[5].toInt(), 129);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "TRuntimePage.h"
 
-#include "TScriptForm.h"
 #include "LibraryAssembly.h"
+#include "TScriptForm.h"
 #include "TextFile.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +12,7 @@ namespace {
 
 class RuntimeCore : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(page.Open());
         ASSERT_TRUE(page.Errors().isEmpty()) << page.Errors().join('\n').toStdString();
     }
@@ -27,8 +26,7 @@ protected:
     TRuntimePage page;
 };
 
-TEST(RuntimeLibrary, JoinedLibraryTextAndGatedFileRunInTheBrowser)
-{
+TEST(RuntimeLibrary, JoinedLibraryTextAndGatedFileRunInTheBrowser) {
     TScriptForm store;
     store.InitialiseScript();
     TLibraryAssembly assembly(store);
@@ -49,8 +47,7 @@ TEST(RuntimeLibrary, JoinedLibraryTextAndGatedFileRunInTheBrowser)
     EXPECT_TRUE(page.Errors().isEmpty()) << page.Errors().join('\n').toStdString();
 }
 
-TEST_F(RuntimeCore, ConstructorClampsBorderPaddingAndSize)
-{
+TEST_F(RuntimeCore, ConstructorClampsBorderPaddingAndSize) {
     Js("buildPopup('p', {bwh: 20, cpad: 30, zepw: 30, zeph: 20, it9: 0})");
     EXPECT_EQ(Int("p.pars.bwh"), 15);
     EXPECT_EQ(Int("p.pars.cpad"), 15);
@@ -64,8 +61,7 @@ TEST_F(RuntimeCore, ConstructorClampsBorderPaddingAndSize)
     EXPECT_EQ(content["left"].toInt(), 15);
 }
 
-TEST_F(RuntimeCore, TitleBarTakesTwentyPixelsOfTheInnerHeight)
-{
+TEST_F(RuntimeCore, TitleBarTakesTwentyPixelsOfTheInnerHeight) {
     Js("buildPopup('t', {zepx: 100, zepy: 80, zepw: 300, zeph: 200, bwh: 5, cpad: 5, shs: 6, it9: 1})");
     Js("buildPopup('n', {zepx: 100, zepy: 80, zepw: 300, zeph: 200, bwh: 5, cpad: 5, shs: 6, it9: 0})");
     QVariantMap title = Geo("t_zepT"), content = Geo("t_zepC");
@@ -93,8 +89,7 @@ TEST_F(RuntimeCore, TitleBarTakesTwentyPixelsOfTheInnerHeight)
     EXPECT_EQ(Js("document.getElementById('t_zepTitle').innerHTML").toString(), "Title");
 }
 
-TEST_F(RuntimeCore, ProbabilityBuildsOnlyWhenTheDrawIsZero)
-{
+TEST_F(RuntimeCore, ProbabilityBuildsOnlyWhenTheDrawIsZero) {
     EXPECT_EQ(Int("buildPopup('a', {rn: 1})"), 0);
     EXPECT_TRUE(Js("!!document.getElementById('a_zepB')").toBool());
     Js("Math.random = function () { return 0.3; }");
@@ -109,8 +104,7 @@ TEST_F(RuntimeCore, ProbabilityBuildsOnlyWhenTheDrawIsZero)
     EXPECT_TRUE(Js("!!document.getElementById('c_zepB')").toBool());
 }
 
-TEST_F(RuntimeCore, LeftSideLocationWithOffsetMakesRoundedLeftTab)
-{
+TEST_F(RuntimeCore, LeftSideLocationWithOffsetMakesRoundedLeftTab) {
     Js("makePopup('lt', {pla: 6, zepx: 37, zepw: 304})");
     EXPECT_TRUE(Js("lt.leftTabber").toBool());
     EXPECT_EQ(Int("lt.pars.zepxS"), 40);
@@ -123,8 +117,7 @@ TEST_F(RuntimeCore, LeftSideLocationWithOffsetMakesRoundedLeftTab)
     EXPECT_EQ(Int("c.pars.zepxS"), 37);
 }
 
-TEST_F(RuntimeCore, ShowBecomesVisibleAfter250MsAndHideCancelsTheLatestPendingShow)
-{
+TEST_F(RuntimeCore, ShowBecomesVisibleAfter250MsAndHideCancelsTheLatestPendingShow) {
     Js("buildPopup('p', {is6: 1, ir9: 1}); QEL.zep.zepShow('p')");
     page.Advance(249);
     EXPECT_EQ(Vis("p_zepB"), "hidden");
@@ -148,8 +141,7 @@ TEST_F(RuntimeCore, ShowBecomesVisibleAfter250MsAndHideCancelsTheLatestPendingSh
     EXPECT_EQ(Vis("p_zepB"), "visible");
 }
 
-TEST_F(RuntimeCore, ShadowAndGripStayHiddenWhenNotWantedAndCloseElementAlwaysExists)
-{
+TEST_F(RuntimeCore, ShadowAndGripStayHiddenWhenNotWantedAndCloseElementAlwaysExists) {
     Js("buildPopup('p', {is6: 0, ir9: 0, cc6: 0}); QEL.zep.zepShow('p')");
     page.Advance(300);
     EXPECT_EQ(Vis("p_zepS"), "hidden");
@@ -158,8 +150,7 @@ TEST_F(RuntimeCore, ShadowAndGripStayHiddenWhenNotWantedAndCloseElementAlwaysExi
     EXPECT_EQ(Js("document.getElementById('p_close').style.backgroundImage").toString(), "");
 }
 
-TEST_F(RuntimeCore, EveryHideCallsThePageHook)
-{
+TEST_F(RuntimeCore, EveryHideCallsThePageHook) {
     Js("window.hidden = []; window.zepOnHide = function (uid) { hidden.push(uid); };"
        "buildPopup('p', {cc6: 1}); QEL.zep.zepShow('p')");
     page.Advance(300);
@@ -173,8 +164,7 @@ TEST_F(RuntimeCore, EveryHideCallsThePageHook)
     EXPECT_EQ(Vis("p_zepB"), "hidden");
 }
 
-TEST_F(RuntimeCore, LocationAbsoluteAndRelativeToTheMouse)
-{
+TEST_F(RuntimeCore, LocationAbsoluteAndRelativeToTheMouse) {
     Js("buildPopup('p', {zepx: 100, zepy: 80, shs: 6})");
     Js("QEL.zep.zepLocation('p', 50, 60, 0)");
     QVariantMap box = Geo("p_zepB"), shadow = Geo("p_zepS");
@@ -193,8 +183,7 @@ TEST_F(RuntimeCore, LocationAbsoluteAndRelativeToTheMouse)
     EXPECT_EQ(Int("ism3"), 1);
 }
 
-TEST_F(RuntimeCore, ShowReappliesTheStoredPositionAfterTheViewScrolled)
-{
+TEST_F(RuntimeCore, ShowReappliesTheStoredPositionAfterTheViewScrolled) {
     page.Run("document.body.style.height = '3000px'");
     Js("buildPopup('p', {zepx: 100, zepy: 80, isScr: 0}); window.scrollTo(0, 500); QEL.zep.zepShow('p')");
     page.Advance(150);
@@ -202,8 +191,7 @@ TEST_F(RuntimeCore, ShowReappliesTheStoredPositionAfterTheViewScrolled)
     EXPECT_EQ(Int("p.pars.zepy"), 80);
 }
 
-TEST_F(RuntimeCore, SizeResizesEveryElementAndIgnoresTooSmallSizes)
-{
+TEST_F(RuntimeCore, SizeResizesEveryElementAndIgnoresTooSmallSizes) {
     Js("buildPopup('p', {bwh: 5, cpad: 5, shs: 6, it9: 1, ir9: 1})");
     Js("QEL.zep.zepSize('p', 400, 250)");
     EXPECT_EQ(Geo("p_zepB")["width"].toInt(), 410);
@@ -221,8 +209,7 @@ TEST_F(RuntimeCore, SizeResizesEveryElementAndIgnoresTooSmallSizes)
     EXPECT_EQ(Geo("p_zepB")["width"].toInt(), 410);
 }
 
-TEST_F(RuntimeCore, ContentAndTitleAreReplaced)
-{
+TEST_F(RuntimeCore, ContentAndTitleAreReplaced) {
     Js("buildPopup('p', {})");
     Js("QEL.zep.zepContent('p', '<b id=\"bold\">New</b>')");
     EXPECT_EQ(Js("document.getElementById('p_zepC').innerHTML").toString(), "<b id=\"bold\">New</b>");
@@ -233,8 +220,7 @@ TEST_F(RuntimeCore, ContentAndTitleAreReplaced)
     EXPECT_EQ(Int("document.getElementById('p_zepT').children.length"), 1);
 }
 
-TEST_F(RuntimeCore, LaterPopupsStackAboveEarlierOnes)
-{
+TEST_F(RuntimeCore, LaterPopupsStackAboveEarlierOnes) {
     Js("buildPopup('a', {}); buildPopup('b', {})");
     const int iShadowA = Geo("a_zepS")["z"].toInt(), iBoxA = Geo("a_zepB")["z"].toInt();
     const int iShadowB = Geo("b_zepS")["z"].toInt(), iBoxB = Geo("b_zepB")["z"].toInt();
@@ -243,8 +229,7 @@ TEST_F(RuntimeCore, LaterPopupsStackAboveEarlierOnes)
     EXPECT_LT(iShadowB, iBoxB);
 }
 
-TEST_F(RuntimeCore, ExitIntentArmsInsideThePageAndFiresOnceAtTheTopOrLeftEdge)
-{
+TEST_F(RuntimeCore, ExitIntentArmsInsideThePageAndFiresOnceAtTheTopOrLeftEdge) {
     Js("window.exits = 0; window.runCmdSet = function () { exits++; }; buildPopup('p', {isex: 1})");
     Js("mouseAt(500, 300); mouseAt(500, 5)");
     EXPECT_EQ(Int("exits"), 0) << "the watcher starts one second after the build";
@@ -259,8 +244,7 @@ TEST_F(RuntimeCore, ExitIntentArmsInsideThePageAndFiresOnceAtTheTopOrLeftEdge)
     EXPECT_EQ(Int("exits"), 1);
 }
 
-TEST_F(RuntimeCore, ExitIntentFiresAtTheLeftEdge)
-{
+TEST_F(RuntimeCore, ExitIntentFiresAtTheLeftEdge) {
     Js("window.exits = 0; window.runCmdSet = function () { exits++; }; buildPopup('p', {isex: 1})");
     page.Advance(1000);
     Js("mouseAt(500, 300); mouseAt(15, 300)");

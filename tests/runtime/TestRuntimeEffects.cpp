@@ -14,8 +14,7 @@ protected:
     QVariantMap Geo(const QString& sId) { return page.Run("geo('" + sId + "')").toMap(); }
     QString Vis(const QString& sId) { return Geo(sId).value("vis").toString(); }
     // The successive values of one property while the clock runs on.
-    QList<int> Trace(const QString& sId, const QString& sProp, int iMs, int iStep = 5)
-    {
+    QList<int> Trace(const QString& sId, const QString& sProp, int iMs, int iStep = 5) {
         QList<int> values;
         for (const QVariant& value :
              page.Run(QString("trace('%1', '%2', %3, %4)").arg(sId, sProp).arg(iMs).arg(iStep)).toList()) {
@@ -27,8 +26,7 @@ protected:
     TRuntimePage page;
 };
 
-TEST_F(RuntimeEffects, DropInLandsExactlyOnTargetWithAndWithoutBounce)
-{
+TEST_F(RuntimeEffects, DropInLandsExactlyOnTargetWithAndWithoutBounce) {
     Js("buildPopup('p', {zepx: 100, zepy: 137, zeph: 200, bwh: 5, bng: 0});"
        "QEL.zep.zepDropin('p'); QEL.zep.zepShow('p')");
     EXPECT_EQ(Int("drs"), 1);
@@ -47,12 +45,10 @@ TEST_F(RuntimeEffects, DropInLandsExactlyOnTargetWithAndWithoutBounce)
     Js("buildPopup('b', {zepx: 100, zepy: 137, bng: 1}); QEL.zep.zepDropin('b')");
     const QList<int> bounce = Trace("b_zepB", "top", 3000);
     const QList<int> landing = bounce.mid(bounce.lastIndexOf(137, bounce.size() - 10 > 0 ? bounce.size() - 9 : 0));
-    EXPECT_EQ(bounce.mid(bounce.size() - 9),
-              (QList<int>{137, 97, 137, 107, 137, 117, 137, 127, 137}));
+    EXPECT_EQ(bounce.mid(bounce.size() - 9), (QList<int>{137, 97, 137, 107, 137, 117, 137, 127, 137}));
 }
 
-TEST_F(RuntimeEffects, SlidesStartOutsideTheViewAndEndOnTheirTargets)
-{
+TEST_F(RuntimeEffects, SlidesStartOutsideTheViewAndEndOnTheirTargets) {
     Js("buildPopup('p', {zepx: 37, zepy: 137, zepw: 300, zeph: 200, bwh: 5})");
     Js("QEL.zep.zepSlidein('p'); QEL.zep.zepShow('p')");
     QList<int> lefts = Trace("p_zepB", "left", 1500);
@@ -73,8 +69,7 @@ TEST_F(RuntimeEffects, SlidesStartOutsideTheViewAndEndOnTheirTargets)
     EXPECT_EQ(Vis("p_zepB"), "visible");
 }
 
-TEST_F(RuntimeEffects, ExitSlidesLeaveTheViewHideAndReturnToTheStoredPlace)
-{
+TEST_F(RuntimeEffects, ExitSlidesLeaveTheViewHideAndReturnToTheStoredPlace) {
     Js("window.hides = 0; window.zepOnHide = function () { hides++; };"
        "buildPopup('p', {zepx: 37, zepy: 137, zepw: 300, zeph: 200}); QEL.zep.zepShow('p')");
     page.Advance(300);
@@ -108,8 +103,7 @@ TEST_F(RuntimeEffects, ExitSlidesLeaveTheViewHideAndReturnToTheStoredPlace)
     EXPECT_EQ(Int("hides"), 4);
 }
 
-TEST_F(RuntimeEffects, LeftTabParksSlidesInAndToggles)
-{
+TEST_F(RuntimeEffects, LeftTabParksSlidesInAndToggles) {
     Js("buildPopup('tab', {pla: 6, zepx: 40, zepw: 300, zeph: 200}); QEL.zep.zepShow('tab')");
     page.Advance(300);
     EXPECT_EQ(Geo("tab_zepB")["left"].toInt(), -260);
@@ -132,8 +126,7 @@ TEST_F(RuntimeEffects, LeftTabParksSlidesInAndToggles)
     EXPECT_EQ(Geo("tab_zepB")["left"].toInt(), -260);
 }
 
-TEST_F(RuntimeEffects, FadeInEndsAt98WithShadowAt29Point4)
-{
+TEST_F(RuntimeEffects, FadeInEndsAt98WithShadowAt29Point4) {
     Js("buildPopup('p', {}); QEL.zep.zepFadein('p')");
     EXPECT_DOUBLE_EQ(Geo("p_zepB")["op"].toDouble(), 0.0);
     page.Advance(15);
@@ -149,8 +142,7 @@ TEST_F(RuntimeEffects, FadeInEndsAt98WithShadowAt29Point4)
     EXPECT_NEAR(Geo("p_zepS")["op"].toDouble(), 0.3, 1e-6);
 }
 
-TEST_F(RuntimeEffects, FadeOutOfAHiddenPopupShowsItFadesAndHides)
-{
+TEST_F(RuntimeEffects, FadeOutOfAHiddenPopupShowsItFadesAndHides) {
     Js("window.hides = 0; window.zepOnHide = function () { hides++; }; buildPopup('p', {})");
     Js("QEL.zep.zepFadeout('p')");
     EXPECT_NEAR(Geo("p_zepB")["op"].toDouble(), 0.99, 1e-6);
@@ -164,8 +156,7 @@ TEST_F(RuntimeEffects, FadeOutOfAHiddenPopupShowsItFadesAndHides)
     EXPECT_EQ(Int("hides"), 1);
 }
 
-TEST_F(RuntimeEffects, StartingAFadeStopsTheOtherOne)
-{
+TEST_F(RuntimeEffects, StartingAFadeStopsTheOtherOne) {
     Js("buildPopup('a', {}); buildPopup('b', {}); QEL.zep.zepFadein('a')");
     page.Advance(150);
     const double dA = Geo("a_zepB")["op"].toDouble();
@@ -176,8 +167,7 @@ TEST_F(RuntimeEffects, StartingAFadeStopsTheOtherOne)
     EXPECT_NEAR(Geo("b_zepB")["op"].toDouble(), 0.98, 1e-6);
 }
 
-TEST_F(RuntimeEffects, TimerRunsBothPairsAtTheirDelaysAndASecondCallCancelsTheFirst)
-{
+TEST_F(RuntimeEffects, TimerRunsBothPairsAtTheirDelaysAndASecondCallCancelsTheFirst) {
     Js("window.calls = []; window.cmd = {};"
        "['a', 'b', 'c', 'd'].forEach(function (n) {"
        "  cmd[n] = function (id) { calls.push(n + ':' + id + '@' + fakeClock.now()); }; });"
@@ -201,8 +191,7 @@ TEST_F(RuntimeEffects, TimerRunsBothPairsAtTheirDelaysAndASecondCallCancelsTheFi
     EXPECT_EQ(Int("calls.length"), 1);
 }
 
-TEST_F(RuntimeEffects, TimerCommandsShowAndHideThePopupWithoutEval)
-{
+TEST_F(RuntimeEffects, TimerCommandsShowAndHideThePopupWithoutEval) {
     Js("buildPopup('p', {}); p.zepTimer('p', 'QEL.zep.zepFadein', '', 'QEL.zep.zepHide', '', 2, 3)");
     page.Advance(2000);
     EXPECT_EQ(Vis("p_zepB"), "hidden");
@@ -212,8 +201,7 @@ TEST_F(RuntimeEffects, TimerCommandsShowAndHideThePopupWithoutEval)
     EXPECT_EQ(Vis("p_zepB"), "hidden");
 }
 
-TEST_F(RuntimeEffects, ClosedPopupDoesNotReappearForItsPendingTimedExit)
-{
+TEST_F(RuntimeEffects, ClosedPopupDoesNotReappearForItsPendingTimedExit) {
     Js("buildPopup('p', {cc6: 1}); p.zepTimer('p', 'QEL.zep.zepFadein', '', 'QEL.zep.zepFadeout', '', 0, 10)");
     page.Advance(3000);
     EXPECT_EQ(Vis("p_zepB"), "visible");

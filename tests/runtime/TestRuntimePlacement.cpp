@@ -8,15 +8,16 @@ namespace {
 
 class RuntimePlacement : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(page.Open("<div id='p_anchor' style='position:absolute;left:300px;"
-                                                  "top:400px;width:10px;height:10px'></div>")); }
+    void SetUp() override {
+        ASSERT_TRUE(page.Open("<div id='p_anchor' style='position:absolute;left:300px;"
+                              "top:400px;width:10px;height:10px'></div>"));
+    }
     void TearDown() override { EXPECT_TRUE(page.Errors().isEmpty()) << page.Errors().join('\n').toStdString(); }
 
     QVariant Js(const QString& sScript) { return page.Run(sScript); }
     int Int(const QString& sScript) { return page.Run(sScript).toInt(); }
     QVariantMap Geo(const QString& sId) { return page.Run("geo('" + sId + "')").toMap(); }
-    QPoint BoxAt(const QString& sUid)
-    {
+    QPoint BoxAt(const QString& sUid) {
         const QVariantMap box = Geo(sUid + "_zepB");
         return {box["left"].toInt(), box["top"].toInt()};
     }
@@ -24,8 +25,7 @@ protected:
     TRuntimePage page;
 };
 
-TEST_F(RuntimePlacement, LocationsApplyAfter250MsWithTheBrowserAllowances)
-{
+TEST_F(RuntimePlacement, LocationsApplyAfter250MsWithTheBrowserAllowances) {
     Js("buildPopup('c', {pla: 1, zepw: 400, zeph: 300, bwh: 5, zepx: 3, zepy: 4});"
        "buildPopup('br', {pla: 8, zepw: 400, zeph: 300, bwh: 5})");
     page.Advance(249);
@@ -37,8 +37,7 @@ TEST_F(RuntimePlacement, LocationsApplyAfter250MsWithTheBrowserAllowances)
     EXPECT_EQ(Geo("c_zepS")["left"].toInt(), 287 + 6);
 }
 
-TEST_F(RuntimePlacement, FullWidthTakesTheViewWidthLessTheAllowance)
-{
+TEST_F(RuntimePlacement, FullWidthTakesTheViewWidthLessTheAllowance) {
     Js("buildPopup('t', {pla: 5, fw7: 1, zepw: 400, zeph: 300, bwh: 5})");
     page.Advance(250);
     EXPECT_EQ(Int("t.pars.zepw"), 973);
@@ -50,8 +49,7 @@ TEST_F(RuntimePlacement, FullWidthTakesTheViewWidthLessTheAllowance)
     EXPECT_EQ(Int("f.pars.zeph"), 790);
 }
 
-TEST_F(RuntimePlacement, WindowResizeReplacesThePopupAndDropsTheDragOffsets)
-{
+TEST_F(RuntimePlacement, WindowResizeReplacesThePopupAndDropsTheDragOffsets) {
     Js("buildPopup('c', {pla: 1, zepw: 400, zeph: 300, bwh: 5})");
     page.Advance(250);
     Js("delX.c = 40; delY.c = 30");
@@ -61,16 +59,14 @@ TEST_F(RuntimePlacement, WindowResizeReplacesThePopupAndDropsTheDragOffsets)
     EXPECT_EQ(Int("delX.c + delY.c"), 0);
 }
 
-TEST_F(RuntimePlacement, AnchoredPopupSitsAtItsAnchorPlusTheOffsets)
-{
+TEST_F(RuntimePlacement, AnchoredPopupSitsAtItsAnchorPlusTheOffsets) {
     Js("buildPopup('p', {pla: 10, zepx: 10, zepy: 20})");
     EXPECT_EQ(BoxAt("p"), QPoint(310, 420));
     Js("buildPopup('lost', {pla: 10, zepx: 10, zepy: 20})");
     EXPECT_EQ(BoxAt("lost"), QPoint(10, 20)) << "a missing anchor leaves the popup in place";
 }
 
-TEST_F(RuntimePlacement, FollowScrollUsesFixedPositioningAndCanBeTurnedOff)
-{
+TEST_F(RuntimePlacement, FollowScrollUsesFixedPositioningAndCanBeTurnedOff) {
     Js("document.body.style.height = '3000px'; buildPopup('p', {isScr: 1, zepx: 100, zepy: 80})");
     EXPECT_EQ(Geo("p_zepB")["pos"].toString(), "fixed");
     Js("window.scrollTo(0, 400)");
@@ -81,8 +77,7 @@ TEST_F(RuntimePlacement, FollowScrollUsesFixedPositioningAndCanBeTurnedOff)
     EXPECT_EQ(Geo("p_zepS")["pos"].toString(), "absolute");
 }
 
-TEST_F(RuntimePlacement, DraggingTheTitleMovesThePopupAndTheGripResizesItDownToTheMinimum)
-{
+TEST_F(RuntimePlacement, DraggingTheTitleMovesThePopupAndTheGripResizesItDownToTheMinimum) {
     Js("buildPopup('p', {zepx: 100, zepy: 80, zepw: 300, zeph: 200, bwh: 5, cpad: 5, im5: 1, ir9: 1})");
     Js("var t = document.getElementById('p_zepT');"
        "t.dispatchEvent(new MouseEvent('mousedown', {clientX: 150, clientY: 90, bubbles: true}));"

@@ -10,8 +10,7 @@ protected:
     void TearDown() override { EXPECT_TRUE(page.Errors().isEmpty()) << page.Errors().join('\n').toStdString(); }
 
     // Opens a new page view and builds the popup there; answers its isc.
-    int View(const QString& sUid, const QString& sParameters)
-    {
+    int View(const QString& sUid, const QString& sParameters) {
         EXPECT_TRUE(page.Open());
         return page.Run(QString("buildPopup('%1', %2)").arg(sUid, sParameters)).toInt();
     }
@@ -20,16 +19,14 @@ protected:
     TRuntimePage page;
 };
 
-TEST_F(RuntimeVisits, OncePerPeriodShowsOnlyOnTheFirstView)
-{
+TEST_F(RuntimeVisits, OncePerPeriodShowsOnlyOnTheFirstView) {
     EXPECT_EQ(View("p", "{issp: 1, plt: 7 * 86400}"), 0);
     EXPECT_TRUE(Cookies().contains("p_sp=true"));
     EXPECT_EQ(View("p", "{issp: 1, plt: 7 * 86400}"), 1);
     EXPECT_EQ(View("p_s", "{issp: 0}"), 0) << "cookie names are not confused by a common prefix";
 }
 
-TEST_F(RuntimeVisits, OncePerSessionBeatsTheNeverAgainCookie)
-{
+TEST_F(RuntimeVisits, OncePerSessionBeatsTheNeverAgainCookie) {
     EXPECT_EQ(View("p", "{oo7: 1}"), 0);
     page.Run("p.dontShowAgain()");
     EXPECT_EQ(View("p", "{oo7: 1}"), 1);
@@ -38,8 +35,7 @@ TEST_F(RuntimeVisits, OncePerSessionBeatsTheNeverAgainCookie)
     EXPECT_EQ(View("q", "{}"), 1) << "never again applies to popups without a frequency rule";
 }
 
-TEST_F(RuntimeVisits, RotationCyclesThroughTheContents)
-{
+TEST_F(RuntimeVisits, RotationCyclesThroughTheContents) {
     QStringList shown;
     for (int i = 0; i < 4; ++i) {
         EXPECT_TRUE(page.Open());
@@ -53,8 +49,7 @@ TEST_F(RuntimeVisits, RotationCyclesThroughTheContents)
     EXPECT_EQ(page.Run("document.getElementById('offer_zepC').innerHTML").toString(), "main");
 }
 
-TEST_F(RuntimeVisits, TooltipFadesInNextToThePointerAndOutWhenItLeaves)
-{
+TEST_F(RuntimeVisits, TooltipFadesInNextToThePointerAndOutWhenItLeaves) {
     ASSERT_TRUE(page.Open("<a id='tt1' href='#'>words</a>"));
     page.Run("buildPopup('tip', {zepw: 200, zeph: 100});"
              "tip.zepTooltip('tip', 'tt1', 250, 120, 15, -60, '<i>tip</i>', '#FFFFE0', 1,"

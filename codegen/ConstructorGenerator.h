@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include "TZEPInstance.h"
+
+// The statement that constructs one popup in the visitor's browser:
+// <uid> = new QEL.zep.zepInstance("<uid>", ...39 arguments...);
+// The text depends on the record alone (and its project's box-cover flag), never on files, clock or locale.
+QString CreateInstanceFunction(const TZEPInstance& oInstance);
+
+// The runtime's location code for a placement; a value outside the enumeration gives 0.
+int GetLocationVal(CLocation location);

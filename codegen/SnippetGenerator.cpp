@@ -1,0 +1,110 @@
+#include "SnippetGenerator.h"
+
+#include "CommandGenerator.h"
+#include "ConstructorGenerator.h"
+#include "ScriptText.h"
+
+namespace {
+
+// The link text a designer is expected to replace; the kind of link follows it.
+const QString csPlaceholderLinkText = QStringLiteral("Add your textual or image link here for");
+
+// The anchor of one kind of event link. The event attribute's closing quotation mark is the first character of
+// the link tail, so the attribute is closed exactly once.
+struct TEventLink {
+    QString sOpening;
+    QString sAttributeEnd;
+    QString sKind;
+};
+
+TEventLink MakeEventLink(const char* sEvent, const QString& sAttributeEnd, const char* sKind) {
+    return {QStringLiteral("<a style=\"font-weight: bold;color: #1C5EA2;\" href=\"javascript:void(0)\" ") +
+                QLatin1String(sEvent) + QStringLiteral(" = \"  "),
+            sAttributeEnd, QLatin1String(sKind)};
+}
+
+std::optional<TEventLink> ChosenEventLink(const TZEPInstance& oInstance) {
+    const bool bOver = IsFlagSet(oInstance.bMouseOver);
+    const bool bOut = IsFlagSet(oInstance.bMouseOut);
+    const bool bClick = IsFlagSet(oInstance.bOnClick);
+    const bool bOverOff = oInstance.bMouseOver == 0;
+    const bool bOutOff = oInstance.bMouseOut == 0;
+    const bool bClickOff = oInstance.bOnClick == 0;
+    if (bOver && bOutOff && bClickOff)
+        return MakeEventLink("onmouseover", {}, "mouseover");
+    if (bOut && bOverOff && bClickOff)
+        return MakeEventLink("onmouseout", {}, "mouseout");
+    if (bClick && bOverOff && bOutOff)
+        return MakeEventLink("onclick", QStringLiteral("return false;"), "On-click");
+    return std::nullopt;
+}
+
+QString LinkTail(const TZEPInstance& oInstance, const QString& sSpecificLinkText, const QString& sKind) {
+    const QString sText = sSpecificLinkText.trimmed();
+    if (!sText.isEmpty() && sText != csPlaceholderLinkText)
+        return QStringLiteral("\">") + sText + QStringLiteral("</a>");
+    const QString sImage = oInstance.sImageLink.trimmed();
+    if (!sImage.isEmpty())
+        return QStringLiteral("\"><img style=\"border-style:none\" src=\"") + sImage + QStringLiteral("\" /></a>");
+    return QStringLiteral("\">") + csPlaceholderLinkText + QLatin1Char(' ') + sKind + QStringLiteral("</a>");
+}
+
+QString ModalCommand(const TZEPInstance& oInstance) {
+    const QString sShow = QStringLiteral("QEL.zep.zepShow");
+    const QString sHide = QStringLiteral("QEL.zep.zepHide");
+    TTimerCall call{QStringLiteral("zepMask"), QStringLiteral("'zepMask'"), {}, 0, 0};
+    switch (GetEventMode(oInstance)) {
+    case xmImmediate:
+        return QStringLiteral("QEL.zep.zepShow('zepMask');");
+    case xmDelayedEntry:
+        call.Functions[0] = sShow;
+        call.iFirstDelay = oInstance.iOpenAfterDelay;
+        break;
+    case xmDelayedExit:
+        call.Functions[2] = sHide;
+        call.iSecondDelay = oInstance.iCloseAfterDelay;
+        break;
+    case xmDelayedEntryAndExit:
+        call.Functions[0] = sShow;
+        call.Functions[2] = sHide;
+        call.iFirstDelay = oInstance.iOpenAfterDelay;
+        call.iSecondDelay = oInstance.iCloseAfterDelay;
+        break;
+    }
+    return call.Text();
+}
+
+} // namespace
+
+QString GetMouseEventText(const TZEPInstance& oInstance, const QString& sCommand, const QString& sSpecificLinkText) {
+    const std::optional<TEventLink> oLink = ChosenEventLink(oInstance);
+    if (!oLink)
+        return {};
+    return oLink->sOpening + sCommand + oLink->sAttributeEnd + LinkTail(oInstance, sSpecificLinkText, oLink->sKind);
+}
+
+QString GenerateModalString(const TZEPInstance& oInstance) {
+    if (!IsFlagSet(oInstance.bModal))
+        return {};
+    // Unlike the popup's trigger command, the guard governs the single mask statement without braces.
+    return QStringLiteral("  if(!") + oInstance.sUniqueID + QStringLiteral(".pars.isc)") + csLineBreak +
+           QStringLiteral("    ") + ModalCommand(oInstance);
+}
+
+QString CreateLinkFunctions(const TContentItem& oItem, const TZEPInstance& oInstance) {
+    const QString sUID = oInstance.sUniqueID;
+    const auto call = [&sUID](const char* sFunction, const QString& sArguments) {
+        return QStringLiteral("QEL.zep.") + QLatin1String(sFunction) + QStringLiteral("('") + sUID +
+               QStringLiteral("'") + sArguments + QStringLiteral(");");
+    };
+    const auto n = [](qint64 value) { return QStringLiteral(", ") + QString::number(value); };
+    QString sText = call("zepHide", {});
+    sText += call("zepSize", n(oItem.iAPIWidth) + n(oItem.iAPIHeight));
+    sText += call("zepContent", QStringLiteral(", ") + oItem.sIndex);
+    if (oInstance.Location == ltManual)
+        sText += call("zepLocation", n(oItem.iAPILeft) + n(oItem.iAPITop) + QStringLiteral(", ") +
+                                         FlagText(oItem.bAPIRelativePositioning) + QStringLiteral(", event"));
+    else
+        sText += call("zepPlace", n(GetLocationVal(oItem.APILocation)) + n(0));
+    return sText;
+}
