@@ -47,8 +47,7 @@ protected:
     }
 };
 
-TEST_F(RuntimeCookies, OncePerPeriodShowsOnceAndThenBuildsHidden)
-{
+TEST_F(RuntimeCookies, OncePerPeriodShowsOnceAndThenBuildsHidden) {
     ASSERT_TRUE(OpenWithSpy());
     EXPECT_EQ(Build("op", "issp: 1, plt: 604800"), 0);
     EXPECT_EQ(Int("lifetime('op_sp')"), 7 * 86400);
@@ -63,8 +62,7 @@ TEST_F(RuntimeCookies, OncePerPeriodShowsOnceAndThenBuildsHidden)
     EXPECT_EQ(Int("op.pars.isc"), 1);
 }
 
-TEST_F(RuntimeCookies, OncePerSessionAndNeverAgainWithTheirPrecedence)
-{
+TEST_F(RuntimeCookies, OncePerSessionAndNeverAgainWithTheirPrecedence) {
     ASSERT_TRUE(OpenWithSpy());
     EXPECT_EQ(Build("s", "oo7: 1"), 0);
     EXPECT_EQ(Str("cookieText('s_s')"), "s_s=true; path=/; SameSite=Lax");
@@ -84,8 +82,7 @@ TEST_F(RuntimeCookies, OncePerSessionAndNeverAgainWithTheirPrecedence)
     EXPECT_EQ(Build("q", "issp: 1, plt: 0"), 1);
 }
 
-TEST_F(RuntimeCookies, ValuesAreEscapedAndHttpsPagesWriteSecureCookies)
-{
+TEST_F(RuntimeCookies, ValuesAreEscapedAndHttpsPagesWriteSecureCookies) {
     ASSERT_TRUE(OpenWithSpy());
     Js("makePopup('p', {}); p.mca('x', 'a b;c', 0)");
     EXPECT_EQ(Str("cookieText('x')"), "x=a%20b%3Bc; path=/; SameSite=Lax");
@@ -95,8 +92,7 @@ TEST_F(RuntimeCookies, ValuesAreEscapedAndHttpsPagesWriteSecureCookies)
     EXPECT_EQ(Str("cookieText('y')"), "y=v; path=/; SameSite=Lax; Secure");
 }
 
-TEST_F(RuntimeCookies, NamesAreNotConfusedWithLongerOrShorterNames)
-{
+TEST_F(RuntimeCookies, NamesAreNotConfusedWithLongerOrShorterNames) {
     Js("document.cookie = 'u_sp=true; path=/'; makePopup('u', {})");
     EXPECT_TRUE(Js("u.rca('u_s') === null").toBool());
     EXPECT_EQ(Build("u", "oo7: 1"), 0) << "u_sp does not count as u_s";
@@ -108,8 +104,7 @@ TEST_F(RuntimeCookies, NamesAreNotConfusedWithLongerOrShorterNames)
     EXPECT_TRUE(Js("u.rca('u_sx') === null && u.rca('xu_s') === 'true'").toBool());
 }
 
-TEST_F(RuntimeCookies, RotationCyclesThroughTheContentsAcrossPageViews)
-{
+TEST_F(RuntimeCookies, RotationCyclesThroughTheContentsAcrossPageViews) {
     const QStringList expected = {"Main", "One", "Two", "Main", "One"};
     for (const QString& sContent : expected) {
         ASSERT_TRUE(Open(QString(), RotationContents));
@@ -132,8 +127,7 @@ TEST_F(RuntimeCookies, RotationCyclesThroughTheContentsAcrossPageViews)
     EXPECT_TRUE(Js("plain.rca('plain_rotation') === null").toBool());
 }
 
-TEST_F(RuntimeCookies, SiteWideRuleShowsOnTheLatestPageWhenTheCountdownEnds)
-{
+TEST_F(RuntimeCookies, SiteWideRuleShowsOnTheLatestPageWhenTheCountdownEnds) {
     const QString sParameters = "pcc: 1, oo7: 1, tro: 30, shf: 10";
     // First page: the countdown starts.
     ASSERT_TRUE(OpenWithSpy());
@@ -170,8 +164,7 @@ TEST_F(RuntimeCookies, SiteWideRuleShowsOnTheLatestPageWhenTheCountdownEnds)
     EXPECT_EQ(Vis("sw_zepB"), "hidden");
 }
 
-TEST_F(RuntimeCookies, SiteWideLoopStopsWhenAnotherPageWasLoadedSince)
-{
+TEST_F(RuntimeCookies, SiteWideLoopStopsWhenAnotherPageWasLoadedSince) {
     EXPECT_EQ(Build("sw", "pcc: 1, oo7: 1, tro: 30, shf: 10"), 0);
     page.Advance(2000);
     Js("document.cookie = 'sw_r=' + escape('http://127.0.0.1/other.html') + '; path=/'");
@@ -181,8 +174,7 @@ TEST_F(RuntimeCookies, SiteWideLoopStopsWhenAnotherPageWasLoadedSince)
     EXPECT_EQ(Int("fakeClock.pending()"), 0) << "the loop has stopped";
 }
 
-TEST_F(RuntimeCookies, WithoutCookiesEveryRuleShowsOnEveryPageView)
-{
+TEST_F(RuntimeCookies, WithoutCookiesEveryRuleShowsOnEveryPageView) {
     // The browser refuses every cookie, as with cookies turned off by the visitor.
     page.View().page()->profile()->cookieStore()->setCookieFilter(
         [](const QWebEngineCookieStore::FilterRequest&) { return false; });

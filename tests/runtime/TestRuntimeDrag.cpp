@@ -45,8 +45,7 @@ protected:
     }
 };
 
-TEST_F(RuntimeDrag, TitleBarDragMovesBoxAndShadowAndRecordsTheOffsets)
-{
+TEST_F(RuntimeDrag, TitleBarDragMovesBoxAndShadowAndRecordsTheOffsets) {
     Press("p_zepT", 150, 90);
     EXPECT_EQ(Int("QEL.zep.nEl == 'p' && moving"), 1);
     EXPECT_GT(Geo("p_zepB")["z"].toInt(), Geo("p_zepS")["z"].toInt());
@@ -67,8 +66,7 @@ TEST_F(RuntimeDrag, TitleBarDragMovesBoxAndShadowAndRecordsTheOffsets)
     EXPECT_EQ(Int("p.pars.zepx"), 100) << "the stored location is kept; the drag lives in delX/delY";
 }
 
-TEST_F(RuntimeDrag, ContentDragMovesThePopupOnlyWhenEnabled)
-{
+TEST_F(RuntimeDrag, ContentDragMovesThePopupOnlyWhenEnabled) {
     Press("p_zepC", 200, 200);
     MoveTo(180, 150);
     EXPECT_EQ(Left("p_zepB"), 80);
@@ -85,8 +83,7 @@ TEST_F(RuntimeDrag, ContentDragMovesThePopupOnlyWhenEnabled)
     EXPECT_EQ(Js("document.getElementById('p_zepT').style.cursor").toString(), "move");
 }
 
-TEST_F(RuntimeDrag, GripResizesEveryElementButNotTheStoredSize)
-{
+TEST_F(RuntimeDrag, GripResizesEveryElementButNotTheStoredSize) {
     Press("p_rsize", 402, 282);
     EXPECT_EQ(Int("resizing"), 1);
     MoveTo(502, 382);
@@ -119,8 +116,7 @@ TEST_F(RuntimeDrag, GripResizesEveryElementButNotTheStoredSize)
     EXPECT_EQ(Int("p.pars.zeph"), 200);
 }
 
-TEST_F(RuntimeDrag, EdgeBandOfTheViewEndsTheDrag)
-{
+TEST_F(RuntimeDrag, EdgeBandOfTheViewEndsTheDrag) {
     struct TEdge {
         int x, y;
         const char* sName;
@@ -146,8 +142,7 @@ TEST_F(RuntimeDrag, EdgeBandOfTheViewEndsTheDrag)
     }
 }
 
-TEST_F(RuntimeDrag, OneFingerTouchDragsAndResizes)
-{
+TEST_F(RuntimeDrag, OneFingerTouchDragsAndResizes) {
     Touch("touchstart", "document.getElementById('p_zepTitle')", "[[150, 90]]");
     EXPECT_EQ(Int("moving"), 1);
     EXPECT_FALSE(Touch("touchmove", "document.getElementById('p_zepTitle')", "[[250, 190]]").toBool())
@@ -173,8 +168,7 @@ TEST_F(RuntimeDrag, OneFingerTouchDragsAndResizes)
     EXPECT_EQ(Int("resizing"), 0);
 }
 
-TEST_F(RuntimeDrag, TouchesThatAreNotOneFingerOnAHandleDoNotDrag)
-{
+TEST_F(RuntimeDrag, TouchesThatAreNotOneFingerOnAHandleDoNotDrag) {
     Touch("touchstart", "document.getElementById('p_zepT')", "[[150, 90], [170, 95]]");
     EXPECT_EQ(Int("moving"), 0);
     Touch("touchstart", "document.body", "[[600, 600]]");

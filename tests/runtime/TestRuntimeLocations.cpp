@@ -25,8 +25,7 @@ protected:
     }
 };
 
-TEST_F(RuntimeLocations, EveryLocationCodeOnA1000By800View)
-{
+TEST_F(RuntimeLocations, EveryLocationCodeOnA1000By800View) {
     struct TCase {
         int iCode, iLeft, iTop;
     };
@@ -43,8 +42,7 @@ TEST_F(RuntimeLocations, EveryLocationCodeOnA1000By800View)
     }
 }
 
-TEST_F(RuntimeLocations, PlacementWaits250Ms)
-{
+TEST_F(RuntimeLocations, PlacementWaits250Ms) {
     Js("buildPopup('p', {pla: 1, zepx: 100, zepy: 80, zepw: 400, zeph: 300, bwh: 5})");
     page.Advance(249);
     EXPECT_EQ(Left("p_zepB"), 100);
@@ -54,8 +52,7 @@ TEST_F(RuntimeLocations, PlacementWaits250Ms)
     EXPECT_EQ(Top("p_zepB"), 245);
 }
 
-TEST_F(RuntimeLocations, FullWidthAndFullWidthAndHeight)
-{
+TEST_F(RuntimeLocations, FullWidthAndFullWidthAndHeight) {
     Place("w", 5, 1);
     EXPECT_EQ(Int("w.pars.zepw"), 973);
     EXPECT_EQ(Int("w.pars.zeph"), 300);
@@ -76,16 +73,14 @@ TEST_F(RuntimeLocations, FullWidthAndFullWidthAndHeight)
     EXPECT_EQ(Height("f_zepB"), 800);
 }
 
-TEST_F(RuntimeLocations, LeftTabIsParkedWithItsTabVisible)
-{
+TEST_F(RuntimeLocations, LeftTabIsParkedWithItsTabVisible) {
     Js("buildPopup('t', {pla: 6, zepx: 40, zepy: 80, zepw: 300, zeph: 200, bwh: 5})");
     page.Advance(250);
     EXPECT_EQ(Left("t_zepB"), -260);
     EXPECT_EQ(Top("t_zepB"), 0);
 }
 
-TEST_F(RuntimeLocations, PlacementIsKeptOnWindowResizeAndUndoesADrag)
-{
+TEST_F(RuntimeLocations, PlacementIsKeptOnWindowResizeAndUndoesADrag) {
     Place("p", 8);
     Place("f", 5, 1);
     // The visitor drags the popup 100 pixels up and left by its title bar.
@@ -102,8 +97,7 @@ TEST_F(RuntimeLocations, PlacementIsKeptOnWindowResizeAndUndoesADrag)
     EXPECT_EQ(Left("f_zepB"), 0);
 }
 
-TEST_F(RuntimeLocations, AnchoredPopupFollowsItsElement)
-{
+TEST_F(RuntimeLocations, AnchoredPopupFollowsItsElement) {
     // A long page without a scroll bar, so that 50% is half the view's width.
     ASSERT_TRUE(Open("<div id=\"a_anchor\" style=\"position:absolute; left:50%; top:300px\">x</div>"
                      "<div style=\"height:3000px\"></div>",
@@ -123,8 +117,7 @@ TEST_F(RuntimeLocations, AnchoredPopupFollowsItsElement)
     EXPECT_EQ(Top("a_zepB"), 325);
 }
 
-TEST_F(RuntimeLocations, MissingAnchorLeavesThePopupInPlace)
-{
+TEST_F(RuntimeLocations, MissingAnchorLeavesThePopupInPlace) {
     Js("buildPopup('a', {pla: 10, zepx: 15, zepy: 25})");
     Js("QEL.zep.zepAnchor('a', 'nowhere', 100, 100)");
     EXPECT_EQ(Left("a_zepB"), 15);
@@ -132,8 +125,7 @@ TEST_F(RuntimeLocations, MissingAnchorLeavesThePopupInPlace)
     EXPECT_TRUE(Js("QEL.zep.eloc.a === undefined").toBool());
 }
 
-TEST_F(RuntimeLocations, FollowScrollUsesFixedPositionAndCanBeTurnedOff)
-{
+TEST_F(RuntimeLocations, FollowScrollUsesFixedPositionAndCanBeTurnedOff) {
     ASSERT_TRUE(Open("<div style=\"height:3000px\"></div>"));
     Js("buildPopup('s', {isScr: 1, zepx: 100, zepy: 80}); buildPopup('n', {isScr: 0, zepx: 100, zepy: 80})");
     EXPECT_EQ(Geo("s_zepB")["pos"].toString(), "fixed");
@@ -153,8 +145,7 @@ TEST_F(RuntimeLocations, FollowScrollUsesFixedPositionAndCanBeTurnedOff)
     EXPECT_EQ(Geo("s_zepB")["pos"].toString(), "fixed");
 }
 
-TEST_F(RuntimeLocations, OldIeScrollHandlerMovesEachPopupToItsOwnPlace)
-{
+TEST_F(RuntimeLocations, OldIeScrollHandlerMovesEachPopupToItsOwnPlace) {
     ASSERT_TRUE(Open("<div id=\"c_anchor\" style=\"position:absolute; left:120px; top:300px\">x</div>"
                      "<div style=\"height:3000px\"></div>"));
     // An IE 6 style browser: absolute boxes only, follow-scroll by a scroll handler.

@@ -40,8 +40,7 @@ protected:
     }
 };
 
-TEST_F(RuntimeMask, TabMovesNoFocusWhileTheMaskShows)
-{
+TEST_F(RuntimeMask, TabMovesNoFocusWhileTheMaskShows) {
     ASSERT_EQ(TabFrom("i1"), "i2") << "Tab works before the mask shows";
     ShowModal();
     EXPECT_EQ(Vis("zepMask_zepB"), "visible");
@@ -61,8 +60,7 @@ TEST_F(RuntimeMask, TabMovesNoFocusWhileTheMaskShows)
     EXPECT_EQ(TabFrom("i1"), "i2") << "Tab works again after the modal popup hid";
 }
 
-TEST_F(RuntimeMask, HidingAPopupThatIsNotModalLeavesTheMask)
-{
+TEST_F(RuntimeMask, HidingAPopupThatIsNotModalLeavesTheMask) {
     Js("buildPopup('other', {msk: 0})");
     ShowModal();
     Js("QEL.zep.zepShow('other')");
@@ -72,8 +70,7 @@ TEST_F(RuntimeMask, HidingAPopupThatIsNotModalLeavesTheMask)
     EXPECT_EQ(TabFrom("i1"), "i1");
 }
 
-TEST_F(RuntimeMask, IeLikeBrowsersLoseSelectBoxesAndTabStopsWhileTheMaskShows)
-{
+TEST_F(RuntimeMask, IeLikeBrowsersLoseSelectBoxesAndTabStopsWhileTheMaskShows) {
     Js("mie = true; ie7p = true");
     Js("QEL.zep.zepShow('zepMask'); QEL.zep.zepShow('m')");
     page.Advance(99);

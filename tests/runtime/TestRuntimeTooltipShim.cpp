@@ -20,8 +20,7 @@ protected:
     double Opacity(const QString& sId) { return Geo(sId).value("op").toDouble(); }
 };
 
-TEST_F(RuntimeTooltip, FadesInNextToThePointerAndOutWhenThePointerLeaves)
-{
+TEST_F(RuntimeTooltip, FadesInNextToThePointerAndOutWhenThePointerLeaves) {
     Hover("tt1", 1);
     EXPECT_EQ(Left("tip_zepB"), 315);
     EXPECT_EQ(Top("tip_zepB"), 340) << "the y offset -60 places it above the pointer";
@@ -47,8 +46,7 @@ TEST_F(RuntimeTooltip, FadesInNextToThePointerAndOutWhenThePointerLeaves)
     EXPECT_EQ(Left("tip_zepB"), 315) << "showing for the fade keeps the pointer position";
 }
 
-TEST_F(RuntimeTooltip, WithoutFadingShowsAndHidesAndEachCallReplacesTheHandler)
-{
+TEST_F(RuntimeTooltip, WithoutFadingShowsAndHidesAndEachCallReplacesTheHandler) {
     Hover("tt1", 1);
     page.Advance(1000);
     Hover("tt1", 0);
@@ -59,8 +57,7 @@ TEST_F(RuntimeTooltip, WithoutFadingShowsAndHidesAndEachCallReplacesTheHandler)
     EXPECT_EQ(Vis("tip_zepB"), "hidden") << "hidden at once, not faded";
 }
 
-TEST_F(RuntimeTooltip, TriggerThatNamesNoElementLeavesTheTooltipShown)
-{
+TEST_F(RuntimeTooltip, TriggerThatNamesNoElementLeavesTheTooltipShown) {
     Hover("missing", 0);
     page.Advance(250);
     EXPECT_EQ(Vis("tip_zepB"), "visible");
@@ -70,15 +67,13 @@ TEST_F(RuntimeTooltip, TriggerThatNamesNoElementLeavesTheTooltipShown)
 
 class RuntimeShim : public RuntimeTest {};
 
-TEST_F(RuntimeShim, CurrentBrowsersGetNoShim)
-{
+TEST_F(RuntimeShim, CurrentBrowsersGetNoShim) {
     Js("buildPopup('p', {ifr: 1})");
     EXPECT_FALSE(Js("QEL.zep.ush").toBool());
     EXPECT_TRUE(Js("document.getElementById('p_ash') === null").toBool());
 }
 
-TEST_F(RuntimeShim, IeLikeBrowserWithCoverBoxesPutsAShimUnderThePopup)
-{
+TEST_F(RuntimeShim, IeLikeBrowserWithCoverBoxesPutsAShimUnderThePopup) {
     // Internet Explorer 7 in standards mode, as the library's browser flags see it.
     Js("mie = true; ieh = true; ie7p = true; op = false");
     Js("buildPopup('p', {ifr: 1, tbw: 2, zepx: 100, zepy: 80, zepw: 300, zeph: 200, bwh: 5, shs: 6})");
