@@ -168,8 +168,6 @@ QEL.zep.zepInstance = function (uid, bwh, bc7, isex, oo7, pla, shf, pcc, tro, tr
 	this.sp7 = 0;
 	this.tid1 = 0;
 	this.tid2 = 0;
-	this.tid3 = 0;
-	this.tid4 = 0;
 };
 //
 // Absolute box: positioned in page coordinates, so scroll offsets are added.
@@ -237,8 +235,8 @@ QEL.zep.zepInstance.prototype.zepHideObj = function (id) {
 		window.zepOnHide(id);
 	}
 	this.soh(id, nbl, nvi);
-	if (this.pars.msk == 1) {
-		mask = zepInst("zepMask");
+	mask = zepInst("zepMask");
+	if (this.pars.msk == 1 && mask) {
 		mask.zepTimerStop();
 		mask.soh("zepMask", nbl, nvi);
 		if (mie || op) {

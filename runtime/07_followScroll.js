@@ -1,5 +1,6 @@
 //
 // Follow-scroll: fixed positioning where the browser offers it, else a scroll handler.
+// Popups left without elements by the probability test are skipped.
 QEL.zep.zepInstance.prototype.zepScroll = function (id, p, s) {
 	var me = this, zz = QEL.zep, i, bx, sh, pos;
 	this.pars.isScr = s;

@@ -79,7 +79,12 @@ QEL.zep.zepInstance.prototype.rsz = function (id, fw) {
 	}
 	this.zepSizeObj(id, w, h);
 };
+//
+// Re-placement on window resize; an anchored popup follows its anchor's own handler instead.
 QEL.zep.zepInstance.prototype.dorszzep = function (id, p, fw) {
+	if (p == 10) {
+		return;
+	}
 	wh5();
 	gsp();
 	delX[id] = 0;

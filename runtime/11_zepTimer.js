@@ -28,28 +28,31 @@ function zepCall(sPath, id) {
 	}
 }
 //
+// Runs both commands of a pair in order; the second runs even when the first fails
+// or hides the popup (a hide cancels only commands still pending).
+function zepCallPair(sFirst, sSecond, id) {
+	try {
+		zepCall(sFirst, id);
+	} finally {
+		zepCall(sSecond, id);
+	}
+}
+//
 // Timed commands: fid1 and fid2 after int1 seconds, fid3 and fid4 after int1 + int2 seconds.
+// An empty delay counts as 0; a new call cancels what an earlier call left pending.
 QEL.zep.zepInstance.prototype.zepTimer = function (id, fid1, fid2, fid3, fid4, int1, int2) {
 	var d1 = zepNum(int1) * 1000, d2 = d1 + zepNum(int2) * 1000;
 	this.zepTimerStop();
 	this.tid1 = setTimeout(function () {
-		zepCall(fid1, id);
+		zepCallPair(fid1, fid2, id);
 	}, d1);
 	this.tid2 = setTimeout(function () {
-		zepCall(fid2, id);
-	}, d1);
-	this.tid3 = setTimeout(function () {
-		zepCall(fid3, id);
-	}, d2);
-	this.tid4 = setTimeout(function () {
-		zepCall(fid4, id);
+		zepCallPair(fid3, fid4, id);
 	}, d2);
 };
 QEL.zep.zepInstance.prototype.zepTimerStop = function () {
 	clearTimeout(this.tid1);
 	clearTimeout(this.tid2);
-	clearTimeout(this.tid3);
-	clearTimeout(this.tid4);
 };
 //
 //EndOfSection zepTimer

@@ -164,6 +164,25 @@ TEST_F(RuntimeCore, EveryHideCallsThePageHook) {
     EXPECT_EQ(Vis("p_zepB"), "hidden");
 }
 
+TEST_F(RuntimeCore, HidingAModalPopupHidesTheMaskAndCancelsItsPendingCommands) {
+    Js("buildPopup('solo', {msk: 1}); QEL.zep.zepShow('solo')");
+    page.Advance(300);
+    Js("QEL.zep.zepHide('solo')");
+    EXPECT_EQ(Vis("solo_zepB"), "hidden") << "a modal popup without a mask instance still hides";
+
+    Js("buildPopup('zepMask', {is6: 0, cc6: 0, it9: 0}, '', ''); buildPopup('m', {msk: 1, cc6: 1});"
+       "QEL.zep.zepShow('m'); zepMask.zepTimer('zepMask', 'QEL.zep.zepShow', '', 'QEL.zep.zepFadeout', '', 0, 5)");
+    page.Advance(300);
+    EXPECT_EQ(Vis("zepMask_zepB"), "visible");
+    EXPECT_TRUE(Js("document.onkeypress === tabremove").toBool());
+    EXPECT_FALSE(Js("tabremove({keyCode: 9})").toBool());
+    EXPECT_TRUE(Js("tabremove({keyCode: 65})").toBool());
+    Js("document.getElementById('m_close').click()");
+    EXPECT_EQ(Vis("zepMask_zepB"), "hidden");
+    EXPECT_TRUE(Js("document.onkeypress === tabrereplace").toBool());
+    EXPECT_EQ(page.Run("trace('zepMask_zepB', 'vis', 10000, 5)").toStringList(), QStringList{"hidden"});
+}
+
 TEST_F(RuntimeCore, LocationAbsoluteAndRelativeToTheMouse) {
     Js("buildPopup('p', {zepx: 100, zepy: 80, shs: 6})");
     Js("QEL.zep.zepLocation('p', 50, 60, 0)");

@@ -189,6 +189,14 @@ TEST_F(RuntimeEffects, TimerRunsBothPairsAtTheirDelaysAndASecondCallCancelsTheFi
     Js("calls = []; p.zepTimer('p', 'no.such.path', 'cmd.a', 'window', '', 0, 0)");
     page.Advance(10);
     EXPECT_EQ(Int("calls.length"), 1);
+
+    // A failing command and a hide leave the other command of their pair running.
+    Js("calls = []; cmd.boom = function () { throw new Error('boom'); };"
+       "p.zepTimer('p', 'cmd.boom', 'cmd.a', 'QEL.zep.zepHide', 'cmd.d', 0, 1)");
+    page.Advance(2000);
+    EXPECT_EQ(Js("calls.map(function (c) { return c.split(':')[0]; }).join(' ')").toString(), "a d");
+    EXPECT_EQ(page.Errors().size(), 1);
+    Js("fakeClock.errors = []");
 }
 
 TEST_F(RuntimeEffects, TimerCommandsShowAndHideThePopupWithoutEval) {

@@ -72,6 +72,7 @@ TEST_F(RuntimePlacement, FollowScrollUsesFixedPositioningAndCanBeTurnedOff) {
     Js("window.scrollTo(0, 400)");
     EXPECT_EQ(Geo("p_zepB")["rect"].toMap()["top"].toInt(), 80);
     EXPECT_TRUE(Js("window.onscroll === null").toBool());
+    Js("Math.random = function () { return 0.9; }; buildPopup('absent', {rn: 4, isScr: 1})");
     Js("p.zepScroll('p', 0, 0)");
     EXPECT_EQ(Geo("p_zepB")["pos"].toString(), "absolute");
     EXPECT_EQ(Geo("p_zepS")["pos"].toString(), "absolute");
