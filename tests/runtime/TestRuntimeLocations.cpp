@@ -172,6 +172,12 @@ TEST_F(RuntimeLocations, OldIeScrollHandlerMovesEachPopupToItsOwnPlace) {
     Js("a.zepScroll('a', 0, 0); window.scrollTo(0, 700); window.onscroll()");
     EXPECT_EQ(Top("a_zepB"), 580);
     EXPECT_EQ(Top("b_zepB"), 700 + 490);
+
+    // Turned on again (as every drop-in and slide does), it keeps one handler.
+    Js("a.zepScroll('a', 0, 1); a.zepScroll('a', 0, 1); window.calls = 0; var f = a.doscrzep;"
+       "a.doscrzep = function (id) { calls++; f.call(a, id); }; window.onscroll()");
+    EXPECT_EQ(Int("calls"), 1);
+    EXPECT_EQ(Top("a_zepB"), 780);
 }
 
 } // namespace
