@@ -243,7 +243,7 @@ QEL.zep.zepInstance.prototype.zepHideObj = function (id) {
 			sbShow();
 			tiShow();
 		} else {
-			dmt.onkeypress = tabrereplace;
+			zepTabKeys(false);
 		}
 	}
 };
@@ -279,7 +279,7 @@ QEL.zep.zepInstance.prototype.zepShowObj = function (id) {
 				tiHide();
 			}, 100);
 		} else {
-			dmt.onkeypress = tabremove;
+			zepTabKeys(true);
 		}
 	}
 };
@@ -348,11 +348,29 @@ function addScrEv(f) {
 //
 // Modal mask: the Tab key, the select boxes and the tab stops of the page.
 function tabremove(e) {
-	var k = e ? e.keyCode : window.event.keyCode;
-	return k != 9;
+	var ev = e || window.event;
+	if (ev.keyCode != 9) {
+		return true;
+	}
+	if (ev.preventDefault) {
+		ev.preventDefault();
+	}
+	ev.returnValue = false;
+	return false;
 }
 function tabrereplace() {
 	return true;
+}
+//
+// Takes the Tab key away (bOff true) or gives it back. Current browsers fire
+// no key-press event for Tab, so the key-down listener is what stops it there.
+function zepTabKeys(bOff) {
+	dmt.onkeypress = bOff ? tabremove : tabrereplace;
+	if (bOff) {
+		dmt.addEventListener("keydown", tabremove, true);
+	} else {
+		dmt.removeEventListener("keydown", tabremove, true);
+	}
 }
 function zepSelects(voh) {
 	var f, i, j, sel;
@@ -370,8 +388,16 @@ function sbHide() {
 function sbShow() {
 	zepSelects(ivi);
 }
+//
+// The saved tab indexes are written once while the stops are away, so a second
+// show of the mask does not save the -1 values over them.
+var tOff = false;
 function tiHide() {
 	var i, j, els, n = 0;
+	if (tOff) {
+		return;
+	}
+	tOff = true;
 	for (i = 0; i < tNames.length; i++) {
 		els = dmt.getElementsByTagName(tNames[i]);
 		for (j = 0; j < els.length; j++) {
@@ -383,6 +409,10 @@ function tiHide() {
 }
 function tiShow() {
 	var i, j, els, n = 0;
+	if (!tOff) {
+		return;
+	}
+	tOff = false;
 	for (i = 0; i < tNames.length; i++) {
 		els = dmt.getElementsByTagName(tNames[i]);
 		for (j = 0; j < els.length; j++) {

@@ -15,8 +15,8 @@ function mouseexit(e) {
 }
 //
 // Dragging by the title bar or the content moves the popup; the grip resizes it.
+// A mouse-down on a handle starts the drag; a one-finger touch does the same.
 function amre(e) {
-	var el = this, bx, rs;
 	zepListen("mousemove", mousemove);
 	zepListen("mouseup", stmr);
 	if (mie) {
@@ -24,24 +24,29 @@ function amre(e) {
 		window.event.returnValue = false;
 	}
 	zepMouse(e);
-	QEL.zep.nEl = el.zepid;
-	bx = de7(el.zepid + "_zepB");
-	if (el.id == el.zepid + "_rsize") {
+	zepGrab(this);
+	return false;
+}
+//
+// Takes hold of the popup of handle el at the pointer position Mousex, Mousey.
+function zepGrab(el) {
+	var id = el.zepid, bx = de7(id + "_zepB"), rs;
+	QEL.zep.nEl = id;
+	if (el.id == id + "_rsize") {
 		resizing = 1;
-		rs = de7(el.zepid + "_rsize");
+		rs = de7(id + "_rsize");
 		ResizexDiff = parseInt(rs.style.left, 10) - Mousex;
 		ResizeyDiff = parseInt(rs.style.top, 10) - Mousey;
 	} else {
 		moving = 1;
 		MovexDiff = parseInt(bx.style.left, 10) - Mousex;
 		MoveyDiff = parseInt(bx.style.top, 10) - Mousey;
-		de7(el.zepid + "_zepS").style.zIndex = ++z_index;
+		de7(id + "_zepS").style.zIndex = ++z_index;
 		bx.style.zIndex = ++z_index;
 	}
-	return false;
 }
 function mousemove(e) {
-	var ev = mie ? window.event : e, x, y;
+	var ev = mie ? window.event : e;
 	zepMouse(e);
 	if (ev.preventDefault) {
 		ev.preventDefault();
@@ -55,16 +60,20 @@ function mousemove(e) {
 			return true;
 		}
 	}
+	return zepDragStep();
+}
+//
+// Schedules the move or resize to the pointer; inside the window's edge band the
+// drag ends and the event is let through (true), otherwise it is swallowed (false).
+function zepDragStep() {
+	var x = Mousex, y = Mousey, oy = window.pageYOffset || 0, ox = window.pageXOffset || 0;
 	if (moving) {
 		setTimeout(move, 10);
 	}
 	if (resizing) {
 		setTimeout(resize, 10);
 	}
-	x = Mousex;
-	y = Mousey;
-	if (x <= 10 || y <= window.pageYOffset + 5 || x >= window.innerWidth + window.pageXOffset - 16 ||
-			y >= window.innerHeight + window.pageYOffset - 16) {
+	if (x <= 10 || y <= oy + 5 || x >= window.innerWidth + ox - 16 || y >= window.innerHeight + oy - 16) {
 		moving = 0;
 		resizing = 0;
 		return true;
@@ -100,8 +109,51 @@ function resize() {
 function stmr() {
 	zepUnlisten("mousemove", mousemove);
 	zepUnlisten("mouseup", stmr);
+	zepTouchListen(false);
 	moving = 0;
 	resizing = 0;
+}
+//
+// Touch: one finger on a handle drags like the mouse. The start listener stays
+// passive so that pages scroll freely; the move listener, added only while a
+// drag runs, cancels the touch's scrolling.
+function zepTouchAt(e) {
+	Mousex = e.touches[0].pageX;
+	Mousey = e.touches[0].pageY;
+}
+function zepTouchStart(e) {
+	var el = e.target;
+	while (el && !(el.zepid && el.onmousedown == amre)) {
+		el = el.parentNode;
+	}
+	if (!el || e.touches.length != 1) {
+		return;
+	}
+	zepTouchAt(e);
+	zepGrab(el);
+	zepTouchListen(true);
+}
+function zepTouchMove(e) {
+	if (e.touches.length != 1) {
+		stmr();
+		return;
+	}
+	zepTouchAt(e);
+	if (!zepDragStep() && e.cancelable) {
+		e.preventDefault();
+	}
+}
+function zepTouchListen(bOn) {
+	var f = bOn ? "addEventListener" : "removeEventListener";
+	if (!dmt.addEventListener) {
+		return;
+	}
+	dmt[f]("touchmove", zepTouchMove, {capture: true, passive: false});
+	dmt[f]("touchend", stmr, true);
+	dmt[f]("touchcancel", stmr, true);
+}
+if (dmt.addEventListener) {
+	dmt.addEventListener("touchstart", zepTouchStart, {capture: true, passive: true});
 }
 //
 //EndOfSection moveResize

@@ -2,7 +2,7 @@
 // Follow-scroll: fixed positioning where the browser offers it, else a scroll handler.
 // Popups left without elements by the probability test are skipped.
 QEL.zep.zepInstance.prototype.zepScroll = function (id, p, s) {
-	var me = this, zz = QEL.zep, i, pos, bx, sh;
+	var me = this, zz = QEL.zep, i, bx, sh, pos;
 	this.pars.isScr = s;
 	for (i = 0; i < zz.zepuids.length; i++) {
 		if (zz.zepuids[i] == id) {
@@ -10,9 +10,12 @@ QEL.zep.zepInstance.prototype.zepScroll = function (id, p, s) {
 		}
 	}
 	if (mie && (!ie7p || !sct) && !op) {
-		addScrEv(function () {
-			me.doscrzep(id);
-		});
+		if (!this.scrEv) {
+			this.scrEv = 1;
+			addScrEv(function () {
+				me.doscrzep(id);
+			});
+		}
 		return;
 	}
 	for (i = 0; i < zz.zepuids.length; i++) {
@@ -26,7 +29,8 @@ QEL.zep.zepInstance.prototype.zepScroll = function (id, p, s) {
 	}
 };
 //
-// Scroll handler of one popup: it moves only its own popup.
+// Scroll handler of one popup: it moves only its own popup, and only while
+// its follow-scroll flag is on.
 QEL.zep.zepInstance.prototype.doscrzep = function (id) {
 	var zz = QEL.zep, i;
 	for (i = 0; i < zz.zepuids.length; i++) {
@@ -35,15 +39,21 @@ QEL.zep.zepInstance.prototype.doscrzep = function (id) {
 		}
 	}
 };
+//
+// Keeps the popup at its place in the view: its location, or for an anchored
+// popup the anchor's position plus the offsets, both plus the scroll offsets.
 QEL.zep.zepInstance.prototype.getScr = function (id) {
-	var p = this.pars;
+	var p = this.pars, a = QEL.zep.eloc[id];
 	if (drs == 1) {
 		return;
 	}
 	gsp();
-	if (p.pla == 10 && QEL.zep.eloc[id]) {
-		ctw = QEL.zep.eloc[id].x + zepNum(p.zepxS) - slt;
-		cth = QEL.zep.eloc[id].y + zepNum(p.zepyS) - sht;
+	if (p.pla == 10) {
+		if (!a) {
+			return;
+		}
+		ctw = a.x + zepNum(p.zepxS);
+		cth = a.y + zepNum(p.zepyS);
 	} else {
 		this.sth(id, p.pla);
 	}

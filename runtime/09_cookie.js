@@ -1,5 +1,7 @@
 //
 // Cookies: written for the whole site (path "/"), read back by exact name.
+// SameSite=Lax (and Secure on https pages) lets current browsers keep them.
+var zepSecure = window.location.protocol == "https:";
 QEL.zep.zepInstance.prototype.mca = function (id, v, l) {
 	var t = id + "=" + escape(v), d;
 	if (l && l != 0) {
@@ -7,7 +9,7 @@ QEL.zep.zepInstance.prototype.mca = function (id, v, l) {
 		d.setTime(d.getTime() + l * 1000);
 		t += ";expires=" + d.toUTCString();
 	}
-	dmt.cookie = t + "; path=/";
+	dmt.cookie = t + "; path=/; SameSite=Lax" + (zepSecure ? "; Secure" : "");
 };
 QEL.zep.zepInstance.prototype.rca = function (id) {
 	var parts = dmt.cookie.split(";"), i, c;
@@ -21,8 +23,9 @@ QEL.zep.zepInstance.prototype.rca = function (id) {
 };
 //
 // Once-per-session rule; true means the popup was already shown and is suppressed.
+// Where the browser keeps no cookies, a site-wide countdown runs on the page alone.
 QEL.zep.zepInstance.prototype.ac1 = function (id) {
-	var p = this.pars, zz = QEL.zep, s = this.rca(id + "_s"), c;
+	var me = this, p = this.pars, zz = QEL.zep, s = this.rca(id + "_s"), c;
 	if (p.pcc != 1) {
 		if (s) {
 			return true;
@@ -43,7 +46,13 @@ QEL.zep.zepInstance.prototype.ac1 = function (id) {
 		zz.alc = window.location.href;
 		this.mca(id + "_s", "true", 0);
 		this.mca(id + "_p", "true", p.tro);
-		this.cca(id + "_p");
+		if (this.rca(id + "_s")) {
+			this.cca(id + "_p");
+		} else {
+			setTimeout(function () {
+				me.zepSiteShow(id);
+			}, zepNum(p.tro) * 1000);
+		}
 	}
 	return false;
 };
@@ -55,13 +64,18 @@ QEL.zep.zepInstance.prototype.cca = function (id) {
 		return;
 	}
 	if (!this.rca(id)) {
-		QEL.zep.zepShow(uid);
-		this.zepTimer(uid, "", "", "QEL.zep.zepHide", "", "", this.pars.shf);
+		this.zepSiteShow(uid);
 		return;
 	}
 	setTimeout(function () {
 		me.cca(id);
 	}, 1000);
+};
+//
+// The countdown has ended: show now, hide shf seconds later.
+QEL.zep.zepInstance.prototype.zepSiteShow = function (uid) {
+	QEL.zep.zepShow(uid);
+	this.zepTimer(uid, "", "", "QEL.zep.zepHide", "", "", this.pars.shf);
 };
 //
 //EndOfSection cookie

@@ -1,7 +1,7 @@
 //
 // Rotation: successive page views show the main content, then contents 1, 2, ...
 QEL.zep.zepInstance.prototype.zepRotation = function (id) {
-	var n = parseInt(this.rca(id + "_rotation"), 10), sMain = window["zep_" + id];
+	var n = Number(this.rca(id + "_rotation")), sMain = window["zep_" + id];
 	if (!n) {
 		this.mca(id + "_rotation", "1", 86313600);
 		QEL.zep.zepContent(id, sMain);

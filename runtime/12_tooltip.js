@@ -1,21 +1,25 @@
 //
-// Tooltip: the popup next to the pointer, hidden or faded out when the pointer leaves the trigger.
+// Tooltip: the popup next to the pointer, faded out or hidden when the pointer
+// leaves the trigger element; each call replaces the trigger's mouse-out handler.
 QEL.zep.zepInstance.prototype.zepTooltip = function (id, tid, w, h, zepOffX, zepOffY, zeptContent, zepCol, zepFade,
 		event) {
-	var trigger = de7(tid);
+	var trigger = de7(tid), fade = zepFade == 1;
 	this.zepLocationObj(id, zepOffX, zepOffY, 1, event);
 	this.zepSizeObj(id, w, h);
 	QEL.zep.zepContent(id, zeptContent);
 	de7(id + "_zepC").style.backgroundColor = zepCol;
-	if (zepFade == 1) {
+	if (fade) {
 		this.zepFadeinObj(id);
-		trigger.onmouseout = function () {
-			QEL.zep.zepFadeout(id);
-		};
 	} else {
 		this.zepShowObj(id);
+	}
+	if (trigger) {
 		trigger.onmouseout = function () {
-			QEL.zep.zepHide(id);
+			if (fade) {
+				QEL.zep.zepFadeout(id);
+			} else {
+				QEL.zep.zepHide(id);
+			}
 		};
 	}
 };
