@@ -11,7 +11,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox --disable-logging");
+    // The engine builds its accessibility tree only when asked to; tests read it.
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            "--disable-gpu --no-sandbox --disable-logging --force-renderer-accessibility");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
