@@ -64,6 +64,7 @@ TEST_F(RuntimeMask, HidingAPopupThatIsNotModalLeavesTheMask) {
 
 TEST_F(RuntimeMask, IeLikeBrowsersLoseSelectBoxesAndTabStopsWhileTheMaskShows) {
     Js("mie = true; ie7p = true");
+    Js("QEL.zep.zepContent('m', '<form><input id=\"own\" tabindex=\"2\"><select id=\"ownSelect\"></select></form>')");
     Js("QEL.zep.zepShow('zepMask'); QEL.zep.zepShow('m')");
     page.Advance(99);
     EXPECT_EQ(Str("getComputedStyle(document.getElementById('s1')).visibility"), "visible") << "after 100 ms";
@@ -74,6 +75,8 @@ TEST_F(RuntimeMask, IeLikeBrowsersLoseSelectBoxesAndTabStopsWhileTheMaskShows) {
     EXPECT_EQ(Int("document.getElementById('i1').tabIndex"), -1);
     EXPECT_EQ(Int("document.getElementById('i2').tabIndex"), -1);
     EXPECT_EQ(Int("document.getElementById('l1').tabIndex"), -1);
+    EXPECT_EQ(Int("document.getElementById('own').tabIndex"), 2) << "the popup's own controls stay usable";
+    EXPECT_EQ(Str("document.getElementById('ownSelect').style.visibility"), "");
 
     // A second show of the mask keeps the saved tab indexes.
     Js("QEL.zep.zepShow('zepMask')");
