@@ -16,7 +16,7 @@ class TRecordingPage;
 // platform with its own off-the-record profile (fresh cookies), loaded from a
 // file or a string, with scripts run synchronously. With the fake clock, the
 // test-only FakeClock.js runs before every page script and time only moves on
-// through Advance. Programs using it take their main from BrowserTestMain.cpp
+// through Advance. Programs using it take their main from tests/support/GuiTestMain.cpp
 // (linking brisola_browser_test adds it), which creates the application.
 class TBrowserPage {
 public:
