@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // The desktop's services, except that nothing may ask the user anything:
@@ -69,18 +71,23 @@ private:
     QList<std::pair<const char*, QByteArray>> Saved;
 };
 
-// Whether anything is connected to a signal of an object. The question is
-// protected in QObject; a member pointer taken in a derived class may ask it
-// of any object.
+// How many receivers a signal of an object has. The question is protected in
+// QObject; a member pointer taken in a derived class may ask it of any object.
 struct TConnectionProbe : QObject {
-    static bool Connected(const QObject* object, const QMetaMethod& signal) {
-        constexpr auto isConnected = &TConnectionProbe::isSignalConnected;
-        return (object->*isConnected)(signal);
+    static int Receivers(const QObject* object, const char* sSignal) {
+        constexpr auto receiversOf = &TConnectionProbe::receivers;
+        return (object->*receiversOf)(sSignal);
     }
 };
 
+// Every menu and tool button that shows an action listens to its trigger
+// itself; a handler is a receiver beyond those.
 bool HasHandler(const QAction* action) {
-    return TConnectionProbe::Connected(action, QMetaMethod::fromSignal(&QAction::triggered));
+    const QObjectList shownBy = action->associatedObjects();
+    const auto iListening = std::count_if(shownBy.begin(), shownBy.end(), [](const QObject* object) {
+        return qobject_cast<const QMenu*>(object) || qobject_cast<const QToolButton*>(object);
+    });
+    return TConnectionProbe::Receivers(action, SIGNAL(triggered(bool))) > iListening;
 }
 
 // The visible entries of a menu and its submenus.
@@ -143,8 +150,7 @@ TEST_F(StartUpSmokeTest, EveryVisibleEnabledCommandOfTheMenusAndToolBarHasAHandl
     EXPECT_GT(iChecked, 20);
     const auto* openButton = Form().findChild<QToolButton*>(QStringLiteral("OpenProjectBtn"));
     ASSERT_TRUE(openButton);
-    EXPECT_TRUE(!openButton->isEnabled() ||
-                TConnectionProbe::Connected(openButton, QMetaMethod::fromSignal(&QToolButton::clicked)));
+    EXPECT_TRUE(!openButton->isEnabled() || TConnectionProbe::Receivers(openButton, SIGNAL(clicked(bool))) > 0);
 }
 
 TEST_F(StartUpSmokeTest, RestingOnAControlWithAHintShowsItsHelpText) {
