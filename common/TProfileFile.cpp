@@ -29,7 +29,7 @@ bool TProfileFile::Open(const QString& sFileName) {
 void TProfileFile::LoadFromText(const QString& sText) {
     Preamble.clear();
     Sections.clear();
-    SectionIndex.clear();
+    SectionIndex.Clear();
     bModified = false;
     const QStringList lines = SplitTextLines(sText);
     TSection* current = nullptr;
@@ -57,31 +57,25 @@ void TProfileFile::LoadFromText(const QString& sText) {
 
 TProfileFile::TSection& TProfileFile::AddSection(const QString& sName, const QString& sHeaderLine) {
     Sections.push_back(TSection{sHeaderLine, sName, {}, {}, {}});
-    const QString sFolded = Fold(sName);
-    if (!SectionIndex.contains(sFolded)) {
-        SectionIndex.insert(sFolded, int(Sections.size() - 1));
-    }
+    SectionIndex.Add(sName, int(Sections.size() - 1));
     return Sections.back();
 }
 
 void TProfileFile::AddEntry(TSection& section, TEntry entry) {
     if (!entry.sKey.isEmpty()) {
-        const QString sFolded = Fold(entry.sKey);
-        if (!section.KeyIndex.contains(sFolded)) {
-            section.KeyIndex.insert(sFolded, int(section.Entries.size()));
-        }
+        section.KeyIndex.Add(entry.sKey, int(section.Entries.size()));
     }
     section.Entries.push_back(std::move(entry));
 }
 
 const TProfileFile::TSection* TProfileFile::FindSection(const QString& sSection) const {
-    const auto it = SectionIndex.constFind(Fold(sSection));
-    return it == SectionIndex.constEnd() ? nullptr : &Sections[size_t(*it)];
+    const int iIndex = SectionIndex.Find(sSection);
+    return iIndex < 0 ? nullptr : &Sections[size_t(iIndex)];
 }
 
 TProfileFile::TSection* TProfileFile::FindSection(const QString& sSection) {
-    const auto it = SectionIndex.constFind(Fold(sSection));
-    return it == SectionIndex.constEnd() ? nullptr : &Sections[size_t(*it)];
+    const int iIndex = SectionIndex.Find(sSection);
+    return iIndex < 0 ? nullptr : &Sections[size_t(iIndex)];
 }
 
 const TProfileFile::TEntry* TProfileFile::FindEntry(const QString& sSection, const QString& sKey) const {
@@ -89,8 +83,8 @@ const TProfileFile::TEntry* TProfileFile::FindEntry(const QString& sSection, con
     if (!section) {
         return nullptr;
     }
-    const auto it = section->KeyIndex.constFind(Fold(sKey));
-    return it == section->KeyIndex.constEnd() ? nullptr : &section->Entries[size_t(*it)];
+    const int iIndex = section->KeyIndex.Find(sKey);
+    return iIndex < 0 ? nullptr : &section->Entries[size_t(iIndex)];
 }
 
 bool TProfileFile::SectionExists(const QString& sSection) const {
@@ -220,10 +214,9 @@ void TProfileFile::WriteString(const QString& sSection, const QString& sKey, con
     if (!section) {
         section = &AddSection(sSection, '[' + sSection + ']');
     }
-    const QString sFolded = Fold(sKey);
-    const auto it = section->KeyIndex.constFind(sFolded);
-    if (it != section->KeyIndex.constEnd()) {
-        TEntry& entry = section->Entries[size_t(*it)];
+    const int iIndex = section->KeyIndex.Find(sKey);
+    if (iIndex >= 0) {
+        TEntry& entry = section->Entries[size_t(iIndex)];
         if (entry.sValue == sClean) {
             return;
         }
@@ -233,7 +226,7 @@ void TProfileFile::WriteString(const QString& sSection, const QString& sKey, con
         return;
     }
     SetAsideTrailingBlankLines(*section);
-    section->KeyIndex.insert(sFolded, int(section->Entries.size()));
+    section->KeyIndex.Add(sKey, int(section->Entries.size()));
     section->Entries.push_back(TEntry{sKey + '=' + sClean, sKey, sClean});
     bModified = true;
 }
@@ -263,10 +256,10 @@ void TProfileFile::WriteBool(const QString& sSection, const QString& sKey, bool 
 }
 
 void TProfileFile::EraseSection(const QString& sSection) {
-    const QString sFolded = Fold(sSection);
+    const QStringView sErased = QStringView(sSection).trimmed();
     std::vector<TSection> kept;
     for (TSection& section : Sections) {
-        if (Fold(section.sName) != sFolded) {
+        if (QStringView(section.sName).trimmed().compare(sErased, Qt::CaseInsensitive) != 0) {
             kept.push_back(std::move(section));
         } else {
             bModified = true;
@@ -277,12 +270,9 @@ void TProfileFile::EraseSection(const QString& sSection) {
 }
 
 void TProfileFile::RebuildSectionIndex() {
-    SectionIndex.clear();
+    SectionIndex.Clear();
     for (size_t i = 0; i < Sections.size(); ++i) {
-        const QString sName = Fold(Sections[i].sName);
-        if (!SectionIndex.contains(sName)) {
-            SectionIndex.insert(sName, int(i));
-        }
+        SectionIndex.Add(Sections[i].sName, int(i));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QHash>
+#include "TNameIndex.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -71,7 +72,7 @@ private:
         QString sHeaderLine;
         QString sName;
         std::vector<TEntry> Entries;
-        QHash<QString, int> KeyIndex; // folded key -> index into Entries
+        TNameIndex KeyIndex; // key -> index into Entries
         // Blank lines that end the section, set apart by the first new key so
         // that new keys go before them and each append takes constant time.
         QStringList TrailingBlankLines;
@@ -85,12 +86,11 @@ private:
     static void AddEntry(TSection& section, TEntry entry);
     static void SetAsideTrailingBlankLines(TSection& section);
     static QString CleanValue(const QString& sRaw);
-    static QString Fold(const QString& sName) { return sName.trimmed().toCaseFolded(); }
 
     QString sFileName;
     QString sLastError;
     QStringList Preamble; // lines before the first section
     std::vector<TSection> Sections;
-    QHash<QString, int> SectionIndex; // folded name -> index into Sections
+    TNameIndex SectionIndex; // section name -> index into Sections
     bool bModified = false;
 };

@@ -129,7 +129,7 @@ bool TZEPProject::SaveToIniFile(TProfileFile& fProjFile) {
             }
             contentLines += instance.ContentStrings.Lines();
         }
-        if (bDynamicContent && !WriteTextLines(sContentFile, contentLines)) {
+        if (bDynamicContent && !WriteChangedTextLines(sContentFile, contentLines)) {
             return Fail("Content saving error <" + sContentFile + ">");
         }
         iInstanceCount = bMultipleInstances ? InstanceList.Count() : 0;
