@@ -2,15 +2,6 @@
 
 #include <QChar>
 
-void TNameIndex::Add(const QString& sName, int iPosition) {
-    Positions.try_emplace(sName.trimmed(), iPosition);
-}
-
-int TNameIndex::Find(QStringView sName) const {
-    const auto it = Positions.find(sName.trimmed());
-    return it == Positions.end() ? -1 : it->second;
-}
-
 namespace {
 
 // The case-folded code point at position i, which moves past it.
@@ -27,29 +18,43 @@ char32_t NextFolded(QStringView sName, qsizetype& i) {
 
 } // namespace
 
-size_t TNameIndex::TFoldedHash::operator()(QStringView sName) const {
-    // FNV-1a over the case-folded code points.
+size_t TNameIndex::FoldedHash(QStringView sName) {
+    // FNV-1a over the case-folded code points, with a short way for the
+    // ASCII characters that names are almost always made of.
+    constexpr size_t iPrime = 1099511628211ull;
     size_t iHash = 14695981039346656037ull;
-    for (qsizetype i = 0; i < sName.size();) {
-        iHash = (iHash ^ NextFolded(sName, i)) * 1099511628211ull;
+    const char16_t* pName = sName.utf16();
+    const qsizetype iSize = sName.size();
+    qsizetype i = 0;
+    while (i < iSize) {
+        const char32_t c = pName[i];
+        if (c < 0x80) {
+            iHash = (iHash ^ (c - u'A' < 26u ? c + (u'a' - u'A') : c)) * iPrime;
+            ++i;
+        } else {
+            iHash = (iHash ^ NextFolded(sName, i)) * iPrime;
+        }
     }
-    return iHash;
+    // The table takes its slot from the low bits: fold the high ones in.
+    return iHash ^ (iHash >> 32);
 }
 
-bool TNameIndex::TFoldedEqual::operator()(QStringView sLeft, QStringView sRight) const {
-    // Simple case folding keeps a text's length, so names of different
-    // lengths differ; the test comes first because short tables are searched
-    // by comparing every name.
+bool TNameIndex::FoldedEqual(QStringView sLeft, QStringView sRight) {
+    // Names are nearly always spelled alike; simple case folding keeps a
+    // text's length, so names of different lengths differ.
     if (sLeft.size() != sRight.size()) {
         return false;
     }
+    if (sLeft == sRight) {
+        return true;
+    }
     qsizetype i = 0;
-    while (i < sLeft.size() && sLeft[i] == sRight[i]) {
+    while (sLeft[i] == sRight[i]) {
         ++i;
     }
     // From the first difference on, compare folded code points; a difference
     // in the second half of a surrogate pair starts at its first half.
-    if (i > 0 && i < sLeft.size() && sLeft[i - 1].isHighSurrogate()) {
+    if (i > 0 && sLeft[i - 1].isHighSurrogate()) {
         --i;
     }
     for (qsizetype iRight = i; i < sLeft.size();) {
@@ -58,4 +63,23 @@ bool TNameIndex::TFoldedEqual::operator()(QStringView sLeft, QStringView sRight)
         }
     }
     return true;
+}
+
+size_t TNameIndex::FreeSlot(size_t iHash) const {
+    const size_t iMask = Slots.size() - 1;
+    size_t i = iHash & iMask;
+    while (Slots[i].iPosition >= 0) {
+        i = (i + 1) & iMask;
+    }
+    return i;
+}
+
+void TNameIndex::Grow() {
+    std::vector<TSlot> old = std::move(Slots);
+    Slots.assign(old.empty() ? 8 : 2 * old.size(), TSlot{});
+    for (const TSlot& slot : old) {
+        if (slot.iPosition >= 0) {
+            Slots[FreeSlot(slot.iHash)] = slot;
+        }
+    }
 }

@@ -60,37 +60,53 @@ public:
     bool UpdateFile();
 
     // Parses a whole number the way profile values are read.
-    static bool ParseInteger(const QString& sText, int& iValue);
+    static bool ParseInteger(QStringView sText, int& iValue);
 
 private:
-    struct TEntry {
-        QString sRawLine; // the line as it stands in the file
-        QString sKey;     // empty for comments, blank lines and lines without "="
-        QString sValue;   // the raw text after "=" (not yet trimmed)
+    // A line of the file: a view of the text the file was read from, or of
+    // the line's own copy when a write made or changed it. Moving a line keeps
+    // the view valid, since a moved string keeps its characters in place.
+    struct TLine {
+        QStringView sText;
+        QString sOwnText;
+        qsizetype iNameStart = 0;  // the key (or a header's section name), trimmed
+        qsizetype iNameLength = 0; // 0 for comments, blank lines and lines without "="
+        qsizetype iValueStart = 0; // where the text after "=" starts
+
+        static TLine Own(QString sText, qsizetype iNameStart, qsizetype iNameLength);
+        QStringView Name() const { return sText.mid(iNameStart, iNameLength); }
+        // The text after "=", not yet trimmed.
+        QStringView RawValue() const { return sText.mid(iValueStart); }
     };
     struct TSection {
-        QString sHeaderLine;
-        QString sName;
-        std::vector<TEntry> Entries;
+        TLine Header;
+        std::vector<TLine> Entries;
         TNameIndex KeyIndex; // key -> index into Entries
         // Blank lines that end the section, set apart by the first new key so
         // that new keys go before them and each append takes constant time.
-        QStringList TrailingBlankLines;
+        std::vector<TLine> TrailingBlankLines;
+
+        QStringView Name() const { return Header.Name(); }
+        int FindKey(QStringView sKey) const;
     };
 
-    const TSection* FindSection(const QString& sSection) const;
-    TSection* FindSection(const QString& sSection);
-    const TEntry* FindEntry(const QString& sSection, const QString& sKey) const;
+    int SectionPosition(QStringView sSection) const;
+    const TSection* FindSection(QStringView sSection) const;
+    TSection* FindSection(QStringView sSection);
+    const TLine* FindEntry(QStringView sSection, QStringView sKey) const;
+    void ParseLine(QStringView sLine, TSection*& current);
+    TSection& AddSection(TLine header);
     void RebuildSectionIndex();
-    TSection& AddSection(const QString& sName, const QString& sHeaderLine);
-    static void AddEntry(TSection& section, TEntry entry);
+    static void AddEntry(TSection& section, TLine entry);
     static void SetAsideTrailingBlankLines(TSection& section);
-    static QString CleanValue(const QString& sRaw);
+    static QStringView CleanValue(QStringView sRaw);
 
     QString sFileName;
     QString sLastError;
-    QStringList Preamble; // lines before the first section
+    QString sSourceText;         // the text parsed last, which the lines view
+    std::vector<TLine> Preamble; // lines before the first section
     std::vector<TSection> Sections;
-    TNameIndex SectionIndex; // section name -> index into Sections
+    TNameIndex SectionIndex;       // section name -> index into Sections
+    mutable int iLastSection = -1; // the section found last
     bool bModified = false;
 };

@@ -43,21 +43,7 @@ QString DecodeText(const QByteArray& bytes) {
 
 QStringList SplitTextLines(const QString& sText) {
     QStringList lines;
-    qsizetype iStart = 0;
-    const qsizetype iSize = sText.size();
-    for (qsizetype i = 0; i < iSize; ++i) {
-        const QChar c = sText.at(i);
-        if (c == '\r' || c == '\n') {
-            lines.append(sText.mid(iStart, i - iStart));
-            if (c == '\r' && i + 1 < iSize && sText.at(i + 1) == '\n') {
-                ++i;
-            }
-            iStart = i + 1;
-        }
-    }
-    if (iStart < iSize) {
-        lines.append(sText.mid(iStart));
-    }
+    ForEachTextLine(sText, [&lines](QStringView sLine) { lines.append(sLine.toString()); });
     return lines;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 #include <QStringList>
 
 // Text files of projects and generated output.
@@ -14,7 +15,26 @@
 
 // Decodes file bytes as UTF-8, or as Windows-1252 when they are not valid UTF-8.
 QString DecodeText(const QByteArray& bytes);
-// Splits text into lines at CR LF, CR or LF; a final line end adds no empty line.
+// Calls line(QStringView) for every line of the text, split at CR LF, CR or
+// LF; a final line end adds no empty line.
+template <class TLineFunction> void ForEachTextLine(QStringView sText, TLineFunction&& line) {
+    qsizetype iStart = 0;
+    const qsizetype iSize = sText.size();
+    for (qsizetype i = 0; i < iSize; ++i) {
+        const QChar c = sText[i];
+        if (c == u'\r' || c == u'\n') {
+            line(sText.mid(iStart, i - iStart));
+            if (c == u'\r' && i + 1 < iSize && sText[i + 1] == u'\n') {
+                ++i;
+            }
+            iStart = i + 1;
+        }
+    }
+    if (iStart < iSize) {
+        line(sText.mid(iStart));
+    }
+}
+// The lines of the text as ForEachTextLine finds them.
 QStringList SplitTextLines(const QString& sText);
 // Joins lines with CR LF after every line, the last included.
 QString JoinTextLines(const QStringList& lines);

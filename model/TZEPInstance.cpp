@@ -365,19 +365,29 @@ bool StandsAt(const QString& sText, qsizetype iAt, QLatin1String sFind) {
     return true;
 }
 
-// Every occurrence of sFind, its letters in any case, replaced by sBy.
+// Every occurrence of sFind, its letters in any case, replaced by sBy. The
+// text between occurrences is copied in one piece.
 QString ReplaceIgnoringCase(const QString& sText, QLatin1String sFind, const QString& sBy) {
     QString sResult;
     sResult.reserve(sText.size());
-    qsizetype iAt = 0;
-    while (iAt < sText.size()) {
+    // Searching for the first character finds every place where sFind may
+    // stand (and a few more, which StandsAt turns down); a first character
+    // without letter case is searched for as it is, which is much faster.
+    const QChar first = sFind.front();
+    const Qt::CaseSensitivity cs = first.isLetter() ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    qsizetype iCopied = 0;
+    qsizetype iAt = sText.indexOf(first, 0, cs);
+    while (iAt >= 0) {
         if (StandsAt(sText, iAt, sFind)) {
+            sResult += QStringView(sText).mid(iCopied, iAt - iCopied);
             sResult += sBy;
-            iAt += sFind.size();
+            iCopied = iAt + sFind.size();
+            iAt = sText.indexOf(first, iCopied, cs);
         } else {
-            sResult += sText.at(iAt++);
+            iAt = sText.indexOf(first, iAt + 1, cs);
         }
     }
+    sResult += QStringView(sText).mid(iCopied);
     return sResult;
 }
 
