@@ -59,7 +59,7 @@ private:
             if (slot.iPosition < 0) {
                 return -1;
             }
-            if (slot.iHash == iHash && FoldedEqual(nameAt(slot.iPosition), sName)) {
+            if (slot.iHash == iHash && FoldedEqual(nameAt(slot.iPosition).trimmed(), sName)) {
                 return slot.iPosition;
             }
         }

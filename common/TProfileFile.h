@@ -53,6 +53,10 @@ public:
     void EraseSection(const QString& sSection);
 
     bool IsModified() const { return bModified; }
+    // Makes the next UpdateFile write the file although no value changed. A
+    // project save that changed a side file writes the project file too, so
+    // that its time stamp tells when the project last changed.
+    void MarkModified() { bModified = true; }
     // The whole file as it would be written: every line ends with CR LF.
     QString ToText() const;
     // Writes the file in one go when it changed. On failure the previous file

@@ -123,10 +123,10 @@ bool WriteTextLines(const QString& sFileName, const QStringList& lines) {
     return WriteTextFileWhole(sFileName, JoinTextLines(lines));
 }
 
-bool WriteChangedTextLines(const QString& sFileName, const QStringList& lines) {
+CTextFileWrite WriteChangedTextLines(const QString& sFileName, const QStringList& lines) {
     const QByteArray bytes = JoinTextLines(lines).toUtf8();
     if (FileHoldsBytes(sFileName, bytes)) {
-        return true;
+        return twUnchanged;
     }
-    return !IsReadOnlyFile(sFileName) && WriteBytesWhole(sFileName, bytes);
+    return !IsReadOnlyFile(sFileName) && WriteBytesWhole(sFileName, bytes) ? twWritten : twFailed;
 }

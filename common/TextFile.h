@@ -45,8 +45,10 @@ bool ReadTextLines(const QString& sFileName, QStringList& lines);
 bool WriteTextFileWhole(const QString& sFileName, const QString& sText);
 // Writes the lines, each followed by CR LF.
 bool WriteTextLines(const QString& sFileName, const QStringList& lines);
+// What WriteChangedTextLines did.
+enum CTextFileWrite { twUnchanged, twWritten, twFailed };
 // Writes the lines as WriteTextLines does, unless the file already holds
 // exactly those bytes: an unchanged file is not touched at all (its time stamp
 // stays), so saving a project costs only what changed. A changed file that
 // nobody may write to is not replaced and the write fails.
-bool WriteChangedTextLines(const QString& sFileName, const QStringList& lines);
+CTextFileWrite WriteChangedTextLines(const QString& sFileName, const QStringList& lines);

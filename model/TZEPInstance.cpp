@@ -258,8 +258,14 @@ bool TZEPInstance::SaveToIniFile(TProfileFile& fProjFile, const QString& sFullPr
     WriteSettings(fProjFile);
     ContentStrings.SaveObjects(fProjFile, "CONTENT" + Suffix());
     const QString sHTMLFile = HTMLFileName(sFullProject);
-    if (!WriteChangedTextLines(sHTMLFile, HTMLFile)) {
+    switch (WriteChangedTextLines(sHTMLFile, HTMLFile)) {
+    case twFailed:
         return Fail("Error saving HTML file <" + sHTMLFile + ">");
+    case twWritten:
+        fProjFile.MarkModified();
+        break;
+    case twUnchanged:
+        break;
     }
     return WriteAttachedFiles(fProjFile, sFullProject);
 }
