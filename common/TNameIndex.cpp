@@ -18,25 +18,76 @@ char32_t NextFolded(QStringView sName, qsizetype& i) {
 
 } // namespace
 
+namespace {
+
+// FNV-1a over the case-folded UTF-16 units of a name, taken four at a time.
+class TFoldedHasher {
+public:
+    // Four ASCII units at s, capitals lowered, when there are four.
+    static bool AsciiWord(const char16_t* s, qsizetype iLeft, quint64& iWord) {
+        if (iLeft < 4) {
+            return false;
+        }
+        iWord = quint64(s[0]) | quint64(s[1]) << 16 | quint64(s[2]) << 32 | quint64(s[3]) << 48;
+        if (iWord & 0xFF80FF80FF80FF80ull) {
+            return false;
+        }
+        // Per 16-bit lane, bit 7 of the first sum is set from 'A' on, of the
+        // second after 'Z'; no lane carries into the next.
+        const quint64 iFromA = iWord + 0x003F003F003F003Full;
+        const quint64 iAfterZ = iWord + 0x0025002500250025ull;
+        iWord |= (iFromA & ~iAfterZ & 0x0080008000800080ull) >> 2;
+        return true;
+    }
+    void Word(quint64 iWord) { iHash = (iHash ^ iWord) * iPrime; }
+    void Unit(char16_t c) {
+        iPending |= quint64(c) << (16 * iPendingUnits);
+        if (++iPendingUnits == 4) {
+            Word(iPending);
+            iPending = 0;
+            iPendingUnits = 0;
+        }
+    }
+    bool WordBoundary() const { return iPendingUnits == 0; }
+    size_t Result(qsizetype iSize) {
+        Word(iPending);
+        Word(quint64(iSize));
+        return size_t(iHash ^ (iHash >> 32));
+    }
+
+private:
+    static constexpr quint64 iPrime = 1099511628211ull;
+    quint64 iHash = 14695981039346656037ull;
+    quint64 iPending = 0;
+    int iPendingUnits = 0;
+};
+
+} // namespace
+
 size_t TNameIndex::FoldedHash(QStringView sName) {
-    // FNV-1a over the case-folded code points, with a short way for the
-    // ASCII characters that names are almost always made of.
-    constexpr size_t iPrime = 1099511628211ull;
-    size_t iHash = 14695981039346656037ull;
+    // Names are nearly always ASCII and hashed a word at a time; any other
+    // character is folded on its own and adds its units to the same words, so
+    // names that fold alike hash alike however they are spelled.
+    TFoldedHasher hasher;
     const char16_t* pName = sName.utf16();
     const qsizetype iSize = sName.size();
     qsizetype i = 0;
+    quint64 iWord = 0;
     while (i < iSize) {
-        const char32_t c = pName[i];
-        if (c < 0x80) {
-            iHash = (iHash ^ (c - u'A' < 26u ? c + (u'a' - u'A') : c)) * iPrime;
-            ++i;
+        if (hasher.WordBoundary() && TFoldedHasher::AsciiWord(pName + i, iSize - i, iWord)) {
+            hasher.Word(iWord);
+            i += 4;
+            continue;
+        }
+        const char32_t c = NextFolded(sName, i);
+        if (QChar::requiresSurrogates(c)) {
+            hasher.Unit(QChar::highSurrogate(c));
+            hasher.Unit(QChar::lowSurrogate(c));
         } else {
-            iHash = (iHash ^ NextFolded(sName, i)) * iPrime;
+            hasher.Unit(char16_t(c));
         }
     }
-    // The table takes its slot from the low bits: fold the high ones in.
-    return iHash ^ (iHash >> 32);
+    return hasher.Result(iSize);
 }
 
 bool TNameIndex::FoldedEqual(QStringView sLeft, QStringView sRight) {

@@ -17,7 +17,7 @@ public:
     // Records the name's position unless an equal name is already recorded:
     // the first of repeated names wins. Returns whether it was recorded.
     template <class TNameAt> bool Add(QStringView sName, int iPosition, const TNameAt& nameAt) {
-        sName = sName.trimmed();
+        sName = Trimmed(sName);
         const size_t iHash = FoldedHash(sName);
         if (FindHashed(sName, iHash, nameAt) >= 0) {
             return false;
@@ -31,7 +31,7 @@ public:
     }
     // The position of the name, or -1.
     template <class TNameAt> int Find(QStringView sName, const TNameAt& nameAt) const {
-        sName = sName.trimmed();
+        sName = Trimmed(sName);
         return FindHashed(sName, FoldedHash(sName), nameAt);
     }
     void Clear() {
@@ -39,6 +39,10 @@ public:
         iCount = 0;
     }
 
+    // The name without blanks around it; names rarely have any.
+    static QStringView Trimmed(QStringView sName) {
+        return sName.isEmpty() || (!sName.front().isSpace() && !sName.back().isSpace()) ? sName : sName.trimmed();
+    }
     // Hash and comparison of names by their case-folded characters.
     static size_t FoldedHash(QStringView sName);
     static bool FoldedEqual(QStringView sLeft, QStringView sRight);
@@ -59,7 +63,7 @@ private:
             if (slot.iPosition < 0) {
                 return -1;
             }
-            if (slot.iHash == iHash && FoldedEqual(nameAt(slot.iPosition).trimmed(), sName)) {
+            if (slot.iHash == iHash && FoldedEqual(Trimmed(nameAt(slot.iPosition)), sName)) {
                 return slot.iPosition;
             }
         }

@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringView>
 #include <QStringList>
+#include <QStringView>
 
 // Text files of projects and generated output.
 //

@@ -86,8 +86,7 @@ private:
     void ReadOptions(const TProfileFile& fProjFile);
     void WriteOptions(TProfileFile& fProjFile, int iInstanceCount) const;
     // Writes the content file unless it holds these lines already.
-    static bool WriteContentFile(TProfileFile& fProjFile, const QString& sContentFile,
-                                 const QStringList& contentLines);
+    static bool WriteContentFile(TProfileFile& fProjFile, const QString& sContentFile, const QStringList& contentLines);
     bool Fail(const QString& sMessage);
 
     QString sLastError;

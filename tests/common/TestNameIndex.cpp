@@ -49,11 +49,14 @@ INSTANTIATE_TEST_SUITE_P(
     Names, NameIndexFolding,
     ::testing::Values(TFoldCase{"Template", "TEMPLATE", true}, TFoldCase{"  Title ", "title", true},
                       TFoldCase{"File1", "File10", false}, TFoldCase{"File1", "File2", false},
-                      TFoldCase{"\xC3\x84nderung", "\xC3\xA4NDERUNG", true},          // A and a with diaeresis
-                      TFoldCase{"\xCE\xA3\xCE\xB9", "\xCF\x83\xCE\x99", true},        // Greek sigma and iota
-                      TFoldCase{"x\xF0\x90\x90\x80", "X\xF0\x90\x90\xA8", true},      // a letter beyond 16 bits
-                      TFoldCase{"x\xF0\x90\x90\x80", "x\xF0\x90\x90\x81", false},     // and a different one
-                      TFoldCase{"_ZEP", "_zep", true}, TFoldCase{"[A]", "[a]", true}, TFoldCase{"a-b", "A_B", false}));
+                      TFoldCase{"\xC3\x84nderung", "\xC3\xA4NDERUNG", true},      // A and a with diaeresis
+                      TFoldCase{"\xCE\xA3\xCE\xB9", "\xCF\x83\xCE\x99", true},    // Greek sigma and iota
+                      TFoldCase{"x\xF0\x90\x90\x80", "X\xF0\x90\x90\xA8", true},  // a letter beyond 16 bits
+                      TFoldCase{"x\xF0\x90\x90\x80", "x\xF0\x90\x90\x81", false}, // and a different one
+                      TFoldCase{"keyword", "\u212AEYWORD", true},                 // Kelvin sign folds to k
+                      TFoldCase{"BackgroundColour", "backgroundcolour", true},
+                      TFoldCase{"BackgroundColour", "BackgroundColor", false}, TFoldCase{"_ZEP", "_zep", true},
+                      TFoldCase{"[A]", "[a]", true}, TFoldCase{"a-b", "A_B", false}));
 
 TEST(NameIndex, FirstOfRepeatedNamesWinsAndEveryNameIsFoundAfterGrowing) {
     TNames names;

@@ -102,11 +102,22 @@ TEST(ProfileFile, EraseSectionRemovesEveryCopy) {
 }
 
 TEST(ProfileFile, IntegerEdgesOfSignsPrefixesAndRange) {
-    const std::pair<const char*, int> cases[] = {
-        {"-0x10", -16},        {"+0X1f", 31},   {"-2147483648", INT_MIN}, {"2147483647", INT_MAX},
-        {"2147483648", 9},     {"$100000000", 9}, {"$", 9},               {"0x", 9},
-        {"+-1", 9},            {"$-1", 9},      {"1 2", 9},               {"007", 7},
-        {"'12'", 12},          {"\"$ff\"", 255}, {"0xFFFFFFFF", -1},       {"-0x80000000", INT_MIN}};
+    const std::pair<const char*, int> cases[] = {{"-0x10", -16},
+                                                 {"+0X1f", 31},
+                                                 {"-2147483648", INT_MIN},
+                                                 {"2147483647", INT_MAX},
+                                                 {"2147483648", 9},
+                                                 {"$100000000", 9},
+                                                 {"$", 9},
+                                                 {"0x", 9},
+                                                 {"+-1", 9},
+                                                 {"$-1", 9},
+                                                 {"1 2", 9},
+                                                 {"007", 7},
+                                                 {"'12'", 12},
+                                                 {"\"$ff\"", 255},
+                                                 {"0xFFFFFFFF", -1},
+                                                 {"-0x80000000", INT_MIN}};
     for (const auto& [sValue, iExpected] : cases) {
         TProfileFile ini;
         ini.LoadFromText(QString("[A]\nV=") + sValue + "\n");
