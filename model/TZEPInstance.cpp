@@ -258,14 +258,8 @@ bool TZEPInstance::SaveToIniFile(TProfileFile& fProjFile, const QString& sFullPr
     WriteSettings(fProjFile);
     ContentStrings.SaveObjects(fProjFile, "CONTENT" + Suffix());
     const QString sHTMLFile = HTMLFileName(sFullProject);
-    switch (WriteChangedTextLines(sHTMLFile, HTMLFile)) {
-    case twFailed:
+    if (!WriteSideFile(fProjFile, sHTMLFile, HTMLFile)) {
         return Fail("Error saving HTML file <" + sHTMLFile + ">");
-    case twWritten:
-        fProjFile.MarkModified();
-        break;
-    case twUnchanged:
-        break;
     }
     return WriteAttachedFiles(fProjFile, sFullProject);
 }

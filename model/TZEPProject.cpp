@@ -2,7 +2,6 @@
 
 #include "ProjectFiles.h"
 #include "TProfileFile.h"
-#include "TextFile.h"
 
 // ---------------------------------------------------------------------------
 // TInstanceList
@@ -113,15 +112,6 @@ void TZEPProject::WriteOptions(TProfileFile& fProjFile, int iInstanceCount) cons
     fProjFile.WriteInteger("ADDITIONAL_OPTIONS", "AddedCode", AddedCodeOption);
 }
 
-bool TZEPProject::WriteContentFile(TProfileFile& fProjFile, const QString& sContentFile,
-                                   const QStringList& contentLines) {
-    const CTextFileWrite result = WriteChangedTextLines(sContentFile, contentLines);
-    if (result == twWritten) {
-        fProjFile.MarkModified();
-    }
-    return result != twFailed;
-}
-
 bool TZEPProject::SaveToIniFile(TProfileFile& fProjFile) {
     sLastError.clear();
     const QString sContentFile = ContentFileName(sFullProjectName);
@@ -138,7 +128,7 @@ bool TZEPProject::SaveToIniFile(TProfileFile& fProjFile) {
             }
             contentLines += instance.ContentStrings.Lines();
         }
-        if (bDynamicContent && !WriteContentFile(fProjFile, sContentFile, contentLines)) {
+        if (bDynamicContent && !WriteSideFile(fProjFile, sContentFile, contentLines)) {
             return Fail("Content saving error <" + sContentFile + ">");
         }
         iInstanceCount = bMultipleInstances ? InstanceList.Count() : 0;

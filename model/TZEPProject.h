@@ -85,8 +85,6 @@ private:
     bool LoadInstance(const TProfileFile& fProjFile, int iInstanceID, const TContentFile& contentFile);
     void ReadOptions(const TProfileFile& fProjFile);
     void WriteOptions(TProfileFile& fProjFile, int iInstanceCount) const;
-    // Writes the content file unless it holds these lines already.
-    static bool WriteContentFile(TProfileFile& fProjFile, const QString& sContentFile, const QStringList& contentLines);
     bool Fail(const QString& sMessage);
 
     QString sLastError;
