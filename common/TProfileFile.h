@@ -10,8 +10,11 @@
 // An INI profile file held in memory.
 //
 // The file is parsed once when opened; every original line is kept, so a save
-// rewrites only the values that changed. Section and key names match
-// regardless of letter case (the first occurrence wins when a name repeats).
+// rewrites only the values that changed. The lines view the text read, and
+// sections and keys are found by hash, so parsing, reading and writing take
+// time in proportion to what they touch, however large the file. Section and
+// key names match regardless of letter case (the first occurrence wins when a
+// name repeats).
 // Values are read trimmed, without one pair of matching quotation marks and
 // cut to 2047 characters. A write replaces a value where it stands, appends
 // the key at the end of its section, or appends a new section at the end of
