@@ -1,0 +1,74 @@
+#include "AdvancedTestSupport.h"
+#include "TAdvancedReferenceOptionsForm.h"
+#include "TZEPInstance.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class AdvancedReference : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Instance.bUseCustom = 1;
+        Instance.sCustomPath = "https://cdn.example/img";
+        Form.ShowInstance(Instance);
+    }
+    std::unique_ptr<TZEPInstance> Stored() const {
+        auto stored = std::make_unique<TZEPInstance>(nullptr);
+        Form.StoreInstance(*stored);
+        return stored;
+    }
+
+    TScriptedFolderChooser Chooser;
+    TZEPInstance Instance{nullptr};
+    TAdvancedReferenceOptionsForm Form{Chooser};
+};
+
+TEST_F(AdvancedReference, CaptionsAndThePathEditFollowingTheBox) {
+    EXPECT_EQ(Form.windowTitle(), "Advanced Reference");
+    EXPECT_EQ(Form.UseCustomBox->text(),
+              "Use custom close/resize image path for compilation: (specify path/URL to folder)");
+    EXPECT_EQ(Form.UseCustomPathEdit->maxLength(), 250);
+    EXPECT_TRUE(Form.UseCustomPathEdit->isEnabled());
+    Form.UseCustomBox->click();
+    EXPECT_FALSE(Form.UseCustomPathEdit->isEnabled());
+    EXPECT_FALSE(Form.BrowseBtn->isEnabled());
+    EXPECT_EQ(Stored()->sCustomPath, "https://cdn.example/img") << "a disabled path is still stored";
+    EXPECT_EQ(Stored()->bUseCustom, 0);
+}
+
+TEST_F(AdvancedReference, TheFolderChooserStartsAtThePathAndFillsItUnlessCancelled) {
+    Chooser.Answers = {"/srv/site/images", ""};
+    Form.BrowseBtn->click();
+    EXPECT_EQ(Chooser.Asked, QStringList{TAdvancedReferenceOptionsForm::sChooseFolderCaption});
+    EXPECT_EQ(Chooser.StartFolders, QStringList{"https://cdn.example/img"});
+    EXPECT_EQ(Form.UseCustomPathEdit->text(), "/srv/site/images");
+    Form.BrowseBtn->click();
+    EXPECT_EQ(Form.UseCustomPathEdit->text(), "/srv/site/images") << "a cancelled chooser changes nothing";
+}
+
+TEST_F(AdvancedReference, CancelPutsBothControlsBackAndOkKeepsTheChanges) {
+    Chooser.Answers = {"/tmp/pictures"};
+    EXPECT_EQ(RunModal(
+                  Form,
+                  [this] {
+                      Form.BrowseBtn->click();
+                      Form.UseCustomBox->click();
+                  },
+                  Form.CancelBtn),
+              QDialog::Rejected);
+    EXPECT_EQ(Stored()->bUseCustom, 1);
+    EXPECT_EQ(Stored()->sCustomPath, "https://cdn.example/img");
+    EXPECT_TRUE(Form.UseCustomPathEdit->isEnabled());
+
+    EXPECT_EQ(RunModal(
+                  Form, [this] { Form.UseCustomPathEdit->setText("pics"); }, Form.OKBtn),
+              QDialog::Accepted);
+    EXPECT_EQ(Stored()->sCustomPath, "pics");
+}
+
+} // namespace
