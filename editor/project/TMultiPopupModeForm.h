@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class IDialogUi;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class TInstanceTabs;
+
+// The folders the multi-popup mode dialog starts its file dialogs in and
+// refuses to save to.
+struct TMultiPopupFolders {
+    QString sUserTemplatePath; // where Add starts; Add sets it to the chosen file's folder
+    QString sBaseTemplatePath; // no removed popup is saved here
+    QString sBaseLocation;     // where Remove starts when the save dialog has no folder
+    QString sSaveDialogDir;    // the save dialog's starting folder
+};
+
+// "Multiple Instances": switches multi-popup mode on and off and adds,
+// deletes and removes popups. Additions, deletions and removals act on the
+// project's instance list at once (Cancel is then disabled); only the mode
+// waits for OK.
+class TMultiPopupModeForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int iClosedHeight = 169;
+    static constexpr int iOpenHeight = 320;
+
+    explicit TMultiPopupModeForm(IDialogUi& oUi, QWidget* parent = nullptr);
+
+    QGroupBox* ModeGroup = nullptr;
+    QCheckBox* EnableMultiplePopupBox = nullptr;
+    QGroupBox* EditingGroup = nullptr;
+    QPushButton* AddBtn = nullptr;
+    QLabel* DeleteLabel = nullptr;
+    QPushButton* DeleteBtn = nullptr;
+    QLabel* RemoveLabel = nullptr;
+    QPushButton* RemovetBtn = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+
+    // Opens the dialog on the tab strip with the mode box set to bMode;
+    // answers the modal result. Folders.sUserTemplatePath follows Add.
+    int ShowModal(bool bMode, TInstanceTabs& Tabs, TMultiPopupFolders& Folders);
+
+    void AddBtnClick();
+    void DeleteBtnClick();
+    void RemovetBtnClick();
+
+signals:
+    // The selected tab changed after Delete or Remove: the editor shows it.
+    void InstanceChange();
+    // A line for the session log.
+    void LogLine(const QString& sText);
+
+private:
+    QGroupBox* BuildModeGroup();
+    QGroupBox* BuildEditingGroup();
+    void RefreshControls();
+    void ShowError(const QString& sText);
+    // After an addition, deletion or removal.
+    void ListChanged();
+    // Frees the instance at iCurrentIndex, takes out its tab and selects the last one.
+    void TakeOutCurrent();
+
+    IDialogUi& oUi;
+    TInstanceTabs* InstanceTabs = nullptr;
+    TMultiPopupFolders* oFolders = nullptr;
+    int iCurrentIndex = -1;
+    QString sCurrentName;
+};
