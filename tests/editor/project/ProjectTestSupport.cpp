@@ -6,11 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-QByteArray ReadFileBytes(const QString& sPath) {
-    QFile file(sPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void WriteFileBytes(const QString& sPath, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(sPath).path());
     QFile file(sPath);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TZEPProject.h"
+#include "TestSupport.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -8,16 +9,9 @@
 #include <QTimer>
 
 #include <functional>
-#include <ostream>
 
 // Files and popups of the project dialog tests.
 
-inline void PrintTo(const QString& sText, std::ostream* os) {
-    *os << '"' << sText.toStdString() << '"';
-}
-
-// The whole file, or an empty array when it cannot be read.
-QByteArray ReadFileBytes(const QString& sPath);
 void WriteFileBytes(const QString& sPath, const QByteArray& bytes);
 
 // A popup sUid with one line of HTML, its content item 0 made from it.

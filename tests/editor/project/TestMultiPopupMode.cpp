@@ -215,7 +215,7 @@ TEST_F(MultiPopupMode, AnAddedPopupIsLastNumberedByTheTabCountWithItsFiles) {
     EXPECT_EQ(Project.InstanceList.Instance(1).iInstanceID, 1);
     EXPECT_EQ(Project.InstanceList.Instance(2).iInstanceID, 2);
     EXPECT_EQ(Project.InstanceList.Instance(1).HTMLFile, QStringList{"<p>offer</p>"});
-    EXPECT_EQ(ReadFileBytes(Path("proj/offer.gif")), "GIF89a");
+    EXPECT_EQ(ReadWholeFile(Path("proj/offer.gif")), "GIF89a");
     EXPECT_EQ(QDir(Folders.sUserTemplatePath), QDir(Path("templates")));
 }
 
@@ -250,7 +250,7 @@ TEST_F(MultiPopupMode, DeleteAsksThenSelectsTheLastTabAndTheSaveRenumbers) {
     EXPECT_EQ(saved.ReadInteger("SYSTEM", "Instances", 0), 2);
     EXPECT_EQ(saved.ReadString("REFERENCE0", "UniqueID", ""), "second");
     EXPECT_EQ(saved.ReadString("REFERENCE1", "UniqueID", ""), "third");
-    EXPECT_EQ(ReadFileBytes(Path("proj/main(1).html")), "<p>third</p>\r\n");
+    EXPECT_EQ(ReadWholeFile(Path("proj/main(1).html")), "<p>third</p>\r\n");
 }
 
 TEST_F(MultiPopupMode, RemoveIntoTheTemplateFolderIsOnlyLogged) {
@@ -291,8 +291,8 @@ TEST_F(MultiPopupMode, RemoveWritesTheSelectedPopupAsAProjectThatLoadsAndCompile
     ASSERT_TRUE(removed.LoadFromIniFile(TProfileFile(sTarget), false)) << removed.GetLastError().toStdString();
     ASSERT_EQ(removed.InstanceList.Count(), 1);
     EXPECT_EQ(removed.InstanceList.Instance(0).sUniqueID, "second");
-    EXPECT_EQ(ReadFileBytes(Path("out/second.html")), "<p>second</p>\r\n");
-    EXPECT_EQ(ReadFileBytes(Path("out/btn.gif")), "GIF89a");
+    EXPECT_EQ(ReadWholeFile(Path("out/second.html")), "<p>second</p>\r\n");
+    EXPECT_EQ(ReadWholeFile(Path("out/btn.gif")), "GIF89a");
 
     QProcess compile;
     compile.start(QStringLiteral(BRISOLA_COMPILE_PROGRAM), {sTarget});
@@ -317,7 +317,7 @@ TEST_F(MultiPopupMode, DeclinedOverwriteOrCancelledSaveKeepsThePopup) {
         },
         Form.CancelBtn);
     EXPECT_EQ(Project.InstanceList.Count(), 2);
-    EXPECT_EQ(ReadFileBytes(sTarget), "[OLD]\r\nKey=1\r\n");
+    EXPECT_EQ(ReadWholeFile(sTarget), "[OLD]\r\nKey=1\r\n");
     EXPECT_TRUE(Form.CancelBtn->isEnabled());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IFolderChooser.h"
+#include "TestSupport.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -8,11 +9,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <ostream>
-
-inline void PrintTo(const QString& sText, std::ostream* os) {
-    *os << '"' << sText.toStdString() << '"';
-}
 
 // Answers folder questions from a script and records the captions asked.
 class TScriptedFolderChooser : public IFolderChooser {

@@ -1,7 +1,7 @@
 #include "TAdvancedMethodsOptionsForm.h"
 
-#include "ColourUtils.h"
 #include "StringUtils.h"
+#include "TColourUtils.h"
 #include "TDialogControls.h"
 #include "TZEPProject.h"
 
@@ -16,10 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QColor LinkColour(quint32 Colour) {
-    return QColor(RedOf(Colour), GreenOf(Colour), BlueOf(Colour));
-}
 
 quint8 Flag(const QCheckBox* box) {
     return box->isChecked() ? 1 : 0;
@@ -144,7 +140,7 @@ void TAdvancedMethodsOptionsForm::SetImageLink(const QString& sLink, const QStri
         LinkListBox->clear();
         for (const TLinkEntry& entry : Links) {
             LinkListBox->addItem(entry.sText);
-            LinkListBox->setItemData(LinkListBox->count() - 1, LinkColour(entry.Link.Colour), Qt::ForegroundRole);
+            LinkListBox->setItemData(LinkListBox->count() - 1, ToQColor(entry.Link.Colour), Qt::ForegroundRole);
         }
     }
     LinkListBox->setCurrentIndex(FindLinkEntry(Links, sLink));
@@ -161,7 +157,7 @@ void TAdvancedMethodsOptionsForm::ShowSelectedColour() {
     const int iIndex = LinkListBox->currentIndex();
     QPalette palette = LinkListBox->palette();
     if (iIndex >= 0 && iIndex < int(Links.size())) {
-        const QColor colour = LinkColour(Links[size_t(iIndex)].Link.Colour);
+        const QColor colour = ToQColor(Links[size_t(iIndex)].Link.Colour);
         palette.setColor(QPalette::ButtonText, colour);
         palette.setColor(QPalette::Text, colour);
     }
