@@ -1,7 +1,7 @@
 #include "TAdvancedReferenceOptionsForm.h"
 
-#include "IFolderChooser.h"
 #include "TDialogControls.h"
+#include "TEditorServices.h"
 #include "TZEPInstance.h"
 
 #include <QCheckBox>
@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAdvancedReferenceOptionsForm::TAdvancedReferenceOptionsForm(IFolderChooser& oFolderChooser, QWidget* parent)
-    : QDialog(parent), oFolderChooser(oFolderChooser) {
+TAdvancedReferenceOptionsForm::TAdvancedReferenceOptionsForm(IEditorServices& oServices, QWidget* parent)
+    : QDialog(parent), oServices(oServices) {
     setObjectName(QStringLiteral("AdvancedReferenceOptionsForm"));
     setWindowTitle(QStringLiteral("Advanced Reference"));
     setModal(true);
@@ -63,7 +63,7 @@ void TAdvancedReferenceOptionsForm::ChangeEditability() {
 }
 
 void TAdvancedReferenceOptionsForm::BrowseBtnClick() {
-    const QString sFolder = oFolderChooser.ChooseFolder(sChooseFolderCaption, UseCustomPathEdit->text());
+    const QString sFolder = oServices.ChooseFolder(this, sChooseFolderCaption, UseCustomPathEdit->text());
     if (!sFolder.isEmpty())
         UseCustomPathEdit->setText(sFolder.left(iMaxPathLength));
 }

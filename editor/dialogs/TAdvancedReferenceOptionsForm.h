@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class IFolderChooser;
+class IEditorServices;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -19,7 +19,7 @@ public:
     inline static const QString sChooseFolderCaption =
         QStringLiteral("Select the folder of the close and resize images:");
 
-    explicit TAdvancedReferenceOptionsForm(IFolderChooser& oFolderChooser, QWidget* parent = nullptr);
+    explicit TAdvancedReferenceOptionsForm(IEditorServices& oServices, QWidget* parent = nullptr);
 
     QCheckBox* UseCustomBox = nullptr;
     QLineEdit* UseCustomPathEdit = nullptr;
@@ -38,7 +38,7 @@ private:
     void ChangeEditability();
     void BrowseBtnClick();
 
-    IFolderChooser& oFolderChooser;
+    IEditorServices& oServices;
     // The values when the dialog was shown, for Cancel.
     bool bUseCustom = false;
     QString sPreviousPath;

@@ -18,7 +18,7 @@ inline const QString sSecondModal =
     QStringLiteral("This project can not be added as it uses the Modal feature and this feature is already being "
                    "used.\r\nChange one of these features and try again");
 inline const QString sSaveInstanceTitle = QStringLiteral("Save instance as project...");
-inline const QString sProjectFilter = QStringLiteral("Brisola projects (*.zrj)");
+inline const QString sProjectFilter = QStringLiteral("ZEP Project Files|*.zrj|All FIles|*.*");
 
 // The texts beside Delete and Remove, and whether the two buttons work.
 struct TManageLabels {

@@ -1,10 +1,10 @@
 #include "TMultiPopupModeForm.h"
 
-#include "IDialogUi.h"
 #include "InstanceExport.h"
 #include "MultiPopupRules.h"
 #include "ProjectFiles.h"
 #include "TDialogControls.h"
+#include "TEditorServices.h"
 #include "TInstanceTabs.h"
 #include "TProfileFile.h"
 #include "TZEPProject.h"
@@ -18,7 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TMultiPopupModeForm::TMultiPopupModeForm(IDialogUi& oUi, QWidget* parent) : QDialog(parent), oUi(oUi) {
+TMultiPopupModeForm::TMultiPopupModeForm(IEditorServices& oServices, QWidget* parent)
+    : QDialog(parent), oServices(oServices) {
     setObjectName(QStringLiteral("MultiPopupModeForm"));
     setWindowTitle(QStringLiteral("Multiple Instances"));
     setModal(true);
@@ -91,7 +92,7 @@ int TMultiPopupModeForm::ShowModal(bool bMode, TInstanceTabs& Tabs, TMultiPopupF
     EnableMultiplePopupBox->setChecked(bMode);
     CancelBtn->setEnabled(true);
     RefreshControls();
-    const int iResult = exec();
+    const int iResult = oServices.RunModal(*this);
     InstanceTabs = nullptr;
     oFolders = nullptr;
     return iResult;
@@ -118,7 +119,7 @@ void TMultiPopupModeForm::RefreshControls() {
 }
 
 void TMultiPopupModeForm::ShowError(const QString& sText) {
-    oUi.Ask(IDialogUi::CKind::mkError, sText, QMessageBox::Cancel);
+    oServices.Ask(this, CMessageKind::mkError, sText, QMessageBox::Cancel);
 }
 
 void TMultiPopupModeForm::ListChanged() {
@@ -129,7 +130,8 @@ void TMultiPopupModeForm::ListChanged() {
 void TMultiPopupModeForm::AddBtnClick() {
     if (!InstanceTabs || !oFolders)
         return;
-    const QString sFile = oUi.OpenFileName(QStringLiteral("Open"), oFolders->sUserTemplatePath, sProjectFilter);
+    const QString sFile = oServices.ChooseOpenFile(
+        this, {QStringLiteral("Open"), oFolders->sUserTemplatePath, sProjectFilter, QStringLiteral("zrj")});
     if (sFile.isEmpty() || !QFileInfo::exists(sFile))
         return;
     TProfileFile projectFile;
@@ -138,7 +140,7 @@ void TMultiPopupModeForm::AddBtnClick() {
         return;
     }
     if (projectFile.ReadInteger(QStringLiteral("SYSTEM"), QStringLiteral("Instances"), 0) != 0) {
-        oUi.Ask(IDialogUi::CKind::mkInformation, sNotSingleInstanceProject, QMessageBox::Cancel);
+        oServices.Ask(this, CMessageKind::mkInformation, sNotSingleInstanceProject, QMessageBox::Cancel);
         return;
     }
     TZEPProject& project = *InstanceTabs->Project();
@@ -166,8 +168,8 @@ void TMultiPopupModeForm::AddBtnClick() {
 void TMultiPopupModeForm::DeleteBtnClick() {
     if (!InstanceTabs || !InstanceTabs->Instance(iCurrentIndex))
         return;
-    if (oUi.Ask(IDialogUi::CKind::mkConfirmation, DeleteQuestion(sCurrentName), QMessageBox::Yes | QMessageBox::No) !=
-        QMessageBox::Yes)
+    if (oServices.Ask(this, CMessageKind::mkConfirmation, DeleteQuestion(sCurrentName),
+                      QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     TakeOutCurrent();
 }
@@ -180,17 +182,16 @@ void TMultiPopupModeForm::RemovetBtnClick() {
         return;
     }
     const QString sStartDir = oFolders->sSaveDialogDir.isEmpty() ? oFolders->sBaseLocation : oFolders->sSaveDialogDir;
-    QString sFile = oUi.SaveFileName(sSaveInstanceTitle, sStartDir, sProjectFilter);
+    const QString sFile =
+        oServices.ChooseSaveFile(this, {sSaveInstanceTitle, sStartDir, sProjectFilter, QStringLiteral("zrj")});
     if (sFile.isEmpty())
         return;
-    if (QFileInfo(sFile).suffix().isEmpty())
-        sFile += QStringLiteral(".zrj");
     if (IsFileInFolder(sFile, oFolders->sBaseTemplatePath)) {
         emit LogLine(QStringLiteral("Project can not be saved in Template directory"));
         return;
     }
-    if (QFileInfo::exists(sFile) && oUi.Ask(IDialogUi::CKind::mkConfirmation, OverwriteQuestion(sFile),
-                                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    if (QFileInfo::exists(sFile) && oServices.Ask(this, CMessageKind::mkConfirmation, OverwriteQuestion(sFile),
+                                                  QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     QString sError;
     if (!SaveInstanceAsProject(*InstanceTabs->Project(), iCurrentIndex, sFile, sError)) {

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QString>
 
-class IDialogUi;
+class IEditorServices;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -29,7 +29,7 @@ public:
     static constexpr int iClosedHeight = 169;
     static constexpr int iOpenHeight = 320;
 
-    explicit TMultiPopupModeForm(IDialogUi& oUi, QWidget* parent = nullptr);
+    explicit TMultiPopupModeForm(IEditorServices& oServices, QWidget* parent = nullptr);
 
     QGroupBox* ModeGroup = nullptr;
     QCheckBox* EnableMultiplePopupBox = nullptr;
@@ -42,8 +42,8 @@ public:
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
 
-    // Opens the dialog on the tab strip with the mode box set to bMode;
-    // answers the modal result. Folders.sUserTemplatePath follows Add.
+    // Opens the dialog modally (through the services) on the tab strip with
+    // the mode box set to bMode; answers the modal result. Folders.sUserTemplatePath follows Add.
     int ShowModal(bool bMode, TInstanceTabs& Tabs, TMultiPopupFolders& Folders);
 
     void AddBtnClick();
@@ -66,7 +66,7 @@ private:
     // Frees the instance at iCurrentIndex, takes out its tab and selects the last one.
     void TakeOutCurrent();
 
-    IDialogUi& oUi;
+    IEditorServices& oServices;
     TInstanceTabs* InstanceTabs = nullptr;
     TMultiPopupFolders* oFolders = nullptr;
     int iCurrentIndex = -1;

@@ -1,10 +1,10 @@
 #include "TMultiSequentialForm.h"
 
-#include "IDialogUi.h"
 #include "ProjectQueries.h"
 #include "SequentialLayerRules.h"
 #include "StringUtils.h"
 #include "TDialogControls.h"
+#include "TEditorServices.h"
 #include "TFormatGrid.h"
 #include "THTMLEditForm.h"
 #include "TZEPProject.h"
@@ -33,7 +33,8 @@ const QStringList ContentTableFeatures = {
 
 } // namespace
 
-TMultiSequentialForm::TMultiSequentialForm(IDialogUi& oUi, QWidget* parent) : QDialog(parent), oUi(oUi) {
+TMultiSequentialForm::TMultiSequentialForm(IEditorServices& oServices, QWidget* parent)
+    : QDialog(parent), oServices(oServices) {
     setObjectName(QStringLiteral("MultiSequentialForm"));
     setWindowTitle(QStringLiteral("Multiple Sequential Layers"));
     setModal(true);
@@ -171,14 +172,14 @@ int TMultiSequentialForm::ShowModal(bool bMode, TZEPProject& oProject, TZEPInsta
     // The rotation box follows the popup when the dialog opens; only OK writes it back.
     RotModeBox->setChecked(oInstance.bRotationMode == 1);
     if (!UpdateDisplayFromContent()) {
-        oUi.Ask(IDialogUi::CKind::mkError, sContentMissing, QMessageBox::Cancel);
+        oServices.Ask(this, CMessageKind::mkError, sContentMissing, QMessageBox::Cancel);
         return QDialog::Rejected;
     }
     ContentTable->setCurrentCell(0, 0);
     bRefreshContent = true;
     bInitialMode = bMode;
     SetVisibility();
-    return exec();
+    return oServices.RunModal(*this);
 }
 
 bool TMultiSequentialForm::UpdateDisplayFromContent() {
@@ -298,8 +299,8 @@ void TMultiSequentialForm::AddBtnClick() {
 void TMultiSequentialForm::DeleteBtnClick() {
     if (!oCurrentContent || oCurrentContent->iLID == 0)
         return;
-    if (oUi.Ask(IDialogUi::CKind::mkConfirmation, DeleteLayerQuestion(oCurrentContent->sIndex),
-                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    if (oServices.Ask(this, CMessageKind::mkConfirmation, DeleteLayerQuestion(oCurrentContent->sIndex),
+                      QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     WorkingContent.RemoveContent(oCurrentContent->iLID);
     // The selected row now shows another layer: its values go into the fields.
@@ -317,7 +318,7 @@ void TMultiSequentialForm::SetBtnClick() {
 }
 
 void TMultiSequentialForm::SetAllBtnClick() {
-    if (oUi.Ask(IDialogUi::CKind::mkConfirmation, sSetAllQuestion, QMessageBox::Yes | QMessageBox::No) !=
+    if (oServices.Ask(this, CMessageKind::mkConfirmation, sSetAllQuestion, QMessageBox::Yes | QMessageBox::No) !=
         QMessageBox::Yes)
         return;
     const TLayerFields fields = ReadFields();
@@ -334,7 +335,7 @@ void TMultiSequentialForm::EditLayerHTML(int iRow) {
         return;
     HTMLEditForm->setWindowTitle(HTMLEditCaption(oItem->sIndex));
     HTMLEditForm->HTMLEditMemo->setPlainText(oItem->sHTML);
-    if (HTMLEditForm->exec() != QDialog::Accepted)
+    if (oServices.RunModal(*HTMLEditForm) != QDialog::Accepted)
         return;
     SetLayerHTML(WorkingContent, IndexOfItem(oItem), HTMLEditForm->HTMLEditMemo->toPlainText());
     UpdateDisplayFromContent();

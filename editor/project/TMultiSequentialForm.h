@@ -6,7 +6,7 @@
 
 #include <vector>
 
-class IDialogUi;
+class IEditorServices;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -30,7 +30,7 @@ class TMultiSequentialForm : public QDialog {
 public:
     static constexpr int iMaxNumberLength = 4;
 
-    explicit TMultiSequentialForm(IDialogUi& oUi, QWidget* parent = nullptr);
+    explicit TMultiSequentialForm(IEditorServices& oServices, QWidget* parent = nullptr);
     ~TMultiSequentialForm() override;
 
     QGroupBox* GroupBox1 = nullptr;
@@ -58,8 +58,8 @@ public:
     QPushButton* CancelBtn = nullptr;
     THTMLEditForm* HTMLEditForm = nullptr;
 
-    // Opens the dialog for the popup oInstance of oProject with the switch
-    // set to bMode; answers the modal result.
+    // Opens the dialog modally (through the services) for the popup oInstance
+    // of oProject with the switch set to bMode; answers the modal result.
     int ShowModal(bool bMode, TZEPProject& oProject, TZEPInstance& oInstance);
     // The edited copy of the popup's content list and the switch.
     const TContentList& Content() const { return WorkingContent; }
@@ -87,7 +87,7 @@ private:
     void RelativPositionBoxClick(bool bChecked);
     void OKBtnClick();
 
-    IDialogUi& oUi;
+    IEditorServices& oServices;
     TZEPProject* oCurrentProject = nullptr;
     TZEPInstance* oCurrentInstance = nullptr;
     TContentItem* oCurrentContent = nullptr;

@@ -1,34 +1,28 @@
 #pragma once
 
-#include "IFolderChooser.h"
-#include "TestSupport.h"
+#include "TScriptedServices.h"
 
 #include <QDialog>
 #include <QPushButton>
-#include <QStringList>
-#include <QTimer>
+#include <QTemporaryDir>
 
 #include <functional>
 
-// Answers folder questions from a script and records the captions asked.
-class TScriptedFolderChooser : public IFolderChooser {
+// Scripted services with a settings store of their own.
+class TDialogServices : public TScriptedServices {
 public:
-    QString ChooseFolder(const QString& sCaption, const QString& sStartFolder) override {
-        Asked << sCaption;
-        StartFolders << sStartFolder;
-        return Answers.isEmpty() ? QString() : Answers.takeFirst();
-    }
-    QStringList Answers;
-    QStringList Asked;
-    QStringList StartFolders;
-};
+    TDialogServices() : TScriptedServices(StoreDir.filePath(QStringLiteral("store.ini"))) {}
 
-// Runs the dialog modally: change runs while it is shown, then the closing
-// button is clicked. Answers the dialog's result.
-inline int RunModal(QDialog& dialog, const std::function<void()>& change, QPushButton* closeButton) {
-    QTimer::singleShot(0, &dialog, [change, closeButton] {
-        change();
-        closeButton->click();
-    });
-    return dialog.exec();
-}
+    // Runs the dialog modally: change runs while it is shown, then the closing
+    // button is clicked. Answers the dialog's result.
+    int Run(QDialog& dialog, const std::function<void()>& change, QPushButton* closeButton) {
+        ExpectDialog(dialog.objectName(), [change, closeButton](QDialog&) {
+            change();
+            closeButton->click();
+        });
+        return RunModal(dialog);
+    }
+
+private:
+    QTemporaryDir StoreDir;
+};

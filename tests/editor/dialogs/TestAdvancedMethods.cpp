@@ -49,6 +49,7 @@ protected:
     TZEPProject project;
     TZEPInstance* Instance = nullptr;
     TAdvancedMethodsOptionsForm Form;
+    TDialogServices Services;
 };
 
 TEST_F(AdvancedMethods, CaptionsAndHeight) {
@@ -152,7 +153,7 @@ TEST_F(AdvancedMethods, SequentialLayersLockTheListOnTheTextualLinkButKeepTheIma
 }
 
 TEST_F(AdvancedMethods, CancelRestoresEveryFieldIncludingTheImageLink) {
-    const int iResult = RunModal(
+    const int iResult = Services.Run(
         Form,
         [this] {
             Form.OncePerBox->click();
@@ -182,7 +183,7 @@ TEST_F(AdvancedMethods, CancelRestoresEveryFieldIncludingTheImageLink) {
 }
 
 TEST_F(AdvancedMethods, OkKeepsTheChangesForTheMainWindowToStore) {
-    const int iResult = RunModal(
+    const int iResult = Services.Run(
         Form,
         [this] {
             Form.ControlProbabilityBox->click();

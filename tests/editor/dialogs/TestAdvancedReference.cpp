@@ -23,9 +23,9 @@ protected:
         return stored;
     }
 
-    TScriptedFolderChooser Chooser;
+    TDialogServices Services;
     TZEPInstance Instance{nullptr};
-    TAdvancedReferenceOptionsForm Form{Chooser};
+    TAdvancedReferenceOptionsForm Form{Services};
 };
 
 TEST_F(AdvancedReference, CaptionsAndThePathEditFollowingTheBox) {
@@ -41,19 +41,19 @@ TEST_F(AdvancedReference, CaptionsAndThePathEditFollowingTheBox) {
     EXPECT_EQ(Stored()->bUseCustom, 0);
 }
 
-TEST_F(AdvancedReference, TheFolderChooserStartsAtThePathAndFillsItUnlessCancelled) {
-    Chooser.Answers = {"/srv/site/images", ""};
+TEST_F(AdvancedReference, TheFolderChooserFillsThePathUnlessCancelled) {
+    const QString sCaption = "Select the folder of the close and resize images:";
+    Services.ExpectFileDialog(sCaption, "/srv/site/images");
+    Services.ExpectFileDialog(sCaption, "");
     Form.BrowseBtn->click();
-    EXPECT_EQ(Chooser.Asked, QStringList{TAdvancedReferenceOptionsForm::sChooseFolderCaption});
-    EXPECT_EQ(Chooser.StartFolders, QStringList{"https://cdn.example/img"});
     EXPECT_EQ(Form.UseCustomPathEdit->text(), "/srv/site/images");
     Form.BrowseBtn->click();
     EXPECT_EQ(Form.UseCustomPathEdit->text(), "/srv/site/images") << "a cancelled chooser changes nothing";
 }
 
 TEST_F(AdvancedReference, CancelPutsBothControlsBackAndOkKeepsTheChanges) {
-    Chooser.Answers = {"/tmp/pictures"};
-    EXPECT_EQ(RunModal(
+    Services.ExpectFileDialog(TAdvancedReferenceOptionsForm::sChooseFolderCaption, "/tmp/pictures");
+    EXPECT_EQ(Services.Run(
                   Form,
                   [this] {
                       Form.BrowseBtn->click();
@@ -65,7 +65,7 @@ TEST_F(AdvancedReference, CancelPutsBothControlsBackAndOkKeepsTheChanges) {
     EXPECT_EQ(Stored()->sCustomPath, "https://cdn.example/img");
     EXPECT_TRUE(Form.UseCustomPathEdit->isEnabled());
 
-    EXPECT_EQ(RunModal(
+    EXPECT_EQ(Services.Run(
                   Form, [this] { Form.UseCustomPathEdit->setText("pics"); }, Form.OKBtn),
               QDialog::Accepted);
     EXPECT_EQ(Stored()->sCustomPath, "pics");

@@ -1,5 +1,5 @@
-#include "AdvancedTestSupport.h"
 #include "TLinkList.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
 #include "MultiPopupRules.h"
 #include "ProjectFiles.h"
 #include "ProjectTestSupport.h"
-#include "ScriptedDialogUi.h"
 #include "TInstanceTabs.h"
 #include "TMultiPopupModeForm.h"
 #include "TProfileFile.h"
@@ -19,8 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-using CKind = IDialogUi::CKind;
 
 // A project main.zrj in proj/ with popups, its tab strip, and a template folder.
 class MultiPopupMode : public ::testing::Test {
@@ -51,8 +48,8 @@ protected:
     }
     // Opens the dialog with the mode and runs the action inside it.
     int Run(bool bMode, const std::function<void()>& action, QPushButton* closeButton) {
-        return RunWhileOpen(
-            Form, [this, bMode] { return Form.ShowModal(bMode, Tabs, Folders); }, action, closeButton);
+        Script.ExpectDialogRun("MultiPopupModeForm", action, closeButton);
+        return Form.ShowModal(bMode, Tabs, Folders);
     }
     QStringList Captions() const {
         QStringList captions;
@@ -66,8 +63,9 @@ protected:
     QTabBar TabBar;
     TInstanceTabs Tabs{TabBar, Project};
     TMultiPopupFolders Folders;
-    TScriptedDialogUi Ui;
-    TMultiPopupModeForm Form{Ui};
+    TScriptedServices Services{Dir.filePath("store.ini")};
+    TDialogScript Script{Services};
+    TMultiPopupModeForm Form{Services};
 };
 
 TEST_F(MultiPopupMode, OnePopupShowsOnlyTheSwitchUntilItIsChecked) {
@@ -118,7 +116,6 @@ struct TRefusalCase {
     const char* sName;
     std::function<void(TZEPInstance&)> Existing;
     std::function<void(TZEPInstance&)> Added;
-    CKind Kind;
     QString sMessage;
 };
 
@@ -129,8 +126,8 @@ TEST_P(MultiPopupRefusal, LeavesTheProjectAsItWas) {
     AddPopups({"first", "second"});
     c.Existing(Project.InstanceList.Instance(1));
     const QString sFile = Template("added", c.Added);
-    Ui.ExpectOpen(sFile);
-    Ui.ExpectAsk(c.Kind, c.sMessage, QMessageBox::Cancel);
+    Script.ExpectFileDialog("Open", sFile);
+    Script.ExpectQuestion(c.sMessage, QMessageBox::Cancel);
     Run(
         true, [this] { Form.AddBtn->click(); }, Form.OKBtn);
     EXPECT_EQ(Captions(), (QStringList{"first", "second"}));
@@ -142,19 +139,17 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, MultiPopupRefusal,
     ::testing::Values(
         TRefusalCase{"SecondTooltip", [](TZEPInstance& o) { o.bToolTip = 1; }, [](TZEPInstance& o) { o.bToolTip = 1; },
-                     CKind::mkError, sSecondTooltip},
+                     sSecondTooltip},
         TRefusalCase{"TooltipBeforeModal", [](TZEPInstance& o) { o.bToolTip = 1; },
                      [](TZEPInstance& o) {
                          o.bToolTip = 1;
                          o.bModal = 1;
                      },
-                     CKind::mkError, sSecondTooltip},
+                     sSecondTooltip},
         TRefusalCase{"SecondOnExit", [](TZEPInstance& o) { o.bOnExit = 1; }, [](TZEPInstance& o) { o.bOnExit = 1; },
-                     CKind::mkError,
                      "This project can not be added as it uses the OnExit feature and this feature is already being "
                      "used.\r\nChange one of these features and try again"},
         TRefusalCase{"SecondModal", [](TZEPInstance& o) { o.bModal = 1; }, [](TZEPInstance& o) { o.bModal = 1; },
-                     CKind::mkError,
                      "This project can not be added as it uses the Modal feature and this feature is already being "
                      "used.\r\nChange one of these features and try again"}),
     [](const ::testing::TestParamInfo<TRefusalCase>& info) { return std::string(info.param.sName); });
@@ -163,24 +158,21 @@ TEST_F(MultiPopupMode, AProjectOfSeveralPopupsIsNotAdded) {
     AddPopups({"first"});
     const QString sFile = Path("templates/multi.zrj");
     WriteFileBytes(sFile, "[SYSTEM]\r\nTemplate=0\r\nInstances=2\r\n");
-    Ui.ExpectOpen(sFile);
-    Ui.ExpectAsk(CKind::mkInformation, "This project canot be added as it is not a single instance project",
-                 QMessageBox::Cancel);
+    Script.ExpectFileDialog("Open", sFile);
+    Script.ExpectQuestion("This project canot be added as it is not a single instance project", QMessageBox::Cancel);
     Run(
         true, [this] { Form.AddBtn->click(); }, Form.CancelBtn);
     EXPECT_EQ(Project.InstanceList.Count(), 1);
-    EXPECT_EQ(Ui.LastButtons, QMessageBox::Cancel);
 }
 
 TEST_F(MultiPopupMode, AFileThatDoesNotLoadIsReportedAndACancelledDialogDoesNothing) {
     AddPopups({"first"});
     const QString sFile = Path("templates/broken.zrj");
     WriteFileBytes(sFile, "[SYSTEM]\r\nTemplate=0\r\n");
-    Ui.ExpectOpen(QString());
-    Ui.ExpectOpen(Path("templates/missing.zrj"));
-    Ui.ExpectOpen(sFile);
-    Ui.ExpectAsk(CKind::mkError, "Error importing Instance <Instance -1 does not exist in this project>",
-                 QMessageBox::Cancel);
+    Script.ExpectFileDialog("Open", QString());
+    Script.ExpectFileDialog("Open", Path("templates/missing.zrj"));
+    Script.ExpectFileDialog("Open", sFile);
+    Script.ExpectQuestion("Error importing Instance <Instance -1 does not exist in this project>", QMessageBox::Cancel);
     Run(
         true,
         [this] {
@@ -199,8 +191,8 @@ TEST_F(MultiPopupMode, AnAddedPopupIsLastNumberedByTheTabCountWithItsFiles) {
     const QString sBare = Path("templates/bare.zrj");
     WriteFileBytes(sBare, "[SYSTEM]\r\nTemplate=1\r\n[REFERENCE]\r\nUniqueID=bare\r\n");
     WriteFileBytes(Path("templates/bare.html"), "<p>bare</p>\r\n");
-    Ui.ExpectOpen(sFile);
-    Ui.ExpectOpen(sBare);
+    Script.ExpectFileDialog("Open", sFile);
+    Script.ExpectFileDialog("Open", sBare);
     Run(
         true,
         [this] {
@@ -210,7 +202,8 @@ TEST_F(MultiPopupMode, AnAddedPopupIsLastNumberedByTheTabCountWithItsFiles) {
             Form.AddBtn->click();
         },
         Form.OKBtn);
-    EXPECT_EQ(Ui.StartDirs.first(), Path("templates/"));
+    EXPECT_EQ(Services.FileRequests.first().sStartFolder, Path("templates/"));
+    EXPECT_EQ(Services.FileRequests.first().sFilter, "ZEP Project Files|*.zrj|All FIles|*.*");
     EXPECT_EQ(Captions(), (QStringList{"first", "offer", "bare"}));
     EXPECT_EQ(Project.InstanceList.Instance(1).iInstanceID, 1);
     EXPECT_EQ(Project.InstanceList.Instance(2).iInstanceID, 2);
@@ -224,8 +217,8 @@ TEST_F(MultiPopupMode, DeleteAsksThenSelectsTheLastTabAndTheSaveRenumbers) {
     TabBar.setCurrentIndex(0);
     QSignalSpy changes(&Form, &TMultiPopupModeForm::InstanceChange);
     const QString sQuestion = "You are about to delete instance <first>.\r\nAre you sure you wish to continue?";
-    Ui.ExpectAsk(CKind::mkConfirmation, sQuestion, QMessageBox::No);
-    Ui.ExpectAsk(CKind::mkConfirmation, sQuestion, QMessageBox::Yes);
+    Script.ExpectQuestion(sQuestion, QMessageBox::No);
+    Script.ExpectQuestion(sQuestion, QMessageBox::Yes);
     Run(
         true,
         [this] {
@@ -257,14 +250,14 @@ TEST_F(MultiPopupMode, RemoveIntoTheTemplateFolderIsOnlyLogged) {
     AddPopups({"first", "second"});
     QDir().mkpath(Path("base"));
     QSignalSpy log(&Form, &TMultiPopupModeForm::LogLine);
-    Ui.ExpectSave("Save instance as project...", Dir.path() + "/BASE/second.zrj");
+    Script.ExpectFileDialog("Save instance as project...", Dir.path() + "/BASE/second.zrj");
     Run(
         true, [this] { Form.RemovetBtn->click(); }, Form.OKBtn);
     ASSERT_EQ(log.count(), 1);
     EXPECT_EQ(log.at(0).at(0).toString(), "Project can not be saved in Template directory");
     EXPECT_EQ(Project.InstanceList.Count(), 2);
-    EXPECT_TRUE(Ui.Asked.isEmpty());
-    EXPECT_EQ(Ui.StartDirs, QStringList{Path("projects/")}) << "without a folder of its own the dialog starts there";
+    EXPECT_EQ(Services.FileRequests.first().sStartFolder, Path("projects/"))
+        << "without a folder of its own the dialog starts there";
 }
 
 TEST_F(MultiPopupMode, RemoveWritesTheSelectedPopupAsAProjectThatLoadsAndCompiles) {
@@ -276,12 +269,13 @@ TEST_F(MultiPopupMode, RemoveWritesTheSelectedPopupAsAProjectThatLoadsAndCompile
     const QString sTarget = Path("out/second.zrj");
     WriteFileBytes(sTarget, "[OLD]\r\nKey=1\r\n");
     Folders.sSaveDialogDir = Path("saved/");
-    Ui.ExpectSave("Save instance as project...", Path("out/second"));
-    Ui.ExpectAsk(CKind::mkConfirmation, "File <" + sTarget + "> already exists - Overwrite?", QMessageBox::Yes);
+    Script.ExpectFileDialog("Save instance as project...", Path("out/second.zrj"));
+    Script.ExpectQuestion("File <" + sTarget + "> already exists - Overwrite?", QMessageBox::Yes);
     QSignalSpy changes(&Form, &TMultiPopupModeForm::InstanceChange);
     Run(
         true, [this] { Form.RemovetBtn->click(); }, Form.OKBtn);
-    EXPECT_EQ(Ui.StartDirs, QStringList{Path("saved/")});
+    EXPECT_EQ(Services.FileRequests.first().sStartFolder, Path("saved/"));
+    EXPECT_EQ(Services.FileRequests.first().sDefaultSuffix, "zrj");
     EXPECT_EQ(Captions(), QStringList{"first"});
     EXPECT_EQ(changes.count(), 1);
     EXPECT_FALSE(Form.CancelBtn->isEnabled());
@@ -306,9 +300,9 @@ TEST_F(MultiPopupMode, DeclinedOverwriteOrCancelledSaveKeepsThePopup) {
     AddPopups({"first", "second"});
     const QString sTarget = Path("out/second.zrj");
     WriteFileBytes(sTarget, "[OLD]\r\nKey=1\r\n");
-    Ui.ExpectSave("Save instance as project...", QString());
-    Ui.ExpectSave("Save instance as project...", sTarget);
-    Ui.ExpectAsk(CKind::mkConfirmation, "File <" + sTarget + "> already exists - Overwrite?", QMessageBox::No);
+    Script.ExpectFileDialog("Save instance as project...", QString());
+    Script.ExpectFileDialog("Save instance as project...", sTarget);
+    Script.ExpectQuestion("File <" + sTarget + "> already exists - Overwrite?", QMessageBox::No);
     Run(
         true,
         [this] {

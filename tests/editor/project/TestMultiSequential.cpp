@@ -1,5 +1,4 @@
 #include "ProjectTestSupport.h"
-#include "ScriptedDialogUi.h"
 #include "SequentialLayerRules.h"
 #include "TFormatGrid.h"
 #include "THTMLEditForm.h"
@@ -13,13 +12,12 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using CKind = IDialogUi::CKind;
 
 // The popup offer (manual location) with layers 1 and 3, in a project of two popups.
 class MultiSequential : public ::testing::Test {
@@ -32,8 +30,8 @@ protected:
                                              iID);
     }
     int Run(bool bMode, const std::function<void()>& action, QPushButton* closeButton) {
-        return RunWhileOpen(
-            Form, [this, bMode] { return Form.ShowModal(bMode, Project, *Popup); }, action, closeButton);
+        Script.ExpectDialogRun("MultiSequentialForm", action, closeButton);
+        return Form.ShowModal(bMode, Project, *Popup);
     }
     QStringList Column(int iColumn) const {
         QStringList texts;
@@ -53,7 +51,7 @@ protected:
     }
     // Double-clicks the row of a further layer; edit runs inside the string editor, which is then closed.
     void EditRow(int iRow, const std::function<void(THTMLEditForm&)>& edit, bool bOk) {
-        QTimer::singleShot(0, Form.HTMLEditForm, [this, edit, bOk] {
+        Services.ExpectDialog("HTMLEditForm", [this, edit, bOk](QDialog&) {
             edit(*Form.HTMLEditForm);
             (bOk ? Form.HTMLEditForm->OKBtn : Form.HTMLEditForm->CancelBtn)->click();
         });
@@ -62,8 +60,10 @@ protected:
 
     TZEPProject Project;
     TZEPInstance* Popup = nullptr;
-    TScriptedDialogUi Ui;
-    TMultiSequentialForm Form{Ui};
+    QTemporaryDir Dir;
+    TScriptedServices Services{Dir.filePath("store.ini")};
+    TDialogScript Script{Services};
+    TMultiSequentialForm Form{Services};
 };
 
 TEST_F(MultiSequential, CaptionsHeightsAndTheGridOfLayers) {
@@ -100,8 +100,8 @@ TEST_F(MultiSequential, CaptionsHeightsAndTheGridOfLayers) {
 }
 
 TEST_F(MultiSequential, AddTakesTheFreeNumberAndDeleteGivesItBack) {
-    Ui.ExpectAsk(CKind::mkConfirmation, "Are you sure you wish to delete content zep_offer2", QMessageBox::No);
-    Ui.ExpectAsk(CKind::mkConfirmation, "Are you sure you wish to delete content zep_offer2", QMessageBox::Yes);
+    Script.ExpectQuestion("Are you sure you wish to delete content zep_offer2", QMessageBox::No);
+    Script.ExpectQuestion("Are you sure you wish to delete content zep_offer2", QMessageBox::Yes);
     Run(
         true,
         [this] {
@@ -124,7 +124,7 @@ TEST_F(MultiSequential, AddTakesTheFreeNumberAndDeleteGivesItBack) {
 }
 
 TEST_F(MultiSequential, SetStoresTheFieldsAndSetAllGivesEveryLayerTheSame) {
-    Ui.ExpectAsk(CKind::mkConfirmation, "This will overwrite all existing content\r\nAre you sure?", QMessageBox::Yes);
+    Script.ExpectQuestion("This will overwrite all existing content\r\nAre you sure?", QMessageBox::Yes);
     Run(
         true,
         [this] {
@@ -275,7 +275,7 @@ TEST_F(MultiSequential, OkWritesRotationAndCancelDiscardsEverything) {
 
 TEST_F(MultiSequential, WithoutAMainContentTheDialogReportsAndCloses) {
     Popup->ContentStrings.RemoveContent(0);
-    Ui.ExpectAsk(CKind::mkError, "Content missing or corrupted", QMessageBox::Cancel);
+    Services.ExpectQuestion("Content missing or corrupted", QMessageBox::Cancel);
     EXPECT_EQ(Form.ShowModal(true, Project, *Popup), QDialog::Rejected);
 }
 
