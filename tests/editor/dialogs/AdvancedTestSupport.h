@@ -8,8 +8,13 @@
 
 #include <functional>
 
+// The folder of the services' settings store, made before the services.
+struct TStoreFolder {
+    QTemporaryDir StoreDir;
+};
+
 // Scripted services with a settings store of their own.
-class TDialogServices : public TScriptedServices {
+class TDialogServices : private TStoreFolder, public TScriptedServices {
 public:
     TDialogServices() : TScriptedServices(StoreDir.filePath(QStringLiteral("store.ini"))) {}
 
@@ -22,7 +27,4 @@ public:
         });
         return RunModal(dialog);
     }
-
-private:
-    QTemporaryDir StoreDir;
 };

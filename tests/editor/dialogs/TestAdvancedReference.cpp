@@ -52,11 +52,12 @@ TEST_F(AdvancedReference, TheFolderChooserFillsThePathUnlessCancelled) {
 }
 
 TEST_F(AdvancedReference, CancelPutsBothControlsBackAndOkKeepsTheChanges) {
-    Services.ExpectFileDialog(TAdvancedReferenceOptionsForm::sChooseFolderCaption, "/tmp/pictures");
     EXPECT_EQ(Services.Run(
                   Form,
                   [this] {
+                      Services.ExpectFileDialog(TAdvancedReferenceOptionsForm::sChooseFolderCaption, "/tmp/pictures");
                       Form.BrowseBtn->click();
+                      EXPECT_EQ(Form.UseCustomPathEdit->text(), "/tmp/pictures");
                       Form.UseCustomBox->click();
                   },
                   Form.CancelBtn),
