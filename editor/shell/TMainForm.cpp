@@ -8,6 +8,7 @@
 #include "THelpForm.h"
 #include "TLog.h"
 #include "TOptionsForm.h"
+#include "TPopupCommands.h"
 #include "TPreviewBrowser.h"
 #include "TPreviewPanel.h"
 #include "TProjectDocument.h"
@@ -103,6 +104,12 @@ bool TMainForm::Create() {
     oLog->Add(QStringLiteral("V:") + sLongVersionString);
 
     oDocument = std::make_unique<TProjectDocument>();
+    oPopupCommands = new TPopupCommands(Services, *oLog, oDocument->Project, *InstanceTabs, this);
+    connect(oPopupCommands, &TPopupCommands::ProjectChanged, this, [this] {
+        InterfaceChange();
+        PreviewChange();
+    });
+    connect(oPopupCommands, &TPopupCommands::InstanceChange, this, &TMainForm::RefreshBtnClick);
     bCompiling = false;
     ClearClipboardMark();
     while (InstanceTabs->count() > 0)
@@ -193,6 +200,8 @@ void TMainForm::ConnectCommands() {
             [this] { oEditCommands->UpdateStates(QApplication::focusWidget()); });
     connect(a.OptionsMenu, &QAction::triggered, this, &TMainForm::ToolsBtnClick);
     connect(a.RefreshMenu, &QAction::triggered, this, &TMainForm::RefreshBtnClick);
+    connect(a.MultipleInstancesBtn, &QAction::triggered, this, &TMainForm::MultiPopupBtnClick);
+    connect(a.SequentialInstancesBtn, &QAction::triggered, this, &TMainForm::APIBtnClick);
     connect(a.ContentsMenu, &QAction::triggered, this, [this] { oHelpForm->ShowContents(); });
     connect(a.HelpBtn, &QAction::triggered, this, [this] { oHelpForm->ShowContents(); });
     connect(a.SearchHelpMenu, &QAction::triggered, this, [this] { ShowHelpKeyword(QStringLiteral(" ")); });
@@ -433,6 +442,17 @@ void TMainForm::ToolsBtnClick() {
         InterfaceChange();
         oLog->Add(QStringLiteral("Options edited"));
     }
+}
+
+void TMainForm::MultiPopupBtnClick() {
+    TMultiPopupFolders folders{sUserTemplatePath, Context.Folders.sBaseTemplatePath,
+                               oOptionsForm->BaseLocationEdit->text(), QString()};
+    oPopupCommands->MultiPopupBtnClick(folders);
+    sUserTemplatePath = folders.sUserTemplatePath;
+}
+
+void TMainForm::APIBtnClick() {
+    oPopupCommands->APIBtnClick();
 }
 
 TZEPProject& TMainForm::CurrentProject() {

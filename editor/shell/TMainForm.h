@@ -24,6 +24,7 @@ class THelpForm;
 class TLog;
 class TMessageUi;
 class TOptionsForm;
+class TPopupCommands;
 class TPreviewPanel;
 class TScriptForm;
 class TSplashForm;
@@ -83,6 +84,9 @@ public:
     // project and marks it edited.
     void InterfaceChange();
     void ToolsBtnClick();
+    // The multi-popup mode and sequential layers commands.
+    void MultiPopupBtnClick();
+    void APIBtnClick();
 
     // Shows the instance working in the embedded browser; the status bar
     // reports the outcome. Nothing happens without an instance.
@@ -172,6 +176,7 @@ private:
     TAboutForm* oAboutForm = nullptr;
     THelpForm* oHelpForm = nullptr;
     TSplashForm* oSplashForm = nullptr;
+    TPopupCommands* oPopupCommands = nullptr;
 
     QTabBar* InstanceTabs = nullptr;
     QStackedWidget* EditorGroups = nullptr;
