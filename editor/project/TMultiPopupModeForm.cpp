@@ -98,6 +98,12 @@ int TMultiPopupModeForm::ShowModal(bool bMode, TInstanceTabs& Tabs, TMultiPopupF
     return iResult;
 }
 
+void TMultiPopupModeForm::done(int iResult) {
+    if (iResult != QDialog::Accepted && !CancelBtn->isEnabled())
+        return;
+    QDialog::done(iResult);
+}
+
 void TMultiPopupModeForm::RefreshControls() {
     const int iCount = InstanceTabs ? InstanceTabs->Count() : 0;
     EnableMultiplePopupBox->setEnabled(iCount == 1);
@@ -204,6 +210,5 @@ void TMultiPopupModeForm::RemovetBtnClick() {
 void TMultiPopupModeForm::TakeOutCurrent() {
     InstanceTabs->Delete(iCurrentIndex);
     InstanceTabs->SelectLast();
-    emit InstanceChange();
     ListChanged();
 }

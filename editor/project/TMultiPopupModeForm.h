@@ -51,10 +51,13 @@ public:
     void RemovetBtnClick();
 
 signals:
-    // The selected tab changed after Delete or Remove: the editor shows it.
-    void InstanceChange();
     // A line for the session log.
     void LogLine(const QString& sText);
+
+protected:
+    // Once a popup was added, deleted or removed the dialog closes only with
+    // OK, so those changes are always confirmed.
+    void done(int iResult) override;
 
 private:
     QGroupBox* BuildModeGroup();
@@ -63,7 +66,8 @@ private:
     void ShowError(const QString& sText);
     // After an addition, deletion or removal.
     void ListChanged();
-    // Frees the instance at iCurrentIndex, takes out its tab and selects the last one.
+    // Frees the instance at iCurrentIndex, takes out its tab and selects the
+    // last one; the tab strip's change of selection shows it in the editor.
     void TakeOutCurrent();
 
     IEditorServices& oServices;

@@ -1,9 +1,13 @@
 #include "TPopupCommands.h"
 
+#include "TAppSettings.h"
 #include "TLog.h"
+#include "TMultiPopupModeForm.h"
 #include "TMultiSequentialForm.h"
-#include "TZEPProject.h"
+#include "TProjectCommands.h"
+#include "TProjectDocument.h"
 
+#include <QAction>
 #include <QCheckBox>
 
 namespace {
@@ -14,28 +18,40 @@ QString TrueFalse(bool bValue) {
 
 } // namespace
 
-TPopupCommands::TPopupCommands(IEditorServices& services, TLog& log, TZEPProject& project, QTabBar& instanceTabs,
-                               QWidget* dialogParent)
-    : QObject(dialogParent), Log(log), Project(project), InstanceTabs(instanceTabs, project),
+TPopupCommands::TPopupCommands(IEditorServices& services, IProjectWindow& window, TProjectDocument& document,
+                               QTabBar& instanceTabs, TAppSettings& settings, QWidget* dialogParent)
+    : QObject(dialogParent), Window(window), Document(document), Settings(settings),
+      InstanceTabs(instanceTabs, document.Project),
       oMultiPopupModeForm(new TMultiPopupModeForm(services, dialogParent)),
       oMultiSequentialForm(new TMultiSequentialForm(services, dialogParent)) {
-    connect(oMultiPopupModeForm, &TMultiPopupModeForm::InstanceChange, this, &TPopupCommands::InstanceChange);
-    connect(oMultiPopupModeForm, &TMultiPopupModeForm::LogLine, this, [this](const QString& sText) { Log.Add(sText); });
+    connect(oMultiPopupModeForm, &TMultiPopupModeForm::LogLine, this,
+            [this](const QString& sText) { Window.Log().Add(sText); });
 }
 
 TPopupCommands::~TPopupCommands() = default;
 
-void TPopupCommands::MultiPopupBtnClick(TMultiPopupFolders& Folders) {
+void TPopupCommands::ConnectButtons(QAction& multiPopupBtn, QAction& sequentialBtn) {
+    connect(&multiPopupBtn, &QAction::triggered, this, &TPopupCommands::MultiPopupBtnClick);
+    connect(&sequentialBtn, &QAction::triggered, this, &TPopupCommands::APIBtnClick);
+    multiPopupBtn.setEnabled(true);
+    sequentialBtn.setEnabled(true);
+}
+
+void TPopupCommands::MultiPopupBtnClick() {
+    TZEPProject& project = Document.Project;
     // Without a project there is no folder to import popups into.
-    if (Project.InstanceList.IsEmpty())
+    if (project.InstanceList.IsEmpty())
         return;
-    const bool bOldMode = Project.bMultipleInstances == 1;
-    if (oMultiPopupModeForm->ShowModal(bOldMode, InstanceTabs, Folders) != QDialog::Accepted)
+    TMultiPopupFolders folders{Settings.sUserTemplatePath, Window.BaseTemplatePath(), Window.BaseLocation(), {}};
+    const bool bOldMode = project.bMultipleInstances == 1;
+    const int iResult = oMultiPopupModeForm->ShowModal(bOldMode, InstanceTabs, folders);
+    Settings.sUserTemplatePath = folders.sUserTemplatePath;
+    if (iResult != QDialog::Accepted)
         return;
     const bool bNewMode = oMultiPopupModeForm->EnableMultiplePopupBox->isChecked();
-    Log.Add(QStringLiteral("Multiple popup form edited from ") + TrueFalse(bOldMode) + QStringLiteral(" to ") +
-            TrueFalse(bNewMode));
-    Project.bMultipleInstances = bNewMode ? 1 : 0;
+    Window.Log().Add(QStringLiteral("Multiple popup form edited from ") + TrueFalse(bOldMode) + QStringLiteral(" to ") +
+                     TrueFalse(bNewMode));
+    project.bMultipleInstances = bNewMode ? 1 : 0;
     emit ProjectChanged();
 }
 
@@ -43,13 +59,14 @@ void TPopupCommands::APIBtnClick() {
     TZEPInstance* oInstance = InstanceTabs.Instance(InstanceTabs.CurrentIndex());
     if (!oInstance)
         return;
-    const bool bOldMode = Project.bMultipleSequentialLayers == 1;
-    if (oMultiSequentialForm->ShowModal(bOldMode, Project, *oInstance) != QDialog::Accepted)
+    TZEPProject& project = Document.Project;
+    const bool bOldMode = project.bMultipleSequentialLayers == 1;
+    if (oMultiSequentialForm->ShowModal(bOldMode, project, *oInstance) != QDialog::Accepted)
         return;
     const bool bNewMode = oMultiSequentialForm->IsSwitchOn();
-    Log.Add(QStringLiteral("Multiple sequential layer ") + TrueFalse(bOldMode) + QStringLiteral(" to ") +
-            TrueFalse(bNewMode));
-    Project.bMultipleSequentialLayers = bNewMode ? 1 : 0;
+    Window.Log().Add(QStringLiteral("Multiple sequential layer ") + TrueFalse(bOldMode) + QStringLiteral(" to ") +
+                     TrueFalse(bNewMode));
+    project.bMultipleSequentialLayers = bNewMode ? 1 : 0;
     oInstance->ContentStrings.CopyContent(oMultiSequentialForm->Content());
     emit ProjectChanged();
 }

@@ -1,31 +1,36 @@
 #pragma once
 
 #include "TInstanceTabs.h"
-#include "TMultiPopupModeForm.h"
 
 #include <QObject>
 
 class IEditorServices;
+class IProjectWindow;
+class QAction;
 class QTabBar;
 class QWidget;
-class TLog;
+class TMultiPopupModeForm;
 class TMultiSequentialForm;
-class TZEPProject;
+class TProjectDocument;
+struct TAppSettings;
 
 // The main window's multi-popup mode and sequential layers commands: each
 // runs its dialog on the project and the instance tabs, logs the outcome and
-// asks the window to handle the change (mark the project edited, update the
-// interface and the preview).
+// signals the change for the window to handle (mark the project edited,
+// update the interface and the preview).
 class TPopupCommands : public QObject {
     Q_OBJECT
 public:
-    TPopupCommands(IEditorServices& services, TLog& log, TZEPProject& project, QTabBar& instanceTabs,
-                   QWidget* dialogParent);
+    TPopupCommands(IEditorServices& services, IProjectWindow& window, TProjectDocument& document, QTabBar& instanceTabs,
+                   TAppSettings& settings, QWidget* dialogParent);
     ~TPopupCommands() override;
 
+    // The window's two tool buttons run the commands and are enabled.
+    void ConnectButtons(QAction& multiPopupBtn, QAction& sequentialBtn);
+
     // The multi-popup mode dialog on the tab strip; nothing without a loaded
-    // project. Folders.sUserTemplatePath follows the dialog's additions.
-    void MultiPopupBtnClick(TMultiPopupFolders& Folders);
+    // project. The settings' user template folder follows its additions.
+    void MultiPopupBtnClick();
     // The sequential layers dialog for the popup of the selected tab; nothing
     // without one.
     void APIBtnClick();
@@ -37,12 +42,11 @@ public:
 signals:
     // A confirmed dialog changed the project.
     void ProjectChanged();
-    // The selected tab changed because a popup was deleted or removed.
-    void InstanceChange();
 
 private:
-    TLog& Log;
-    TZEPProject& Project;
+    IProjectWindow& Window;
+    TProjectDocument& Document;
+    TAppSettings& Settings;
     TInstanceTabs InstanceTabs;
     TMultiPopupModeForm* oMultiPopupModeForm;
     TMultiSequentialForm* oMultiSequentialForm;

@@ -3,13 +3,17 @@
 
 #include "ProjectFiles.h"
 #include "ProjectTestSupport.h"
+#include "TAppSettings.h"
 #include "TBrowserPage.h"
 #include "TFormatGrid.h"
 #include "THTMLEditForm.h"
 #include "TLog.h"
+#include "TMultiPopupModeForm.h"
 #include "TMultiSequentialForm.h"
 #include "TPopupCommands.h"
 #include "TProfileFile.h"
+#include "TProjectCommands.h"
+#include "TProjectDocument.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,6 +28,26 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The window around the commands: its folders and its log.
+class TTestWindow : public IProjectWindow {
+public:
+    explicit TTestWindow(QString sBase) : sBase(std::move(sBase)) {}
+    void UpdateProjectFromDisplay() override {}
+    bool LoadProject(bool) override { return false; }
+    void ProjectSaved() override {}
+    void Status(const QString&) override {}
+    void SetProjectTitle() override {}
+    void SetNoProjectTitle() override {}
+    bool IsEdited() const override { return false; }
+    QString BaseLocation() const override { return sBase + "projects/"; }
+    QString BaseTemplatePath() const override { return sBase + "base/"; }
+    TLog& Log() override { return WindowLog; }
+
+private:
+    QString sBase;
+    TLog WindowLog;
+};
 
 // A project site/main.zrj with the popup first, its tabs and the commands over them.
 class CompiledPopups : public ::testing::Test {
@@ -59,10 +83,12 @@ protected:
 
     QTemporaryDir Dir;
     TScriptedServices Services{Dir.filePath("store.ini")};
-    TLog Log;
-    TZEPProject Project;
+    TTestWindow Window{Dir.path() + "/"};
+    TProjectDocument Document;
+    TZEPProject& Project = Document.Project;
+    TAppSettings Settings;
     QTabBar TabBar;
-    TPopupCommands Commands{Services, Log, Project, TabBar, nullptr};
+    TPopupCommands Commands{Services, Window, Document, TabBar, Settings, nullptr};
     TInstanceTabs& Tabs = Commands.Tabs();
     TBrowserPage Page;
 };
@@ -73,7 +99,7 @@ TEST_F(CompiledPopups, AnAddedPopupShowsOnThePageTogetherWithTheFirst) {
         o.iLeft = 400;
         o.HTMLFile = {"<p>The second popup</p>"};
     }));
-    TMultiPopupFolders folders{Path("templates/"), Path("base/"), Path("projects/"), QString()};
+    Settings.sUserTemplatePath = Path("templates/");
     Services.ExpectDialog("MultiPopupModeForm", [this, sAdded](QDialog&) {
         TMultiPopupModeForm& form = Commands.MultiPopupModeForm();
         form.EnableMultiplePopupBox->click();
@@ -81,7 +107,7 @@ TEST_F(CompiledPopups, AnAddedPopupShowsOnThePageTogetherWithTheFirst) {
         form.AddBtn->click();
         form.OKBtn->click();
     });
-    Commands.MultiPopupBtnClick(folders);
+    Commands.MultiPopupBtnClick();
     ASSERT_EQ(Project.bMultipleInstances, 1);
 
     SaveCompileAndLoad();

@@ -37,7 +37,7 @@ protected:
 TEST_F(PopupCommandsInWindow, TheMultipleInstancesButtonAddsAPopupAndOkSwitchesTheModeOn) {
     const QString sAdded = Env.Path("more/offer.zrj");
     ASSERT_TRUE(WriteSinglePopupProject(sAdded, "offer"));
-    const QString sStartFolder = Form->sUserTemplatePath;
+    const QString sStartFolder = Form->AppSettings().sUserTemplatePath;
     Env.Services.ExpectDialog("MultiPopupModeForm", [this, sAdded](QDialog& dialog) {
         auto& form = static_cast<TMultiPopupModeForm&>(dialog);
         EXPECT_FALSE(form.EnableMultiplePopupBox->isChecked());
@@ -54,9 +54,9 @@ TEST_F(PopupCommandsInWindow, TheMultipleInstancesButtonAddsAPopupAndOkSwitchesT
     EXPECT_EQ(Tabs().count(), 2);
     EXPECT_EQ(Tabs().tabText(1), "offer");
     EXPECT_EQ(Project().InstanceList.Instance(1).iInstanceID, 1);
-    EXPECT_TRUE(Form->bEdited);
+    EXPECT_TRUE(Form->IsEdited());
     EXPECT_TRUE(Form->windowTitle().endsWith(" (unsaved)"));
-    EXPECT_EQ(QDir(Form->sUserTemplatePath), QDir(Env.Path("more")));
+    EXPECT_EQ(QDir(Form->AppSettings().sUserTemplatePath), QDir(Env.Path("more")));
     EXPECT_TRUE(Logged("Multiple popup form edited from False to True"));
 }
 
@@ -68,7 +68,7 @@ TEST_F(PopupCommandsInWindow, CancelLeavesTheModeAndTheProjectAlone) {
     });
     Form->Actions().MultipleInstancesBtn->trigger();
     EXPECT_EQ(Project().bMultipleInstances, 0);
-    EXPECT_FALSE(Form->bEdited);
+    EXPECT_FALSE(Form->IsEdited());
 }
 
 TEST_F(PopupCommandsInWindow, TheSequentialButtonSwitchesLayersOnAndTakesTheDialogsLayers) {
@@ -85,7 +85,7 @@ TEST_F(PopupCommandsInWindow, TheSequentialButtonSwitchesLayersOnAndTakesTheDial
     ASSERT_EQ(popup.ContentStrings.Count(), 2);
     EXPECT_EQ(popup.ContentStrings.Item(1).sIndex, "zep_promo1");
     EXPECT_EQ(popup.bRotationMode, 1);
-    EXPECT_TRUE(Form->bEdited);
+    EXPECT_TRUE(Form->IsEdited());
     EXPECT_TRUE(Logged("Multiple sequential layer False to True"));
 
     Env.Services.ExpectDialog("MultiSequentialForm", [](QDialog& dialog) {
