@@ -187,9 +187,8 @@ void TMultiPopupModeForm::RemovetBtnClick() {
         emit LogLine(QStringLiteral("Missing object"));
         return;
     }
-    const QString sStartDir = oFolders->sSaveDialogDir.isEmpty() ? oFolders->sBaseLocation : oFolders->sSaveDialogDir;
-    const QString sFile =
-        oServices.ChooseSaveFile(this, {sSaveInstanceTitle, sStartDir, sProjectFilter, QStringLiteral("zrj")});
+    const QString sFile = oServices.ChooseSaveFile(
+        this, {sSaveInstanceTitle, oFolders->sBaseLocation, sProjectFilter, QStringLiteral("zrj")});
     if (sFile.isEmpty())
         return;
     if (IsFileInFolder(sFile, oFolders->sBaseTemplatePath)) {

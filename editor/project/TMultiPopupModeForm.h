@@ -15,8 +15,7 @@ class TInstanceTabs;
 struct TMultiPopupFolders {
     QString sUserTemplatePath; // where Add starts; Add sets it to the chosen file's folder
     QString sBaseTemplatePath; // no removed popup is saved here
-    QString sBaseLocation;     // where Remove starts when the save dialog has no folder
-    QString sSaveDialogDir;    // the save dialog's starting folder
+    QString sBaseLocation;     // where the save dialog of Remove starts
 };
 
 // "Multiple Instances": switches multi-popup mode on and off and adds,

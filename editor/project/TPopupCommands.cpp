@@ -42,7 +42,7 @@ void TPopupCommands::MultiPopupBtnClick() {
     // Without a project there is no folder to import popups into.
     if (project.InstanceList.IsEmpty())
         return;
-    TMultiPopupFolders folders{Settings.sUserTemplatePath, Window.BaseTemplatePath(), Window.BaseLocation(), {}};
+    TMultiPopupFolders folders{Settings.sUserTemplatePath, Window.BaseTemplatePath(), Window.BaseLocation()};
     const bool bOldMode = project.bMultipleInstances == 1;
     const int iResult = oMultiPopupModeForm->ShowModal(bOldMode, InstanceTabs, folders);
     Settings.sUserTemplatePath = folders.sUserTemplatePath;

@@ -260,7 +260,7 @@ TEST_F(MultiPopupMode, RemoveIntoTheTemplateFolderIsOnlyLogged) {
     EXPECT_EQ(log.at(0).at(0).toString(), "Project can not be saved in Template directory");
     EXPECT_EQ(Project.InstanceList.Count(), 2);
     EXPECT_EQ(Services.FileRequests.first().sStartFolder, Path("projects/"))
-        << "without a folder of its own the dialog starts there";
+        << "the save dialog starts in the base location";
 }
 
 TEST_F(MultiPopupMode, RemoveWritesTheSelectedPopupAsAProjectThatLoadsAndCompiles) {
@@ -271,13 +271,12 @@ TEST_F(MultiPopupMode, RemoveWritesTheSelectedPopupAsAProjectThatLoadsAndCompile
     TabBar.setCurrentIndex(1);
     const QString sTarget = Path("out/second.zrj");
     WriteFileBytes(sTarget, "[OLD]\r\nKey=1\r\n");
-    Folders.sSaveDialogDir = Path("saved/");
     Script.ExpectFileDialog("Save instance as project...", Path("out/second.zrj"));
     Script.ExpectQuestion("File <" + sTarget + "> already exists - Overwrite?", QMessageBox::Yes);
     QSignalSpy changes(&TabBar, &QTabBar::currentChanged);
     Run(
         true, [this] { Form.RemovetBtn->click(); }, Form.OKBtn);
-    EXPECT_EQ(Services.FileRequests.first().sStartFolder, Path("saved/"));
+    EXPECT_EQ(Services.FileRequests.first().sStartFolder, Path("projects/"));
     EXPECT_EQ(Services.FileRequests.first().sDefaultSuffix, "zrj");
     EXPECT_EQ(Captions(), QStringList{"first"});
     EXPECT_GE(changes.count(), 1) << "the editor shows the newly selected tab";
