@@ -377,8 +377,8 @@ void TMainForm::FinishFirstDisplay() {
     // window its pointer messages arrive at.
     hWebBrowser = Layout.PreviewPanel->Browser().WindowHandle();
     oLog->Add(QStringLiteral("Browser window handle = ") + QString::number(hWebBrowser));
-    emit FirstDisplayCompleted();
     QTimer::singleShot(0, this, &TMainForm::ApplicationIdle);
+    emit FirstDisplayCompleted();
 }
 
 void TMainForm::ApplicationIdle() {

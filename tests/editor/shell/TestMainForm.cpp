@@ -33,6 +33,26 @@
 
 namespace {
 
+// Calls its handler when a popup menu shows, while the menu runs its own loop.
+class TShowWatcher : public QObject {
+public:
+    explicit TShowWatcher(std::function<void(QWidget*)> shown) : Shown(std::move(shown)) {
+        qApp->installEventFilter(this);
+    }
+    ~TShowWatcher() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && qobject_cast<QMenu*>(watched))
+            QMetaObject::invokeMethod(
+                this, [this, menu = static_cast<QWidget*>(watched)] { Shown(menu); }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    std::function<void(QWidget*)> Shown;
+};
+
 class MainFormTest : public ::testing::Test {
 protected:
     void Start(const QStringList& arguments = {}) {
@@ -237,8 +257,7 @@ TEST_F(MainFormTest, StatusShowsAndLogsTheText) {
 
 TEST_F(MainFormTest, TipsAtStartUpOnlyWhenTheOptionIsOn) {
     Start();
-    ShowAndWait();
-    QTest::qWait(20);
+    ShowAndWait(); // the idle handler has run by then
     EXPECT_FALSE(Form->TipsForm()->isVisible());
     EXPECT_FALSE(Form->IsRunning());
     Form->close();
@@ -369,12 +388,11 @@ TEST_F(MainFormTest, TextFieldsOfferTheEditContextMenu) {
     QLineEdit field(QStringLiteral("some text"));
     field.show();
     QStringList captions;
-    QTimer::singleShot(50, [&] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            for (QAction* action : popup->actions())
-                captions.append(action->text() + (action->isEnabled() ? QStringLiteral("+") : QStringLiteral("-")));
-            popup->close();
-        }
+    // The menu's entries are read, and the menu closed, as soon as it shows.
+    TShowWatcher watcher([&](QWidget* popup) {
+        for (QAction* action : popup->actions())
+            captions.append(action->text() + (action->isEnabled() ? QStringLiteral("+") : QStringLiteral("-")));
+        popup->close();
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), field.mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(&field, &event);
