@@ -8,6 +8,7 @@
 #include "THelpForm.h"
 #include "TLog.h"
 #include "TOptionsForm.h"
+#include "TPopupCommands.h"
 #include "TPreviewBrowser.h"
 #include "TPreviewGenerator.h"
 #include "TPreviewPanel.h"
@@ -87,6 +88,7 @@ bool TMainForm::Create() {
     oProjectCommands =
         std::make_unique<TProjectCommands>(*oDocument, Services, static_cast<IProjectWindow&>(*this), this);
     oPreviewGenerator = std::make_unique<TPreviewGenerator>(Layout.PreviewPanel->Browser(), *oScriptForm, *oLog);
+    oPopupCommands = new TPopupCommands(Services, *this, *oDocument, *Layout.InstanceTabs, Settings, this);
     ConnectCommands();
     bCompiling = false;
     TEditCommands::ClearClipboardMark();
@@ -120,6 +122,9 @@ void TMainForm::ConnectCommands() {
     connect(a.SaveProjectAsMenu, &QAction::triggered, this, [this] { oProjectCommands->SaveAs(); });
     connect(a.OptionsMenu, &QAction::triggered, this, &TMainForm::ToolsBtnClick);
     connect(a.RefreshMenu, &QAction::triggered, this, &TMainForm::RefreshBtnClick);
+    oPopupCommands->ConnectButtons(*a.MultipleInstancesBtn, *a.SequentialInstancesBtn);
+    connect(oPopupCommands, &TPopupCommands::ProjectChanged, this, &TMainForm::InterfaceChange);
+    connect(oPopupCommands, &TPopupCommands::ProjectChanged, this, &TMainForm::PreviewChange);
     connect(a.ContentsMenu, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
     connect(a.HelpBtn, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
     connect(a.SearchHelpMenu, &QAction::triggered, this, [this] { ShowHelpKeyword(QStringLiteral(" ")); });

@@ -20,6 +20,7 @@ class THelpForm;
 class TLog;
 class TMessageUi;
 class TOptionsForm;
+class TPopupCommands;
 class TPreviewGenerator;
 class TProjectDocument;
 class TScriptForm;
@@ -156,6 +157,7 @@ private:
     TAboutForm* oAboutForm = nullptr;
     THelpForm* oHelpForm = nullptr;
     TSplashForm* oSplashForm = nullptr;
+    TPopupCommands* oPopupCommands = nullptr; // the multi-popup and sequential layers commands
 
     TAppSettings Settings;
     TRecentProjects ProjectList;
