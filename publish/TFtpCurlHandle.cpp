@@ -1,0 +1,144 @@
+#include "TFtpClientImpl.h"
+
+#include <sys/socket.h>
+
+namespace {
+
+constexpr qsizetype iMaxListingBytes = 64 * 1024 * 1024;
+
+} // namespace
+
+// ---- libcurl handle ---------------------------------------------------------
+
+bool TFtpClient::TImpl::OpenHandle() {
+    pCurl = curl_easy_init();
+    if (!pCurl) {
+        return Refuse(QStringLiteral("The FTP client could not be started"));
+    }
+    curl_easy_setopt(pCurl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(pCurl, CURLOPT_PROTOCOLS_STR, "ftp");
+    curl_easy_setopt(pCurl, CURLOPT_ERRORBUFFER, aErrorBuffer);
+    curl_easy_setopt(pCurl, CURLOPT_USERNAME, sUsername.toUtf8().constData());
+    curl_easy_setopt(pCurl, CURLOPT_PASSWORD, sPassword.toUtf8().constData());
+    // The working directory belongs to the connection and changes only
+    // through our own CWD commands; file names go to the server as they are.
+    curl_easy_setopt(pCurl, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
+    // Passive mode, ignoring the address in a PASV reply (the control
+    // connection's address is used), binary transfers.
+    curl_easy_setopt(pCurl, CURLOPT_FTP_USE_EPSV, 1L);
+    curl_easy_setopt(pCurl, CURLOPT_FTP_SKIP_PASV_IP, 1L);
+    curl_easy_setopt(pCurl, CURLOPT_TRANSFERTEXT, 0L);
+    curl_easy_setopt(pCurl, CURLOPT_CONNECTTIMEOUT, long(options.iConnectTimeout));
+    curl_easy_setopt(pCurl, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(options.iReplyTimeout));
+    curl_easy_setopt(pCurl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(pCurl, CURLOPT_LOW_SPEED_TIME, long(options.iStallTimeout));
+    curl_easy_setopt(pCurl, CURLOPT_TCP_KEEPALIVE, 1L);
+    curl_easy_setopt(pCurl, CURLOPT_USE_SSL, long(options.bUseTls ? CURLUSESSL_ALL : CURLUSESSL_NONE));
+    curl_easy_setopt(pCurl, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
+    curl_easy_setopt(pCurl, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(pCurl, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!options.sCaFile.isEmpty()) {
+        curl_easy_setopt(pCurl, CURLOPT_CAINFO, QFile::encodeName(options.sCaFile).constData());
+    }
+    curl_easy_setopt(pCurl, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(pCurl, CURLOPT_DEBUGFUNCTION, &DebugCallback);
+    curl_easy_setopt(pCurl, CURLOPT_DEBUGDATA, this);
+    curl_easy_setopt(pCurl, CURLOPT_HEADERFUNCTION, &HeaderCallback);
+    curl_easy_setopt(pCurl, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(pCurl, CURLOPT_OPENSOCKETFUNCTION, &OpenSocketCallback);
+    curl_easy_setopt(pCurl, CURLOPT_OPENSOCKETDATA, this);
+    curl_easy_setopt(pCurl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(pCurl, CURLOPT_XFERINFOFUNCTION, &ProgressCallback);
+    curl_easy_setopt(pCurl, CURLOPT_XFERINFODATA, this);
+    curl_easy_setopt(pCurl, CURLOPT_READFUNCTION, &ReadCallback);
+    curl_easy_setopt(pCurl, CURLOPT_READDATA, this);
+    curl_easy_setopt(pCurl, CURLOPT_WRITEFUNCTION, &WriteCallback);
+    curl_easy_setopt(pCurl, CURLOPT_WRITEDATA, this);
+    return true;
+}
+
+// ---- libcurl callbacks ------------------------------------------------------
+
+void TFtpClient::TImpl::OnReplyLine(const QByteArray& line) {
+    ++iRepliesSeen;
+    QString sLine = QString::fromUtf8(line);
+    while (sLine.endsWith(u'\n') || sLine.endsWith(u'\r')) {
+        sLine.chop(1);
+    }
+    const bool bFinalLine = sLine.size() >= 3 && sLine.at(0).isDigit() && sLine.at(1).isDigit() &&
+                            sLine.at(2).isDigit() && (sLine.size() == 3 || sLine.at(3) == u' ');
+    if (bFinalLine) {
+        iLastReplyCode = sLine.left(3).toInt();
+        sLastReplyText = sLine.mid(4);
+    }
+}
+
+void TFtpClient::TImpl::OnTrace(curl_infotype type, const QByteArray& data) {
+    if (type != CURLINFO_HEADER_IN && type != CURLINFO_HEADER_OUT) {
+        return;
+    }
+    for (const QByteArray& line : data.split('\n')) {
+        const QString sLine = QString::fromUtf8(line).trimmed();
+        if (!sLine.isEmpty()) {
+            Status(fsStatusText, sLine);
+        }
+    }
+}
+
+size_t TFtpClient::TImpl::HeaderCallback(char* pData, size_t iSize, size_t iCount, void* pUser) {
+    auto* pImpl = static_cast<TImpl*>(pUser);
+    pImpl->OnReplyLine(QByteArray(pData, qsizetype(iSize * iCount)));
+    return pImpl->bAbortRequested ? 0 : iSize * iCount;
+}
+
+int TFtpClient::TImpl::DebugCallback(CURL*, curl_infotype type, char* pData, size_t iSize, void* pUser) {
+    static_cast<TImpl*>(pUser)->OnTrace(type, QByteArray(pData, qsizetype(iSize)));
+    return 0;
+}
+
+// New sockets are opened for the control connection while connecting and for
+// data connections after the server has answered on the control connection.
+// A socket asked for before any answer in a later operation means libcurl
+// found the control connection gone and would silently log in again in the
+// starting directory; that is refused, so the loss is reported instead.
+curl_socket_t TFtpClient::TImpl::OpenSocketCallback(void* pUser, curlsocktype purpose, curl_sockaddr* pAddress) {
+    auto* pImpl = static_cast<TImpl*>(pUser);
+    if (purpose == CURLSOCKTYPE_IPCXN && !pImpl->bConnecting && pImpl->iRepliesSeen == 0) {
+        pImpl->bReconnectRefused = true;
+        return CURL_SOCKET_BAD;
+    }
+    if (pImpl->bConnecting && pImpl->iRepliesSeen == 0) {
+        pImpl->Status(fsConnecting);
+    }
+    return socket(pAddress->family, pAddress->socktype | SOCK_CLOEXEC, pAddress->protocol);
+}
+
+int TFtpClient::TImpl::ProgressCallback(void* pUser, curl_off_t, curl_off_t, curl_off_t, curl_off_t iSent) {
+    auto* pImpl = static_cast<TImpl*>(pUser);
+    if (pImpl->pUpload && iSent != pImpl->iLastProgress) {
+        pImpl->iLastProgress = iSent;
+        if (pImpl->oOwner.OnWork) {
+            pImpl->oOwner.OnWork(qint64(iSent));
+        }
+    }
+    return pImpl->bAbortRequested ? 1 : 0;
+}
+
+size_t TFtpClient::TImpl::ReadCallback(char* pBuffer, size_t iSize, size_t iCount, void* pUser) {
+    auto* pImpl = static_cast<TImpl*>(pUser);
+    if (pImpl->bAbortRequested || !pImpl->pUpload) {
+        return CURL_READFUNC_ABORT;
+    }
+    const qint64 iRead = pImpl->pUpload->read(pBuffer, qint64(iSize * iCount));
+    return iRead < 0 ? CURL_READFUNC_ABORT : size_t(iRead);
+}
+
+size_t TFtpClient::TImpl::WriteCallback(char* pData, size_t iSize, size_t iCount, void* pUser) {
+    auto* pImpl = static_cast<TImpl*>(pUser);
+    const qsizetype iBytes = qsizetype(iSize * iCount);
+    if (pImpl->bAbortRequested || pImpl->Download.size() + iBytes > iMaxListingBytes) {
+        return 0;
+    }
+    pImpl->Download.append(pData, iBytes);
+    return size_t(iBytes);
+}
