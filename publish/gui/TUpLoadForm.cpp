@@ -31,8 +31,13 @@ const QStringList TransferColumns = {
 const QString sProgressBarStyle = QStringLiteral("QProgressBar { background-color: #A6CAF0; text-align: center; }"
                                                  "QProgressBar::chunk { background-color: #42F7BB; }");
 
-constexpr int aStatusPanelWidths[3] = {90, 180, 50};
-const char* const aStatusPanelNames[3] = {"Connection state", "Current remote directory", "Upload result"};
+struct TStatusPanel {
+    const char* sName;
+    int iWidth;
+};
+constexpr std::array<TStatusPanel, 3> aStatusPanels = {TStatusPanel{"Connection state", 90},
+                                                       TStatusPanel{"Current remote directory", 180},
+                                                       TStatusPanel{"Upload result", 50}};
 
 // Password characters are shown as "*", at once.
 class TAsteriskStyle : public QProxyStyle {
@@ -159,12 +164,13 @@ QWidget* TUpLoadForm::BuildStatusBar() {
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
-    for (int i = 0; i < 3; ++i) {
-        StatusPanels[i] = new QLabel(bar);
-        StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        StatusPanels[i]->setAccessibleName(QString::fromLatin1(aStatusPanelNames[i]));
-        StatusPanels[i]->setMinimumWidth(aStatusPanelWidths[i]);
-        bar->addWidget(StatusPanels[i], i == 1 ? 1 : 0);
+    for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setAccessibleName(QString::fromLatin1(aStatusPanels.at(i).sName));
+        panel->setMinimumWidth(aStatusPanels.at(i).iWidth);
+        bar->addWidget(panel, i == spDirectory ? 1 : 0);
+        StatusPanels.at(i) = panel;
     }
     return bar;
 }
@@ -341,7 +347,7 @@ void TUpLoadForm::Log(const QString& sLine) {
 }
 
 void TUpLoadForm::ShowStatus(CStatusPanel panel, const QString& sText) {
-    StatusPanels[panel]->setText(sText);
+    StatusPanels.at(std::size_t(panel))->setText(sText);
 }
 
 void TUpLoadForm::ShowProgress(int iFile, int iPercent) {

@@ -8,10 +8,12 @@
 #include <QDialog>
 #include <QMessageBox>
 
+#include <array>
 #include <functional>
 #include <vector>
 
 class QCheckBox;
+class QFormLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -68,7 +70,7 @@ public:
     TFormatGrid* TransferGrid = nullptr;
     QPushButton* CompleteBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
-    QLabel* StatusPanels[3] = {};
+    std::array<QLabel*, 3> StatusPanels = {}; // connection state, remote directory, "Completed"
 
 signals:
     // A connect or upload step has ended (the controls show its outcome).
@@ -81,7 +83,7 @@ private:
     QWidget* BuildSetupGroup();
     QWidget* BuildProgressGroup();
     QWidget* BuildStatusBar();
-    QLineEdit* AddEdit(QWidget* group, class QFormLayout* layout, const char* sName, const QString& sCaption);
+    QLineEdit* AddEdit(QWidget* group, QFormLayout* layout, const char* sName, const QString& sCaption);
 
     void FormShow();
     void OnEditing();

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <type_traits>
+
 TUpLoadWorker::TUpLoadWorker(IUpLoadUi& target, QObject& context) : oTarget(target), oContext(context) {}
 
 void TUpLoadWorker::WaitUntilEnded() {
@@ -38,36 +40,34 @@ void TUpLoadWorker::Post(std::function<void()> call) {
     }
 }
 
-template <class TResult> TResult TUpLoadWorker::Wait(const std::function<TResult()>& call) {
+template <class TCall> auto TUpLoadWorker::Wait(TCall call) -> decltype(call()) {
     if (OnDialogThread()) {
         return call();
     }
-    TResult result{};
-    QMetaObject::invokeMethod(
-        &oContext, [&] { result = call(); }, Qt::BlockingQueuedConnection);
-    return result;
+    if constexpr (std::is_void_v<decltype(call())>) {
+        QMetaObject::invokeMethod(&oContext, call, Qt::BlockingQueuedConnection);
+    } else {
+        decltype(call()) result{};
+        QMetaObject::invokeMethod(
+            &oContext, [&] { result = call(); }, Qt::BlockingQueuedConnection);
+        return result;
+    }
 }
 
 COverwriteAnswer TUpLoadWorker::AskOverwrite(const QString& sQuestion) {
-    return Wait<COverwriteAnswer>([&] { return oTarget.AskOverwrite(sQuestion); });
+    return Wait([&] { return oTarget.AskOverwrite(sQuestion); });
 }
 
 bool TUpLoadWorker::AskYesNo(const QString& sQuestion) {
-    return Wait<bool>([&] { return oTarget.AskYesNo(sQuestion); });
+    return Wait([&] { return oTarget.AskYesNo(sQuestion); });
 }
 
 void TUpLoadWorker::ShowError(const QString& sMessage) {
-    Wait<bool>([&] {
-        oTarget.ShowError(sMessage);
-        return true;
-    });
+    Wait([&] { oTarget.ShowError(sMessage); });
 }
 
 void TUpLoadWorker::ReportError(const QString& sMessage) {
-    Wait<bool>([&] {
-        oTarget.ReportError(sMessage);
-        return true;
-    });
+    Wait([&] { oTarget.ReportError(sMessage); });
 }
 
 void TUpLoadWorker::Log(const QString& sLine) {

@@ -46,7 +46,8 @@ signals:
 private:
     bool OnDialogThread() const { return QThread::currentThread() == oContext.thread(); }
     void Post(std::function<void()> call);
-    template <class TResult> TResult Wait(const std::function<TResult()>& call);
+    // Runs the call in the dialog's thread and waits for it to end.
+    template <class TCall> auto Wait(TCall call) -> decltype(call());
     void StepEnded();
 
     IUpLoadUi& oTarget;

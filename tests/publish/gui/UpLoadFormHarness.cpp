@@ -98,7 +98,7 @@ void UpLoadForm::ConnectTo(const QString& sTargetDir) {
 }
 
 QString UpLoadForm::Panel(CStatusPanel panel) const {
-    return Form->StatusPanels[panel]->text();
+    return Form->StatusPanels.at(std::size_t(panel))->text();
 }
 
 bool UpLoadForm::Enabled(const QString& sCaption) const {
