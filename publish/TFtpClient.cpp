@@ -380,6 +380,7 @@ void TFtpClient::Disconnect() {
 
 void TFtpClient::Abort() {
     oImpl->bAbortRequested = true;
+    oImpl->ShutDownSockets();
 }
 
 bool TFtpClient::TlsRefused() const {

@@ -69,10 +69,10 @@ public:
     // replacing a file of that name.
     bool Put(const QString& sLocalFile);
     void Disconnect();
-    // May be called from any thread: the operation in progress stops at
-    // libcurl's next callback (or the next operation, when none runs, stops
-    // before sending anything) and the client disconnects after it. A
-    // Connect or Disconnect made afterwards clears the request.
+    // May be called from any thread: the connection's sockets are shut down,
+    // so the operation in progress stops at once (or the next one, when none
+    // runs, stops before sending anything), and the client disconnects after
+    // it. A Connect or Disconnect made afterwards clears the request.
     void Abort();
 
     int ReplyCode() const;

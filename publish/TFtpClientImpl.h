@@ -12,6 +12,7 @@
 #include <curl/curl.h>
 
 #include <atomic>
+#include <mutex>
 #include <optional>
 
 class TFtpClient::TImpl {
@@ -48,6 +49,9 @@ public:
     bool Put(const QString& sLocalFile);
     void Disconnect();
 
+    // Ends the connection's sockets under libcurl (from any thread) for Abort.
+    void ShutDownSockets();
+
     bool Refuse(const QString& sMessage);
     QString Redact(QString sText) const;
     QString LastReplyText() const { return sLastReplyText; }
@@ -64,6 +68,8 @@ private:
     QFile* pUpload = nullptr;
     qint64 iLastProgress = -1;
     char aErrorBuffer[CURL_ERROR_SIZE] = {};
+    std::mutex SocketsMutex; // guards OpenSockets, which Abort reads from another thread
+    std::vector<curl_socket_t> OpenSockets;
 
     bool RunOperation(const std::function<bool()>& operation);
     bool RequireConnection();
@@ -82,6 +88,7 @@ private:
     static size_t HeaderCallback(char* pData, size_t iSize, size_t iCount, void* pUser);
     static int DebugCallback(CURL*, curl_infotype type, char* pData, size_t iSize, void* pUser);
     static curl_socket_t OpenSocketCallback(void* pUser, curlsocktype purpose, curl_sockaddr* pAddress);
+    static int CloseSocketCallback(void* pUser, curl_socket_t iSocket);
     static int ProgressCallback(void* pUser, curl_off_t, curl_off_t, curl_off_t, curl_off_t iSent);
     static size_t ReadCallback(char* pBuffer, size_t iSize, size_t iCount, void* pUser);
     static size_t WriteCallback(char* pData, size_t iSize, size_t iCount, void* pUser);
