@@ -1,24 +1,27 @@
 #pragma once
 
-// The inside of TFtpClient, shared by its operations (TFtpClient.cpp) and its
-// libcurl handle with the callbacks (TFtpCurlHandle.cpp).
+// The inside of TFtpClient: one libcurl handle kept across the operations.
+// TFtpClient.cpp holds the operations, TFtpCurlHandle.cpp the handle, its
+// requests and the libcurl callbacks.
 
 #include "FtpText.h"
 #include "TFtpClient.h"
 
-#include <QByteArray>
 #include <QFile>
+#include <QStringList>
 
 #include <curl/curl.h>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <optional>
+#include <vector>
+
+enum CFtpRequest { rqConnect, rqCommands, rqList, rqStore };
 
 class TFtpClient::TImpl {
 public:
-    enum CRequest { rqConnect, rqCommands, rqList, rqStore };
-
     explicit TImpl(TFtpClient& owner);
     ~TImpl() {
         bSilent = true; // the owner's handlers may no longer be valid
@@ -41,7 +44,7 @@ public:
     // Set by a Disconnect from an event handler or by Abort from any thread;
     // libcurl's callbacks read it while an operation runs.
     std::atomic<bool> bAbortRequested = false;
-    bool bTlsRefused = false; // the last connect failed: the server offers no TLS
+    bool bTlsRefused = false; // the last request failed: the server offers no TLS
 
     bool Connect();
     bool RunCommand(const QString& sCommand);
@@ -76,7 +79,7 @@ private:
     bool OpenHandle();
     void CloseHandle();
     bool ControlConnectionAlive() const;
-    bool Perform(CRequest request, const QString& sPath, const QStringList& commands = {});
+    bool Perform(CFtpRequest request, const QString& sPath, const QStringList& commands = {});
     bool Finish(bool bSucceeded);
     void Status(CFtpStatus status, const QString& sText = {});
     QString CurlMessage(CURLcode code) const;

@@ -1,17 +1,49 @@
 #include "TFtpClientImpl.h"
 
+#include "FtpText.h"
+#include "TextFile.h"
+
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <mutex>
 
 namespace {
 
 constexpr qsizetype iMaxListingBytes = 64 * 1024 * 1024;
+const QString sHiddenPassword = QStringLiteral("********");
+
+// Owns a libcurl string list.
+class TCommandList {
+public:
+    explicit TCommandList(const QStringList& commands) {
+        for (const QString& sCommand : commands) {
+            pList = curl_slist_append(pList, sCommand.toUtf8().constData());
+        }
+    }
+    ~TCommandList() { curl_slist_free_all(pList); }
+    TCommandList(const TCommandList&) = delete;
+    TCommandList& operator=(const TCommandList&) = delete;
+    curl_slist* Get() const { return pList; }
+
+private:
+    curl_slist* pList = nullptr;
+};
 
 } // namespace
 
-// ---- libcurl handle ---------------------------------------------------------
+// ---- state ------------------------------------------------------------------
+
+bool TFtpClient::TImpl::Refuse(const QString& sMessage) {
+    iReplyCode = 0;
+    sReplyText = sMessage;
+    sLastError = sMessage;
+    Status(fsStatusText, sMessage);
+    return false;
+}
+
+bool TFtpClient::TImpl::RequireConnection() {
+    return bConnected || Refuse(QStringLiteral("Not connected"));
+}
 
 bool TFtpClient::TImpl::OpenHandle() {
     pCurl = curl_easy_init();
@@ -60,6 +92,143 @@ bool TFtpClient::TImpl::OpenHandle() {
     curl_easy_setopt(pCurl, CURLOPT_WRITEFUNCTION, &WriteCallback);
     curl_easy_setopt(pCurl, CURLOPT_WRITEDATA, this);
     return true;
+}
+
+// Ends the session; libcurl says goodbye (QUIT) on a connection still usable.
+void TFtpClient::TImpl::CloseHandle() {
+    if (!pCurl) {
+        return;
+    }
+    CURL* pClosing = pCurl;
+    pCurl = nullptr;
+    bConnected = false;
+    curl_easy_cleanup(pClosing);
+    Status(fsDisconnected);
+}
+
+// Between operations the control connection must be quiet: a readable socket
+// means the server closed it or sent an unasked reply (a timeout notice), so
+// libcurl would not use it again either.
+bool TFtpClient::TImpl::ControlConnectionAlive() const {
+    curl_socket_t iSocket = CURL_SOCKET_BAD;
+    if (!pCurl || curl_easy_getinfo(pCurl, CURLINFO_ACTIVESOCKET, &iSocket) != CURLE_OK || iSocket == CURL_SOCKET_BAD) {
+        return false;
+    }
+    pollfd poller{iSocket, POLLIN, 0};
+    return poll(&poller, 1, 0) == 0;
+}
+
+std::optional<QByteArray> TFtpClient::TImpl::BuildUrl(const QString& sPath) const {
+    if (!IsValidHostName(sHost) || iPort <= 0) {
+        return std::nullopt;
+    }
+    CURLU* pUrl = curl_url();
+    char* pText = nullptr;
+    const bool bBuilt =
+        pUrl && curl_url_set(pUrl, CURLUPART_SCHEME, "ftp", 0) == CURLUE_OK &&
+        curl_url_set(pUrl, CURLUPART_HOST, sHost.toUtf8().constData(), 0) == CURLUE_OK &&
+        curl_url_set(pUrl, CURLUPART_PORT, QByteArray::number(iPort).constData(), 0) == CURLUE_OK &&
+        curl_url_set(pUrl, CURLUPART_PATH, ('/' + sPath).toUtf8().constData(), CURLU_URLENCODE) == CURLUE_OK &&
+        curl_url_get(pUrl, CURLUPART_URL, &pText, 0) == CURLUE_OK;
+    std::optional<QByteArray> url;
+    if (bBuilt) {
+        url = QByteArray(pText);
+    }
+    curl_free(pText);
+    curl_url_cleanup(pUrl);
+    return url;
+}
+
+bool TFtpClient::TImpl::Perform(CFtpRequest request, const QString& sPath, const QStringList& commands) {
+    iReplyCode = 0;
+    sReplyText.clear();
+    sLastError.clear();
+    iRepliesSeen = 0;
+    bReconnectRefused = false;
+    iLastReplyCode = 0;
+    sLastReplyText.clear();
+    Download.clear();
+    aErrorBuffer[0] = '\0';
+    bTlsRefused = false;
+    if (bAbortRequested) {
+        return false; // a disconnect or abort came before anything was sent
+    }
+    const std::optional<QByteArray> url = BuildUrl(sPath);
+    if (!url) {
+        return Refuse(QStringLiteral("Invalid FTP site <") + sHost + u'>');
+    }
+    const TCommandList commandList(commands);
+    curl_easy_setopt(pCurl, CURLOPT_URL, url->constData());
+    curl_easy_setopt(pCurl, CURLOPT_QUOTE, commandList.Get());
+    // NOBODY before UPLOAD: each of them resets the request method.
+    curl_easy_setopt(pCurl, CURLOPT_NOBODY, long(request == rqConnect || request == rqCommands));
+    curl_easy_setopt(pCurl, CURLOPT_UPLOAD, long(request == rqStore));
+    const CURLcode code = curl_easy_perform(pCurl);
+    curl_easy_setopt(pCurl, CURLOPT_QUOTE, nullptr);
+    if (code == CURLE_OK) {
+        return true;
+    }
+    bTlsRefused = code == CURLE_USE_SSL_FAILED;
+    sLastError = bReconnectRefused ? QStringLiteral("The server closed the connection") : CurlMessage(code);
+    if (iLastReplyCode >= 400) {
+        iReplyCode = iLastReplyCode;
+        sReplyText = sLastReplyText;
+    } else {
+        sReplyText = sLastError;
+    }
+    return false;
+}
+
+// After libcurl returns: a transfer stopped by an event handler is reported as
+// aborted (RunOperation then disconnects), and a lost control connection
+// disconnects.
+bool TFtpClient::TImpl::Finish(bool bSucceeded) {
+    if (bAbortRequested) {
+        if (!bSucceeded) {
+            Refuse(QStringLiteral("Aborted"));
+            Status(fsAborted);
+        }
+        return bSucceeded;
+    }
+    if (!bSucceeded) {
+        Status(fsStatusText, sLastError);
+    }
+    if (!ControlConnectionAlive()) {
+        if (!bSucceeded && bConnected) {
+            sLastError = QStringLiteral("Connection lost: ") + sLastError;
+            if (iReplyCode == 0) {
+                sReplyText = sLastError;
+            }
+        }
+        CloseHandle();
+        return bSucceeded;
+    }
+    if (bSucceeded) {
+        Status(fsReady);
+    }
+    return bSucceeded;
+}
+
+void TFtpClient::TImpl::Status(CFtpStatus status, const QString& sText) {
+    if (!bSilent && oOwner.OnStatus) {
+        oOwner.OnStatus(status, Redact(sText));
+    }
+}
+
+QString TFtpClient::TImpl::CurlMessage(CURLcode code) const {
+    return Redact(QString::fromUtf8(aErrorBuffer[0] ? aErrorBuffer : curl_easy_strerror(code)));
+}
+
+// Texts leaving the client never show the password: the PASS command is
+// masked, and so is the password wherever else it might appear.
+QString TFtpClient::TImpl::Redact(QString sText) const {
+    if (sText.startsWith(QStringLiteral("PASS "), Qt::CaseInsensitive)) {
+        sText = QStringLiteral("PASS ") + sHiddenPassword;
+    }
+    if (!sPassword.isEmpty()) {
+        sText.replace(sPassword, sHiddenPassword);
+    }
+    return sText;
 }
 
 // ---- libcurl callbacks ------------------------------------------------------
