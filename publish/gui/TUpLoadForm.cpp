@@ -54,13 +54,6 @@ public:
     }
 };
 
-QMessageBox::StandardButton ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& sText,
-                                           QMessageBox::StandardButtons buttons) {
-    const QString sTitle = icon == QMessageBox::Critical ? QStringLiteral("Error") : QStringLiteral("Confirm");
-    QMessageBox box(icon, sTitle, sText, buttons, parent);
-    return QMessageBox::StandardButton(box.exec());
-}
-
 QPushButton* NewButton(const char* sName, const QString& sCaption, QWidget* parent) {
     auto* button = new QPushButton(sCaption, parent);
     button->setObjectName(QString::fromLatin1(sName));
@@ -70,7 +63,8 @@ QPushButton* NewButton(const char* sName, const QString& sCaption, QWidget* pare
 
 } // namespace
 
-TUpLoadForm::TUpLoadForm(TLog& log, QWidget* parent) : QDialog(parent), oLog(log), Prompt(ShowMessageBox) {
+TUpLoadForm::TUpLoadForm(TLog& log, TUpLoadPrompt prompt, QWidget* parent)
+    : QDialog(parent), oLog(log), Prompt(std::move(prompt)) {
     setObjectName(QStringLiteral("UpLoadForm"));
     setWindowTitle(QStringLiteral("FTP File Upload"));
     setModal(true);

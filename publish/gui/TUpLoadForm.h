@@ -22,8 +22,9 @@ class QPushButton;
 class TFormatGrid;
 class TLog;
 
-// Shows a message box and answers the button pressed. The editor passes its
-// own prompts; a test answers from a script.
+// Shows a message box (an error box, or a question for the Question icon) and
+// answers the button pressed. The editor passes its own prompts; a test
+// answers from a script.
 using TUpLoadPrompt = std::function<QMessageBox::StandardButton(
     QWidget* parent, QMessageBox::Icon icon, const QString& sText, QMessageBox::StandardButtons buttons)>;
 
@@ -36,10 +37,10 @@ using TUpLoadPrompt = std::function<QMessageBox::StandardButton(
 class TUpLoadForm : public QDialog, private IUpLoadUi {
     Q_OBJECT
 public:
-    TUpLoadForm(TLog& log, QWidget* parent = nullptr);
+    // Messages and questions go through the prompt; steps are logged to log.
+    TUpLoadForm(TLog& log, TUpLoadPrompt prompt, QWidget* parent = nullptr);
     ~TUpLoadForm() override;
 
-    void SetPrompt(TUpLoadPrompt prompt) { Prompt = std::move(prompt); }
     // The client's time limits and certificate authorities; whether TLS is
     // required comes from the check box.
     void SetFtpOptions(const TFtpOptions& options) { FtpOptions = options; }

@@ -40,8 +40,7 @@ void BM_UpLoadDialogDuringTransfer(benchmark::State& state) {
     TLocalFiles local;
     const QString sFile = local.Write(QStringLiteral("big.bin"), QByteArray(iFileBytes, 'x'));
     TLog log; // not opened: lines are dropped
-    TUpLoadForm form(log);
-    form.SetPrompt([](QWidget*, QMessageBox::Icon, const QString&, QMessageBox::StandardButtons) {
+    TUpLoadForm form(log, [](QWidget*, QMessageBox::Icon, const QString&, QMessageBox::StandardButtons) {
         return QMessageBox::Yes; // the close question
     });
     form.SetSettings({server.Site(), QString::fromLatin1(TFtpTestServer::sUser),

@@ -43,8 +43,7 @@ void UpLoadForm::SetUp() {
     Log.SetLogFilePath(LogDir.path() + u'/');
     Log.SetLogFileName(QStringLiteral("upload.log"));
     ASSERT_TRUE(Log.Open(QStringLiteral("brisola")));
-    Form = std::make_unique<TUpLoadForm>(Log);
-    Form->SetPrompt(Prompts.Prompt());
+    Form = std::make_unique<TUpLoadForm>(Log, Prompts.Prompt());
     TFtpOptions options;
     options.iConnectTimeout = 5;
     options.iReplyTimeout = 5;
