@@ -17,6 +17,7 @@
 #include "TScriptForm.h"
 #include "TSplashForm.h"
 #include "TTipsForm.h"
+#include "TUpLoadForm.h"
 #include "TVersionTexts.h"
 #include "TZEPProject.h"
 
@@ -89,6 +90,7 @@ bool TMainForm::Create() {
         std::make_unique<TProjectCommands>(*oDocument, Services, static_cast<IProjectWindow&>(*this), this);
     oPreviewGenerator = std::make_unique<TPreviewGenerator>(Layout.PreviewPanel->Browser(), *oScriptForm, *oLog);
     oPopupCommands = new TPopupCommands(Services, *this, *oDocument, *Layout.InstanceTabs, Settings, this);
+    oUpLoadCommands = std::make_unique<TUpLoadCommands>(Services, *oLog, *this, *oDocument);
     ConnectCommands();
     bCompiling = false;
     TEditCommands::ClearClipboardMark();
@@ -121,6 +123,7 @@ void TMainForm::ConnectCommands() {
     connect(a.SaveProjectMenu, &QAction::triggered, this, [this] { oProjectCommands->Save(); });
     connect(a.SaveProjectAsMenu, &QAction::triggered, this, [this] { oProjectCommands->SaveAs(); });
     connect(a.OptionsMenu, &QAction::triggered, this, &TMainForm::ToolsBtnClick);
+    connect(a.UploadBtn, &QAction::triggered, this, &TMainForm::UpLoadBtnClick);
     connect(a.RefreshMenu, &QAction::triggered, this, &TMainForm::RefreshBtnClick);
     oPopupCommands->ConnectButtons(*a.MultipleInstancesBtn, *a.SequentialInstancesBtn);
     connect(oPopupCommands, &TPopupCommands::ProjectChanged, this, &TMainForm::InterfaceChange);
@@ -176,14 +179,15 @@ void TMainForm::LoadSettings() {
     defaults.ScreenSize = screen ? screen->size() : QSize(1024, 768);
     defaults.MainPosition = pos();
     defaults.QuickTipsPosition = oTipsForm->pos();
+    defaults.UpLoadPosition = oUpLoadCommands->Form().pos();
     Settings = TSettingsStore::Load(*Services.OpenSettings(), defaults, DecodePassword);
-    ShowSettings(Settings, *this, *oTipsForm, *oOptionsForm);
+    ShowSettings(Settings, *this, *oTipsForm, *oOptionsForm, oUpLoadCommands->Form());
     ProjectList.Assign(Settings.ProjectList);
     StartUpLoad();
 }
 
 void TMainForm::SaveSettings() {
-    KeepSettings(Settings, *this, *oTipsForm, *oOptionsForm);
+    KeepSettings(Settings, *this, *oTipsForm, *oOptionsForm, oUpLoadCommands->Form());
     Settings.sCurrentProject = oDocument->Project.sFullProjectName;
     Settings.ProjectList = ProjectList.Items();
     TSettingsStore::Save(*Services.OpenSettings(), Settings, EncodePassword);

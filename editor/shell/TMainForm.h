@@ -7,6 +7,7 @@
 #include "TProjectCommands.h"
 #include "TRecentProjects.h"
 #include "TSingleInstance.h"
+#include "TUpLoadCommands.h"
 #include "TWorkingFolders.h"
 
 #include <QMainWindow>
@@ -68,6 +69,11 @@ public:
     void InterfaceChange();
     // Tools > Options.
     void ToolsBtnClick();
+    // "Upload files via FTP": the files of the last compile.
+    void UpLoadBtnClick() { oUpLoadCommands->UpLoadBtnClick(); }
+    // Whether a compiled version may be used for the purpose. The compile
+    // command is not built yet, so every project passes until it is.
+    bool CheckCompiledVersion(const QString&) const { return true; }
 
     // Shows the instance working in the embedded browser; the status bar
     // reports the outcome. Nothing happens without an instance.
@@ -148,6 +154,7 @@ private:
     std::unique_ptr<TScriptForm> oScriptForm;
     std::unique_ptr<TProjectCommands> oProjectCommands;
     std::unique_ptr<TPreviewGenerator> oPreviewGenerator;
+    std::unique_ptr<TUpLoadCommands> oUpLoadCommands;
     TEditCommands* oEditCommands = nullptr;
     TMainActions MainActions;
     TMainLayout Layout;
