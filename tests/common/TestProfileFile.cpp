@@ -153,6 +153,6 @@ TEST(ProfileFile, UnchangedFileIsNotWrittenUnlessMarkedModified) {
     ini.MarkModified();
     ASSERT_TRUE(ini.UpdateFile());
     EXPECT_NE(QFileInfo(sPath).lastModified(), old);
-    EXPECT_EQ(ReadBytes(sPath), "[A]\r\nB=1\r\n");
+    EXPECT_EQ(ReadWholeFile(sPath), "[A]\r\nB=1\r\n");
     EXPECT_FALSE(ini.IsModified());
 }
