@@ -53,8 +53,8 @@ TEST_F(InstanceExport, WritesALoadableSinglePopupProjectWithHtmlLayersAndAttache
     QString sError;
     ASSERT_TRUE(SaveInstanceAsProject(project, 1, sPath, sError)) << sError.toStdString();
 
-    EXPECT_EQ(ReadBytes(dir.filePath("out/second.html")), "<b>second</b>\r\n");
-    EXPECT_EQ(ReadBytes(dir.filePath("out/btn.gif")), "GIF89a");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("out/second.html")), "<b>second</b>\r\n");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("out/btn.gif")), "GIF89a");
     TZEPProject loaded;
     ASSERT_TRUE(Load(sPath, loaded)) << loaded.GetLastError().toStdString();
     EXPECT_EQ(loaded.bMultipleInstances, 0);

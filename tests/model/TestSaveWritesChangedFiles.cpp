@@ -76,7 +76,7 @@ TEST_P(SaveWritesChangedFiles, ChangedHTMLRewritesOnlyItsFileTheContentFileAndTh
         expected.append("promo_ZEPcontent.js");
     }
     EXPECT_EQ(Rewritten(), expected);
-    EXPECT_EQ(ReadBytes(dir.filePath("promo(1).html")), "<i>changed</i>\r\n");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("promo(1).html")), "<i>changed</i>\r\n");
 }
 
 TEST_P(SaveWritesChangedFiles, ReadOnlySideFilesThatStayTheSameDoNotStopTheSave) {
@@ -94,7 +94,7 @@ TEST_P(SaveWritesChangedFiles, ChangedReadOnlyHTMLFileFailsAndLeavesTheOtherFile
     ChangeSecondPopup();
     EXPECT_FALSE(Save());
     EXPECT_EQ(project.GetLastError(), "Object saving error <Error saving HTML file <" + sHTMLFile + ">>");
-    EXPECT_EQ(ReadBytes(sHTMLFile), "<b>two</b>\r\n");
+    EXPECT_EQ(ReadWholeFile(sHTMLFile), "<b>two</b>\r\n");
     EXPECT_EQ(Rewritten(), QStringList());
 }
 
@@ -103,12 +103,12 @@ TEST_P(SaveWritesChangedFiles, ChangedReadOnlyContentFileFailsWithItsMessage) {
         GTEST_SKIP() << "no content file without dynamic content";
     }
     const QString sContentFile = dir.filePath("promo_ZEPcontent.js");
-    const QByteArray before = ReadBytes(sContentFile);
+    const QByteArray before = ReadWholeFile(sContentFile);
     MakeReadOnly(sContentFile);
     ChangeSecondPopup();
     EXPECT_FALSE(Save());
     EXPECT_EQ(project.GetLastError(), "Content saving error <" + sContentFile + ">");
-    EXPECT_EQ(ReadBytes(sContentFile), before);
+    EXPECT_EQ(ReadWholeFile(sContentFile), before);
     EXPECT_EQ(Rewritten(), QStringList{"promo(1).html"}); // written before the content file; the project file is not
 }
 
