@@ -1,0 +1,128 @@
+// Filling the controls from a popup and writing them back.
+#include "InstanceEditorFixture.h"
+
+#include "ColourUtils.h"
+#include "TAppearanceGroup.h"
+#include "TColourSwatch.h"
+#include "TContentEditor.h"
+#include "TMethodGroup.h"
+#include "TReferenceGroup.h"
+#include "TSizePositionGroup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+
+// Every field of the record that the editor shows or writes.
+#define BRISOLA_EDITED_FIELDS(X)                                                                                       \
+    X(sUniqueID)                                                                                                       \
+    X(bTitleSelected) X(sTitle) X(bURLSelected) X(sURL) X(bOpenAfterSelected) X(iOpenAfterDelay)                       \
+        X(bCloseAfterSelected) X(iCloseAfterDelay) X(bPerSession) X(EntryEffect) X(ExitEffect) X(bOnExit) X(bOnClick)  \
+            X(bMouseOver) X(bMouseOut) X(bModal) X(bBorder) X(iBorderSize) X(bShadow) X(iShadowSize) X(bPadding)       \
+                X(iPaddingSize) X(bScrollBars) X(bTransparentTitle) X(bTransparentBackground) X(BorderColour)          \
+                    X(ShadowColour) X(TitleColour) X(TitleTextColour) X(BackgroundColour) X(TextPanelColour)           \
+                        X(bCanMove) X(bFromContent) X(bCanClose) X(bCanResize) X(bFollowScroll) X(iWidth) X(iHeight)   \
+                            X(iTop) X(iLeft) X(Location) X(HTMLFile) X(bUseCustom) X(sCustomPath) X(bOncePer)          \
+                                X(iNunberDays) X(bControlProbablility) X(iProbabilityPercent) X(bSiteWide) X(iTryOnce) \
+                                    X(iTryAgain) X(sImageLink) X(BinaryGraphicFiles) X(bToolTip)
+
+void ExpectSameInstance(const TZEPInstance& actual, const TZEPInstance& expected) {
+#define BRISOLA_EXPECT_FIELD(field) EXPECT_EQ(actual.field, expected.field) << #field;
+    BRISOLA_EDITED_FIELDS(BRISOLA_EXPECT_FIELD)
+#undef BRISOLA_EXPECT_FIELD
+    EXPECT_TRUE(actual.Font == expected.Font) << "Font";
+    ASSERT_EQ(actual.ContentStrings.Count(), expected.ContentStrings.Count());
+    EXPECT_EQ(actual.ContentStrings.Item(0).sHTML, expected.ContentStrings.Item(0).sHTML);
+}
+
+QStringList TemplateNames() {
+    QStringList names;
+    for (const QString& sFile : QDir(QStringLiteral(BRISOLA_SOURCE_DIR "/templates")).entryList({"*.zrj"}))
+        names << sFile.chopped(4);
+    return names;
+}
+
+class TemplateRoundTripTest : public InstanceEditorTest, public ::testing::WithParamInterface<QString> {};
+
+TEST_P(TemplateRoundTripTest, ShowingAndWritingBackChangesNoField) {
+    Project = LoadTemplate(GetParam());
+    const std::unique_ptr<TZEPProject> untouched = LoadTemplate(GetParam());
+    for (int i = 0; i < Project->InstanceList.Count(); ++i) {
+        TZEPInstance& instance = Project->InstanceList.Instance(i);
+        Editor->UpdateDisplayFromInstance(&instance);
+        Editor->UpdateInstanceFromDisplay(&instance);
+        ExpectSameInstance(instance, untouched->InstanceList.Instance(i));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTemplate, TemplateRoundTripTest, ::testing::ValuesIn(TemplateNames()),
+                         [](const auto& info) { return info.param.toStdString(); });
+
+TEST_F(InstanceEditorTest, TheControlsShowTheStoredValues) {
+    Project = LoadTemplate(QStringLiteral("Default"));
+    const TZEPInstance& i = Project->InstanceList.Instance(0);
+    Editor->UpdateDisplayFromInstance(&i);
+    EXPECT_EQ(Editor->Reference().UniqueIDEdit->text(), QStringLiteral("welcome"));
+    EXPECT_EQ(Editor->Reference().TitleBox->isChecked(), i.bTitleSelected == 1);
+    EXPECT_EQ(Editor->Method().EntryEffectListBox->currentText(), QStringLiteral("Fade-in"));
+    EXPECT_EQ(Editor->Method().ExitEffectListBox->currentText(), QStringLiteral("Fade-out"));
+    EXPECT_EQ(Editor->SizePosition().LocationListBox->currentText(), QStringLiteral("Center"));
+    EXPECT_EQ(Editor->SizePosition().WidthEdit->text(), QStringLiteral("400"));
+    // The file's 1859234 is 1C5EA2: red 1C, green 5E, blue A2.
+    EXPECT_EQ(i.BorderColour, MakeColour(0x1C, 0x5E, 0xA2));
+    EXPECT_EQ(Editor->Appearance().ColourEdits[TAppearanceGroup::crBorder]->text(), QStringLiteral("1C5EA2"));
+    EXPECT_EQ(Editor->Appearance().ColourBoxes[TAppearanceGroup::crBorder]->Colour(), i.BorderColour);
+    EXPECT_EQ(Editor->Content().Lines(), i.HTMLFile);
+    EXPECT_TRUE(Editor->CurrentFont() == i.Font);
+    EXPECT_FALSE(Editor->Appearance().FontLabel->text().isEmpty());
+}
+
+TEST_F(InstanceEditorTest, ValuesWithoutAnEntryInTheirListWriteBackAsTheFirstEntry) {
+    Open(QStringLiteral("Default"));
+    TZEPInstance& i = Instance();
+    i.Location = CLocation(20);
+    i.EntryEffect = CEntryEffect(9);
+    Editor->UpdateDisplayFromInstance(&i);
+    EXPECT_EQ(Editor->SizePosition().LocationListBox->currentIndex(), -1);
+    EXPECT_EQ(Editor->Method().EntryEffectListBox->currentIndex(), -1);
+    Editor->UpdateInstanceFromDisplay(&i);
+    EXPECT_EQ(i.Location, ltManual);
+    EXPECT_EQ(i.EntryEffect, eeNone);
+}
+
+TEST_F(InstanceEditorTest, ANumberFieldWithoutANumberWritesZeroAndKeepsItsText) {
+    Open(QStringLiteral("Default"));
+    TZEPInstance& i = Instance();
+    i.Location = ltManual;
+    i.iTop = -12; // a hand-edited file: shown as it is, not filtered
+    Editor->UpdateDisplayFromInstance(&i);
+    EXPECT_EQ(Editor->SizePosition().TopEdit->text(), QStringLiteral("-12"));
+    Editor->SizePosition().HeightEdit->clear();
+    Editor->UpdateInstanceFromDisplay(&i);
+    EXPECT_EQ(i.iHeight, 0);
+    EXPECT_EQ(i.iTop, -12);
+    EXPECT_TRUE(Editor->SizePosition().HeightEdit->text().isEmpty());
+}
+
+TEST_F(InstanceEditorTest, ShowingAnotherPopupDropsTheContentPutAsideForTheURL) {
+    Open(QStringLiteral("Default"));
+    Editor->Reference().URLBox->click();
+    ASSERT_FALSE(Editor->Content().HTMLBackUpList.isEmpty());
+    Editor->UpdateDisplayFromInstance(&Instance());
+    EXPECT_TRUE(Editor->Content().HTMLBackUpList.isEmpty());
+}
+
+TEST_F(InstanceEditorTest, WritingBackRefreshesTheFirstContentItem) {
+    Open(QStringLiteral("Default"));
+    Editor->Content().SetLines({QStringLiteral("<p>new</p>")});
+    Editor->UpdateInstanceFromDisplay(&Instance());
+    EXPECT_EQ(Instance().HTMLFile, QStringList{QStringLiteral("<p>new</p>")});
+    EXPECT_TRUE(Instance().ContentStrings.Item(0).sHTML.contains(QStringLiteral("<p>new</p>")));
+}
+
+} // namespace
