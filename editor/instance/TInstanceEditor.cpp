@@ -2,6 +2,7 @@
 
 #include "ControlStateView.h"
 #include "FieldFilter.h"
+#include "IInstanceDialogs.h"
 #include "ProjectQueries.h"
 #include "TAppearanceGroup.h"
 #include "TColourSwatch.h"
@@ -26,8 +27,9 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-TInstanceEditor::TInstanceEditor(IInstanceDialogs& dialogs, QWidget* parent)
-    : QWidget(parent), Dialogs(dialogs), ReferenceGroup(new TReferenceGroup), MethodGroup(new TMethodGroup),
+TInstanceEditor::TInstanceEditor(bool& bUpdatingFlag, QWidget* parent)
+    : QWidget(parent), bUpdating(bUpdatingFlag), StandardDialogs(std::make_unique<TStandardInstanceDialogs>()),
+      Dialogs(StandardDialogs.get()), ReferenceGroup(new TReferenceGroup), MethodGroup(new TMethodGroup),
       AppearanceGroup(new TAppearanceGroup), SizePositionGroup(new TSizePositionGroup),
       ContentEditor(new TContentEditor) {
     setObjectName(QStringLiteral("InstanceEditor"));

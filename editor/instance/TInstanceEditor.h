@@ -31,8 +31,13 @@ struct TEditorGroups;
 class TInstanceEditor : public QWidget {
     Q_OBJECT
 public:
-    TInstanceEditor(IInstanceDialogs& dialogs, QWidget* parent = nullptr);
+    // bUpdating is the window's update flag: the editor sets it while it
+    // fills its controls and its handlers do nothing while it is set.
+    explicit TInstanceEditor(bool& bUpdating, QWidget* parent = nullptr);
     ~TInstanceEditor() override;
+
+    // The colour and font dialogs; the platform's until others are given.
+    void SetDialogs(IInstanceDialogs& dialogs) { Dialogs = &dialogs; }
 
     // The project being edited and the tabs that show its instance list; a
     // change of the selected tab runs InstanceChange.
@@ -55,10 +60,6 @@ public:
     // Shows the popup of the newly selected tab and writes it back; nothing
     // while the update flag is set (the tabs are being filled).
     void InstanceChange();
-
-    // The update flag: while it is set every change handler returns at once.
-    bool IsUpdating() const { return bUpdating; }
-    bool& UpdatingFlag() { return bUpdating; }
 
     const TFont& CurrentFont() const { return Font; }
     TReferenceGroup& Reference() const { return *ReferenceGroup; }
@@ -115,10 +116,11 @@ private:
     // With an entry effect or a fixed location the left position becomes "0".
     void ApplyLeftPositionRule();
 
-    IInstanceDialogs& Dialogs;
+    bool& bUpdating;
+    std::unique_ptr<IInstanceDialogs> StandardDialogs;
+    IInstanceDialogs* Dialogs;
     TZEPProject* oProject = nullptr;
     QTabBar* InstanceTabs = nullptr;
-    bool bUpdating = false;
     TFont Font; // the content font being edited
 
     TReferenceGroup* ReferenceGroup;

@@ -214,7 +214,7 @@ void TInstanceEditor::ColourBoxClick(int iTag) {
         return;
     TColourSwatch* swatch = AppearanceGroup->ColourBoxes[size_t(iTag)];
     quint32 colour = swatch->Colour();
-    if (Dialogs.ChooseColour(this, colour)) {
+    if (Dialogs->ChooseColour(this, colour)) {
         TUpdateGuard guard(bUpdating);
         swatch->SetColour(colour);
         AppearanceGroup->ColourEdits[size_t(iTag)]->setText(ColourToHexText(colour));
@@ -224,7 +224,7 @@ void TInstanceEditor::ColourBoxClick(int iTag) {
 
 void TInstanceEditor::FontBtnClick() {
     TFont font = Font;
-    if (!Dialogs.ChooseFont(this, font))
+    if (!Dialogs->ChooseFont(this, font))
         return;
     Font = font;
     AppearanceGroup->FontLabel->setText(FontCaption(Font));

@@ -6,6 +6,7 @@
 #include "PreviewPages.h"
 #include "ProjectFiles.h"
 #include "TAboutForm.h"
+#include "TContextHelpPanel.h"
 #include "THelpForm.h"
 #include "TLog.h"
 #include "TOptionsForm.h"
@@ -26,16 +27,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
-#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
@@ -105,6 +103,7 @@ bool TMainForm::Create() {
     oLog->Add(QStringLiteral("V:") + sLongVersionString);
 
     oDocument = std::make_unique<TProjectDocument>();
+    oInstanceEditor->SetProject(&oDocument->Project, InstanceTabs);
     bCompiling = false;
     ClearClipboardMark();
     while (InstanceTabs->count() > 0)
@@ -123,6 +122,7 @@ void TMainForm::CreateDialogs() {
     connect(oOptionsForm, &TOptionsForm::BaseLocationChanged, this,
             [this](const QString& sFolder) { sDefaultProjectDir = sFolder; });
     oScriptForm = std::make_unique<TScriptForm>();
+    ContextHelpString = [this](const QString& sHint) { return oScriptForm->ContextHelpString(sHint); };
     oTipsForm = new TTipsForm(*Context.Clock, this);
     oHelpForm = new THelpForm(this);
     oAboutForm = new TAboutForm(this);
@@ -169,24 +169,38 @@ QWidget* TMainForm::BuildEditorColumn() {
     auto* column = new QWidget(this);
     InstanceTabs = new QTabBar(column);
     InstanceTabs->setObjectName(QStringLiteral("InstanceTabs"));
-    // The instance editor's groups take their page here.
-    EditorGroups = new QStackedWidget(column);
-    EditorGroups->setObjectName(QStringLiteral("EditorGroups"));
-    EditorGroups->setMinimumWidth(300);
-    ContextHelpPanel = new QGroupBox(column);
-    ContextHelpPanel->setObjectName(QStringLiteral("ContextHelpPanel"));
-    ContextHelpText = new QPlainTextEdit(ContextHelpPanel);
-    ContextHelpText->setObjectName(QStringLiteral("ContextHelpText"));
-    ContextHelpText->setReadOnly(true);
-    ContextHelpText->setMaximumHeight(90);
-    auto* helpLayout = new QVBoxLayout(ContextHelpPanel);
-    helpLayout->addWidget(ContextHelpText);
+    oInstanceEditor = new TInstanceEditor(bUpdating, column);
+    ContextHelp = new TContextHelpPanel(column);
+    ContextHelp->SetHelpLookup(
+        [this](const QString& sHint) { return ContextHelpString ? ContextHelpString(sHint) : QString(); });
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(InstanceTabs);
-    layout->addWidget(EditorGroups, 1);
-    layout->addWidget(ContextHelpPanel);
+    layout->addWidget(oInstanceEditor, 1);
+    layout->addWidget(ContextHelp);
+    ConnectInstanceEditor();
     return column;
+}
+
+// The editor writes every change into the popup; the window marks the project
+// edited and brings the preview up to date.
+void TMainForm::ConnectInstanceEditor() {
+    const TInstanceEditor* editor = oInstanceEditor;
+    connect(editor, &TInstanceEditor::InterfaceChanged, this, [this] {
+        FinishInterfaceUpdate(true);
+        SetEdited();
+    });
+    connect(editor, &TInstanceEditor::InterfaceChangedNoPreview, this, [this] {
+        bPreviewNeeded = true;
+        Status(QStringLiteral("Changed"));
+        FinishInterfaceUpdate(false);
+        SetEdited();
+    });
+    connect(editor, &TInstanceEditor::InstanceChanged, this, [this] { FinishInterfaceUpdate(true); });
+    connect(editor, &TInstanceEditor::ProjectStatesChanged, this, &TMainForm::ApplyProjectStates);
+    connect(editor, &TInstanceEditor::PreviewCheckRequested, this, &TMainForm::CheckForPreview);
+    connect(editor, &TInstanceEditor::HintChanged, this, &TMainForm::HintChanged);
+    connect(editor, &TInstanceEditor::HelpRequested, this, &TMainForm::ShowHelpKeyword);
 }
 
 void TMainForm::ConnectCommands() {
@@ -235,14 +249,7 @@ void TMainForm::ShowHelpKeyword(const QString& sKeyword) {
 }
 
 void TMainForm::HintChanged(const QString& sHint) {
-    const QString sTrimmed = sHint.trimmed();
-    if (sTrimmed.isEmpty() || !ContextHelpString)
-        return;
-    const QString sHelp = ContextHelpString(sTrimmed);
-    if (sHelp.isEmpty())
-        return;
-    ContextHelpPanel->setTitle(sTrimmed + QStringLiteral(":"));
-    ContextHelpText->setPlainText(sHelp);
+    ContextHelp->ShowHint(sHint);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -341,13 +348,13 @@ void TMainForm::StartUpLoad() {
     if (bLoaded) {
         SetProjectTitle();
         Status(QStringLiteral("Loaded Project <") + oDocument->Project.sFullProjectName + QStringLiteral(">"));
-        PreviewChange();
     } else {
         SetNoProjectTitle();
         oDocument->Project.sFullProjectName.clear();
     }
     bEdited = false;
     bUpdating = false;
+    UpdateInterface(true);
 }
 
 bool TMainForm::LoadProject(bool bTemplateRequired) {
@@ -368,6 +375,7 @@ bool TMainForm::LoadProject(bool bTemplateRequired) {
     InstanceTabs->setCurrentIndex(0);
     // A hidden tab bar does not tell its layout that its size changed.
     InstanceTabs->updateGeometry();
+    oInstanceEditor->UpdateDisplayFromInstance(CurrentInstance());
     UpdateOptionsFromProject();
 
     bUpdating = false;
@@ -396,8 +404,9 @@ void TMainForm::SetNoProjectTitle() {
 }
 
 void TMainForm::SetEdited() {
-    if (!windowTitle().endsWith(QStringLiteral(" (unsaved)")))
-        setWindowTitle(windowTitle() + QStringLiteral(" (unsaved)"));
+    if (!bEdited)
+        setWindowTitle(sTitleBase + QStringLiteral(" - ") + ProjectStem(oDocument->Project.sFullProjectName) +
+                       QStringLiteral(" (unsaved)"));
     bEdited = true;
 }
 
@@ -424,8 +433,29 @@ void TMainForm::UpdateProjectFromOptions() {
 void TMainForm::InterfaceChange() {
     if (bUpdating)
         return;
-    UpdateProjectFromOptions();
+    UpdateInterface(true);
     SetEdited();
+}
+
+void TMainForm::UpdateInterface(bool bShowPreview) {
+    oInstanceEditor->UpdateInterface();
+    FinishInterfaceUpdate(bShowPreview);
+}
+
+// The window's part of an interface update, after the editor's rules and its
+// write-back: the project options, then the preview.
+void TMainForm::FinishInterfaceUpdate(bool bShowPreview) {
+    if (CurrentInstance())
+        UpdateProjectFromOptions();
+    if (bShowPreview)
+        PreviewChange();
+}
+
+void TMainForm::ApplyProjectStates(const TProjectControlStates& states) {
+    if (states.bDynamicContentLocked)
+        oOptionsForm->DynamicContentBox->setChecked(true);
+    oOptionsForm->DynamicContentBox->setEnabled(!states.bDynamicContentLocked);
+    MainActions.SaveTemplateMenu->setVisible(states.bSaveTemplateVisible);
 }
 
 void TMainForm::ToolsBtnClick() {

@@ -2,6 +2,7 @@
 
 #include "TAppSettings.h"
 #include "TEditCommands.h"
+#include "TInstanceEditor.h"
 #include "TMainActions.h"
 #include "TRecentProjects.h"
 #include "TSingleInstance.h"
@@ -14,12 +15,10 @@
 #include <memory>
 
 class IClock;
-class QGroupBox;
 class QLabel;
-class QPlainTextEdit;
-class QStackedWidget;
 class QTabBar;
 class TAboutForm;
+class TContextHelpPanel;
 class THelpForm;
 class TLog;
 class TMessageUi;
@@ -80,8 +79,16 @@ public:
 
     void UpdateOptionsFromProject();
     void UpdateProjectFromOptions();
-    // A change to the project from the window: copies the options into the
-    // project and marks it edited.
+    // The instance editor's operations (the editor carries them out).
+    void UpdateDisplayFromInstance(TZEPInstance* instance) { oInstanceEditor->UpdateDisplayFromInstance(instance); }
+    void UpdateInstanceFromDisplay(TZEPInstance* instance) { oInstanceEditor->UpdateInstanceFromDisplay(instance); }
+    void UpdateControlStates() { oInstanceEditor->UpdateControlStates(); }
+    void InterfaceChangeNoPreview() { oInstanceEditor->InterfaceChangeNoPreview(); }
+    void InstanceChange() { oInstanceEditor->InstanceChange(); }
+    // The rules, the project options and the popup written back, then the
+    // preview when bShowPreview is set.
+    void UpdateInterface(bool bShowPreview);
+    // A change that the preview shows at once; marks the project edited.
     void InterfaceChange();
     void ToolsBtnClick();
 
@@ -114,6 +121,7 @@ public:
     TTipsForm* TipsForm() const { return oTipsForm; }
     THelpForm* HelpForm() const { return oHelpForm; }
     TEditCommands& EditCommands() { return *oEditCommands; }
+    TInstanceEditor& InstanceEditor() const { return *oInstanceEditor; }
     const TMainActions& Actions() const { return MainActions; }
     QString StatusText() const;
     QString PointerText() const;
@@ -147,6 +155,9 @@ private:
     void CreateDialogs();
     void BuildWindow();
     QWidget* BuildEditorColumn();
+    void ConnectInstanceEditor();
+    void FinishInterfaceUpdate(bool bShowPreview);
+    void ApplyProjectStates(const TProjectControlStates& states);
     void ConnectCommands();
     void ClearClipboardMark();
     void FirstDisplay();
@@ -174,9 +185,8 @@ private:
     TSplashForm* oSplashForm = nullptr;
 
     QTabBar* InstanceTabs = nullptr;
-    QStackedWidget* EditorGroups = nullptr;
-    QGroupBox* ContextHelpPanel = nullptr;
-    QPlainTextEdit* ContextHelpText = nullptr;
+    TInstanceEditor* oInstanceEditor = nullptr;
+    TContextHelpPanel* ContextHelp = nullptr;
     TPreviewPanel* PreviewPanel = nullptr;
     QLabel* StatusPanel = nullptr;
     QLabel* PointerPanel = nullptr;

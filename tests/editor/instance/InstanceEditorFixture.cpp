@@ -21,7 +21,8 @@ std::unique_ptr<TZEPProject> LoadTemplate(const QString& sName) {
 void InstanceEditorTest::SetUp() {
     Window = std::make_unique<QWidget>();
     Tabs = new QTabBar(Window.get());
-    Editor = new TInstanceEditor(Dialogs, Window.get());
+    Editor = new TInstanceEditor(bUpdating, Window.get());
+    Editor->SetDialogs(Dialogs);
     auto* layout = new QVBoxLayout(Window.get());
     layout->addWidget(Tabs);
     layout->addWidget(Editor);

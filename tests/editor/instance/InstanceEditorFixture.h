@@ -4,6 +4,7 @@
 #include "TFont.h"
 #include "TInstanceEditor.h"
 #include "TZEPProject.h"
+#include "TestSupport.h"
 
 #include <QString>
 #include <QTabBar>
@@ -12,11 +13,6 @@
 
 #include <memory>
 #include <optional>
-#include <ostream>
-
-inline void PrintTo(const QString& sText, std::ostream* os) {
-    *os << '"' << sText.toStdString() << '"';
-}
 
 // Colour and font dialogs answered in advance; no answer stands for Cancel.
 class TScriptedDialogs : public IInstanceDialogs {
@@ -63,6 +59,7 @@ protected:
     void Leave(QWidget* field);
     static void Paste(QWidget* field, const QString& sText);
 
+    bool bUpdating = false;
     TScriptedDialogs Dialogs;
     std::unique_ptr<TZEPProject> Project;
     std::unique_ptr<QWidget> Window;

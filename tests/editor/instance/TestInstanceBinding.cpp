@@ -21,15 +21,16 @@ namespace {
 // Every field of the record that the editor shows or writes.
 #define BRISOLA_EDITED_FIELDS(X)                                                                                       \
     X(sUniqueID)                                                                                                       \
-    X(bTitleSelected) X(sTitle) X(bURLSelected) X(sURL) X(bOpenAfterSelected) X(iOpenAfterDelay)                       \
-        X(bCloseAfterSelected) X(iCloseAfterDelay) X(bPerSession) X(EntryEffect) X(ExitEffect) X(bOnExit) X(bOnClick)  \
-            X(bMouseOver) X(bMouseOut) X(bModal) X(bBorder) X(iBorderSize) X(bShadow) X(iShadowSize) X(bPadding)       \
-                X(iPaddingSize) X(bScrollBars) X(bTransparentTitle) X(bTransparentBackground) X(BorderColour)          \
-                    X(ShadowColour) X(TitleColour) X(TitleTextColour) X(BackgroundColour) X(TextPanelColour)           \
-                        X(bCanMove) X(bFromContent) X(bCanClose) X(bCanResize) X(bFollowScroll) X(iWidth) X(iHeight)   \
-                            X(iTop) X(iLeft) X(Location) X(HTMLFile) X(bUseCustom) X(sCustomPath) X(bOncePer)          \
-                                X(iNunberDays) X(bControlProbablility) X(iProbabilityPercent) X(bSiteWide) X(iTryOnce) \
-                                    X(iTryAgain) X(sImageLink) X(BinaryGraphicFiles) X(bToolTip)
+    X(bTitleSelected)                                                                                                  \
+    X(sTitle) X(bURLSelected) X(sURL) X(bOpenAfterSelected) X(iOpenAfterDelay) X(bCloseAfterSelected)                  \
+        X(iCloseAfterDelay) X(bPerSession) X(EntryEffect) X(ExitEffect) X(bOnExit) X(bOnClick) X(bMouseOver)           \
+            X(bMouseOut) X(bModal) X(bBorder) X(iBorderSize) X(bShadow) X(iShadowSize) X(bPadding) X(iPaddingSize)     \
+                X(bScrollBars) X(bTransparentTitle) X(bTransparentBackground) X(BorderColour) X(ShadowColour)          \
+                    X(TitleColour) X(TitleTextColour) X(BackgroundColour) X(TextPanelColour) X(bCanMove)               \
+                        X(bFromContent) X(bCanClose) X(bCanResize) X(bFollowScroll) X(iWidth) X(iHeight) X(iTop)       \
+                            X(iLeft) X(Location) X(HTMLFile) X(bUseCustom) X(sCustomPath) X(bOncePer) X(iNunberDays)   \
+                                X(bControlProbablility) X(iProbabilityPercent) X(bSiteWide) X(iTryOnce) X(iTryAgain)   \
+                                    X(sImageLink) X(BinaryGraphicFiles) X(bToolTip)
 
 void ExpectSameInstance(const TZEPInstance& actual, const TZEPInstance& expected) {
 #define BRISOLA_EXPECT_FIELD(field) EXPECT_EQ(actual.field, expected.field) << #field;
