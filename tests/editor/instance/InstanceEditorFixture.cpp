@@ -1,22 +1,11 @@
 #include "InstanceEditorFixture.h"
 
-#include "TProfileFile.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <QtTest/QTest>
-
-std::unique_ptr<TZEPProject> LoadTemplate(const QString& sName) {
-    auto project = std::make_unique<TZEPProject>();
-    project->sFullProjectName = QStringLiteral(BRISOLA_SOURCE_DIR "/templates/") + sName + QStringLiteral(".zrj");
-    TProfileFile file;
-    EXPECT_TRUE(file.Open(project->sFullProjectName));
-    EXPECT_TRUE(project->LoadFromIniFile(file, false)) << project->GetLastError().toStdString();
-    return project;
-}
 
 void InstanceEditorTest::SetUp() {
     Window = std::make_unique<QWidget>();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IInstanceDialogs.h"
+#include "InstanceComparison.h"
 #include "TFont.h"
 #include "TInstanceEditor.h"
 #include "TZEPProject.h"
@@ -37,9 +38,6 @@ public:
     std::vector<quint32> AskedColours;
     int iFontsAsked = 0;
 };
-
-// Reads a project of the installation's templates folder (nothing is written).
-std::unique_ptr<TZEPProject> LoadTemplate(const QString& sName);
 
 // The standalone instance editor, shown, over a project whose instances it
 // reaches through its own tab strip.

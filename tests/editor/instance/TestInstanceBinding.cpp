@@ -18,36 +18,6 @@
 
 namespace {
 
-// Every field of the record that the editor shows or writes.
-#define BRISOLA_EDITED_FIELDS(X)                                                                                       \
-    X(sUniqueID)                                                                                                       \
-    X(bTitleSelected)                                                                                                  \
-    X(sTitle) X(bURLSelected) X(sURL) X(bOpenAfterSelected) X(iOpenAfterDelay) X(bCloseAfterSelected)                  \
-        X(iCloseAfterDelay) X(bPerSession) X(EntryEffect) X(ExitEffect) X(bOnExit) X(bOnClick) X(bMouseOver)           \
-            X(bMouseOut) X(bModal) X(bBorder) X(iBorderSize) X(bShadow) X(iShadowSize) X(bPadding) X(iPaddingSize)     \
-                X(bScrollBars) X(bTransparentTitle) X(bTransparentBackground) X(BorderColour) X(ShadowColour)          \
-                    X(TitleColour) X(TitleTextColour) X(BackgroundColour) X(TextPanelColour) X(bCanMove)               \
-                        X(bFromContent) X(bCanClose) X(bCanResize) X(bFollowScroll) X(iWidth) X(iHeight) X(iTop)       \
-                            X(iLeft) X(Location) X(HTMLFile) X(bUseCustom) X(sCustomPath) X(bOncePer) X(iNunberDays)   \
-                                X(bControlProbablility) X(iProbabilityPercent) X(bSiteWide) X(iTryOnce) X(iTryAgain)   \
-                                    X(sImageLink) X(BinaryGraphicFiles) X(bToolTip)
-
-void ExpectSameInstance(const TZEPInstance& actual, const TZEPInstance& expected) {
-#define BRISOLA_EXPECT_FIELD(field) EXPECT_EQ(actual.field, expected.field) << #field;
-    BRISOLA_EDITED_FIELDS(BRISOLA_EXPECT_FIELD)
-#undef BRISOLA_EXPECT_FIELD
-    EXPECT_TRUE(actual.Font == expected.Font) << "Font";
-    ASSERT_EQ(actual.ContentStrings.Count(), expected.ContentStrings.Count());
-    EXPECT_EQ(actual.ContentStrings.Item(0).sHTML, expected.ContentStrings.Item(0).sHTML);
-}
-
-QStringList TemplateNames() {
-    QStringList names;
-    for (const QString& sFile : QDir(QStringLiteral(BRISOLA_SOURCE_DIR "/templates")).entryList({"*.zrj"}))
-        names << sFile.chopped(4);
-    return names;
-}
-
 class TemplateRoundTripTest : public InstanceEditorTest, public ::testing::WithParamInterface<QString> {};
 
 TEST_P(TemplateRoundTripTest, ShowingAndWritingBackChangesNoField) {

@@ -4,6 +4,7 @@
 #include "InstanceEditorFixture.h"
 
 #include "ColourUtils.h"
+#include "EditorCaptions.h"
 #include "ScriptedMessageUi.h"
 #include "TAppearanceGroup.h"
 #include "TColourSwatch.h"
@@ -347,63 +348,6 @@ TEST_F(InstanceEditorTest, AdvancedButtonsAskForTheirDialogs) {
     EXPECT_EQ(methods.count(), 1);
 }
 
-// Every control of the groups and the content editor, by component name,
-// with the name a screen reader says for it.
-const std::vector<std::pair<const char*, const char*>> aAccessibleNames = {
-    {"UniqueIDEdit", "Unique ID"},
-    {"TitleBox", "Title"},
-    {"TitleEdit", "Title"},
-    {"URLBox", "URL"},
-    {"URLEdit", "URL"},
-    {"AdvancedReferenceBtn", "Advanced reference options"},
-    {"OpenAfterBox", "Open after"},
-    {"OpenAfterEdit", "Open after"},
-    {"CloseAfterBox", "Close after"},
-    {"CloseAfterEdit", "Close after"},
-    {"PerSessionBox", "Per-session"},
-    {"EntryEffectListBox", "Entry effect"},
-    {"ExitEffectListBox", "Exit effect"},
-    {"OnExitBox", "On-exit"},
-    {"ModalBox", "Grey-out"},
-    {"OnClickBox", "On-click"},
-    {"MouseOverBox", "Mouse-over"},
-    {"MouseOutBox", "Mouse-out"},
-    {"AdvancedMethodsBtn", "Advanced method options"},
-    {"BorderBox", "Border"},
-    {"BorderEdit", "Border"},
-    {"ShadowBox", "Shadow"},
-    {"ShadowEdit", "Shadow"},
-    {"PaddingBox", "Padding"},
-    {"PaddingEdit", "Padding"},
-    {"BorderColourEdit", "Border colour"},
-    {"ShadowColourEdit", "Shadow colour"},
-    {"TitleColourEdit", "Title colour"},
-    {"TitleTextColourEdit", "Title text colour"},
-    {"BackgroundColourEdit", "Background colour"},
-    {"TextColourEdit", "Text colour"},
-    {"BorderColourBox", "Border colour swatch"},
-    {"ShadowColourBox", "Shadow colour swatch"},
-    {"TitleColourBox", "Title colour swatch"},
-    {"TitleTextColourBox", "Title text colour swatch"},
-    {"BackgroundColourBox", "Background colour swatch"},
-    {"TextColourBox", "Text colour swatch"},
-    {"ScrollbarsBox", "Scrollbars"},
-    {"TitleTransparentBox", "Title transparent"},
-    {"BackgroundTransparentBox", "Background transparent"},
-    {"FontBtn", "Default font"},
-    {"CanMoveBox", "Can move"},
-    {"FromContentBox", "From content"},
-    {"CanCloseBox", "Can close"},
-    {"CanResizeBox", "Can resize"},
-    {"FollowScrollBox", "Follow scroll"},
-    {"WidthEdit", "Width"},
-    {"HeightEdit", "Height"},
-    {"TopEdit", "Top"},
-    {"LeftEdit", "Left"},
-    {"LocationListBox", "Location"},
-    {"HTMLMemo", "Popup Content HTML Editor"},
-};
-
 TEST_F(InstanceEditorTest, EveryControlHasItsCaptionAsAccessibleName) {
     const QList<QWidget*> controls = Editor->findChildren<QWidget*>();
     int iChecked = 0;
@@ -424,15 +368,15 @@ TEST_F(InstanceEditorTest, EveryControlHasItsCaptionAsAccessibleName) {
             EXPECT_TRUE(sName.startsWith(QStringLiteral("Help on "))) << sName.toStdString();
             continue;
         }
-        const auto found = std::find_if(aAccessibleNames.begin(), aAccessibleNames.end(), [control](const auto& entry) {
+        const auto found = std::find_if(aEditorCaptions.begin(), aEditorCaptions.end(), [control](const auto& entry) {
             return control->objectName() == QString::fromUtf8(entry.first);
         });
-        ASSERT_NE(found, aAccessibleNames.end())
+        ASSERT_NE(found, aEditorCaptions.end())
             << "a control without a caption: " << control->objectName().toStdString();
         EXPECT_EQ(sName, QString::fromUtf8(found->second));
         ++iChecked;
     }
-    EXPECT_EQ(iChecked, int(aAccessibleNames.size()));
+    EXPECT_EQ(iChecked, int(aEditorCaptions.size()));
 }
 
 TEST_F(InstanceEditorTest, TheTabKeyWalksTheGroupsInOrder) {
