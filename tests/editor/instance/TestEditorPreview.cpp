@@ -35,8 +35,8 @@ protected:
     void ClickIntoBrowser() {
         QWebEngineView* view = Browser().View();
         QWidget* content = view->focusProxy() ? view->focusProxy() : view->findChild<QWidget*>();
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), content->mapToGlobal(QPointF(3, 3)),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), content->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(content, &press);
     }
 };
