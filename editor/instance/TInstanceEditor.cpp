@@ -2,7 +2,6 @@
 
 #include "ControlStateView.h"
 #include "FieldFilter.h"
-#include "IInstanceDialogs.h"
 #include "ProjectQueries.h"
 #include "TAppearanceGroup.h"
 #include "TColourSwatch.h"
@@ -27,10 +26,9 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-TInstanceEditor::TInstanceEditor(bool& bUpdatingFlag, QWidget* parent)
-    : QWidget(parent), bUpdating(bUpdatingFlag), StandardDialogs(std::make_unique<TStandardInstanceDialogs>()),
-      Dialogs(StandardDialogs.get()), ReferenceGroup(new TReferenceGroup), MethodGroup(new TMethodGroup),
-      AppearanceGroup(new TAppearanceGroup), SizePositionGroup(new TSizePositionGroup),
+TInstanceEditor::TInstanceEditor(bool& bUpdatingFlag, IEditorServices& services, QWidget* parent)
+    : QWidget(parent), bUpdating(bUpdatingFlag), Services(services), ReferenceGroup(new TReferenceGroup),
+      MethodGroup(new TMethodGroup), AppearanceGroup(new TAppearanceGroup), SizePositionGroup(new TSizePositionGroup),
       ContentEditor(new TContentEditor) {
     setObjectName(QStringLiteral("InstanceEditor"));
     BuildLayout();

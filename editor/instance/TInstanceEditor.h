@@ -8,7 +8,7 @@
 
 #include <memory>
 
-class IInstanceDialogs;
+class IEditorServices;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -32,12 +32,10 @@ class TInstanceEditor : public QWidget {
     Q_OBJECT
 public:
     // bUpdating is the window's update flag: the editor sets it while it
-    // fills its controls and its handlers do nothing while it is set.
-    explicit TInstanceEditor(bool& bUpdating, QWidget* parent = nullptr);
+    // fills its controls and its handlers do nothing while it is set. The
+    // services run the colour and font dialogs and show errors.
+    TInstanceEditor(bool& bUpdating, IEditorServices& services, QWidget* parent = nullptr);
     ~TInstanceEditor() override;
-
-    // The colour and font dialogs; the platform's until others are given.
-    void SetDialogs(IInstanceDialogs& dialogs) { Dialogs = &dialogs; }
 
     // The project being edited and the tabs that show its instance list; a
     // change of the selected tab runs InstanceChange.
@@ -117,8 +115,7 @@ private:
     void ApplyLeftPositionRule();
 
     bool& bUpdating;
-    std::unique_ptr<IInstanceDialogs> StandardDialogs;
-    IInstanceDialogs* Dialogs;
+    IEditorServices& Services;
     TZEPProject* oProject = nullptr;
     QTabBar* InstanceTabs = nullptr;
     TFont Font; // the content font being edited

@@ -5,11 +5,11 @@
 #include "ColourText.h"
 #include "EditorControls.h"
 #include "FontConversion.h"
-#include "IInstanceDialogs.h"
-#include "IMessageUi.h"
+#include "InstanceDialogs.h"
 #include "TAppearanceGroup.h"
 #include "TColourSwatch.h"
 #include "TContentEditor.h"
+#include "TEditorServices.h"
 #include "THelpPicture.h"
 #include "TMethodGroup.h"
 #include "TReferenceGroup.h"
@@ -202,7 +202,7 @@ void TInstanceEditor::ColourEditChange(int iTag) {
     QString sError;
     const std::optional<quint32> colour = HexTextToColour(edit->text(), sError);
     if (!colour) {
-        ShowErrorBox(sError);
+        Services.Ask(this, CMessageKind::mkError, sError, QMessageBox::Ok);
         return;
     }
     AppearanceGroup->ColourBoxes[size_t(iTag)]->SetColour(*colour);
@@ -214,7 +214,7 @@ void TInstanceEditor::ColourBoxClick(int iTag) {
         return;
     TColourSwatch* swatch = AppearanceGroup->ColourBoxes[size_t(iTag)];
     quint32 colour = swatch->Colour();
-    if (Dialogs->ChooseColour(this, colour)) {
+    if (ChooseColour(Services, this, colour)) {
         TUpdateGuard guard(bUpdating);
         swatch->SetColour(colour);
         AppearanceGroup->ColourEdits[size_t(iTag)]->setText(ColourToHexText(colour));
@@ -224,7 +224,7 @@ void TInstanceEditor::ColourBoxClick(int iTag) {
 
 void TInstanceEditor::FontBtnClick() {
     TFont font = Font;
-    if (!Dialogs->ChooseFont(this, font))
+    if (!ChooseFont(Services, this, font))
         return;
     Font = font;
     AppearanceGroup->FontLabel->setText(FontCaption(Font));

@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-class IClock;
+class IEditorServices;
 class QLabel;
 class QTabBar;
 class TAboutForm;
@@ -37,7 +37,6 @@ struct TStartUpContext {
     QString sExeName;      // full path of the program file
     QDate Today;
     TWorkingFolders Folders;
-    const IClock* Clock = nullptr;
     std::unique_ptr<TSingleInstance> Lock; // the single-instance lock, held for the run
 };
 
@@ -58,7 +57,7 @@ struct TUploadSettings {
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm(TStartUpContext context);
+    TMainForm(IEditorServices& services, TStartUpContext context);
     ~TMainForm() override;
 
     // Runs the creation steps: folders and log, dialogs, settings and the
@@ -170,6 +169,7 @@ private:
     void ShowTipsModal();
     void ShowAbout();
 
+    IEditorServices& Services;
     TStartUpContext Context;
     std::unique_ptr<TLog> oLog; // destroyed last: its closing lines end the run
     std::unique_ptr<TMessageUi> oMessageUi;

@@ -10,8 +10,7 @@
 void InstanceEditorTest::SetUp() {
     Window = std::make_unique<QWidget>();
     Tabs = new QTabBar(Window.get());
-    Editor = new TInstanceEditor(bUpdating, Window.get());
-    Editor->SetDialogs(Dialogs);
+    Editor = new TInstanceEditor(bUpdating, Services, Window.get());
     auto* layout = new QVBoxLayout(Window.get());
     layout->addWidget(Tabs);
     layout->addWidget(Editor);

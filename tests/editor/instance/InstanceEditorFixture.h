@@ -1,9 +1,9 @@
 #pragma once
 
-#include "IInstanceDialogs.h"
 #include "InstanceComparison.h"
 #include "TFont.h"
 #include "TInstanceEditor.h"
+#include "TScriptedServices.h"
 #include "TZEPProject.h"
 #include "TestSupport.h"
 
@@ -12,32 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 #include <memory>
-#include <optional>
-
-// Colour and font dialogs answered in advance; no answer stands for Cancel.
-class TScriptedDialogs : public IInstanceDialogs {
-public:
-    bool ChooseColour(QWidget*, quint32& colour) override {
-        AskedColours.push_back(colour);
-        if (!NextColour)
-            return false;
-        colour = *std::exchange(NextColour, std::nullopt);
-        return true;
-    }
-    bool ChooseFont(QWidget*, TFont& font) override {
-        ++iFontsAsked;
-        if (!NextFont)
-            return false;
-        font = *std::exchange(NextFont, std::nullopt);
-        return true;
-    }
-
-    std::optional<quint32> NextColour;
-    std::optional<TFont> NextFont;
-    std::vector<quint32> AskedColours;
-    int iFontsAsked = 0;
-};
 
 // The standalone instance editor, shown, over a project whose instances it
 // reaches through its own tab strip.
@@ -58,7 +34,8 @@ protected:
     static void Paste(QWidget* field, const QString& sText);
 
     bool bUpdating = false;
-    TScriptedDialogs Dialogs;
+    QTemporaryDir StoreDir;
+    TScriptedServices Services{StoreDir.filePath(QStringLiteral("settings.ini"))};
     std::unique_ptr<TZEPProject> Project;
     std::unique_ptr<QWidget> Window;
     QTabBar* Tabs = nullptr;

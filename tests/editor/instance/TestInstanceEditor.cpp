@@ -5,7 +5,6 @@
 
 #include "ColourUtils.h"
 #include "EditorCaptions.h"
-#include "ScriptedMessageUi.h"
 #include "TAppearanceGroup.h"
 #include "TColourSwatch.h"
 #include "TContentEditor.h"
@@ -16,7 +15,9 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -50,14 +51,14 @@ TEST_F(InstanceEditorTest, TypedColourDigitsAreUpperCasedAndColourTheSwatchAndTh
 
 TEST_F(InstanceEditorTest, PastedColourTextIsUpperCasedAndANonHexCharacterChangesNothing) {
     Open(QStringLiteral("Default"));
-    TScriptedMessageUi messages;
     QLineEdit* edit = ColourEdit(Editor, TAppearanceGroup::crText);
     Paste(edit, QStringLiteral("00ff7f"));
     EXPECT_EQ(edit->text(), QStringLiteral("00FF7F"));
     EXPECT_EQ(Instance().TextPanelColour, MakeColour(0x00, 0xFF, 0x7F));
 
+    Services.ExpectQuestion(QStringLiteral("Illegal Hexadecimal Character"), QMessageBox::Ok);
     Paste(edit, QStringLiteral("12XY56"));
-    EXPECT_EQ(messages.Calls, QStringList{QStringLiteral("error: Illegal Hexadecimal Character")});
+    Services.VerifyAllAsked();
     EXPECT_EQ(Editor->Appearance().ColourBoxes[TAppearanceGroup::crText]->Colour(), MakeColour(0x00, 0xFF, 0x7F));
     EXPECT_EQ(Instance().TextPanelColour, MakeColour(0x00, 0xFF, 0x7F));
 }
@@ -276,24 +277,41 @@ TEST_F(InstanceEditorTest, SwatchAndFontButtonAskTheirDialogs) {
     QSignalSpy now(Editor, &TInstanceEditor::InterfaceChanged);
     TColourSwatch* swatch = Editor->Appearance().ColourBoxes[TAppearanceGroup::crShadow];
     const quint32 before = swatch->Colour();
+    Services.ExpectDialog(QStringLiteral("ColourDialog"), [before](QDialog& dialog) {
+        const QColor shown = static_cast<QColorDialog&>(dialog).currentColor();
+        EXPECT_EQ(MakeColour(shown.red(), shown.green(), shown.blue()), before) << "starts at the swatch's colour";
+        dialog.reject();
+    });
     swatch->click();
-    EXPECT_EQ(Dialogs.AskedColours, std::vector<quint32>{before});
     EXPECT_EQ(swatch->Colour(), before) << "cancelled";
     EXPECT_EQ(now.count(), 1) << "a cancelled colour dialog still counts as a change";
-    Dialogs.NextColour = MakeColour(0x12, 0x34, 0x56);
+    Services.ExpectDialog(QStringLiteral("ColourDialog"), [](QDialog& dialog) {
+        static_cast<QColorDialog&>(dialog).setCurrentColor(QColor(0x12, 0x34, 0x56));
+        dialog.accept();
+    });
     swatch->click();
     EXPECT_EQ(ColourEdit(Editor, TAppearanceGroup::crShadow)->text(), QStringLiteral("123456"));
     EXPECT_EQ(Instance().ShadowColour, MakeColour(0x12, 0x34, 0x56));
 
-    TFont font;
-    font.sName = QStringLiteral("Verdana");
-    font.iSize = 12;
-    font.bItalic = true;
-    Dialogs.NextFont = font;
+    QString sChosenFamily;
+    Services.ExpectDialog(QStringLiteral("FontDialog"), [&sChosenFamily](QDialog& dialog) {
+        auto& fontDialog = static_cast<QFontDialog&>(dialog);
+        QFont font = fontDialog.currentFont();
+        font.setPointSize(12);
+        font.setItalic(true);
+        fontDialog.setCurrentFont(font);
+        sChosenFamily = fontDialog.currentFont().family();
+        dialog.accept();
+    });
+    const quint32 fontColour = Editor->CurrentFont().Colour;
     QTest::mouseClick(Editor->Appearance().FontBtn, Qt::LeftButton);
-    EXPECT_TRUE(Editor->CurrentFont() == font);
-    EXPECT_TRUE(Instance().Font == font);
+    EXPECT_EQ(Editor->CurrentFont().sName, sChosenFamily);
+    EXPECT_EQ(Editor->CurrentFont().PointSize(), 12);
+    EXPECT_TRUE(Editor->CurrentFont().bItalic);
+    EXPECT_EQ(Editor->CurrentFont().Colour, fontColour) << "the dialog has no colour to change";
+    EXPECT_TRUE(Instance().Font == Editor->CurrentFont());
     const int iChanges = int(now.count());
+    Services.ExpectDialog(QStringLiteral("FontDialog"), [](QDialog& dialog) { dialog.reject(); });
     QTest::mouseClick(Editor->Appearance().FontBtn, Qt::LeftButton);
     EXPECT_EQ(now.count(), iChanges) << "a cancelled font dialog changes nothing";
 }
