@@ -6,6 +6,21 @@ bool InRange(CLocation location, CLocation first, CLocation last) {
     return location >= first && location <= last;
 }
 
+// The four full-width locations.
+bool IsFullWidthLocation(CLocation location) {
+    return InRange(location, ltTopFullWidth, ltFullWidthAndHeight);
+}
+
+// The locations at which the visitor cannot resize the popup.
+bool IsResizeLockedLocation(CLocation location) {
+    return InRange(location, ltRightBottom, ltBottomLeft) || IsFullWidthLocation(location);
+}
+
+// The locations at which the popup has no shadow.
+bool IsShadowLockedLocation(CLocation location) {
+    return InRange(location, ltTopRight, ltBottomLeft) || IsFullWidthLocation(location);
+}
+
 void Lock(TBoxState& box, bool bChecked) {
     box.bChecked = bChecked;
     box.bEnabled = false;
@@ -102,18 +117,6 @@ void ApplyAppearanceRules(TControlStates& c, CLocation location) {
 }
 
 } // namespace
-
-bool IsResizeLockedLocation(CLocation location) {
-    return InRange(location, ltRightBottom, ltBottomLeft) || IsFullWidthLocation(location);
-}
-
-bool IsFullWidthLocation(CLocation location) {
-    return InRange(location, ltTopFullWidth, ltFullWidthAndHeight);
-}
-
-bool IsShadowLockedLocation(CLocation location) {
-    return InRange(location, ltTopRight, ltBottomLeft) || IsFullWidthLocation(location);
-}
 
 TRuleResult UpdateControlStates(const TControlStates& shown, const TProjectFacts& facts) {
     TRuleResult result{shown, {}};

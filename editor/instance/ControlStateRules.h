@@ -75,10 +75,3 @@ struct TRuleResult {
 // inputs that the first rule reads (entry effect, location, link triggers)
 // are taken before any rule changes them.
 TRuleResult UpdateControlStates(const TControlStates& shown, const TProjectFacts& facts);
-
-// The locations at which the visitor cannot resize the popup.
-bool IsResizeLockedLocation(CLocation location);
-// The four full-width locations.
-bool IsFullWidthLocation(CLocation location);
-// The locations at which the popup has no shadow.
-bool IsShadowLockedLocation(CLocation location);

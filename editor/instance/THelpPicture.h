@@ -12,7 +12,6 @@ public:
 
     THelpPicture(const QString& sKeyword, const QString& sAccessibleName, QWidget* parent = nullptr);
 
-    const QString& Keyword() const { return sKeyword; }
     CPicture Picture() const;
 
     QSize sizeHint() const override { return {16, 16}; }

@@ -120,7 +120,6 @@ public:
     TTipsForm* TipsForm() const { return oTipsForm; }
     THelpForm* HelpForm() const { return oHelpForm; }
     TEditCommands& EditCommands() { return *oEditCommands; }
-    TInstanceEditor& InstanceEditor() const { return *oInstanceEditor; }
     const TMainActions& Actions() const { return MainActions; }
     QString StatusText() const;
     QString PointerText() const;

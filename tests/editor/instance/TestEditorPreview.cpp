@@ -32,12 +32,12 @@ protected:
         ASSERT_TRUE(WaitForStatus(QStringLiteral("Preview generated")));
         ASSERT_TRUE(WaitForScript(Browser(), QStringLiteral("!!document.getElementById('welcome_zepC')")));
     }
-    void ClickIntoBrowser() {
+    // Sends a pointer event to the widget in which the engine draws the page.
+    void SendMouse(QEvent::Type type, const QPointF& position, Qt::MouseButton button) {
         QWebEngineView* view = Browser().View();
         QWidget* content = view->focusProxy() ? view->focusProxy() : view->findChild<QWidget*>();
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), content->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(content, &press);
+        QMouseEvent event(type, position, content->mapToGlobal(position), button, button, Qt::NoModifier);
+        QApplication::sendEvent(content, &event);
     }
 };
 
@@ -75,7 +75,7 @@ TEST_F(EditorPreviewTest, ATypedTitleWaitsUntilTheFieldIsLeft) {
     EXPECT_FALSE(Form->bPreviewNeeded);
 }
 
-TEST_F(EditorPreviewTest, TypedOffsetsShowWhenThePreviewIsClicked) {
+TEST_F(EditorPreviewTest, TypedOffsetsShowWhenThePreviewUnderThePointerIsClicked) {
     Find<QComboBox>(QStringLiteral("Entry effect"))->setCurrentText(QStringLiteral("No entry effect"));
     Find<QComboBox>(QStringLiteral("Location"))->setCurrentText(QStringLiteral("Manual"));
     WaitForNewPreview();
@@ -85,7 +85,9 @@ TEST_F(EditorPreviewTest, TypedOffsetsShowWhenThePreviewIsClicked) {
         QTest::keyClicks(field, QString::fromUtf8(sValue));
     }
     EXPECT_EQ(Form->StatusText(), QStringLiteral("Changed"));
-    ClickIntoBrowser();
+    SendMouse(QEvent::MouseMove, QPointF(5, 6), Qt::NoButton);
+    EXPECT_EQ(Form->PointerText(), QStringLiteral("X=5, Y=6"));
+    SendMouse(QEvent::MouseButtonPress, QPointF(5, 6), Qt::LeftButton);
     WaitForNewPreview();
     EXPECT_EQ(Page(QStringLiteral("document.getElementById('welcome_zepB').style.top")), QStringLiteral("70px"));
     EXPECT_EQ(Page(QStringLiteral("document.getElementById('welcome_zepB').style.left")), QStringLiteral("90px"));

@@ -16,7 +16,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QtTest/QTest>
@@ -101,6 +103,34 @@ TEST_F(EditorInWindowTest, EveryCaptionNamesExactlyOneControlOfItsKind) {
                 ++iSameKind;
         EXPECT_EQ(iSameKind, 1) << sCaption;
     }
+}
+
+// The character after "&" in a caption, lower-cased; none without a mark.
+QChar Mnemonic(const QString& sCaption) {
+    const qsizetype iMark = sCaption.indexOf(u'&');
+    return iMark >= 0 && iMark + 1 < sCaption.size() ? sCaption[iMark + 1].toLower() : QChar();
+}
+
+TEST_F(EditorInWindowTest, TheCaptionsMnemonicsLeadToTheirFieldsAndClashWithNoMenu) {
+    QStringList owners;
+    QList<QChar> used;
+    for (QAction* menu : Form->menuBar()->actions()) {
+        used.append(Mnemonic(menu->text()));
+        owners.append(menu->text());
+    }
+    int iLabels = 0;
+    for (QLabel* label : Form->findChildren<QLabel*>()) {
+        const QChar key = Mnemonic(label->text());
+        if (key.isNull())
+            continue;
+        ++iLabels;
+        EXPECT_TRUE(label->buddy()) << label->text().toStdString();
+        EXPECT_FALSE(used.contains(key)) << label->text().toStdString() << " clashes with "
+                                         << owners.value(used.indexOf(key)).toStdString();
+        used.append(key);
+        owners.append(label->text());
+    }
+    EXPECT_GE(iLabels, 8);
 }
 
 TEST_F(EditorInWindowTest, TheHintUnderThePointerShowsItsHelpInTheContextPanel) {
