@@ -11,28 +11,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace {
-
-class TemplateRoundTripTest : public InstanceEditorTest, public ::testing::WithParamInterface<QString> {};
-
-TEST_P(TemplateRoundTripTest, ShowingAndWritingBackChangesNoField) {
-    Project = LoadTemplate(GetParam());
-    const std::unique_ptr<TZEPProject> untouched = LoadTemplate(GetParam());
-    for (int i = 0; i < Project->InstanceList.Count(); ++i) {
-        TZEPInstance& instance = Project->InstanceList.Instance(i);
-        Editor->UpdateDisplayFromInstance(&instance);
-        Editor->UpdateInstanceFromDisplay(&instance);
-        ExpectSameInstance(instance, untouched->InstanceList.Instance(i));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryTemplate, TemplateRoundTripTest, ::testing::ValuesIn(TemplateNames()),
-                         [](const auto& info) { return info.param.toStdString(); });
 
 TEST_F(InstanceEditorTest, TheControlsShowTheStoredValues) {
     Project = LoadTemplate(QStringLiteral("Default"));

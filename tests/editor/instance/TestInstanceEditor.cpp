@@ -32,23 +32,6 @@ QLineEdit* ColourEdit(TInstanceEditor* editor, int iRow) {
     return editor->Appearance().ColourEdits[size_t(iRow)];
 }
 
-TEST_F(InstanceEditorTest, TypedColourDigitsAreUpperCasedAndColourTheSwatchAndThePopup) {
-    Open(QStringLiteral("Default"));
-    QSignalSpy changes(Editor, &TInstanceEditor::InterfaceChanged);
-    QLineEdit* edit = ColourEdit(Editor, TAppearanceGroup::crBorder);
-    TypeInto(edit, QStringLiteral("ff00aa"));
-    EXPECT_EQ(edit->text(), QStringLiteral("FF00AA"));
-    const quint32 expected = MakeColour(0xFF, 0x00, 0xAA);
-    EXPECT_EQ(Editor->Appearance().ColourBoxes[TAppearanceGroup::crBorder]->Colour(), expected);
-    EXPECT_EQ(Instance().BorderColour, expected);
-    EXPECT_EQ(changes.count(), 1) << "only the sixth digit completes a colour";
-
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, QStringLiteral("g"));
-    EXPECT_EQ(edit->text(), QStringLiteral("FF00A")) << "g is not a hexadecimal digit";
-    EXPECT_EQ(Instance().BorderColour, expected);
-}
-
 TEST_F(InstanceEditorTest, PastedColourTextIsUpperCasedAndANonHexCharacterChangesNothing) {
     Open(QStringLiteral("Default"));
     QLineEdit* edit = ColourEdit(Editor, TAppearanceGroup::crText);
