@@ -10,9 +10,9 @@
 #include "TInstanceBinding.h"
 #include "TMethodGroup.h"
 #include "TReferenceGroup.h"
+#include "TScopedFlag.h"
 #include "TSizePositionGroup.h"
 #include "TZEPProject.h"
-#include "UpdateGuard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -91,7 +91,7 @@ TZEPInstance* TInstanceEditor::CurrentInstance() const {
 void TInstanceEditor::UpdateDisplayFromInstance(const TZEPInstance* instance) {
     if (instance == nullptr)
         return;
-    TUpdateGuard guard(bUpdating);
+    const TScopedFlag guard(bUpdating);
     Binding->Fill(*instance);
 }
 
@@ -114,7 +114,7 @@ TProjectFacts TInstanceEditor::ProjectFacts() const {
 }
 
 void TInstanceEditor::UpdateControlStates() {
-    TUpdateGuard guard(bUpdating);
+    const TScopedFlag guard(bUpdating);
     const TRuleResult result = ::UpdateControlStates(ReadControlStates(Groups()), ProjectFacts());
     ApplyControlStates(result.Controls, Groups());
     if (InstanceTabs)

@@ -13,8 +13,8 @@
 #include "THelpPicture.h"
 #include "TMethodGroup.h"
 #include "TReferenceGroup.h"
+#include "TScopedFlag.h"
 #include "TSizePositionGroup.h"
-#include "UpdateGuard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -127,7 +127,7 @@ void TInstanceEditor::ExclusiveMethodsClick(QCheckBox* clicked) {
     if (bUpdating)
         return;
     {
-        TUpdateGuard guard(bUpdating);
+        const TScopedFlag guard(bUpdating);
         for (QCheckBox* box : {MethodGroup->OnClickBox, MethodGroup->MouseOverBox, MethodGroup->MouseOutBox})
             if (box != clicked)
                 box->setChecked(false);
@@ -140,7 +140,7 @@ void TInstanceEditor::AppearanceMaxValueCheck(QLineEdit* edit) {
     if (bUpdating)
         return;
     if (FieldNumber(edit) > iMaximumAppearanceSize) {
-        TUpdateGuard guard(bUpdating);
+        const TScopedFlag guard(bUpdating);
         edit->setText(QString::number(iMaximumAppearanceSize));
     }
     InterfaceChange();
@@ -150,7 +150,7 @@ void TInstanceEditor::SizeMinimumDimensionsCheck(QLineEdit* edit) {
     if (bUpdating || FieldNumber(edit) >= TSizePositionGroup::iMinimumDimension)
         return;
     {
-        TUpdateGuard guard(bUpdating);
+        const TScopedFlag guard(bUpdating);
         edit->setText(QString::number(TSizePositionGroup::iMinimumDimension));
     }
     InterfaceChange();
@@ -159,7 +159,7 @@ void TInstanceEditor::SizeMinimumDimensionsCheck(QLineEdit* edit) {
 void TInstanceEditor::ApplyLeftPositionRule() {
     const CLocation location = LocationFromText(SizePositionGroup->LocationListBox->currentText());
     if (MethodGroup->EntryEffectListBox->currentIndex() > 0 || (location != ltManual && location != ltAnchored)) {
-        TUpdateGuard guard(bUpdating);
+        const TScopedFlag guard(bUpdating);
         SizePositionGroup->LeftEdit->setText(QStringLiteral("0"));
     }
 }
@@ -189,7 +189,7 @@ void TInstanceEditor::ExitEffectListBoxChange() {
         return;
     emit HintChanged(HintOf(list));
     {
-        TUpdateGuard guard(bUpdating);
+        const TScopedFlag guard(bUpdating);
         MethodGroup->CloseAfterBox->setChecked(list->currentIndex() > 0);
     }
     InterfaceChange();
@@ -215,7 +215,7 @@ void TInstanceEditor::ColourBoxClick(int iTag) {
     TColourSwatch* swatch = AppearanceGroup->ColourBoxes[size_t(iTag)];
     quint32 colour = swatch->Colour();
     if (ChooseColour(Services, this, colour)) {
-        TUpdateGuard guard(bUpdating);
+        const TScopedFlag guard(bUpdating);
         swatch->SetColour(colour);
         AppearanceGroup->ColourEdits[size_t(iTag)]->setText(ColourToHexText(colour));
     }
@@ -237,7 +237,7 @@ void TInstanceEditor::URLBoxClick() {
     if (bUpdating)
         return;
     {
-        TUpdateGuard guard(bUpdating);
+        const TScopedFlag guard(bUpdating);
         if (ReferenceGroup->URLBox->isChecked()) {
             ContentEditor->HTMLBackUpList = ContentEditor->Lines();
             ContentEditor->SetLines({InlineFrameText(ReferenceGroup->URLEdit->text())});
@@ -254,7 +254,7 @@ void TInstanceEditor::URLEditChange() {
     QStringList lines = ContentEditor->Lines();
     if (ReferenceGroup->URLBox->isChecked() && !lines.isEmpty()) {
         lines[0] = InlineFrameText(ReferenceGroup->URLEdit->text());
-        TUpdateGuard guard(bUpdating);
+        const TScopedFlag guard(bUpdating);
         ContentEditor->SetLines(lines);
     }
     InterfaceChange();

@@ -46,7 +46,7 @@ TEST_F(EditorPreviewTest, ACheckBoxClickRegeneratesThePreviewAtOnce) {
     Find<QCheckBox>(QStringLiteral("Border"))->click();
     WaitForNewPreview();
     EXPECT_EQ(BorderWidth(), QStringLiteral("0px"));
-    EXPECT_FALSE(Form->bPreviewNeeded);
+    EXPECT_FALSE(Form->IsPreviewNeeded());
 }
 
 TEST_F(EditorPreviewTest, AnEntryEffectRegeneratesThePreview) {
@@ -65,14 +65,14 @@ TEST_F(EditorPreviewTest, ATypedTitleWaitsUntilTheFieldIsLeft) {
     QTest::keyClick(title, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(title, QStringLiteral("Typed title"));
     EXPECT_EQ(Form->StatusText(), QStringLiteral("Changed"));
-    EXPECT_TRUE(Form->bPreviewNeeded);
+    EXPECT_TRUE(Form->IsPreviewNeeded());
     QTest::qWait(200);
     EXPECT_EQ(TitleText(), QStringLiteral("Welcome to Brisola - getting started")) << "not regenerated yet";
 
     Find<QLineEdit>(QStringLiteral("Width"))->setFocus();
     WaitForNewPreview();
     EXPECT_EQ(TitleText(), QStringLiteral("Typed title"));
-    EXPECT_FALSE(Form->bPreviewNeeded);
+    EXPECT_FALSE(Form->IsPreviewNeeded());
 }
 
 TEST_F(EditorPreviewTest, TypedOffsetsShowWhenThePreviewUnderThePointerIsClicked) {

@@ -8,7 +8,6 @@
 #include "TColourSwatch.h"
 #include "THelpForm.h"
 #include "THelpPicture.h"
-#include "TOptionsForm.h"
 #include "TZEPProject.h"
 
 #include <QAccessible>
@@ -44,7 +43,7 @@ TEST_F(EditorInWindowTest, ATypedColourIsUpperCasedAndColoursTheSwatchAndThePopu
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, QStringLiteral("g"));
     EXPECT_EQ(field->text(), QStringLiteral("FF00A"));
-    EXPECT_TRUE(Form->bPreviewNeeded) << "the window is not showing: the preview waits";
+    EXPECT_TRUE(Form->IsPreviewNeeded()) << "the window is not showing: the preview waits";
 }
 
 TEST_F(EditorInWindowTest, TheURLOptionOnAndOffRestoresTheContent) {
@@ -58,11 +57,11 @@ TEST_F(EditorInWindowTest, TheURLOptionOnAndOffRestoresTheContent) {
 }
 
 TEST_F(EditorInWindowTest, TheFirstChangeMarksTheTitleOnce) {
-    const QString sClean = Form->sTitleBase + QStringLiteral(" - Default");
-    EXPECT_EQ(Form->windowTitle(), sClean) << "showing the popup at start-up is no change";
+    const QString sClean = Form->windowTitle();
+    EXPECT_TRUE(sClean.endsWith(QStringLiteral(" - Default"))) << "showing the popup at start-up is no change";
     Find<QCheckBox>(QStringLiteral("Scrollbars"))->click();
     EXPECT_EQ(Form->windowTitle(), sClean + QStringLiteral(" (unsaved)"));
-    EXPECT_TRUE(Form->bEdited);
+    EXPECT_TRUE(Form->IsEdited());
     TypeInto(Find<QLineEdit>(QStringLiteral("Title")), QStringLiteral("Another"));
     EXPECT_EQ(Form->windowTitle(), sClean + QStringLiteral(" (unsaved)"));
     EXPECT_EQ(Form->StatusText(), QStringLiteral("Changed"));
@@ -77,10 +76,13 @@ TEST_F(EditorInWindowTest, ChangingTheInstanceTabIsNoChange) {
     EXPECT_FALSE(tabs->isHidden()) << "several popups show their tabs";
     tabs->setCurrentIndex(1);
     EXPECT_EQ(Find<QLineEdit>(QStringLiteral("Unique ID"))->text(), QStringLiteral("offer"));
-    EXPECT_FALSE(Form->bEdited);
+    EXPECT_FALSE(Form->IsEdited());
     EXPECT_FALSE(Form->windowTitle().endsWith(QStringLiteral(" (unsaved)")));
     EXPECT_FALSE(Form->Actions().SaveTemplateMenu->isVisible()) << "only a single-popup template";
-    EXPECT_FALSE(Form->OptionsForm()->DynamicContentBox->isEnabled()) << "several popups need the content file";
+    auto* dynamicContent = Form->findChild<QCheckBox*>(QStringLiteral("DynamicContentBox"));
+    EXPECT_TRUE(dynamicContent->isChecked());
+    EXPECT_FALSE(dynamicContent->isEnabled()) << "several popups need the content file";
+    EXPECT_EQ(Form->CurrentProject().bDynamicContent, 1);
 }
 
 TEST_F(EditorInWindowTest, ASinglePopupHidesTheTabs) {
