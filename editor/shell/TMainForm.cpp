@@ -53,7 +53,7 @@ TMainForm::TMainForm(IEditorServices& services, TStartUpContext context)
     oEditCommands = new TEditCommands(this);
     MainActions.Build(*this, *oEditCommands);
     oEditCommands->InstallContextMenus();
-    Layout.Build(*this);
+    Layout.Build(*this, bUpdating, services);
     connect(Layout.PreviewPanel, &TPreviewPanel::BrowserClicked, this, &TMainForm::CheckForPreview);
     qApp->installEventFilter(this);
 }
@@ -86,6 +86,9 @@ bool TMainForm::Create() {
     oLog->Add(QStringLiteral("V:") + sLongVersionString);
 
     oDocument = std::make_unique<TProjectDocument>();
+    oEditing = std::make_unique<TInstanceEditing>(*Layout.InstanceEditor, static_cast<IEditingWindow&>(*this),
+                                                  *oOptionsForm, *MainActions.SaveTemplateMenu);
+    Layout.InstanceEditor->SetProject(&oDocument->Project, Layout.InstanceTabs);
     oProjectCommands =
         std::make_unique<TProjectCommands>(*oDocument, Services, static_cast<IProjectWindow&>(*this), this);
     oPreviewGenerator = std::make_unique<TPreviewGenerator>(Layout.PreviewPanel->Browser(), *oScriptForm, *oLog);
@@ -209,12 +212,12 @@ void TMainForm::StartUpLoad() {
     if (bLoaded) {
         SetProjectTitle();
         Status(QStringLiteral("Loaded Project <") + sProject + QStringLiteral(">"));
-        PreviewChange();
     } else {
         SetNoProjectTitle();
         sProject.clear();
     }
     bEdited = false;
+    UpdateInterface(true);
 }
 
 bool TMainForm::LoadProject(bool bTemplateRequired) {
@@ -230,6 +233,7 @@ bool TMainForm::LoadProject(bool bTemplateRequired) {
     for (const auto& entry : oDocument->Project.InstanceList)
         captions.append(entry.sCaption);
     Layout.FillInstanceTabs(captions);
+    UpdateDisplayFromInstance(CurrentInstance());
     UpdateOptionsFromProject();
     bEdited = false;
     oLog->Add(QStringLiteral("Project <") + sPath + QStringLiteral("> loaded successfully"));
@@ -272,7 +276,7 @@ void TMainForm::UpdateProjectFromOptions() {
 void TMainForm::InterfaceChange() {
     if (bUpdating)
         return;
-    UpdateProjectFromOptions();
+    UpdateInterface(true);
     SetEdited();
 }
 

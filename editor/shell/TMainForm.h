@@ -2,6 +2,8 @@
 
 #include "TAppSettings.h"
 #include "TEditCommands.h"
+#include "TInstanceEditing.h"
+#include "TInstanceEditor.h"
 #include "TMainActions.h"
 #include "TMainLayout.h"
 #include "TProjectCommands.h"
@@ -43,7 +45,7 @@ struct TStartUpContext {
 // dialog for the whole run, wires its collaborators (layout, actions, edit
 // and project commands, preview) and keeps the named operations as short
 // forwards to them.
-class TMainForm : public QMainWindow, private IProjectWindow {
+class TMainForm : public QMainWindow, private IProjectWindow, private IEditingWindow {
     Q_OBJECT
 public:
     TMainForm(IEditorServices& services, TStartUpContext context);
@@ -63,9 +65,21 @@ public:
     // The project named on the command line, or the start-up template.
     void StartUpLoad();
     void UpdateOptionsFromProject();
-    void UpdateProjectFromOptions();
-    // A change to the project from the window: copies the options into the
-    // project and marks it edited.
+    void UpdateProjectFromOptions() override;
+    // The instance editor's operations, carried out by the editor.
+    void UpdateDisplayFromInstance(TZEPInstance* instance) {
+        Layout.InstanceEditor->UpdateDisplayFromInstance(instance);
+    }
+    void UpdateInstanceFromDisplay(TZEPInstance* instance) {
+        Layout.InstanceEditor->UpdateInstanceFromDisplay(instance);
+    }
+    void UpdateControlStates() { Layout.InstanceEditor->UpdateControlStates(); }
+    void InterfaceChangeNoPreview() { Layout.InstanceEditor->InterfaceChangeNoPreview(); }
+    void InstanceChange() { Layout.InstanceEditor->InstanceChange(); }
+    // The rules, the popup and the project options written back, then the
+    // preview when bShowPreview is set.
+    void UpdateInterface(bool bShowPreview) { oEditing->UpdateInterface(bShowPreview); }
+    // A change to the project that the preview shows at once; marks it edited.
     void InterfaceChange();
     // Tools > Options.
     void ToolsBtnClick();
@@ -81,21 +95,21 @@ public:
     // Regenerates the preview of the current instance tab.
     void RefreshBtnClick();
     // Regenerates the preview when a change has not been previewed yet.
-    void CheckForPreview();
+    void CheckForPreview() override;
     // A change that the preview should show: shown at once while the window
     // is showing, otherwise at its first display.
-    void PreviewChange();
+    void PreviewChange() override;
     // A change that the preview shows later (a typed change): when the field
     // is left or the browser is clicked.
-    void NotePreviewNeeded() { bPreviewNeeded = true; }
+    void NotePreviewNeeded() override { bPreviewNeeded = true; }
     // The instance record of the selected instance tab, or nullptr.
     TZEPInstance* CurrentInstance();
 
     // Opens help at a keyword (" " shows the index).
-    void ShowHelpKeyword(const QString& sKeyword);
+    void ShowHelpKeyword(const QString& sKeyword) override;
     // The context panel: the hint followed by ":" and the template store's
     // help text for it. A hint without help text leaves the panel as it is.
-    void HintChanged(const QString& sHint);
+    void HintChanged(const QString& sHint) override;
 
     TLog& Log() override { return *oLog; }
     TZEPProject& CurrentProject();
@@ -128,7 +142,7 @@ protected:
 
 private:
     // IProjectWindow
-    void UpdateProjectFromDisplay() override { UpdateProjectFromOptions(); }
+    void UpdateProjectFromDisplay() override { UpdateInterface(false); }
     void ProjectSaved() override;
     void SetProjectTitle() override;
     void SetNoProjectTitle() override;
@@ -143,7 +157,7 @@ private:
     void FirstDisplay();
     void FinishFirstDisplay();
     void ApplicationIdle();
-    void SetEdited();
+    void SetEdited() override;
     void ShowAbout();
 
     IEditorServices& Services;
@@ -155,6 +169,7 @@ private:
     std::unique_ptr<TProjectCommands> oProjectCommands;
     std::unique_ptr<TPreviewGenerator> oPreviewGenerator;
     std::unique_ptr<TUpLoadCommands> oUpLoadCommands;
+    std::unique_ptr<TInstanceEditing> oEditing;
     TEditCommands* oEditCommands = nullptr;
     TMainActions MainActions;
     TMainLayout Layout;
