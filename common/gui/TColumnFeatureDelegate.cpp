@@ -1,6 +1,6 @@
 #include "TColumnFeatureDelegate.h"
 
-#include "GuiColours.h"
+#include "GuiConversions.h"
 #include "TFormatGrid.h"
 
 #include <QApplication>

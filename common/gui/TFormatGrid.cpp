@@ -1,6 +1,6 @@
 #include "TFormatGrid.h"
 
-#include "GuiColours.h"
+#include "GuiConversions.h"
 #include "TColumnFeatureDelegate.h"
 
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "GuiColours.h"
+#include "GuiConversions.h"
 
 #include "ColourUtils.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The common code's colour values and font descriptions as widgets use them.
+
 #include "TFont.h"
 
 #include <QColor>
