@@ -56,6 +56,7 @@ TEST_F(PopupCommandsInWindow, TheMultipleInstancesButtonAddsAPopupAndOkSwitchesT
     ASSERT_EQ(Project().InstanceList.Count(), 2);
     EXPECT_EQ(Tabs().count(), 2);
     EXPECT_EQ(Tabs().tabText(1), "offer");
+    EXPECT_FALSE(Tabs().isHidden()) << "the interface update shows the tab strip in multi-popup mode";
     EXPECT_EQ(Project().InstanceList.Instance(1).iInstanceID, 1);
     EXPECT_TRUE(Form->IsEdited());
     EXPECT_TRUE(Form->windowTitle().endsWith(" (unsaved)"));
@@ -88,6 +89,7 @@ TEST_F(PopupCommandsInWindow, TheSequentialButtonSwitchesLayersOnAndTakesTheDial
     ASSERT_EQ(popup.ContentStrings.Count(), 2);
     EXPECT_EQ(popup.ContentStrings.Item(1).sIndex, "zep_promo1");
     EXPECT_EQ(popup.bRotationMode, 1);
+    EXPECT_EQ(Project().bDynamicContent, 1) << "layers need the content file, so the save keeps them";
     EXPECT_TRUE(Form->IsEdited());
     EXPECT_TRUE(Logged("Multiple sequential layer False to True"));
 
