@@ -1,5 +1,7 @@
 // brisola-compile run as a program: its output, messages and exit status.
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -32,11 +34,6 @@ TRun RunCompile(const QStringList& arguments) {
 
 QString Templates() {
     return QStringLiteral(BRISOLA_SOURCE_DIR "/templates/");
-}
-
-QByteArray ReadAll(const QString& sPath) {
-    QFile file(sPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A compiled copy of the start-up template, saved as a project in a temporary folder.
@@ -76,7 +73,7 @@ TEST(CompileCommandLine, MissingFileAndNonProjectFileFail) {
     const TRun notProject = RunCompile({sNotProject});
     EXPECT_EQ(notProject.iExitCode, 1);
     EXPECT_TRUE(notProject.sErr.contains(QStringLiteral("is not a Brisola project"))) << notProject.sErr.toStdString();
-    EXPECT_EQ(ReadAll(sNotProject), QByteArray("just some notes\r\n[SECTION]\r\nKey=1\r\n"));
+    EXPECT_EQ(ReadWholeFile(sNotProject), QByteArray("just some notes\r\n[SECTION]\r\nKey=1\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("notes.zrj")});
 }
 
@@ -85,13 +82,13 @@ TEST(CompileCommandLine, TemplateIsRefusedWithoutTouchingIt) {
     for (const char* sName : {"Default.zrj", "Default.html"}) {
         ASSERT_TRUE(QFile::copy(Templates() + QLatin1String(sName), dir.path() + u'/' + QLatin1String(sName)));
     }
-    const QByteArray before = ReadAll(dir.path() + QStringLiteral("/Default.zrj"));
+    const QByteArray before = ReadWholeFile(dir.path() + QStringLiteral("/Default.zrj"));
     const TRun run = RunCompile({dir.path() + QStringLiteral("/Default.zrj")});
     EXPECT_EQ(run.iExitCode, 1);
     EXPECT_TRUE(
         run.sErr.contains(QStringLiteral("This file is a template - Please save as a project before compilation")))
         << run.sErr.toStdString();
-    EXPECT_EQ(ReadAll(dir.path() + QStringLiteral("/Default.zrj")), before);
+    EXPECT_EQ(ReadWholeFile(dir.path() + QStringLiteral("/Default.zrj")), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
 }
 
@@ -116,7 +113,7 @@ TEST_F(CompileCommand, PrintsWhatToPasteAndWhatToUpload) {
 }
 
 TEST_F(CompileCommand, FailedWriteIsReportedAndLeavesTheProjectFileWhole) {
-    const QByteArray before = ReadAll(sProject);
+    const QByteArray before = ReadWholeFile(sProject);
     ASSERT_TRUE(QFile::remove(Dir.path() + QStringLiteral("/welcome.js")));
     ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("welcome.js")));
     const TRun run = RunCompile({sProject});
@@ -124,11 +121,11 @@ TEST_F(CompileCommand, FailedWriteIsReportedAndLeavesTheProjectFileWhole) {
     EXPECT_TRUE(run.sErr.contains(QStringLiteral("Compile Error : Failed to write Linking file")))
         << run.sErr.toStdString();
     EXPECT_TRUE(run.sOut.isEmpty());
-    EXPECT_EQ(ReadAll(sProject), before);
+    EXPECT_EQ(ReadWholeFile(sProject), before);
 }
 
 TEST_F(CompileCommand, ReadOnlyFolderIsReportedAndLeavesTheProjectFileWhole) {
-    const QByteArray before = ReadAll(sProject);
+    const QByteArray before = ReadWholeFile(sProject);
     QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
     QFile probe(Dir.path() + QStringLiteral("/probe"));
     if (probe.open(QIODevice::WriteOnly)) {
@@ -142,7 +139,7 @@ TEST_F(CompileCommand, ReadOnlyFolderIsReportedAndLeavesTheProjectFileWhole) {
     EXPECT_EQ(run.iExitCode, 1);
     EXPECT_TRUE(run.sErr.contains(QStringLiteral("Compile Error : Failed to write Library file")))
         << run.sErr.toStdString();
-    EXPECT_EQ(ReadAll(sProject), before);
+    EXPECT_EQ(ReadWholeFile(sProject), before);
 }
 
 } // namespace

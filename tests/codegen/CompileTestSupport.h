@@ -10,14 +10,13 @@
 #include "CompilePipeline.h"
 #include "CompileTestUi.h"
 #include "TScriptForm.h"
+#include "TestSupport.h"
 
 // Folder of the compile cases and of the mask template the cases use.
 QString CompileDataDir();
 QString TestTemplateDir();
 // Copies every file of a folder (not recursive) into another.
 bool CopyFolderFiles(const QString& sFrom, const QString& sTo);
-// The whole file as text (UTF-8), or a marker text when it cannot be read.
-QString ReadWholeFile(const QString& sPath);
 // Writes the results in the layout of the expected "results.txt".
 QString FormatResults(const TCompileResults& results);
 
