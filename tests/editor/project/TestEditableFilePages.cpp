@@ -2,6 +2,7 @@
 #include "TAuxFilePage.h"
 #include "TEditableFilePages.h"
 #include "TZEPProject.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,11 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray ReadAll(const QString& sPath) {
-    QFile file(sPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 void WriteAll(const QString& sPath, const QByteArray& bytes) {
     QFile file(sPath);
@@ -85,13 +81,13 @@ TEST_F(EditableFilePagesTest, TheExchangeAroundAPreviewShowsTheEditAndPutsTheSav
 
     Pages.BackupEditableFiles();
     EXPECT_TRUE(page->bTemporarilyBackedUp);
-    EXPECT_EQ(ReadAll(StylesBackup()), QByteArray("body { color: red; }\r\n"));
-    EXPECT_EQ(ReadAll(Styles()), QByteArray("body { color: red; }/* new */\r\n"));
+    EXPECT_EQ(ReadWholeFile(StylesBackup()), QByteArray("body { color: red; }\r\n"));
+    EXPECT_EQ(ReadWholeFile(Styles()), QByteArray("body { color: red; }/* new */\r\n"));
 
     Pages.RestoreEditableFiles();
     EXPECT_FALSE(page->bTemporarilyBackedUp);
     EXPECT_TRUE(page->bEdited) << "the next save must still write the edit";
-    EXPECT_EQ(ReadAll(Styles()), QByteArray("body { color: red; }\r\n"));
+    EXPECT_EQ(ReadWholeFile(Styles()), QByteArray("body { color: red; }\r\n"));
     EXPECT_FALSE(QFile::exists(StylesBackup()));
     EXPECT_EQ(LogLines, (QStringList{QStringLiteral("Temporarily backed up file <") + StylesBackup() + u'>',
                                      QStringLiteral("Restored temporary file <") + StylesBackup() + u'>'}));
@@ -105,8 +101,8 @@ TEST_F(EditableFilePagesTest, ALeftOverBackupBlocksTheExchangeAndIsKept) {
     Pages.BackupEditableFiles();
     Pages.RestoreEditableFiles();
     EXPECT_FALSE(page->bTemporarilyBackedUp);
-    EXPECT_EQ(ReadAll(Styles()), QByteArray("body { color: red; }\r\n"));
-    EXPECT_EQ(ReadAll(StylesBackup()), QByteArray("older\r\n"));
+    EXPECT_EQ(ReadWholeFile(Styles()), QByteArray("body { color: red; }\r\n"));
+    EXPECT_EQ(ReadWholeFile(StylesBackup()), QByteArray("older\r\n"));
     EXPECT_EQ(LogLines, QStringList{QStringLiteral("Unable to back up file <") + StylesBackup() + u'>'});
 }
 
@@ -125,7 +121,7 @@ TEST_F(EditableFilePagesTest, ATemplateNeverExchangesOrSavesItsFiles) {
     EXPECT_FALSE(page->bTemporarilyBackedUp);
     EXPECT_FALSE(QFile::exists(StylesBackup()));
     EXPECT_TRUE(Pages.SaveEditableFile(QStringLiteral("styles.css"), true));
-    EXPECT_EQ(ReadAll(Styles()), QByteArray("body { color: red; }\r\n"));
+    EXPECT_EQ(ReadWholeFile(Styles()), QByteArray("body { color: red; }\r\n"));
     EXPECT_TRUE(page->bEdited);
 }
 
@@ -138,18 +134,18 @@ TEST_F(EditableFilePagesTest, SavingWritesAnEditedOrForcedPageOnly) {
     }
     LogLines.clear();
     EXPECT_TRUE(Pages.SaveEditableFile(QStringLiteral("styles.css"), false));
-    EXPECT_EQ(ReadAll(Styles()), QByteArray("body { color: red; }\r\n")) << "neither edited nor forced";
+    EXPECT_EQ(ReadWholeFile(Styles()), QByteArray("body { color: red; }\r\n")) << "neither edited nor forced";
     EXPECT_TRUE(LogLines.isEmpty());
 
     EXPECT_TRUE(Pages.SaveEditableFile(QStringLiteral("STYLES.CSS"), true));
-    EXPECT_EQ(ReadAll(Styles()), QByteArray("a\r\nb\r\n"));
+    EXPECT_EQ(ReadWholeFile(Styles()), QByteArray("a\r\nb\r\n"));
     EXPECT_EQ(LogLines, QStringList{QStringLiteral("Saved editable file <STYLES.CSS>")});
 
     QTest::keyClicks(page->FileMemo, QStringLiteral("c"));
     ASSERT_TRUE(page->bEdited);
     EXPECT_TRUE(Pages.SaveEditableFile(QStringLiteral("styles.css"), false));
     EXPECT_FALSE(page->bEdited);
-    EXPECT_EQ(ReadAll(Styles()), QByteArray("ca\r\nb\r\n"));
+    EXPECT_EQ(ReadWholeFile(Styles()), QByteArray("ca\r\nb\r\n"));
 }
 
 TEST_F(EditableFilePagesTest, ReloadingAndClosingPages) {
@@ -189,8 +185,8 @@ TEST_F(EditableFilePagesTest, ALeftOverBackupIsRestoredAsTheSavedFile) {
         RecoverEditableFileBackups(Dir.path() + u'/', {QStringLiteral("styles.css"), QStringLiteral("site.js")},
                                    [&log](const QString& sLine) { log << sLine; });
     EXPECT_EQ(iRestored, 2);
-    EXPECT_EQ(ReadAll(Styles()), QByteArray("saved\r\n"));
-    EXPECT_EQ(ReadAll(Dir.filePath(QStringLiteral("site.js"))), QByteArray("var saved;\r\n"));
+    EXPECT_EQ(ReadWholeFile(Styles()), QByteArray("saved\r\n"));
+    EXPECT_EQ(ReadWholeFile(Dir.filePath(QStringLiteral("site.js"))), QByteArray("var saved;\r\n"));
     EXPECT_FALSE(QFile::exists(StylesBackup()));
     EXPECT_EQ(log.value(0), QStringLiteral("Restored file <") + Styles() + QStringLiteral("> from left-over backup <") +
                                 StylesBackup() + u'>');

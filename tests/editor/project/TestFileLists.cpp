@@ -1,6 +1,7 @@
 #include "ScriptedFileListHost.h"
 #include "TFileLists.h"
 #include "TZEPInstance.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,11 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray ReadAll(const QString& sPath) {
-    QFile file(sPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 class FileListsTest : public ::testing::Test {
 protected:
@@ -62,7 +58,7 @@ TEST_F(FileListsTest, TheFileAlreadyInTheProjectDirectoryIsTakenWithoutQuestionO
     Apply();
     EXPECT_EQ(Instance.BinaryGraphicFiles, QStringList{QStringLiteral("logo.gif")});
     EXPECT_TRUE(Host.StatusTexts.isEmpty()) << "nothing copied";
-    EXPECT_EQ(ReadAll(InProject(QStringLiteral("logo.gif"))), QByteArray("logo"));
+    EXPECT_EQ(ReadWholeFile(InProject(QStringLiteral("logo.gif"))), QByteArray("logo"));
 }
 
 TEST_F(FileListsTest, ANewFileFromElsewhereIsCopiedAndOpenedWhenConfirmed) {
@@ -72,7 +68,7 @@ TEST_F(FileListsTest, ANewFileFromElsewhereIsCopiedAndOpenedWhenConfirmed) {
     EXPECT_FALSE(QFile::exists(InProject(QStringLiteral("site.css")))) << "nothing happens before OK";
     Apply();
     EXPECT_EQ(EditableFiles, QStringList{QStringLiteral("site.css")});
-    EXPECT_EQ(ReadAll(InProject(QStringLiteral("site.css"))), QByteArray("new"));
+    EXPECT_EQ(ReadWholeFile(InProject(QStringLiteral("site.css"))), QByteArray("new"));
     EXPECT_EQ(Host.StatusTexts, (QStringList{QStringLiteral("Copying file <") + sSource + QStringLiteral(">..."),
                                              QStringLiteral("Copied file <site.css>")}));
     EXPECT_EQ(Host.Calls, QStringList{QStringLiteral("add site.css")});
@@ -99,7 +95,7 @@ TEST_P(ReplaceQuestionTest, AFileOfThatNameInTheProjectDirectoryIsReplacedOnlyOn
     EXPECT_EQ(Lists.AddFile(CFileList::flBinaryGraphic, sSource, ProjectDir()), c.bListed);
     Apply();
     EXPECT_EQ(Instance.BinaryGraphicFiles.contains(QStringLiteral("logo.gif")), c.bListed);
-    EXPECT_EQ(ReadAll(InProject(QStringLiteral("logo.gif"))), c.ProjectFile);
+    EXPECT_EQ(ReadWholeFile(InProject(QStringLiteral("logo.gif"))), c.ProjectFile);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, ReplaceQuestionTest,
@@ -121,7 +117,7 @@ TEST_F(FileListsTest, ANameAlreadyListedIsOverwrittenOnlyOnYesAndReloadsItsPage)
     EXPECT_TRUE(Lists.AddFile(CFileList::flEditable, sSource, ProjectDir()));
     Apply();
     EXPECT_EQ(EditableFiles, QStringList{QStringLiteral("styles.css")});
-    EXPECT_EQ(ReadAll(InProject(QStringLiteral("styles.css"))), QByteArray("new"));
+    EXPECT_EQ(ReadWholeFile(InProject(QStringLiteral("styles.css"))), QByteArray("new"));
     EXPECT_EQ(Host.Calls, QStringList{QStringLiteral("load styles.css")});
 }
 
