@@ -3,9 +3,6 @@
 # Where the installed application finds its data (templates, help).
 set(BRISOLA_DATA_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/brisola)
 
-# The source tree's data folder, used when the programs run from the build tree.
-set(BRISOLA_SOURCE_DATA_DIR ${CMAKE_SOURCE_DIR})
-
 # brisola_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>] [GUI])
 # Builds one GoogleTest program and registers its tests with CTest. Every
 # program links the shared test helpers; GUI programs (widgets, browser pages)

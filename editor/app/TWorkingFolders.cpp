@@ -1,13 +1,13 @@
 #include "TWorkingFolders.h"
 
 #include "FileUtils.h"
+#include "InstalledData.h"
 #include "LogDateFormat.h"
 #include "SettingsReads.h"
 #include "TAppSettings.h"
 #include "TLog.h"
 #include "TPrompts.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 
@@ -22,21 +22,8 @@ bool MakeFolder(const QString& sFolder) {
 TWorkingFolders TWorkingFolders::FromDesktop() {
     TWorkingFolders folders;
     folders.sDocumentsFolder = GetSpecialFolder(CSpecialFolder::sfDocuments);
-    // Installed: <prefix>/bin/brisola with its data in <prefix>/share/brisola.
-    // Run from the build tree: the data of the source tree.
-    const QString sInstalled =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/brisola"));
-    folders.sInstalledPath =
-        QDir(sInstalled).exists() ? QDir::cleanPath(sInstalled) : QStringLiteral(BRISOLA_SOURCE_DATA_DIR);
+    folders.sInstalledTemplates = InstalledTemplateFolder();
     return folders;
-}
-
-QString TWorkingFolders::InstalledTemplates() const {
-    // The installation keeps "Templates"; the source tree has "templates".
-    const QString sInstalled = sInstalledPath + QStringLiteral("/Templates/");
-    if (QDir(sInstalled).exists())
-        return sInstalled;
-    return sInstalledPath + QStringLiteral("/templates/");
 }
 
 bool TWorkingFolders::Prepare(TLog& log, const QString& sExeName, const QDate& today) {
@@ -81,7 +68,7 @@ bool TWorkingFolders::RefreshTemplates(TLog& log) {
         log.Add(QStringLiteral("Directory <") + sBaseTemplatePath + QStringLiteral("> deleted"));
     }
     if (!QDir(sBaseTemplatePath).exists()) {
-        const QString sSource = InstalledTemplates();
+        const QString sSource = sInstalledTemplates;
         if (QDir(sSource).exists()) {
             log.Add(QStringLiteral("Copying directory <") + sSource + QStringLiteral("> to <") + sBaseTemplatePath +
                     QStringLiteral(">"));

@@ -13,7 +13,7 @@ public:
     // Where the folders live; the defaults come from the desktop and the
     // installation, tests give temporary folders.
     QString sDocumentsFolder;
-    QString sInstalledPath;
+    QString sInstalledTemplates; // the installation's master copy, with a trailing separator
 
     // Filled by Prepare.
     QString sWorkingFolder; // no trailing separator
@@ -21,10 +21,8 @@ public:
     QString sUserPath;
     QString sBaseTemplatePath;
 
-    // The user's documents folder and the installation's data folder.
+    // The user's documents folder and the installation's templates.
     static TWorkingFolders FromDesktop();
-    // The installation's master copy of the templates.
-    QString InstalledTemplates() const;
 
     // Creates the folders, opens the day's log through the given log and runs
     // the first-run check of this three-part version. False, with the reason

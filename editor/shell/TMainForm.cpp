@@ -11,7 +11,7 @@
 #include "TOptionsForm.h"
 #include "TPreviewBrowser.h"
 #include "TPreviewPanel.h"
-#include "TProfileFile.h"
+#include "TProjectDocument.h"
 #include "TPrompts.h"
 #include "TScriptForm.h"
 #include "TSingleInstance.h"
@@ -80,7 +80,7 @@ TMainForm::~TMainForm() {
         QFile::remove(oLog->GetFullFileName());
     if (Context.Lock)
         Context.Lock->Release();
-    oCurrentProject.reset();
+    oDocument.reset();
     if (GetMessageUi() == oMessageUi.get())
         SetMessageUi(nullptr);
 }
@@ -104,7 +104,7 @@ bool TMainForm::Create() {
     sLongVersionString = LongVersionString(oLog->sVersion);
     oLog->Add(QStringLiteral("V:") + sLongVersionString);
 
-    oCurrentProject = std::make_unique<TZEPProject>();
+    oDocument = std::make_unique<TProjectDocument>();
     bCompiling = false;
     ClearClipboardMark();
     while (InstanceTabs->count() > 0)
@@ -227,7 +227,7 @@ QString TMainForm::PointerText() const {
 }
 
 void TMainForm::OpenURL(const QString& sURL) {
-    ShellOpen(sURL, QString(), ProjectDirectory(oCurrentProject ? oCurrentProject->sFullProjectName : QString()));
+    ShellOpen(sURL, QString(), ProjectDirectory(oDocument ? oDocument->Project.sFullProjectName : QString()));
 }
 
 void TMainForm::ShowHelpKeyword(const QString& sKeyword) {
@@ -318,7 +318,7 @@ void TMainForm::SaveSettings() {
     settings.sUsername = UploadSettings.sUsername;
     settings.sPassword = UploadSettings.sPassword;
     settings.sRemotePath = UploadSettings.sRemotePath;
-    settings.sCurrentProject = oCurrentProject->sFullProjectName;
+    settings.sCurrentProject = oDocument->Project.sFullProjectName;
     settings.ProjectList = ProjectList.Items();
     settings.sUserTemplatePath = sUserTemplatePath;
     settings.sDefaultProjectDir = sDefaultProjectDir;
@@ -330,57 +330,50 @@ void TMainForm::StartUpLoad() {
     oLog->Add(QStringLiteral("ParamCount = %1, ParamStr(1) = %2").arg(args.size()).arg(args.value(0)));
     bool bLoaded = false;
     if (args.size() == 1 && QFileInfo(args[0]).suffix().toUpper() == QStringLiteral("ZRJ")) {
-        oCurrentProject->sFullProjectName = QFileInfo(args[0]).absoluteFilePath();
+        oDocument->Project.sFullProjectName = QFileInfo(args[0]).absoluteFilePath();
         bLoaded = LoadProject(false);
     }
     if (!bLoaded) {
-        oCurrentProject->sFullProjectName =
+        oDocument->Project.sFullProjectName =
             Context.Folders.sBaseTemplatePath + sStartUpTemplate + QStringLiteral(".zrj");
         bLoaded = LoadProject(true);
     }
     if (bLoaded) {
         SetProjectTitle();
-        Status(QStringLiteral("Loaded Project <") + oCurrentProject->sFullProjectName + QStringLiteral(">"));
+        Status(QStringLiteral("Loaded Project <") + oDocument->Project.sFullProjectName + QStringLiteral(">"));
         PreviewChange();
     } else {
         SetNoProjectTitle();
-        oCurrentProject->sFullProjectName.clear();
+        oDocument->Project.sFullProjectName.clear();
     }
     bEdited = false;
     bUpdating = false;
 }
 
 bool TMainForm::LoadProject(bool bTemplateRequired) {
-    const QString sPath = oCurrentProject->sFullProjectName;
-    TProfileFile projectFile;
-    if (!QFileInfo::exists(sPath) || !projectFile.Open(sPath) ||
-        !projectFile.ValueExists(QStringLiteral("SYSTEM"), QStringLiteral("Template")))
+    const QString sPath = oDocument->Project.sFullProjectName;
+    if (!TProjectDocument::IsProjectFile(sPath))
         return false;
 
     bUpdating = true;
-    if (!oCurrentProject->LoadFromIniFile(projectFile, bTemplateRequired)) {
-        TPrompts::Ask(this, TPrompts::CMessageKind::mkError, oCurrentProject->GetLastError(), QMessageBox::Ok);
+    if (!oDocument->Open(sPath, bTemplateRequired)) {
+        TPrompts::Ask(this, TPrompts::CMessageKind::mkError, oDocument->GetLastError(), QMessageBox::Ok);
         bUpdating = false;
         return false;
     }
     while (InstanceTabs->count() > 0)
         InstanceTabs->removeTab(0);
-    for (const auto& entry : oCurrentProject->InstanceList)
+    for (const auto& entry : oDocument->Project.InstanceList)
         InstanceTabs->addTab(entry.sCaption);
     InstanceTabs->setCurrentIndex(0);
     // A hidden tab bar does not tell its layout that its size changed.
     InstanceTabs->updateGeometry();
     UpdateOptionsFromProject();
 
-    const QString sProjectDir = ProjectDirectory(sPath);
-    EditableFiles = ReadEditableFileNames(projectFile, sProjectDir);
-    UpLoadIncludeList = ReadUploadIncludeList(projectFile);
-    oCurrentProject->sLoadedProjectPath = sProjectDir;
-
     bUpdating = false;
     bEdited = false;
     oLog->Add(QStringLiteral("Project <") + sPath + QStringLiteral("> loaded successfully"));
-    ProjectList.Add(sPath, oCurrentProject->bTemplate == 1);
+    ProjectList.Add(sPath, oDocument->Project.bTemplate == 1);
     RebuildReopenMenus();
     return true;
 }
@@ -388,14 +381,14 @@ bool TMainForm::LoadProject(bool bTemplateRequired) {
 void TMainForm::RebuildReopenMenus() {
     MainActions.ReopenMenu->clear();
     MainActions.PreviousProjectPopUp->clear();
-    for (const QString& sEntry : ProjectList.MenuEntries(oCurrentProject->sFullProjectName)) {
+    for (const QString& sEntry : ProjectList.MenuEntries(oDocument->Project.sFullProjectName)) {
         MainActions.ReopenMenu->addAction(sEntry);
         MainActions.PreviousProjectPopUp->addAction(sEntry);
     }
 }
 
 void TMainForm::SetProjectTitle() {
-    setWindowTitle(sTitleBase + QStringLiteral(" - ") + ProjectStem(oCurrentProject->sFullProjectName));
+    setWindowTitle(sTitleBase + QStringLiteral(" - ") + ProjectStem(oDocument->Project.sFullProjectName));
 }
 
 void TMainForm::SetNoProjectTitle() {
@@ -410,7 +403,7 @@ void TMainForm::SetEdited() {
 
 void TMainForm::UpdateOptionsFromProject() {
     bUpdating = true;
-    const TZEPProject& project = *oCurrentProject;
+    const TZEPProject& project = oDocument->Project;
     oOptionsForm->IncludeDynamicFunctionsBox->setChecked(project.bIncludeDynamicFunctions == 1);
     oOptionsForm->DynamicContentBox->setChecked(project.bDynamicContent == 1);
     oOptionsForm->TurnOffAudioBox->setChecked(project.bTurnOffAudio == 1);
@@ -420,7 +413,7 @@ void TMainForm::UpdateOptionsFromProject() {
 }
 
 void TMainForm::UpdateProjectFromOptions() {
-    TZEPProject& project = *oCurrentProject;
+    TZEPProject& project = oDocument->Project;
     project.bIncludeDynamicFunctions = oOptionsForm->IncludeDynamicFunctionsBox->isChecked() ? 1 : 0;
     project.bDynamicContent = oOptionsForm->DynamicContentBox->isChecked() ? 1 : 0;
     project.bTurnOffAudio = oOptionsForm->TurnOffAudioBox->isChecked() ? 1 : 0;
@@ -444,11 +437,15 @@ void TMainForm::ToolsBtnClick() {
     }
 }
 
+TZEPProject& TMainForm::CurrentProject() {
+    return oDocument->Project;
+}
+
 TZEPInstance* TMainForm::CurrentInstance() {
     const int iTab = InstanceTabs->currentIndex();
-    if (!oCurrentProject || iTab < 0 || iTab >= oCurrentProject->InstanceList.Count())
+    if (!oDocument || iTab < 0 || iTab >= oDocument->Project.InstanceList.Count())
         return nullptr;
-    return &oCurrentProject->InstanceList.Instance(iTab);
+    return &oDocument->Project.InstanceList.Instance(iTab);
 }
 
 void TMainForm::RefreshBtnClick() {
@@ -481,7 +478,7 @@ void TMainForm::GeneratePreview(TZEPInstance* instance) {
     Status(QStringLiteral("Generating preview..."));
     TLogReport report(*oLog);
     const TScriptContext context =
-        MakeScriptContext(*oCurrentProject, *oScriptForm, Context.Folders.sBaseTemplatePath, report);
+        MakeScriptContext(oDocument->Project, *oScriptForm, Context.Folders.sBaseTemplatePath, report);
     TPreviewText text;
     QString sHostPage;
     QString sInternalPage;
@@ -570,7 +567,7 @@ void TMainForm::ApplicationIdle() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (bEdited) {
-        const QString sQuestion = QStringLiteral("Project <") + ProjectStem(oCurrentProject->sFullProjectName) +
+        const QString sQuestion = QStringLiteral("Project <") + ProjectStem(oDocument->Project.sFullProjectName) +
                                   QStringLiteral("> has been edited - Do you wish to save changes?");
         const auto answer = TPrompts::Ask(this, TPrompts::CMessageKind::mkConfirmation, sQuestion,
                                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

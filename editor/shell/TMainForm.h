@@ -29,6 +29,7 @@ class TScriptForm;
 class TSplashForm;
 class TTipsForm;
 class TZEPInstance;
+class TProjectDocument;
 class TZEPProject;
 
 // What the start-up hands to the main window.
@@ -107,7 +108,7 @@ public:
     std::function<QString(const QString&)> ContextHelpString;
 
     TLog& Log() { return *oLog; }
-    TZEPProject& CurrentProject() { return *oCurrentProject; }
+    TZEPProject& CurrentProject();
     const TWorkingFolders& Folders() const { return Context.Folders; }
     TOptionsForm* OptionsForm() const { return oOptionsForm; }
     TTipsForm* TipsForm() const { return oTipsForm; }
@@ -131,8 +132,6 @@ public:
     TRecentProjects ProjectList;
     QString sUserTemplatePath;
     QString sDefaultProjectDir;
-    QStringList EditableFiles;
-    QStringList UpLoadIncludeList;
     TUploadSettings UploadSettings;
 
 signals:
@@ -163,7 +162,7 @@ private:
     TStartUpContext Context;
     std::unique_ptr<TLog> oLog; // destroyed last: its closing lines end the run
     std::unique_ptr<TMessageUi> oMessageUi;
-    std::unique_ptr<TZEPProject> oCurrentProject;
+    std::unique_ptr<TProjectDocument> oDocument; // the project file and its record
     std::unique_ptr<TScriptForm> oScriptForm;
     TEditCommands* oEditCommands = nullptr;
     TMainActions MainActions;

@@ -6,9 +6,9 @@
 
 #include <memory>
 
-#include "CliProject.h"
 #include "CompilePipeline.h"
 #include "CompileTestUi.h"
+#include "TProjectDocument.h"
 #include "TScriptForm.h"
 #include "TestSupport.h"
 
@@ -31,7 +31,7 @@ public:
 
     QTemporaryDir TempDir;
     QString sDir; // with a trailing separator
-    TCliProject Project;
+    TProjectDocument Project;
     TScriptForm Script;
     TScriptedCompileUi Ui;
     std::unique_ptr<TCompilePipeline> Pipeline;

@@ -24,7 +24,7 @@ TTestEnvironment::~TTestEnvironment() {
 TWorkingFolders TTestEnvironment::Folders() const {
     TWorkingFolders folders;
     folders.sDocumentsFolder = Path(QStringLiteral("docs"));
-    folders.sInstalledPath = Path(QStringLiteral("install"));
+    folders.sInstalledTemplates = Path(QStringLiteral("install/Templates/"));
     return folders;
 }
 

@@ -106,3 +106,13 @@ TEST_F(WorkingFoldersTest, AnUnusableLogFolderEndsThePreparationWithItsMessage) 
 }
 
 } // namespace
+
+namespace {
+
+TEST(InstalledDataTest, RunFromTheBuildTreeTheSourceTreesTemplatesAreTheMasterCopy) {
+    const TWorkingFolders folders = TWorkingFolders::FromDesktop();
+    EXPECT_EQ(folders.sInstalledTemplates, QStringLiteral(BRISOLA_SOURCE_DIR "/templates/"));
+    EXPECT_TRUE(QFile::exists(folders.sInstalledTemplates + QStringLiteral("Default.zrj")));
+}
+
+} // namespace
