@@ -7,8 +7,6 @@
 
 namespace {
 
-QString sStoreFile; // empty: the per-user store
-
 // An absent or empty text gives the caller's default.
 QString ReadText(const QSettings& store, const QString& sName, const QString& sDefault) {
     const QString sValue = ReadStringDef(store, sName, sDefault);
@@ -48,16 +46,6 @@ QPoint ClampWindowPosition(const QPoint& position, const QSize& screenSize) {
 
 int ValidSplashDelay(int iDelay) {
     return iDelay > 0 ? iDelay : TSettingsStore::iDefaultSplashDelay;
-}
-
-std::unique_ptr<QSettings> TSettingsStore::Open() {
-    if (!sStoreFile.isEmpty())
-        return std::make_unique<QSettings>(sStoreFile, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QStringLiteral("Brisola"), QStringLiteral("Brisola"));
-}
-
-void TSettingsStore::UseFile(const QString& sIniFile) {
-    sStoreFile = sIniFile;
 }
 
 QString TSettingsStore::FirstRunFlagName(const QString& sShortVersion3) {

@@ -73,11 +73,6 @@ public:
     static constexpr int iDefaultSplashDelay = 1800;
     static constexpr int iRecentEntries = 10;
 
-    // The per-user store, or the ini file set by UseFile (tests, portable runs).
-    static std::unique_ptr<QSettings> Open();
-    // Replaces the per-user store by an ini file; an empty name restores it.
-    static void UseFile(const QString& sIniFile);
-
     // The name of the per-version first-run flag, e.g. "IsAlreadyRun4.0.2".
     static QString FirstRunFlagName(const QString& sShortVersion3);
 

@@ -5,8 +5,8 @@
 #include "LogDateFormat.h"
 #include "SettingsReads.h"
 #include "TAppSettings.h"
+#include "TEditorServices.h"
 #include "TLog.h"
-#include "TPrompts.h"
 
 #include <QDir>
 #include <QSettings>
@@ -26,12 +26,12 @@ TWorkingFolders TWorkingFolders::FromDesktop() {
     return folders;
 }
 
-bool TWorkingFolders::Prepare(TLog& log, const QString& sExeName, const QDate& today) {
+bool TWorkingFolders::Prepare(TLog& log, IEditorServices& services, const QString& sExeName, const QDate& today) {
     sWorkingFolder = sDocumentsFolder + QStringLiteral("/Brisola");
     sLogFolder = sWorkingFolder + QStringLiteral("/Logging/");
     if (!MakeFolder(sLogFolder)) {
-        TPrompts::Ask(nullptr, TPrompts::CMessageKind::mkError, QStringLiteral("Error : No Logging directory"),
-                      QMessageBox::Cancel);
+        services.Ask(nullptr, CMessageKind::mkError, QStringLiteral("Error : No Logging directory"),
+                     QMessageBox::Cancel);
         return false;
     }
     log.SetLogFileName(DailyLogFileName(today));
@@ -45,11 +45,11 @@ bool TWorkingFolders::Prepare(TLog& log, const QString& sExeName, const QDate& t
     }
     sBaseTemplatePath = sWorkingFolder + QStringLiteral("/Templates/");
     sUserPath = sUserFolder;
-    return RefreshTemplates(log);
+    return RefreshTemplates(log, services);
 }
 
-bool TWorkingFolders::RefreshTemplates(TLog& log) {
-    const std::unique_ptr<QSettings> store = TSettingsStore::Open();
+bool TWorkingFolders::RefreshTemplates(TLog& log, IEditorServices& services) {
+    const std::unique_ptr<QSettings> store = services.OpenSettings();
     if (store->status() != QSettings::NoError || !store->isWritable()) {
         log.Error(QStringLiteral("Error : Can not open registry"));
         return false;

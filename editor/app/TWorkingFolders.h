@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 
+class IEditorServices;
 class TLog;
 
 // The user's working folders under the documents folder, the day's log file,
@@ -25,10 +26,11 @@ public:
     static TWorkingFolders FromDesktop();
 
     // Creates the folders, opens the day's log through the given log and runs
-    // the first-run check of this three-part version. False, with the reason
-    // reported and logged, when a folder, the store or the template refresh fails.
-    bool Prepare(TLog& log, const QString& sExeName, const QDate& today);
+    // the first-run check of this three-part version in the services' store.
+    // False, with the reason reported and logged, when a folder, the store or
+    // the template refresh fails.
+    bool Prepare(TLog& log, IEditorServices& services, const QString& sExeName, const QDate& today);
 
 private:
-    bool RefreshTemplates(TLog& log);
+    bool RefreshTemplates(TLog& log, IEditorServices& services);
 };

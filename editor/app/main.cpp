@@ -1,23 +1,10 @@
-#include "FileUtils.h"
-#include "TClock.h"
+#include "TEditorServices.h"
 #include "TMainForm.h"
 #include "TSingleInstance.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QUrl>
 
 #include <unistd.h>
-
-namespace {
-
-bool OpenWithDefaultApplication(const QString& sFile, const QString&, const QString& sFolder) {
-    const QUrl url = QUrl::fromUserInput(sFile, sFolder, QUrl::AssumeLocalFile);
-    return QDesktopServices::openUrl(url);
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     // The preview's browser engine refuses to start its sandbox as root; run
@@ -34,18 +21,16 @@ int main(int argc, char* argv[]) {
     auto lock = std::make_unique<TSingleInstance>();
     if (!lock->Acquire())
         return 0;
-    SetShellOpenHandler(OpenWithDefaultApplication);
 
-    static TSystemClock clock;
+    TDesktopServices services;
     TStartUpContext context;
     context.Arguments = QApplication::arguments().mid(1);
     context.sExeName = QApplication::applicationFilePath();
     context.Today = QDate::currentDate();
     context.Folders = TWorkingFolders::FromDesktop();
-    context.Clock = &clock;
     context.Lock = std::move(lock);
 
-    TMainForm mainForm(std::move(context));
+    TMainForm mainForm(services, std::move(context));
     if (!mainForm.Create())
         return 1;
     mainForm.show();

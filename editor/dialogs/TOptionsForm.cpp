@@ -1,6 +1,6 @@
 #include "TOptionsForm.h"
 
-#include "TPrompts.h"
+#include "TEditorServices.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,7 +28,7 @@ QCheckBox* NewCheckBox(const char* sName, const char* sCaption, QWidget* parent)
 
 } // namespace
 
-TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent) {
+TOptionsForm::TOptionsForm(IEditorServices& services, QWidget* parent) : QDialog(parent), Services(services) {
     setObjectName(QStringLiteral("OptionsForm"));
     setWindowTitle(QStringLiteral("Options"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -205,7 +205,7 @@ void TOptionsForm::ProjectOptionChanged() {
 
 void TOptionsForm::BrowseBtnClick() {
     const QString sFolder =
-        TPrompts::ChooseFolder(this, QStringLiteral("Please select or create a folder:"), BaseLocationEdit->text());
+        Services.ChooseFolder(this, QStringLiteral("Please select or create a folder:"), BaseLocationEdit->text());
     if (!sFolder.isEmpty())
         BaseLocationEdit->setText(sFolder);
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class IEditorServices;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -15,7 +16,7 @@ class QPushButton;
 class TOptionsForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TOptionsForm(QWidget* parent = nullptr);
+    explicit TOptionsForm(IEditorServices& services, QWidget* parent = nullptr);
 
     QCheckBox* AutoSaveBox = nullptr;
     QLineEdit* BaseLocationEdit = nullptr;
@@ -59,6 +60,7 @@ private:
     QWidget* BuildMiscellaneousGroup();
     QWidget* BuildUpdateGroup();
 
+    IEditorServices& Services;
     bool bUpdating = false;
     QLabel* LastUpdateLabel = nullptr;
 

@@ -1,18 +1,16 @@
 #include "TMainForm.h"
 
-#include "FileUtils.h"
-#include "IMessageUi.h"
 #include "PasswordScrambler.h"
 #include "PreviewPages.h"
 #include "ProjectFiles.h"
 #include "TAboutForm.h"
+#include "TEditorServices.h"
 #include "THelpForm.h"
 #include "TLog.h"
 #include "TOptionsForm.h"
 #include "TPreviewBrowser.h"
 #include "TPreviewPanel.h"
 #include "TProjectDocument.h"
-#include "TPrompts.h"
 #include "TScriptForm.h"
 #include "TSingleInstance.h"
 #include "TSplashForm.h"
@@ -67,10 +65,11 @@ private:
 
 } // namespace
 
-TMainForm::TMainForm(TStartUpContext context)
-    : Context(std::move(context)), oLog(std::make_unique<TLog>()), oMessageUi(std::make_unique<TMessageUi>(this)) {
+TMainForm::TMainForm(IEditorServices& services, TStartUpContext context)
+    : Services(services), Context(std::move(context)), oLog(std::make_unique<TLog>()),
+      oMessageUi(std::make_unique<TMessageUi>(services, this)) {
     setObjectName(QStringLiteral("MainForm"));
-    SetMessageUi(oMessageUi.get());
+    oLog->SetMessageUi(oMessageUi.get());
     oEditCommands = new TEditCommands(this);
     BuildWindow();
 }
@@ -81,15 +80,14 @@ TMainForm::~TMainForm() {
     if (Context.Lock)
         Context.Lock->Release();
     oDocument.reset();
-    if (GetMessageUi() == oMessageUi.get())
-        SetMessageUi(nullptr);
+    oLog->SetMessageUi(nullptr);
 }
 
 bool TMainForm::Create() {
     bRunning = false;
     if (!PrepareWorkingFolders()) {
-        TPrompts::Ask(this, TPrompts::CMessageKind::mkError,
-                      QStringLiteral("Error initialising ZEP - Program must close"), QMessageBox::Ok);
+        Services.Ask(this, CMessageKind::mkError, QStringLiteral("Error initialising ZEP - Program must close"),
+                     QMessageBox::Ok);
         return false;
     }
     CreateDialogs();
@@ -115,15 +113,15 @@ bool TMainForm::Create() {
 }
 
 bool TMainForm::PrepareWorkingFolders() {
-    return Context.Folders.Prepare(*oLog, Context.sExeName, Context.Today);
+    return Context.Folders.Prepare(*oLog, Services, Context.sExeName, Context.Today);
 }
 
 void TMainForm::CreateDialogs() {
-    oOptionsForm = new TOptionsForm(this);
+    oOptionsForm = new TOptionsForm(Services, this);
     connect(oOptionsForm, &TOptionsForm::BaseLocationChanged, this,
             [this](const QString& sFolder) { sDefaultProjectDir = sFolder; });
     oScriptForm = std::make_unique<TScriptForm>();
-    oTipsForm = new TTipsForm(*Context.Clock, this);
+    oTipsForm = new TTipsForm(Services.Clock(), this);
     oHelpForm = new THelpForm(this);
     oAboutForm = new TAboutForm(this);
     connect(oAboutForm, &TAboutForm::OpenURLRequested, this, &TMainForm::OpenURL);
@@ -227,7 +225,7 @@ QString TMainForm::PointerText() const {
 }
 
 void TMainForm::OpenURL(const QString& sURL) {
-    ShellOpen(sURL, QString(), ProjectDirectory(oDocument ? oDocument->Project.sFullProjectName : QString()));
+    Services.ShellOpen(sURL, ProjectDirectory(oDocument ? oDocument->Project.sFullProjectName : QString()));
 }
 
 void TMainForm::ShowHelpKeyword(const QString& sKeyword) {
@@ -265,7 +263,7 @@ void TMainForm::LoadSettings() {
     defaults.QuickTipsPosition = oTipsForm->pos();
     defaults.CompileResultsPosition = UploadSettings.CompileResultsPosition;
     defaults.UpLoadPosition = UploadSettings.UpLoadPosition;
-    const TAppSettings settings = TSettingsStore::Load(*TSettingsStore::Open(), defaults, DecodePassword);
+    const TAppSettings settings = TSettingsStore::Load(*Services.OpenSettings(), defaults, DecodePassword);
 
     move(settings.MainPosition);
     resize(settings.iWidth, settings.iHeight);
@@ -322,7 +320,7 @@ void TMainForm::SaveSettings() {
     settings.ProjectList = ProjectList.Items();
     settings.sUserTemplatePath = sUserTemplatePath;
     settings.sDefaultProjectDir = sDefaultProjectDir;
-    TSettingsStore::Save(*TSettingsStore::Open(), settings, EncodePassword);
+    TSettingsStore::Save(*Services.OpenSettings(), settings, EncodePassword);
 }
 
 void TMainForm::StartUpLoad() {
@@ -357,7 +355,7 @@ bool TMainForm::LoadProject(bool bTemplateRequired) {
 
     bUpdating = true;
     if (!oDocument->Open(sPath, bTemplateRequired)) {
-        TPrompts::Ask(this, TPrompts::CMessageKind::mkError, oDocument->GetLastError(), QMessageBox::Ok);
+        Services.Ask(this, CMessageKind::mkError, oDocument->GetLastError(), QMessageBox::Ok);
         bUpdating = false;
         return false;
     }
@@ -429,7 +427,7 @@ void TMainForm::InterfaceChange() {
 }
 
 void TMainForm::ToolsBtnClick() {
-    if (oOptionsForm->exec() != QDialog::Accepted)
+    if (Services.RunModal(*oOptionsForm) != QDialog::Accepted)
         return;
     if (oOptionsForm->bDCUEdited) {
         InterfaceChange();
@@ -507,12 +505,12 @@ void TMainForm::GeneratePreview(TZEPInstance* instance) {
 }
 
 void TMainForm::ShowTipsModal() {
-    oTipsForm->exec();
+    Services.RunModal(*oTipsForm);
 }
 
 void TMainForm::ShowAbout() {
     oAboutForm->sVersion = oLog->sVersion;
-    oAboutForm->exec();
+    Services.RunModal(*oAboutForm);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -527,7 +525,7 @@ void TMainForm::FirstDisplay() {
     oLog->Add(QStringLiteral("Auto Create complete"));
     if (!bRunning) {
         oLog->Add(QStringLiteral("Creating Splash Form..."));
-        oSplashForm = new TSplashForm(*Context.Clock, this);
+        oSplashForm = new TSplashForm(Services.Clock(), this);
         oSplashForm->setAttribute(Qt::WA_DeleteOnClose);
         oSplashForm->SetDelay(iTimerInterval);
         connect(oSplashForm, &TSplashForm::StartMainProgram, this, &TMainForm::FinishFirstDisplay);
@@ -569,8 +567,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     if (bEdited) {
         const QString sQuestion = QStringLiteral("Project <") + ProjectStem(oDocument->Project.sFullProjectName) +
                                   QStringLiteral("> has been edited - Do you wish to save changes?");
-        const auto answer = TPrompts::Ask(this, TPrompts::CMessageKind::mkConfirmation, sQuestion,
-                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        const auto answer = Services.Ask(this, CMessageKind::mkConfirmation, sQuestion,
+                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (answer != QMessageBox::Yes && answer != QMessageBox::No) {
             event->ignore();
             return;

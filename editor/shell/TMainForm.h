@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-class IClock;
+class IEditorServices;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -38,7 +38,6 @@ struct TStartUpContext {
     QString sExeName;      // full path of the program file
     QDate Today;
     TWorkingFolders Folders;
-    const IClock* Clock = nullptr;
     std::unique_ptr<TSingleInstance> Lock; // the single-instance lock, held for the run
 };
 
@@ -59,7 +58,7 @@ struct TUploadSettings {
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm(TStartUpContext context);
+    TMainForm(IEditorServices& services, TStartUpContext context);
     ~TMainForm() override;
 
     // Runs the creation steps: folders and log, dialogs, settings and the
@@ -159,6 +158,7 @@ private:
     void ShowTipsModal();
     void ShowAbout();
 
+    IEditorServices& Services;
     TStartUpContext Context;
     std::unique_ptr<TLog> oLog; // destroyed last: its closing lines end the run
     std::unique_ptr<TMessageUi> oMessageUi;

@@ -252,6 +252,7 @@ TEST_F(LogTest, MessagesAreLoggedAroundTheirBoxes) {
     WriteAll(sLogFile, "");
 
     TScriptedMessageUi ui;
+    log->SetMessageUi(&ui);
     QByteArray logAtBox;
     ui.OnCall = [&] { logAtBox = ReadWholeFile(sLogFile); };
 

@@ -1,8 +1,5 @@
 #include "EditorTestEnvironment.h"
 
-#include "TAppSettings.h"
-#include "TPrompts.h"
-
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -11,14 +8,7 @@ TTestEnvironment::TTestEnvironment() {
     QDir().mkpath(Path(QStringLiteral("docs")));
     QDir().mkpath(Path(QStringLiteral("install/Templates")));
     WriteProject(Path(QStringLiteral("install/Templates/Default.zrj")), true);
-    TSettingsStore::UseFile(StoreFile());
     SetStoreValue(QStringLiteral("SplashDelay"), 10);
-    TPrompts::ResetForTest();
-}
-
-TTestEnvironment::~TTestEnvironment() {
-    TSettingsStore::UseFile(QString());
-    TPrompts::ResetForTest(false);
 }
 
 TWorkingFolders TTestEnvironment::Folders() const {

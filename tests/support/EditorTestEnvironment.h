@@ -1,26 +1,19 @@
 #pragma once
 
-#include "TClock.h"
+#include "TScriptedServices.h"
 #include "TWorkingFolders.h"
-#include "TestSupport.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 
-// A clock the test sets by hand.
-class TFakeClock : public IClock {
-public:
-    quint32 TickCount() const override { return iTick; }
-    quint32 iTick = 0;
-};
-
 // A temporary documents folder, installation with a start-up template and
-// settings store for one test; the store is given back on destruction.
+// settings store for one test, with scripted services over that store.
 class TTestEnvironment {
+    QTemporaryDir Dir; // first: the services' store lives in it
+
 public:
     TTestEnvironment();
-    ~TTestEnvironment();
 
     QString Path(const QString& sRelative) const { return Dir.filePath(sRelative); }
     QString StoreFile() const { return Path(QStringLiteral("settings.ini")); }
@@ -36,8 +29,5 @@ public:
     // The log file's lines without their time stamps.
     QStringList LogLines() const;
 
-    TFakeClock Clock;
-
-private:
-    QTemporaryDir Dir;
+    TScriptedServices Services{StoreFile()};
 };

@@ -2,7 +2,6 @@
 
 #include "TAppSettings.h"
 #include "TLog.h"
-#include "TPrompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +16,7 @@ protected:
     bool Prepare() {
         Folders = Env.Folders();
         Log = std::make_unique<TLog>();
-        return Folders.Prepare(*Log, QStringLiteral(BRISOLA_EDITOR_EXE), QDate(2012, 3, 15));
+        return Folders.Prepare(*Log, Env.Services, QStringLiteral(BRISOLA_EDITOR_EXE), QDate(2012, 3, 15));
     }
     // Lines of the refresh, from the first-run line on.
     QStringList RefreshLines() const {
@@ -86,7 +85,6 @@ TEST_F(WorkingFoldersTest, AMissingTemplateFolderIsRestoredSilentlyOnALaterStart
     const QStringList lines = RefreshLines();
     EXPECT_EQ(lines.first(), QStringLiteral("App (V4.0.2) has run before"));
     EXPECT_FALSE(lines.join('\n').contains(QStringLiteral("Deleting")));
-    EXPECT_TRUE(TPrompts::AskedTexts().isEmpty()) << "no message box";
 }
 
 TEST_F(WorkingFoldersTest, AMissingInstallationLetsTheStartGoOn) {
@@ -100,9 +98,8 @@ TEST_F(WorkingFoldersTest, AnUnusableLogFolderEndsThePreparationWithItsMessage) 
     QFile blocker(Env.Path(QStringLiteral("docs/Brisola")));
     blocker.open(QIODevice::WriteOnly); // a file where the working folder belongs
     blocker.close();
-    TPrompts::setNextAnswer(QMessageBox::Cancel);
+    Env.Services.ExpectQuestion(QStringLiteral("Error : No Logging directory"), QMessageBox::Cancel);
     EXPECT_FALSE(Prepare());
-    EXPECT_EQ(TPrompts::AskedTexts(), QStringList({QStringLiteral("Error : No Logging directory")}));
 }
 
 } // namespace

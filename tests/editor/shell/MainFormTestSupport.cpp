@@ -6,8 +6,7 @@ std::unique_ptr<TMainForm> TMainFormEnvironment::CreateMainForm(const QStringLis
     context.sExeName = QStringLiteral(BRISOLA_EDITOR_EXE);
     context.Today = QDate(2012, 3, 15);
     context.Folders = Folders();
-    context.Clock = &Clock;
-    auto form = std::make_unique<TMainForm>(std::move(context));
+    auto form = std::make_unique<TMainForm>(Services, std::move(context));
     if (!form->Create())
         return nullptr;
     return form;

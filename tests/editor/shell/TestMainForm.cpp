@@ -5,7 +5,6 @@
 #include "THelpForm.h"
 #include "TLog.h"
 #include "TOptionsForm.h"
-#include "TPrompts.h"
 #include "TTipsForm.h"
 #include "TZEPProject.h"
 
@@ -88,7 +87,6 @@ TEST_F(MainFormTest, StartUpAndShutDownLogTheirStepsInOrder) {
 
 TEST_F(MainFormTest, TheStartUpTemplateGivesTheTitleAndStatus) {
     Start();
-    EXPECT_TRUE(TPrompts::AskedTexts().isEmpty()) << TPrompts::AskedTexts().join('\n').toStdString();
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Brisola - V4.0 - Default"));
     EXPECT_EQ(Form->StatusText(), QStringLiteral("Loaded Project <") + TemplatePath() + QStringLiteral(">"));
     EXPECT_EQ(Form->CurrentProject().bTemplate, 1);
@@ -103,7 +101,6 @@ TEST_F(MainFormTest, WithoutAnyTemplateNoProjectIsLoaded) {
     Start();
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Brisola - V4.0 - NO PROJECT LOADED"));
     EXPECT_TRUE(Form->CurrentProject().sFullProjectName.isEmpty());
-    EXPECT_TRUE(TPrompts::AskedTexts().isEmpty());
 }
 
 TEST_F(MainFormTest, OneZrjParameterOpensThatProject) {
@@ -151,22 +148,20 @@ TEST_F(MainFormTest, CloseQuestionOnAnEditedProject) {
     Form->bEdited = true;
     const QString sQuestion = QStringLiteral("Project <Default> has been edited - Do you wish to save changes?");
 
-    TPrompts::setNextAnswer(QMessageBox::Cancel);
+    Env.Services.ExpectQuestion(sQuestion, QMessageBox::Cancel);
     EXPECT_FALSE(Form->close());
     EXPECT_FALSE(QFile::exists(Env.StoreFile()) && QSettings(Env.StoreFile(), QSettings::IniFormat).contains("Width"))
         << "a cancelled close saves nothing";
 
-    TPrompts::setNextAnswer(QMessageBox::Yes);
+    Env.Services.ExpectQuestion(sQuestion, QMessageBox::Yes);
     EXPECT_TRUE(Form->close());
     EXPECT_EQ(saves.count(), 1);
-    EXPECT_EQ(TPrompts::AskedTexts(), QStringList({sQuestion, sQuestion}));
     EXPECT_TRUE(QSettings(Env.StoreFile(), QSettings::IniFormat).contains("Width"));
 }
 
 TEST_F(MainFormTest, CloseWithoutChangesAsksNothing) {
     Start();
     EXPECT_TRUE(Form->close());
-    EXPECT_TRUE(TPrompts::AskedTexts().isEmpty());
 }
 
 TEST_F(MainFormTest, LogFileIsDeletedAtExitWhenTheOptionIsOn) {
@@ -278,6 +273,15 @@ TEST_F(MainFormTest, HelpCommandsOpenContentsIndexAndFrames) {
     EXPECT_EQ(Form->HelpForm()->CurrentPage(), QStringLiteral("frames.html"));
     Form->Actions().HelpBtn->trigger();
     EXPECT_EQ(Form->HelpForm()->CurrentPage(), QStringLiteral("contents.html"));
+}
+
+TEST_F(MainFormTest, TheMakersPagesOpenInTheDefaultBrowserFromTheProjectFolder) {
+    Start();
+    Form->Actions().VisitWebMenu->trigger();
+    Form->Actions().SupportMenu->trigger();
+    EXPECT_EQ(Env.Services.Opened,
+              QStringList({QStringLiteral("https://www.wendmark.example/ | ") + Env.TemplateFolder(),
+                           QStringLiteral("https://www.wendmark.example/support/ | ") + Env.TemplateFolder()}));
 }
 
 TEST_F(MainFormTest, EveryMenuEntryAndToolTipIsThere) {

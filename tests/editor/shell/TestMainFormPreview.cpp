@@ -33,14 +33,18 @@ class PreviewTest : public ::testing::Test {
 protected:
     void SetUp() override { StartOn(QStringLiteral("Default")); }
     // Starts the main window with the installation's template of that name
-    // in place of the start-up template.
+    // in place of the start-up template, beside the mask template that a
+    // modal popup's preview reads.
     void StartOn(const QString& sTemplate) {
+        const QString sSource = QStringLiteral(BRISOLA_SOURCE_DIR "/templates/");
+        const QString sInstalled = Env.Path(QStringLiteral("install/Templates/"));
         for (const QString& sExtension : {QStringLiteral(".zrj"), QStringLiteral(".html")}) {
-            const QString sTarget = Env.Path(QStringLiteral("install/Templates/Default")) + sExtension;
-            QFile::remove(sTarget);
+            QFile::remove(sInstalled + QStringLiteral("Default") + sExtension);
             ASSERT_TRUE(
-                QFile::copy(QStringLiteral(BRISOLA_SOURCE_DIR "/templates/") + sTemplate + sExtension, sTarget));
+                QFile::copy(sSource + sTemplate + sExtension, sInstalled + QStringLiteral("Default") + sExtension));
         }
+        for (const QString& sMask : {QStringLiteral("Modal1.zrx"), QStringLiteral("Modal1.html")})
+            ASSERT_TRUE(QFile::copy(sSource + sMask, sInstalled + sMask));
         Form = Env.CreateMainForm();
         ASSERT_TRUE(Form);
     }

@@ -1,7 +1,6 @@
 #include "MainFormTestSupport.h"
 
 #include "TOptionsForm.h"
-#include "TPrompts.h"
 #include "TZEPProject.h"
 
 #include <QCheckBox>
@@ -9,12 +8,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+const QString sFolderCaption = QStringLiteral("Please select or create a folder:");
 
 class OptionsFormTest : public ::testing::Test {
 protected:
@@ -26,9 +26,9 @@ protected:
     // Opens the dialog through the main window's command, changes it while it
     // is shown, and closes it with OK or Cancel.
     void RunDialog(const std::function<void()>& change, bool bOk) {
-        QTimer::singleShot(0, Options, [this, change, bOk] {
+        Env.Services.ExpectDialog(QStringLiteral("OptionsForm"), [change, bOk](QDialog& dialog) {
             change();
-            bOk ? Options->accept() : Options->reject();
+            bOk ? dialog.accept() : dialog.reject();
         });
         Form->ToolsBtnClick();
     }
@@ -79,7 +79,7 @@ TEST_F(OptionsFormTest, CancelRestoresEveryControlIncludingTheBaseFolder) {
     const int iFrequency = Options->UpdateFrequencyListBox->currentRow();
     RunDialog(
         [this] {
-            TPrompts::setNextFileName(Env.Path(QStringLiteral("elsewhere")));
+            Env.Services.ExpectFileDialog(sFolderCaption, Env.Path(QStringLiteral("elsewhere")));
             QTest::mouseClick(Options->BrowseBtn, Qt::LeftButton);
             EXPECT_EQ(Options->BaseLocationEdit->text(), Env.Path(QStringLiteral("elsewhere")));
             Options->AutoSaveBox->toggle();
@@ -101,13 +101,12 @@ TEST_F(OptionsFormTest, CancelRestoresEveryControlIncludingTheBaseFolder) {
     EXPECT_EQ(Options->InitialisationOptionsBox->currentIndex(), 0);
     EXPECT_EQ(Options->UpdateFrequencyListBox->currentRow(), iFrequency);
     EXPECT_FALSE(Form->bEdited);
-    EXPECT_EQ(TPrompts::AskedTexts(), QStringList({QStringLiteral("Please select or create a folder:")}));
 }
 
 TEST_F(OptionsFormTest, OkWithANewBaseFolderMovesTheProjectDialogsThere) {
     RunDialog(
         [this] {
-            TPrompts::setNextFileName(Env.Path(QStringLiteral("sites")));
+            Env.Services.ExpectFileDialog(sFolderCaption, Env.Path(QStringLiteral("sites")));
             QTest::mouseClick(Options->BrowseBtn, Qt::LeftButton);
         },
         true);
