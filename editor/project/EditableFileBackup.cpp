@@ -1,5 +1,8 @@
 #include "EditableFileBackup.h"
 
+#include "ProjectFiles.h"
+#include "TFileLists.h"
+#include "TProfileFile.h"
 #include "TextFile.h"
 
 #include <QFile>
@@ -67,4 +70,20 @@ int RecoverEditableFileBackups(const QString& sProjectDir, const QStringList& Fi
         }
     }
     return iRestored;
+}
+
+int RecoverProjectFileBackups(const QString& sProjectFile, const TLogLine& log) {
+    TProfileFile projectFile;
+    if (!QFileInfo(sProjectFile).isFile() || !projectFile.Open(sProjectFile))
+        return 0;
+    QStringList names;
+    for (int k = 1; k <= TFileLists::iMaxEditableFiles; ++k) {
+        const QString sName =
+            projectFile.ReadString(QStringLiteral("AUX_FILES"), QStringLiteral("File") + QString::number(k), QString())
+                .trimmed();
+        if (sName.isEmpty())
+            break;
+        names.append(sName);
+    }
+    return RecoverEditableFileBackups(ProjectDirectory(sProjectFile), names, log);
 }

@@ -28,3 +28,8 @@ bool RestoreEditableFile(const QString& sFile, const TLogLine& log);
 // under the backup name: puts every such backup of the named files in
 // sProjectDir back in place, logging each. Answers how many were restored.
 int RecoverEditableFileBackups(const QString& sProjectDir, const QStringList& FileNames, const TLogLine& log);
+
+// The same for the editable files that the project file lists, run before
+// the project is loaded (a file that waits under its backup name would
+// otherwise be missing, and the project would lose it from its list).
+int RecoverProjectFileBackups(const QString& sProjectFile, const TLogLine& log);

@@ -193,3 +193,28 @@ TEST_F(EditableFilePagesTest, ALeftOverBackupIsRestoredAsTheSavedFile) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(EditableFileRecoveryTest, BackupsOfTheFilesAProjectListsAreRestoredBeforeItLoads) {
+    QTemporaryDir dir;
+    const QString sProject = dir.filePath(QStringLiteral("site.zrj"));
+    QFile project(sProject);
+    ASSERT_TRUE(project.open(QIODevice::WriteOnly));
+    project.write("[SYSTEM]\r\nTemplate=0\r\n[AUX_FILES]\r\nFile1=styles.css\r\nFile2=\r\nFile3=late.css\r\n");
+    project.close();
+    QFile backup(dir.filePath(QStringLiteral("styles.css$$$BAK")));
+    ASSERT_TRUE(backup.open(QIODevice::WriteOnly));
+    backup.write("saved\r\n");
+    backup.close();
+    QFile::copy(backup.fileName(), dir.filePath(QStringLiteral("late.css$$$BAK")));
+
+    QStringList log;
+    EXPECT_EQ(RecoverProjectFileBackups(sProject, [&log](const QString& sLine) { log << sLine; }), 1);
+    EXPECT_EQ(ReadWholeFile(dir.filePath(QStringLiteral("styles.css"))), QByteArray("saved\r\n"));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("late.css$$$BAK")))) << "not listed: the list ends at File2";
+    EXPECT_EQ(log.size(), 1);
+    EXPECT_EQ(RecoverProjectFileBackups(dir.filePath(QStringLiteral("none.zrj")), [](const QString&) {}), 0);
+}
+
+} // namespace
