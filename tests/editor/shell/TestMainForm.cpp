@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,7 +56,8 @@ TEST_F(MainFormTest, StartUpAndShutDownLogTheirStepsInOrder) {
     Start();
     ShowAndWait();
     Form->close();
-    const QString sHandleLine = QStringLiteral("Browser window handle = ") + QString::number(Form->hWebBrowser);
+    const QString sHandleLine =
+        QStringLiteral("Browser window handle = ") + QString::number(Form->BrowserWindowHandle());
     Form.reset();
     const QStringList lines = Env.LogLines();
     const QStringList expected = {
@@ -90,8 +92,8 @@ TEST_F(MainFormTest, TheStartUpTemplateGivesTheTitleAndStatus) {
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Brisola - V4.0 - Default"));
     EXPECT_EQ(Form->StatusText(), QStringLiteral("Loaded Project <") + TemplatePath() + QStringLiteral(">"));
     EXPECT_EQ(Form->CurrentProject().bTemplate, 1);
-    EXPECT_FALSE(Form->bEdited);
-    EXPECT_FALSE(Form->bUpdating);
+    EXPECT_FALSE(Form->IsEdited());
+    EXPECT_FALSE(Form->IsUpdating());
     EXPECT_EQ(Form->width(), 860);
     EXPECT_EQ(Form->height(), 640);
 }
@@ -129,34 +131,21 @@ TEST_F(MainFormTest, SettingsAreReadAtStartAndWrittenAtClose) {
     Env.SetStoreValue(QStringLiteral("Password"), EncodePassword(QStringLiteral("abc")));
     Start();
     EXPECT_EQ(Form->width(), 1000);
-    EXPECT_EQ(Form->OptionsForm()->UpdateFrequencyListBox->currentRow(), 3);
-    EXPECT_EQ(Form->iTimerInterval, 10);
-    EXPECT_EQ(Form->OptionsForm()->BaseLocationEdit->text(), Env.Path(QStringLiteral("docs/Brisola/User/")));
-    Form->OptionsForm()->AutoSaveBox->setChecked(false);
+    EXPECT_EQ(Form->OptionsForm().ApplicationOptions().iUpdateFrequency, 3);
+    EXPECT_EQ(Form->AppSettings().iSplashDelay, 10);
+    EXPECT_EQ(Form->OptionsForm().ApplicationOptions().sBaseLocation, Env.Path(QStringLiteral("docs/Brisola/User/")));
+    Env.Services.ExpectDialog(QStringLiteral("OptionsForm"), [this](QDialog& dialog) {
+        TOptionsControls(*Form).AutoSaveBox->setChecked(false);
+        dialog.accept();
+    });
+    Form->ToolsBtnClick();
     Form->close();
     QSettings store(Env.StoreFile(), QSettings::IniFormat);
     EXPECT_EQ(store.value("AutoSave").toString(), QStringLiteral("0"));
     EXPECT_EQ(store.value("CurrentProject").toString(), TemplatePath());
-    EXPECT_EQ(Form->UploadSettings.sPassword, QStringLiteral("abc"));
+    EXPECT_EQ(Form->AppSettings().sPassword, QStringLiteral("abc"));
     EXPECT_EQ(store.value("Password").toString(), EncodePassword(QStringLiteral("abc")));
     EXPECT_EQ(store.value("PreviousProject0").toString(), QString()) << "templates are not recent projects";
-}
-
-TEST_F(MainFormTest, CloseQuestionOnAnEditedProject) {
-    Start();
-    QSignalSpy saves(Form->Actions().SaveProjectMenu, &QAction::triggered);
-    Form->bEdited = true;
-    const QString sQuestion = QStringLiteral("Project <Default> has been edited - Do you wish to save changes?");
-
-    Env.Services.ExpectQuestion(sQuestion, QMessageBox::Cancel);
-    EXPECT_FALSE(Form->close());
-    EXPECT_FALSE(QFile::exists(Env.StoreFile()) && QSettings(Env.StoreFile(), QSettings::IniFormat).contains("Width"))
-        << "a cancelled close saves nothing";
-
-    Env.Services.ExpectQuestion(sQuestion, QMessageBox::Yes);
-    EXPECT_TRUE(Form->close());
-    EXPECT_EQ(saves.count(), 1);
-    EXPECT_TRUE(QSettings(Env.StoreFile(), QSettings::IniFormat).contains("Width"));
 }
 
 TEST_F(MainFormTest, CloseWithoutChangesAsksNothing) {
@@ -251,7 +240,7 @@ TEST_F(MainFormTest, TipsAtStartUpOnlyWhenTheOptionIsOn) {
     ShowAndWait();
     QTest::qWait(20);
     EXPECT_FALSE(Form->TipsForm()->isVisible());
-    EXPECT_FALSE(Form->bRunning);
+    EXPECT_FALSE(Form->IsRunning());
     Form->close();
     Form.reset();
 
@@ -260,7 +249,7 @@ TEST_F(MainFormTest, TipsAtStartUpOnlyWhenTheOptionIsOn) {
     ShowAndWait();
     EXPECT_TRUE(QTest::qWaitFor([&] { return Form->TipsForm()->isVisible(); }, 2000));
     EXPECT_FALSE(Form->TipsForm()->isModal());
-    EXPECT_TRUE(Form->bRunning);
+    EXPECT_TRUE(Form->IsRunning());
 }
 
 TEST_F(MainFormTest, HelpCommandsOpenContentsIndexAndFrames) {
@@ -340,16 +329,17 @@ TEST_F(MainFormTest, EveryMenuEntryAndToolTipIsThere) {
     EXPECT_FALSE(Form->Actions().SaveTemplateMenu->isVisible());
 }
 
-TEST_F(MainFormTest, ContextHelpShowsHintAndHelpText) {
+TEST_F(MainFormTest, ContextHelpShowsHintAndTheTemplateStoresHelpText) {
     Start();
-    Form->ContextHelpString = [](const QString& sHint) {
-        return sHint == QStringLiteral("Unique ID") ? QStringLiteral("Names the popup.") : QString();
-    };
-    Form->HintChanged(QStringLiteral("  Unique ID "));
-    auto* text = Form->findChild<QPlainTextEdit*>(QStringLiteral("ContextHelpText"));
-    EXPECT_EQ(text->toPlainText(), QStringLiteral("Names the popup."));
-    Form->HintChanged(QStringLiteral("Unknown"));
-    EXPECT_EQ(text->toPlainText(), QStringLiteral("Names the popup.")) << "a hint without help leaves the panel";
+    const QString sHelp = QStringLiteral("The name of the popup in the scripts. Use letters, digits and the underscore "
+                                         "only, start with a letter, and give every popup of a page its own name.");
+    Form->HintChanged(QStringLiteral("  unique identifier "));
+    EXPECT_EQ(Form->ContextHelpText(), sHelp);
+    EXPECT_EQ(Form->findChild<QGroupBox*>(QStringLiteral("ContextHelpPanel"))->title(),
+              QStringLiteral("unique identifier:"));
+    Form->HintChanged(QStringLiteral("Open project"));
+    Form->HintChanged(QStringLiteral("  "));
+    EXPECT_EQ(Form->ContextHelpText(), sHelp) << "a hint without help leaves the panel";
 }
 
 } // namespace
@@ -366,7 +356,7 @@ TEST_F(MainFormTest, EachInstanceOfTheLoadedProjectHasATab) {
     Form->show();
     EXPECT_GT(tabs->height(), 10) << "the tabs are seen";
     EXPECT_EQ(Form->CurrentProject().bDynamicContent, 1);
-    EXPECT_TRUE(Form->OptionsForm()->DynamicContentBox->isChecked());
+    EXPECT_TRUE(Form->OptionsForm().ProjectOptions().bDynamicContent);
 }
 
 } // namespace
