@@ -13,7 +13,7 @@ public:
 
     // Shows the text in the status bar and logs it as "Status [" text "]".
     virtual void Status(const QString& sText) = 0;
-    virtual void Log(const QString& sText) = 0;
+    virtual void LogLine(const QString& sText) = 0;
     // The Save and Save As commands; true when they wrote the project.
     virtual bool SaveProject() = 0;
     virtual bool SaveProjectAs() = 0;

@@ -13,6 +13,11 @@ TCompileCommands::TCompileCommands(IEditorServices& services, QWidget* parent, I
     : Services(services), Parent(parent), Host(host), Document(document), Script(script),
       sBaseTemplatePath(std::move(sBaseTemplatePath)), Form(new TCompileForm(parent)) {}
 
+void TCompileCommands::CompileBtnClick(const TZEPInstance* selected) {
+    if (selected != nullptr)
+        CompileProject(InstanceRefs(Document.Project));
+}
+
 bool TCompileCommands::CompileProject(const TInstanceRefs& instances) {
     TEditorCompileUi ui(Services, Parent, Host, *Form);
     TCompilePipeline pipeline(Document.Project, Script, ui, sBaseTemplatePath);
@@ -40,7 +45,7 @@ void TCompileCommands::WebBtnClick() {
     const QString sPage = sFolder + ProjectStem(Document.Project.sFullProjectName) + QStringLiteral("_Preview.html");
     if (!Services.ShellOpen(sPage, sFolder)) {
         const QString sError = QStringLiteral("Unable to open <") + sPage + QStringLiteral("> in the default browser");
-        Host.Log(sError);
+        Host.LogLine(sError);
         Services.Ask(Parent, CMessageKind::mkError, sError, QMessageBox::Ok);
     }
 }

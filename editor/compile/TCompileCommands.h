@@ -21,6 +21,8 @@ public:
 
     TCompileForm& CompileForm() const { return *Form; }
 
+    // Compiles the project's popups when an instance tab is selected.
+    void CompileBtnClick(const TZEPInstance* selected);
     // Compiles the popups (the instance tabs' records in tab order) into the
     // project's folder; the upload list becomes the files written. True when
     // every file was written.

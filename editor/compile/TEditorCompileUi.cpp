@@ -8,11 +8,11 @@ TEditorCompileUi::TEditorCompileUi(IEditorServices& services, QWidget* parent, I
     : Services(services), Parent(parent), Host(host), Form(form) {}
 
 void TEditorCompileUi::Log(const QString& sText) {
-    Host.Log(sText);
+    Host.LogLine(sText);
 }
 
 void TEditorCompileUi::ShowError(const QString& sText) {
-    Host.Log(sText);
+    Host.LogLine(sText);
     Services.Ask(Parent, CMessageKind::mkError, sText, QMessageBox::Ok);
 }
 

@@ -4,6 +4,8 @@
 #include "ProjectFiles.h"
 #include "SettingsTransfer.h"
 #include "TAboutForm.h"
+#include "TCompileForm.h"
+#include "TEditableFilePages.h"
 #include "TEditorServices.h"
 #include "THelpForm.h"
 #include "TLog.h"
@@ -11,9 +13,11 @@
 #include "TPreviewBrowser.h"
 #include "TPreviewGenerator.h"
 #include "TPreviewPanel.h"
+#include "TProjectCompileHost.h"
 #include "TProjectDocument.h"
 #include "TScopedFlag.h"
 #include "TScriptForm.h"
+#include "TSourcePages.h"
 #include "TSplashForm.h"
 #include "TTipsForm.h"
 #include "TVersionTexts.h"
@@ -84,8 +88,15 @@ bool TMainForm::Create() {
     oLog->Add(QStringLiteral("V:") + sLongVersionString);
 
     oDocument = std::make_unique<TProjectDocument>();
-    oProjectCommands =
-        std::make_unique<TProjectCommands>(*oDocument, Services, static_cast<IProjectWindow&>(*this), this);
+    oEditableFiles = new TEditableFilePages(*Layout.SourcePages, oDocument->Project,
+                                            [this](const QString& sLine) { oLog->Add(sLine); });
+    oProjectCommands = std::make_unique<TProjectCommands>(*oDocument, Services, static_cast<IProjectWindow&>(*this),
+                                                          this, *oEditableFiles, Settings);
+    oCompileHost =
+        std::make_unique<TProjectCompileHost>(static_cast<IProjectWindow&>(*this), *oProjectCommands, *oOptionsForm);
+    oCompileCommands = std::make_unique<TCompileCommands>(Services, this, *oCompileHost, *oDocument, *oScriptForm,
+                                                          Context.Folders.sBaseTemplatePath);
+    CentreOnScreen(CompileForm());
     oPreviewGenerator = std::make_unique<TPreviewGenerator>(Layout.PreviewPanel->Browser(), *oScriptForm, *oLog);
     ConnectCommands();
     bCompiling = false;
@@ -118,6 +129,19 @@ void TMainForm::ConnectCommands() {
             [this] { oEditCommands->UpdateStates(QApplication::focusWidget()); });
     connect(a.SaveProjectMenu, &QAction::triggered, this, [this] { oProjectCommands->Save(); });
     connect(a.SaveProjectAsMenu, &QAction::triggered, this, [this] { oProjectCommands->SaveAs(); });
+    connect(a.NewProjectMenu, &QAction::triggered, this, [this] { oProjectCommands->NewProject(); });
+    connect(a.OpenProjectMenu, &QAction::triggered, this, [this] { oProjectCommands->OpenProject(); });
+    connect(a.SaveTemplateMenu, &QAction::triggered, this, [this] { oProjectCommands->SaveTemplate(); });
+    connect(a.AddFilesMenu, &QAction::triggered, this, [this] { oProjectCommands->AddFilesToProject(); });
+    connect(a.LoadExternalHTMLMenu, &QAction::triggered, this, [this] { oProjectCommands->LoadExternalHTMLFile(); });
+    connect(a.CompileMenu, &QAction::triggered, this, &TMainForm::CompileBtnClick);
+    connect(a.ViewInBrowserMenu, &QAction::triggered, this, &TMainForm::WebBtnClick);
+    connect(oEditableFiles, &TEditableFilePages::Changed, this, [this] {
+        if (!bUpdating) {
+            SetEdited();
+            NotePreviewNeeded();
+        }
+    });
     connect(a.OptionsMenu, &QAction::triggered, this, &TMainForm::ToolsBtnClick);
     connect(a.RefreshMenu, &QAction::triggered, this, &TMainForm::RefreshBtnClick);
     connect(a.ContentsMenu, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
@@ -171,62 +195,40 @@ void TMainForm::LoadSettings() {
     defaults.ScreenSize = screen ? screen->size() : QSize(1024, 768);
     defaults.MainPosition = pos();
     defaults.QuickTipsPosition = oTipsForm->pos();
+    defaults.CompileResultsPosition = CompileForm().pos();
     Settings = TSettingsStore::Load(*Services.OpenSettings(), defaults, DecodePassword);
     ShowSettings(Settings, *this, *oTipsForm, *oOptionsForm);
-    ProjectList.Assign(Settings.ProjectList);
+    CompileForm().move(Settings.CompileResultsPosition);
+    oProjectCommands->RecentProjects().Assign(Settings.ProjectList);
     StartUpLoad();
 }
 
 void TMainForm::SaveSettings() {
     KeepSettings(Settings, *this, *oTipsForm, *oOptionsForm);
     Settings.sCurrentProject = oDocument->Project.sFullProjectName;
-    Settings.ProjectList = ProjectList.Items();
+    Settings.ProjectList = oProjectCommands->RecentProjects().Items();
+    Settings.CompileResultsPosition = CompileForm().pos();
     TSettingsStore::Save(*Services.OpenSettings(), Settings, EncodePassword);
 }
 
 void TMainForm::StartUpLoad() {
-    const QStringList& args = Context.Arguments;
-    oLog->Add(QStringLiteral("ParamCount = %1, ParamStr(1) = %2").arg(args.size()).arg(args.value(0)));
-    QString& sProject = oDocument->Project.sFullProjectName;
-    bool bLoaded = false;
-    if (args.size() == 1 && QFileInfo(args[0]).suffix().toUpper() == QStringLiteral("ZRJ")) {
-        sProject = QFileInfo(args[0]).absoluteFilePath();
-        bLoaded = LoadProject(false);
-    }
-    if (!bLoaded) {
-        sProject = Context.Folders.sBaseTemplatePath + sStartUpTemplate + QStringLiteral(".zrj");
-        bLoaded = LoadProject(true);
-    }
-    if (bLoaded) {
-        SetProjectTitle();
-        Status(QStringLiteral("Loaded Project <") + sProject + QStringLiteral(">"));
-        PreviewChange();
-    } else {
-        SetNoProjectTitle();
-        sProject.clear();
-    }
+    oProjectCommands->StartUpLoad(Context.Arguments,
+                                  Context.Folders.sBaseTemplatePath + sStartUpTemplate + QStringLiteral(".zrj"));
     bEdited = false;
 }
 
-bool TMainForm::LoadProject(bool bTemplateRequired) {
-    const QString sPath = oDocument->Project.sFullProjectName;
-    if (!TProjectDocument::IsProjectFile(sPath))
-        return false;
+void TMainForm::ShowLoadedProject() {
     const TScopedFlag updating(bUpdating);
-    if (!oDocument->Open(sPath, bTemplateRequired)) {
-        Services.Ask(this, CMessageKind::mkError, oDocument->GetLastError(), QMessageBox::Ok);
-        return false;
-    }
     QStringList captions;
     for (const auto& entry : oDocument->Project.InstanceList)
         captions.append(entry.sCaption);
     Layout.FillInstanceTabs(captions);
     UpdateOptionsFromProject();
     bEdited = false;
-    oLog->Add(QStringLiteral("Project <") + sPath + QStringLiteral("> loaded successfully"));
-    ProjectList.Add(sPath, oDocument->Project.bTemplate == 1);
-    MainActions.RebuildReopenMenus(ProjectList.MenuEntries(sPath));
-    return true;
+}
+
+void TMainForm::ShowRecentProjects(const QStringList& entries) {
+    MainActions.RebuildReopenMenus(entries, [this](const QString& sEntry) { oProjectCommands->Reopen(sEntry); });
 }
 
 void TMainForm::SetProjectTitle() {
@@ -315,7 +317,10 @@ void TMainForm::GeneratePreview(TZEPInstance* instance) {
     const TScopedFlag generating(bGeneratingPreview);
     bCompiling = false;
     Status(QStringLiteral("Generating preview..."));
+    // The preview shows the unsaved text of the editable files.
+    oEditableFiles->BackupEditableFiles();
     const auto outcome = oPreviewGenerator->Show(oDocument->Project, *instance, Context.Folders.sBaseTemplatePath);
+    oEditableFiles->RestoreEditableFiles();
     // Without a preview page the preview stops silently and stays pending.
     if (outcome == TPreviewGenerator::poNoPage)
         return;

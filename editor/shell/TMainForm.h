@@ -1,11 +1,11 @@
 #pragma once
 
 #include "TAppSettings.h"
+#include "TCompileCommands.h"
 #include "TEditCommands.h"
 #include "TMainActions.h"
 #include "TMainLayout.h"
 #include "TProjectCommands.h"
-#include "TRecentProjects.h"
 #include "TSingleInstance.h"
 #include "TWorkingFolders.h"
 
@@ -16,6 +16,9 @@
 
 class IEditorServices;
 class TAboutForm;
+class TCompileForm;
+class TProjectCompileHost;
+class TEditableFilePages;
 class THelpForm;
 class TLog;
 class TMessageUi;
@@ -56,8 +59,8 @@ public:
     // Opens an address or file with its default application.
     void OpenURL(const QString& sURL);
 
-    // Loads the file named by the project's sFullProjectName; see IProjectWindow.
-    bool LoadProject(bool bTemplateRequired) override;
+    // Loads the file named by the project's sFullProjectName into the window.
+    bool LoadProject(bool bTemplateRequired) { return oProjectCommands->LoadProject(bTemplateRequired); }
     // The project named on the command line, or the start-up template.
     void StartUpLoad();
     void UpdateOptionsFromProject();
@@ -77,12 +80,15 @@ public:
     void CheckForPreview();
     // A change that the preview should show: shown at once while the window
     // is showing, otherwise at its first display.
-    void PreviewChange();
+    void PreviewChange() override;
     // A change that the preview shows later (a typed change): when the field
     // is left or the browser is clicked.
     void NotePreviewNeeded() { bPreviewNeeded = true; }
     // The instance record of the selected instance tab, or nullptr.
-    TZEPInstance* CurrentInstance();
+    TZEPInstance* CurrentInstance() override;
+    // Tools > "Compile DHTML Popup" and "View in default browser".
+    void CompileBtnClick() { oCompileCommands->CompileBtnClick(CurrentInstance()); }
+    void WebBtnClick() { oCompileCommands->WebBtnClick(); }
 
     // Opens help at a keyword (" " shows the index).
     void ShowHelpKeyword(const QString& sKeyword);
@@ -97,6 +103,8 @@ public:
     TTipsForm* TipsForm() const { return oTipsForm; }
     THelpForm* HelpForm() const { return oHelpForm; }
     TEditCommands& EditCommands() { return *oEditCommands; }
+    TEditableFilePages& EditableFilePages() { return *oEditableFiles; }
+    TCompileForm& CompileForm() const { return oCompileCommands->CompileForm(); }
     const TMainActions& Actions() const { return MainActions; }
     // The settings as read at start-up and as the window keeps them since.
     const TAppSettings& AppSettings() const { return Settings; }
@@ -122,7 +130,11 @@ protected:
 private:
     // IProjectWindow
     void UpdateProjectFromDisplay() override { UpdateProjectFromOptions(); }
+    void ShowLoadedProject() override;
     void ProjectSaved() override;
+    void MarkEdited() override { SetEdited(); }
+    void RefreshSelectedInstance() override { PreviewChange(); }
+    void ShowRecentProjects(const QStringList& entries) override;
     void SetProjectTitle() override;
     void SetNoProjectTitle() override;
     QString BaseLocation() const override;
@@ -147,6 +159,9 @@ private:
     std::unique_ptr<TScriptForm> oScriptForm;
     std::unique_ptr<TProjectCommands> oProjectCommands;
     std::unique_ptr<TPreviewGenerator> oPreviewGenerator;
+    std::unique_ptr<TProjectCompileHost> oCompileHost;
+    std::unique_ptr<TCompileCommands> oCompileCommands;
+    TEditableFilePages* oEditableFiles = nullptr; // owned by the source pages
     TEditCommands* oEditCommands = nullptr;
     TMainActions MainActions;
     TMainLayout Layout;
@@ -158,7 +173,6 @@ private:
     TSplashForm* oSplashForm = nullptr;
 
     TAppSettings Settings;
-    TRecentProjects ProjectList;
     QString sTitleBase;
     QString sLongVersionString;
     bool bUpdating = false; // the window is being filled from the project; changes are ignored

@@ -1,6 +1,7 @@
 #include "TMainLayout.h"
 
 #include "TPreviewPanel.h"
+#include "TSourcePages.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -36,6 +37,7 @@ QWidget* TMainLayout::BuildEditorColumn(QWidget* parent) {
     EditorGroups = new QStackedWidget(column);
     EditorGroups->setObjectName(QStringLiteral("EditorGroups"));
     EditorGroups->setMinimumWidth(300);
+    SourcePages = new TSourcePages(column);
     ContextHelpPanel = new QGroupBox(column);
     ContextHelpPanel->setObjectName(QStringLiteral("ContextHelpPanel"));
     ContextHelpMemo = new QPlainTextEdit(ContextHelpPanel);
@@ -48,6 +50,7 @@ QWidget* TMainLayout::BuildEditorColumn(QWidget* parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(InstanceTabs);
     layout->addWidget(EditorGroups, 1);
+    layout->addWidget(SourcePages, 1);
     layout->addWidget(ContextHelpPanel);
     return column;
 }

@@ -10,13 +10,15 @@ class QString;
 class QTabBar;
 class QWidget;
 class TPreviewPanel;
+class TSourcePages;
 
-// The widgets of the main window: the instance tabs over the editor groups
-// and the context help panel, the preview beside them, and the two status
+// The widgets of the main window: the instance tabs over the editor groups,
+// the source pages and the context help panel, the preview beside them, and the two status
 // bar panels (status text, pointer position over the preview).
 struct TMainLayout {
     QTabBar* InstanceTabs = nullptr;
     QStackedWidget* EditorGroups = nullptr;
+    TSourcePages* SourcePages = nullptr; // the HTML page and the editable file pages
     QGroupBox* ContextHelpPanel = nullptr;
     QPlainTextEdit* ContextHelpMemo = nullptr;
     TPreviewPanel* PreviewPanel = nullptr;

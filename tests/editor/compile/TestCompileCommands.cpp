@@ -25,7 +25,7 @@ class TTestCompileHost : public ICompileHost {
 public:
     explicit TTestCompileHost(TProjectDocument& document) : Document(document) {}
     void Status(const QString& sText) override { Statuses << sText; }
-    void Log(const QString& sText) override { Logs << sText; }
+    void LogLine(const QString& sText) override { Logs << sText; }
     bool SaveProject() override {
         ++iSaves;
         bEdited = !Document.Save();
