@@ -1,8 +1,14 @@
 #include "ProjectTestFiles.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
 
 void WriteFile(const QString& sPath, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(sPath).absolutePath());
@@ -28,4 +34,19 @@ void WriteProjectFiles(const QString& sProjectFile, bool bTemplate, const QStrin
     section("AUX_FILES", editable);
     WriteFile(sProjectFile, text);
     WriteFile(sProjectFile.left(sProjectFile.lastIndexOf(u'.')) + QStringLiteral(".html"), "<p>Hello</p>\r\n");
+}
+
+bool DropFiles(QWidget* target, const QStringList& files) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& sFile : files)
+        urls << QUrl::fromLocalFile(sFile);
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
 }

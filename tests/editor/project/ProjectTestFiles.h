@@ -4,7 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-// Files for the project command tests.
+class QWidget;
+
+// Files and drops for the project command tests.
 
 // Writes the bytes to the file, creating its folder.
 void WriteFile(const QString& sPath, const QByteArray& bytes);
@@ -13,3 +15,6 @@ void WriteFile(const QString& sPath, const QByteArray& bytes);
 // beside it with its own name as text).
 void WriteProjectFiles(const QString& sProjectFile, bool bTemplate, const QStringList& attached = {},
                        const QStringList& editable = {});
+// Drags the files onto the widget and drops them there, as the desktop does;
+// true when the widget took the drop.
+bool DropFiles(QWidget* target, const QStringList& files);

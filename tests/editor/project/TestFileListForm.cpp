@@ -1,3 +1,4 @@
+#include "ProjectTestFiles.h"
 #include "ScriptedFileListHost.h"
 #include "TFileListForm.h"
 #include "TPanelDD.h"
@@ -27,22 +28,6 @@ QStringList Items(const QListWidget* list) {
     for (int i = 0; i < list->count(); ++i)
         items << list->item(i)->text();
     return items;
-}
-
-// Drags the files onto the widget and drops them there, as the desktop does.
-bool DropFiles(QWidget* target, const QStringList& files) {
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const QString& sFile : files)
-        urls << QUrl::fromLocalFile(sFile);
-    data.setUrls(urls);
-    QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
 }
 
 class FileListFormTest : public ::testing::Test {

@@ -2,6 +2,8 @@
 #include "ProjectTestFiles.h"
 #include "TAuxFilePage.h"
 #include "TEditableFilePages.h"
+#include "TFileListForm.h"
+#include "TPanelDD.h"
 #include "TProfileFile.h"
 #include "TZEPInstance.h"
 #include "TZEPProject.h"
@@ -273,6 +275,28 @@ TEST_F(ProjectCommandsTest, ALeftOverBackupBesideAnEditableFileIsRestoredWhenThe
     EXPECT_TRUE(Logged(QStringLiteral("Restored file <") + Env.Path(QStringLiteral("styles.css")) +
                        QStringLiteral("> from left-over backup <") + Env.Path(QStringLiteral("styles.css$$$BAK")) +
                        u'>'));
+}
+
+TEST_F(ProjectCommandsTest, AddFilesCopiesADroppedStyleSheetOpensItsPageAndMarksTheProjectEdited) {
+    const QString sProject = Env.Path(QStringLiteral("site/promo.zrj"));
+    WriteProjectFiles(sProject, false);
+    Start({sProject});
+    const QString sDropped = Env.Path(QStringLiteral("elsewhere/extra.css"));
+    WriteFile(sDropped, "h1 {}\r\n");
+    Env.Services.ExpectDialog(QStringLiteral("FileListForm"), [&](QDialog& dialog) {
+        auto& form = static_cast<TFileListForm&>(dialog);
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Add Files to or Remove Files from Project"));
+        EXPECT_TRUE(DropFiles(form.DropEidtableFilePanel, {sDropped}));
+        form.accept();
+    });
+    Form->Actions().AddFilesMenu->trigger();
+    EXPECT_EQ(ReadWholeFile(Env.Path(QStringLiteral("site/extra.css"))), QByteArray("h1 {}\r\n"));
+    ASSERT_NE(Page(QStringLiteral("extra.css")), nullptr);
+    EXPECT_EQ(Page(QStringLiteral("extra.css"))->Text(), QStringLiteral("h1 {}"));
+    EXPECT_TRUE(Form->IsEdited());
+    EXPECT_TRUE(Logged(QStringLiteral("Files added or removed")));
+    Form->Actions().SaveProjectMenu->trigger();
+    EXPECT_EQ(Value(sProject, "AUX_FILES", "File1"), QStringLiteral("extra.css"));
 }
 
 TEST_F(ProjectCommandsTest, LoadExternalHTMLReplacesThePopupsHTMLAskingFirstWhenEdited) {
