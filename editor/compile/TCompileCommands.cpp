@@ -8,10 +8,17 @@
 #include "TEditorServices.h"
 #include "TProjectDocument.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 TCompileCommands::TCompileCommands(IEditorServices& services, QWidget* parent, ICompileHost& host,
                                    TProjectDocument& document, TScriptForm& script, QString sBaseTemplatePath)
     : Services(services), Parent(parent), Host(host), Document(document), Script(script),
-      sBaseTemplatePath(std::move(sBaseTemplatePath)), Form(new TCompileForm(parent)) {}
+      sBaseTemplatePath(std::move(sBaseTemplatePath)), Form(new TCompileForm(parent)) {
+    // The dialog's design place, until a stored one replaces it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        Form->move(screen->availableGeometry().center() - Form->rect().center());
+}
 
 void TCompileCommands::CompileBtnClick(const TZEPInstance* selected) {
     if (selected != nullptr)

@@ -19,6 +19,7 @@ public:
     TCompileCommands(IEditorServices& services, QWidget* parent, ICompileHost& host, TProjectDocument& document,
                      TScriptForm& script, QString sBaseTemplatePath);
 
+    // The results dialog, a child of the parent window centred on the screen.
     TCompileForm& CompileForm() const { return *Form; }
 
     // Compiles the project's popups when an instance tab is selected.

@@ -10,10 +10,13 @@
 #include "TProjectDocument.h"
 #include "TextFile.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+
+#include <functional>
 
 namespace {
 
@@ -33,6 +36,22 @@ TProjectCommands::TProjectCommands(TProjectDocument& document, IEditorServices& 
       FileListForm(new TFileListForm(*FileListHost, parent)) {}
 
 TProjectCommands::~TProjectCommands() = default;
+
+void TProjectCommands::ConnectActions(const TProjectActions& actions) {
+    const std::pair<QAction*, std::function<void()>> commands[] = {
+        {actions.NewProject, [this] { NewProject(); }},
+        {actions.OpenProject, [this] { OpenProject(); }},
+        {actions.Save, [this] { Save(); }},
+        {actions.SaveAs, [this] { SaveAs(); }},
+        {actions.SaveTemplate, [this] { SaveTemplate(); }},
+        {actions.AddFiles, [this] { AddFilesToProject(); }},
+        {actions.LoadExternalHTML, [this] { LoadExternalHTMLFile(); }},
+    };
+    for (const auto& [action, command] : commands) {
+        QObject::connect(action, &QAction::triggered, action, command);
+        action->setEnabled(true);
+    }
+}
 
 void TProjectCommands::ShowError(const QString& sText) {
     Services.Ask(Parent, CMessageKind::mkError, sText, QMessageBox::Ok);
@@ -182,7 +201,7 @@ void TProjectCommands::AddFilesToProject() {
                           Document.Project.sLoadedProjectPath);
     if (Services.RunModal(*FileListForm) != QDialog::Accepted)
         return;
-    Window.MarkEdited();
+    Window.SetEdited();
     Window.Log().Add(QStringLiteral("Files added or removed"));
     if (instance != nullptr)
         Window.RefreshSelectedInstance();
@@ -209,6 +228,6 @@ void TProjectCommands::LoadExternalHTMLFile() {
     Window.UpdateProjectFromDisplay();
     instance->HTMLFile = lines;
     Window.Log().Add(QStringLiteral("Loaded external HTML file ") + Bracketed(sFile));
-    Window.MarkEdited();
+    Window.SetEdited();
     Window.RefreshSelectedInstance();
 }

@@ -8,6 +8,7 @@
 #include <memory>
 
 class IEditorServices;
+class QAction;
 class QWidget;
 class TEditableFilePages;
 class TFileListForm;
@@ -29,7 +30,7 @@ public:
     // The project was written: no unsaved changes remain.
     virtual void ProjectSaved() = 0;
     // The commands changed the project: " (unsaved)" in the title.
-    virtual void MarkEdited() = 0;
+    virtual void SetEdited() = 0;
     // Shows the selected popup in the editor again and previews it.
     virtual void RefreshSelectedInstance() = 0;
     // Previews the selected popup now, or at the window's first display.
@@ -49,6 +50,17 @@ public:
     virtual TLog& Log() = 0;
 };
 
+// The window's menu entries that run the project commands.
+struct TProjectActions {
+    QAction* NewProject;
+    QAction* OpenProject;
+    QAction* Save;
+    QAction* SaveAs;
+    QAction* SaveTemplate;
+    QAction* AddFiles;
+    QAction* LoadExternalHTML;
+};
+
 // The main window's commands that replace or write the project: New
 // Project (from a template), Open Project, Reopen, Save, Save As, Save
 // Template, the start-up load and the question asked when the window closes
@@ -60,6 +72,9 @@ public:
     TProjectCommands(TProjectDocument& document, IEditorServices& services, IProjectWindow& window, QWidget* parent,
                      TEditableFilePages& pages, TAppSettings& settings);
     ~TProjectCommands();
+
+    // Each entry runs its command and is enabled.
+    void ConnectActions(const TProjectActions& actions);
 
     // Loads the file named by the project's sFullProjectName into the
     // window; fails without a message when it is no project file.

@@ -65,7 +65,6 @@ void TProjectCommands::StartUpLoad(const QStringList& arguments, const QString& 
     if (bLoaded) {
         Window.SetProjectTitle();
         Window.Status(QStringLiteral("Loaded Project ") + Bracketed(sProject));
-        Window.PreviewChange();
     } else {
         Window.SetNoProjectTitle();
         sProject.clear();

@@ -49,7 +49,7 @@ void TMainActions::Build(QMainWindow& window, TEditCommands& editCommands) {
     // Commands whose work is not built yet stay disabled (their tool buttons
     // follow), so that none does nothing when chosen; whoever connects one
     // enables it.
-    for (QAction* unbuilt : {MultipleInstancesBtn, SequentialInstancesBtn, UploadBtn})
+    for (QAction* unbuilt : {MultipleInstancesBtn, SequentialInstancesBtn})
         unbuilt->setEnabled(false);
 }
 

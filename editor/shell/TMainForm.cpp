@@ -10,6 +10,7 @@
 #include "THelpForm.h"
 #include "TLog.h"
 #include "TOptionsForm.h"
+#include "TPopupCommands.h"
 #include "TPreviewBrowser.h"
 #include "TPreviewGenerator.h"
 #include "TPreviewPanel.h"
@@ -20,6 +21,7 @@
 #include "TSourcePages.h"
 #include "TSplashForm.h"
 #include "TTipsForm.h"
+#include "TUpLoadForm.h"
 #include "TVersionTexts.h"
 #include "TZEPProject.h"
 
@@ -55,7 +57,7 @@ TMainForm::TMainForm(IEditorServices& services, TStartUpContext context)
     oEditCommands = new TEditCommands(this);
     MainActions.Build(*this, *oEditCommands);
     oEditCommands->InstallContextMenus();
-    Layout.Build(*this);
+    Layout.Build(*this, bUpdating, services);
     connect(Layout.PreviewPanel, &TPreviewPanel::BrowserClicked, this, &TMainForm::CheckForPreview);
     qApp->installEventFilter(this);
 }
@@ -88,6 +90,9 @@ bool TMainForm::Create() {
     oLog->Add(QStringLiteral("V:") + sLongVersionString);
 
     oDocument = std::make_unique<TProjectDocument>();
+    oEditing = std::make_unique<TInstanceEditing>(*Layout.InstanceEditor, static_cast<IEditingWindow&>(*this),
+                                                  *oOptionsForm, *MainActions.SaveTemplateMenu);
+    Layout.InstanceEditor->SetProject(&oDocument->Project, Layout.InstanceTabs);
     oEditableFiles = new TEditableFilePages(*Layout.SourcePages, oDocument->Project,
                                             [this](const QString& sLine) { oLog->Add(sLine); });
     oProjectCommands = std::make_unique<TProjectCommands>(*oDocument, Services, static_cast<IProjectWindow&>(*this),
@@ -96,8 +101,9 @@ bool TMainForm::Create() {
         std::make_unique<TProjectCompileHost>(static_cast<IProjectWindow&>(*this), *oProjectCommands, *oOptionsForm);
     oCompileCommands = std::make_unique<TCompileCommands>(Services, this, *oCompileHost, *oDocument, *oScriptForm,
                                                           Context.Folders.sBaseTemplatePath);
-    CentreOnScreen(CompileForm());
     oPreviewGenerator = std::make_unique<TPreviewGenerator>(Layout.PreviewPanel->Browser(), *oScriptForm, *oLog);
+    oPopupCommands = new TPopupCommands(Services, *this, *oDocument, *Layout.InstanceTabs, Settings, this);
+    oUpLoadCommands = std::make_unique<TUpLoadCommands>(Services, *oLog, *this, *oDocument);
     ConnectCommands();
     bCompiling = false;
     TEditCommands::ClearClipboardMark();
@@ -127,23 +133,17 @@ void TMainForm::ConnectCommands() {
     const TMainActions& a = MainActions;
     connect(a.EditMenu, &QMenu::aboutToShow, this,
             [this] { oEditCommands->UpdateStates(QApplication::focusWidget()); });
-    connect(a.SaveProjectMenu, &QAction::triggered, this, [this] { oProjectCommands->Save(); });
-    connect(a.SaveProjectAsMenu, &QAction::triggered, this, [this] { oProjectCommands->SaveAs(); });
-    connect(a.NewProjectMenu, &QAction::triggered, this, [this] { oProjectCommands->NewProject(); });
-    connect(a.OpenProjectMenu, &QAction::triggered, this, [this] { oProjectCommands->OpenProject(); });
-    connect(a.SaveTemplateMenu, &QAction::triggered, this, [this] { oProjectCommands->SaveTemplate(); });
-    connect(a.AddFilesMenu, &QAction::triggered, this, [this] { oProjectCommands->AddFilesToProject(); });
-    connect(a.LoadExternalHTMLMenu, &QAction::triggered, this, [this] { oProjectCommands->LoadExternalHTMLFile(); });
+    oProjectCommands->ConnectActions({a.NewProjectMenu, a.OpenProjectMenu, a.SaveProjectMenu, a.SaveProjectAsMenu,
+                                      a.SaveTemplateMenu, a.AddFilesMenu, a.LoadExternalHTMLMenu});
     connect(a.CompileMenu, &QAction::triggered, this, &TMainForm::CompileBtnClick);
     connect(a.ViewInBrowserMenu, &QAction::triggered, this, &TMainForm::WebBtnClick);
-    connect(oEditableFiles, &TEditableFilePages::Changed, this, [this] {
-        if (!bUpdating) {
-            SetEdited();
-            NotePreviewNeeded();
-        }
-    });
+    connect(oEditableFiles, &TEditableFilePages::Changed, this, &TMainForm::InterfaceChangeNoPreview);
     connect(a.OptionsMenu, &QAction::triggered, this, &TMainForm::ToolsBtnClick);
+    connect(a.UploadBtn, &QAction::triggered, this, &TMainForm::UpLoadBtnClick);
     connect(a.RefreshMenu, &QAction::triggered, this, &TMainForm::RefreshBtnClick);
+    oPopupCommands->ConnectButtons(*a.MultipleInstancesBtn, *a.SequentialInstancesBtn);
+    connect(oPopupCommands, &TPopupCommands::ProjectChanged, this, &TMainForm::InterfaceChange);
+    connect(oPopupCommands, &TPopupCommands::ProjectChanged, this, &TMainForm::PreviewChange);
     connect(a.ContentsMenu, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
     connect(a.HelpBtn, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
     connect(a.SearchHelpMenu, &QAction::triggered, this, [this] { ShowHelpKeyword(QStringLiteral(" ")); });
@@ -195,16 +195,17 @@ void TMainForm::LoadSettings() {
     defaults.ScreenSize = screen ? screen->size() : QSize(1024, 768);
     defaults.MainPosition = pos();
     defaults.QuickTipsPosition = oTipsForm->pos();
+    defaults.UpLoadPosition = oUpLoadCommands->Form().pos();
     defaults.CompileResultsPosition = CompileForm().pos();
     Settings = TSettingsStore::Load(*Services.OpenSettings(), defaults, DecodePassword);
-    ShowSettings(Settings, *this, *oTipsForm, *oOptionsForm);
+    ShowSettings(Settings, *this, *oTipsForm, *oOptionsForm, oUpLoadCommands->Form());
     CompileForm().move(Settings.CompileResultsPosition);
     oProjectCommands->RecentProjects().Assign(Settings.ProjectList);
     StartUpLoad();
 }
 
 void TMainForm::SaveSettings() {
-    KeepSettings(Settings, *this, *oTipsForm, *oOptionsForm);
+    KeepSettings(Settings, *this, *oTipsForm, *oOptionsForm, oUpLoadCommands->Form());
     Settings.sCurrentProject = oDocument->Project.sFullProjectName;
     Settings.ProjectList = oProjectCommands->RecentProjects().Items();
     Settings.CompileResultsPosition = CompileForm().pos();
@@ -215,6 +216,7 @@ void TMainForm::StartUpLoad() {
     oProjectCommands->StartUpLoad(Context.Arguments,
                                   Context.Folders.sBaseTemplatePath + sStartUpTemplate + QStringLiteral(".zrj"));
     bEdited = false;
+    UpdateInterface(true);
 }
 
 void TMainForm::ShowLoadedProject() {
@@ -223,12 +225,9 @@ void TMainForm::ShowLoadedProject() {
     for (const auto& entry : oDocument->Project.InstanceList)
         captions.append(entry.sCaption);
     Layout.FillInstanceTabs(captions);
+    UpdateDisplayFromInstance(CurrentInstance());
     UpdateOptionsFromProject();
     bEdited = false;
-}
-
-void TMainForm::ShowRecentProjects(const QStringList& entries) {
-    MainActions.RebuildReopenMenus(entries, [this](const QString& sEntry) { oProjectCommands->Reopen(sEntry); });
 }
 
 void TMainForm::SetProjectTitle() {
@@ -265,7 +264,7 @@ void TMainForm::UpdateProjectFromOptions() {
 void TMainForm::InterfaceChange() {
     if (bUpdating)
         return;
-    UpdateProjectFromOptions();
+    UpdateInterface(true);
     SetEdited();
 }
 
@@ -377,8 +376,8 @@ void TMainForm::FinishFirstDisplay() {
     // window its pointer messages arrive at.
     hWebBrowser = Layout.PreviewPanel->Browser().WindowHandle();
     oLog->Add(QStringLiteral("Browser window handle = ") + QString::number(hWebBrowser));
-    emit FirstDisplayCompleted();
     QTimer::singleShot(0, this, &TMainForm::ApplicationIdle);
+    emit FirstDisplayCompleted();
 }
 
 void TMainForm::ApplicationIdle() {

@@ -3,10 +3,13 @@
 #include "TAppSettings.h"
 #include "TCompileCommands.h"
 #include "TEditCommands.h"
+#include "TInstanceEditing.h"
+#include "TInstanceEditor.h"
 #include "TMainActions.h"
 #include "TMainLayout.h"
 #include "TProjectCommands.h"
 #include "TSingleInstance.h"
+#include "TUpLoadCommands.h"
 #include "TWorkingFolders.h"
 
 #include <QMainWindow>
@@ -17,13 +20,14 @@
 class IEditorServices;
 class TAboutForm;
 class TCompileForm;
-class TProjectCompileHost;
 class TEditableFilePages;
 class THelpForm;
 class TLog;
 class TMessageUi;
 class TOptionsForm;
+class TPopupCommands;
 class TPreviewGenerator;
+class TProjectCompileHost;
 class TProjectDocument;
 class TScriptForm;
 class TSplashForm;
@@ -44,7 +48,7 @@ struct TStartUpContext {
 // dialog for the whole run, wires its collaborators (layout, actions, edit
 // and project commands, preview) and keeps the named operations as short
 // forwards to them.
-class TMainForm : public QMainWindow, private IProjectWindow {
+class TMainForm : public QMainWindow, private IProjectWindow, private IEditingWindow {
     Q_OBJECT
 public:
     TMainForm(IEditorServices& services, TStartUpContext context);
@@ -64,12 +68,32 @@ public:
     // The project named on the command line, or the start-up template.
     void StartUpLoad();
     void UpdateOptionsFromProject();
-    void UpdateProjectFromOptions();
-    // A change to the project from the window: copies the options into the
-    // project and marks it edited.
+    void UpdateProjectFromOptions() override;
+    // The instance editor's operations, carried out by the editor.
+    void UpdateDisplayFromInstance(TZEPInstance* instance) {
+        Layout.InstanceEditor->UpdateDisplayFromInstance(instance);
+    }
+    void UpdateInstanceFromDisplay(TZEPInstance* instance) {
+        Layout.InstanceEditor->UpdateInstanceFromDisplay(instance);
+    }
+    void UpdateControlStates() { Layout.InstanceEditor->UpdateControlStates(); }
+    void InterfaceChangeNoPreview() { Layout.InstanceEditor->InterfaceChangeNoPreview(); }
+    void InstanceChange() { Layout.InstanceEditor->InstanceChange(); }
+    // The rules, the popup and the project options written back, then the
+    // preview when bShowPreview is set.
+    void UpdateInterface(bool bShowPreview) { oEditing->UpdateInterface(bShowPreview); }
+    // A change to the project that the preview shows at once; marks it edited.
     void InterfaceChange();
     // Tools > Options.
     void ToolsBtnClick();
+    // "Upload files via FTP": the files of the last compile.
+    void UpLoadBtnClick() { oUpLoadCommands->UpLoadBtnClick(); }
+    // Tools > "Compile DHTML Popup" and "View in default browser".
+    void CompileBtnClick() { oCompileCommands->CompileBtnClick(CurrentInstance()); }
+    void WebBtnClick() { oCompileCommands->WebBtnClick(); }
+    // Whether the compiled version may be used for the purpose; asks when the
+    // project is edited or newer than its compiled preview.
+    bool CheckCompiledVersion(const QString& sPurpose) { return oCompileCommands->CheckCompiledVersion(sPurpose); }
 
     // Shows the instance working in the embedded browser; the status bar
     // reports the outcome. Nothing happens without an instance.
@@ -77,24 +101,21 @@ public:
     // Regenerates the preview of the current instance tab.
     void RefreshBtnClick();
     // Regenerates the preview when a change has not been previewed yet.
-    void CheckForPreview();
+    void CheckForPreview() override;
     // A change that the preview should show: shown at once while the window
     // is showing, otherwise at its first display.
     void PreviewChange() override;
     // A change that the preview shows later (a typed change): when the field
     // is left or the browser is clicked.
-    void NotePreviewNeeded() { bPreviewNeeded = true; }
+    void NotePreviewNeeded() override { bPreviewNeeded = true; }
     // The instance record of the selected instance tab, or nullptr.
     TZEPInstance* CurrentInstance() override;
-    // Tools > "Compile DHTML Popup" and "View in default browser".
-    void CompileBtnClick() { oCompileCommands->CompileBtnClick(CurrentInstance()); }
-    void WebBtnClick() { oCompileCommands->WebBtnClick(); }
 
     // Opens help at a keyword (" " shows the index).
-    void ShowHelpKeyword(const QString& sKeyword);
+    void ShowHelpKeyword(const QString& sKeyword) override;
     // The context panel: the hint followed by ":" and the template store's
     // help text for it. A hint without help text leaves the panel as it is.
-    void HintChanged(const QString& sHint);
+    void HintChanged(const QString& sHint) override;
 
     TLog& Log() override { return *oLog; }
     TZEPProject& CurrentProject();
@@ -129,12 +150,16 @@ protected:
 
 private:
     // IProjectWindow
-    void UpdateProjectFromDisplay() override { UpdateProjectFromOptions(); }
+    void UpdateProjectFromDisplay() override { UpdateInterface(false); }
     void ShowLoadedProject() override;
     void ProjectSaved() override;
-    void MarkEdited() override { SetEdited(); }
-    void RefreshSelectedInstance() override { PreviewChange(); }
-    void ShowRecentProjects(const QStringList& entries) override;
+    void RefreshSelectedInstance() override {
+        UpdateDisplayFromInstance(CurrentInstance());
+        UpdateInterface(true);
+    }
+    void ShowRecentProjects(const QStringList& entries) override {
+        MainActions.RebuildReopenMenus(entries, [this](const QString& sEntry) { oProjectCommands->Reopen(sEntry); });
+    }
     void SetProjectTitle() override;
     void SetNoProjectTitle() override;
     QString BaseLocation() const override;
@@ -148,7 +173,7 @@ private:
     void FirstDisplay();
     void FinishFirstDisplay();
     void ApplicationIdle();
-    void SetEdited();
+    void SetEdited() override;
     void ShowAbout();
 
     IEditorServices& Services;
@@ -159,9 +184,11 @@ private:
     std::unique_ptr<TScriptForm> oScriptForm;
     std::unique_ptr<TProjectCommands> oProjectCommands;
     std::unique_ptr<TPreviewGenerator> oPreviewGenerator;
+    std::unique_ptr<TUpLoadCommands> oUpLoadCommands;
     std::unique_ptr<TProjectCompileHost> oCompileHost;
     std::unique_ptr<TCompileCommands> oCompileCommands;
     TEditableFilePages* oEditableFiles = nullptr; // owned by the source pages
+    std::unique_ptr<TInstanceEditing> oEditing;
     TEditCommands* oEditCommands = nullptr;
     TMainActions MainActions;
     TMainLayout Layout;
@@ -171,6 +198,7 @@ private:
     TAboutForm* oAboutForm = nullptr;
     THelpForm* oHelpForm = nullptr;
     TSplashForm* oSplashForm = nullptr;
+    TPopupCommands* oPopupCommands = nullptr; // the multi-popup and sequential layers commands
 
     TAppSettings Settings;
     QString sTitleBase;

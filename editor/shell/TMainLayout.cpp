@@ -1,5 +1,7 @@
 #include "TMainLayout.h"
 
+#include "TContentEditor.h"
+#include "TInstanceEditor.h"
 #include "TPreviewPanel.h"
 #include "TSourcePages.h"
 
@@ -8,20 +10,19 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QSplitter>
-#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolTip>
 #include <QVBoxLayout>
 
-void TMainLayout::Build(QMainWindow& window) {
+void TMainLayout::Build(QMainWindow& window, bool& bUpdating, IEditorServices& services) {
     QPalette tipPalette = QToolTip::palette();
     tipPalette.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xCC));
     tipPalette.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(tipPalette);
 
     auto* splitter = new QSplitter(Qt::Horizontal, &window);
-    splitter->addWidget(BuildEditorColumn(splitter));
+    splitter->addWidget(BuildEditorColumn(splitter, bUpdating, services));
     PreviewPanel = new TPreviewPanel(splitter);
     splitter->addWidget(PreviewPanel);
     splitter->setStretchFactor(1, 1);
@@ -29,15 +30,19 @@ void TMainLayout::Build(QMainWindow& window) {
     BuildStatusBar(window);
 }
 
-QWidget* TMainLayout::BuildEditorColumn(QWidget* parent) {
+QWidget* TMainLayout::BuildEditorColumn(QWidget* parent, bool& bUpdating, IEditorServices& services) {
     auto* column = new QWidget(parent);
     InstanceTabs = new QTabBar(column);
     InstanceTabs->setObjectName(QStringLiteral("InstanceTabs"));
-    // The instance editor's groups take their page here.
-    EditorGroups = new QStackedWidget(column);
-    EditorGroups->setObjectName(QStringLiteral("EditorGroups"));
-    EditorGroups->setMinimumWidth(300);
+    InstanceEditor = new TInstanceEditor(bUpdating, services, column);
+    // The content editor becomes the HTML page of the source pages, which
+    // take its place beside the groups.
     SourcePages = new TSourcePages(column);
+    TContentEditor& content = InstanceEditor->Content();
+    auto* splitter = qobject_cast<QSplitter*>(content.parentWidget());
+    splitter->replaceWidget(splitter->indexOf(&content), SourcePages);
+    SourcePages->SetHTMLEditor(&content);
+    content.show();
     ContextHelpPanel = new QGroupBox(column);
     ContextHelpPanel->setObjectName(QStringLiteral("ContextHelpPanel"));
     ContextHelpMemo = new QPlainTextEdit(ContextHelpPanel);
@@ -49,8 +54,7 @@ QWidget* TMainLayout::BuildEditorColumn(QWidget* parent) {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(InstanceTabs);
-    layout->addWidget(EditorGroups, 1);
-    layout->addWidget(SourcePages, 1);
+    layout->addWidget(InstanceEditor, 1);
     layout->addWidget(ContextHelpPanel);
     return column;
 }

@@ -23,7 +23,6 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStackedWidget>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
@@ -32,6 +31,26 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// Calls its handler when a popup menu shows, while the menu runs its own loop.
+class TShowWatcher : public QObject {
+public:
+    explicit TShowWatcher(std::function<void(QWidget*)> shown) : Shown(std::move(shown)) {
+        qApp->installEventFilter(this);
+    }
+    ~TShowWatcher() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && qobject_cast<QMenu*>(watched))
+            QMetaObject::invokeMethod(
+                this, [this, menu = static_cast<QWidget*>(watched)] { Shown(menu); }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    std::function<void(QWidget*)> Shown;
+};
 
 class MainFormTest : public ::testing::Test {
 protected:
@@ -174,14 +193,12 @@ TEST_F(MainFormTest, AClipboardHoldingExactlyClipboardIsEmptiedAtStartUp) {
 
 TEST_F(MainFormTest, EditMenuFollowsTheFocusedControl) {
     Start();
-    auto* groups = Form->findChild<QStackedWidget*>(QStringLiteral("EditorGroups"));
-    ASSERT_TRUE(groups);
-    auto* page = new QWidget;
-    auto* field = new QLineEdit(QStringLiteral("Unique text"), page);
-    auto* box = new QCheckBox(QStringLiteral("Movable"), page);
-    box->move(0, 40);
-    groups->addWidget(page);
     ShowAndWait();
+    // A text field and a check box of the instance editor.
+    auto* field = Form->findChild<QLineEdit*>(QStringLiteral("TitleEdit"));
+    auto* box = Form->findChild<QCheckBox*>(QStringLiteral("CanMoveBox"));
+    ASSERT_TRUE(field && box);
+    field->setText(QStringLiteral("Unique text"));
     QApplication::clipboard()->setText(QStringLiteral("to paste"));
     QMenu* edit = Form->Actions().EditMenu;
     auto enabled = [&](TEditCommands::CEditCommand command) {
@@ -237,8 +254,7 @@ TEST_F(MainFormTest, StatusShowsAndLogsTheText) {
 
 TEST_F(MainFormTest, TipsAtStartUpOnlyWhenTheOptionIsOn) {
     Start();
-    ShowAndWait();
-    QTest::qWait(20);
+    ShowAndWait(); // the idle handler has run by then
     EXPECT_FALSE(Form->TipsForm()->isVisible());
     EXPECT_FALSE(Form->IsRunning());
     Form->close();
@@ -326,7 +342,7 @@ TEST_F(MainFormTest, EveryMenuEntryAndToolTipIsThere) {
         EXPECT_TRUE(tips.contains(sTip)) << sTip.toStdString();
     EXPECT_EQ(Form->Actions().RefreshMenu->shortcut(), QKeySequence(Qt::Key_F12));
     EXPECT_EQ(Form->Actions().CompileMenu->shortcut(), QKeySequence(QStringLiteral("Ctrl+F8")));
-    EXPECT_FALSE(Form->Actions().SaveTemplateMenu->isVisible());
+    EXPECT_TRUE(Form->Actions().SaveTemplateMenu->isVisible()) << "the start-up project is a single-popup template";
 }
 
 TEST_F(MainFormTest, ContextHelpShowsHintAndTheTemplateStoresHelpText) {
@@ -369,12 +385,11 @@ TEST_F(MainFormTest, TextFieldsOfferTheEditContextMenu) {
     QLineEdit field(QStringLiteral("some text"));
     field.show();
     QStringList captions;
-    QTimer::singleShot(50, [&] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            for (QAction* action : popup->actions())
-                captions.append(action->text() + (action->isEnabled() ? QStringLiteral("+") : QStringLiteral("-")));
-            popup->close();
-        }
+    // The menu's entries are read, and the menu closed, as soon as it shows.
+    TShowWatcher watcher([&](QWidget* popup) {
+        for (QAction* action : popup->actions())
+            captions.append(action->text() + (action->isEnabled() ? QStringLiteral("+") : QStringLiteral("-")));
+        popup->close();
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), field.mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(&field, &event);
