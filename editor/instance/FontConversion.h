@@ -1,12 +1,13 @@
 #pragma once
 
+#include "GuiColours.h"
 #include "TFont.h"
 
 #include <QFont>
 
-// The content font as the platform's font, and back. The colour is not part
-// of the platform's font: FromQFont keeps the colour of the font it updates.
-QFont ToQFont(const TFont& font);
+// The platform's font back as the content font (ToQFont, in the GUI helpers,
+// goes the other way). The colour is not part of the platform's font:
+// FromQFont keeps the colour of the font it updates.
 TFont FromQFont(const QFont& qFont, const TFont& previous);
 // The font as a short text for its caption: "Tahoma, 8 pt, bold".
 QString FontCaption(const TFont& font);
