@@ -62,7 +62,15 @@ bool TCompilePipeline::CompileProject(const TInstanceRefs& instances) {
     if (!sIDError.isEmpty()) {
         return Fail(sIDError);
     }
+    // Saving under a new name reloads the project, which replaces its
+    // instance records: the project's own list is taken again after saving.
+    const bool bProjectInstances = instances == InstanceRefs(oProject);
     if (!SaveBeforeCompile() || oProject.bTemplate == 1) {
+        bCompiling = false;
+        return false;
+    }
+    const TInstanceRefs compiled = bProjectInstances ? InstanceRefs(oProject) : instances;
+    if (compiled.isEmpty() || compiled.front() == nullptr) {
         bCompiling = false;
         return false;
     }
@@ -76,7 +84,7 @@ bool TCompilePipeline::CompileProject(const TInstanceRefs& instances) {
     }
     bool bDone = false;
     try {
-        bDone = ProduceFiles(context, instances, outputFiles);
+        bDone = ProduceFiles(context, compiled, outputFiles);
     } catch (...) {
         oUi.ShowError(QStringLiteral("Compile Error : Unknown exception"));
     }

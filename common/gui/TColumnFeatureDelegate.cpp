@@ -1,6 +1,6 @@
 #include "TColumnFeatureDelegate.h"
 
-#include "GuiConversions.h"
+#include "GuiColours.h"
 #include "TFormatGrid.h"
 
 #include <QApplication>

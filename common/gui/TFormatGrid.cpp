@@ -1,6 +1,6 @@
 #include "TFormatGrid.h"
 
-#include "GuiConversions.h"
+#include "GuiColours.h"
 #include "TColumnFeatureDelegate.h"
 
 #include <QHeaderView>

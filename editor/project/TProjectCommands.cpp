@@ -1,13 +1,22 @@
 #include "TProjectCommands.h"
 
 #include "ProjectFiles.h"
+#include "TEditableFilePages.h"
 #include "TEditorServices.h"
+#include "TFileListForm.h"
+#include "TFileListHost.h"
 #include "TLog.h"
+#include "TProfileFile.h"
 #include "TProjectDocument.h"
+#include "TextFile.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+
+#include <functional>
 
 namespace {
 
@@ -20,11 +29,37 @@ QString Bracketed(const QString& sPath) {
 } // namespace
 
 TProjectCommands::TProjectCommands(TProjectDocument& document, IEditorServices& services, IProjectWindow& window,
-                                   QWidget* parent)
-    : Document(document), Services(services), Window(window), Parent(parent) {}
+                                   QWidget* parent, TEditableFilePages& pages, TAppSettings& settings)
+    : Document(document), Services(services), Window(window), Parent(parent), Pages(pages), Settings(settings),
+      FileListHost(std::make_unique<TFileListHost>(services, parent, pages, window.Log(),
+                                                   [&window](const QString& sText) { window.Status(sText); })),
+      FileListForm(new TFileListForm(*FileListHost, parent)) {}
+
+TProjectCommands::~TProjectCommands() = default;
+
+void TProjectCommands::ConnectActions(const TProjectActions& actions) {
+    const std::pair<QAction*, std::function<void()>> commands[] = {
+        {actions.NewProject, [this] { NewProject(); }},
+        {actions.OpenProject, [this] { OpenProject(); }},
+        {actions.Save, [this] { Save(); }},
+        {actions.SaveAs, [this] { SaveAs(); }},
+        {actions.SaveTemplate, [this] { SaveTemplate(); }},
+        {actions.AddFiles, [this] { AddFilesToProject(); }},
+        {actions.LoadExternalHTML, [this] { LoadExternalHTMLFile(); }},
+    };
+    for (const auto& [action, command] : commands) {
+        QObject::connect(action, &QAction::triggered, action, command);
+        action->setEnabled(true);
+    }
+}
 
 void TProjectCommands::ShowError(const QString& sText) {
     Services.Ask(Parent, CMessageKind::mkError, sText, QMessageBox::Ok);
+}
+
+bool TProjectCommands::Ask(const QString& sQuestion) {
+    return Services.Ask(Parent, CMessageKind::mkConfirmation, sQuestion, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 bool TProjectCommands::Save() {
@@ -46,7 +81,20 @@ bool TProjectCommands::SaveProject(bool bUpdateFromCurrentDisplay) {
         ShowError(Document.GetLastError());
         return false;
     }
+    if (!SaveEditableFiles())
+        return false;
     Saved();
+    return true;
+}
+
+// Every editable page is written, changed or not, so the files match the project.
+bool TProjectCommands::SaveEditableFiles() {
+    for (const QString& sFile : Document.EditableFiles) {
+        if (!Pages.SaveEditableFile(sFile, true)) {
+            ShowError(Pages.GetLastError());
+            return false;
+        }
+    }
     return true;
 }
 
@@ -68,23 +116,24 @@ QString TProjectCommands::ChooseSaveFile() {
     return sPath;
 }
 
+QString TProjectCommands::ChooseProjectFile(const QString& sCaption, const QString& sStart) {
+    return Services.ChooseOpenFile(Parent, {sCaption, sStart, sProjectFilter, QStringLiteral("zrj")});
+}
+
 bool TProjectCommands::MayWriteTo(const QString& sPath) {
     const QString sFolder = QDir::cleanPath(QFileInfo(sPath).absolutePath());
     if (sFolder.compare(QDir::cleanPath(Window.BaseTemplatePath()), Qt::CaseInsensitive) == 0) {
         ShowError(QStringLiteral("Project can not be saved in Template directory"));
         return false;
     }
-    if (!QFileInfo::exists(sPath))
-        return true;
-    const QString sQuestion =
-        QStringLiteral("File ") + Bracketed(sPath) + QStringLiteral(" already exists - Overwrite?");
-    return Services.Ask(Parent, CMessageKind::mkConfirmation, sQuestion, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return !QFileInfo::exists(sPath) ||
+           Ask(QStringLiteral("File ") + Bracketed(sPath) + QStringLiteral(" already exists - Overwrite?"));
 }
 
 bool TProjectCommands::SaveAs() {
     bProjectSaveSuccess = false;
     const QString sPath = ChooseSaveFile();
+    // A refused file never becomes the project's name, so no later Save writes to it.
     if (sPath.isEmpty() || !MayWriteTo(sPath))
         return false;
     Window.UpdateProjectFromDisplay();
@@ -93,16 +142,43 @@ bool TProjectCommands::SaveAs() {
         Window.Log().Add(QStringLiteral("Error saving project ") + Bracketed(sPath));
         return false;
     }
+    if (!SaveEditableFiles())
+        return false;
     Saved();
-    if (!Window.LoadProject(false)) {
-        Window.Status(QStringLiteral("Error loading project ") + Bracketed(sPath));
-        Window.SetNoProjectTitle();
-        Document.Project.sFullProjectName = QCoreApplication::applicationDirPath();
+    if (!LoadProject(false)) {
+        LoadFailed(QStringLiteral("Error loading project ") + Bracketed(sPath), QCoreApplication::applicationDirPath());
         return false;
     }
     Window.SetProjectTitle();
     bProjectSaveSuccess = true;
     return true;
+}
+
+void TProjectCommands::SaveTemplate() {
+    const QString sPath = Document.Project.sFullProjectName;
+    if (Services.Ask(Parent, CMessageKind::mkConfirmation,
+                     QStringLiteral("Saving this Template will overwrite the existing version.\r\nAre you sure you "
+                                    "wish to continue?"),
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    if (!QFileInfo::exists(sPath)) {
+        Services.Ask(Parent, CMessageKind::mkError, QStringLiteral("Cannot find existing template ") + Bracketed(sPath),
+                     QMessageBox::Cancel);
+        return;
+    }
+    if (!SaveProject(true)) {
+        Services.Ask(Parent, CMessageKind::mkError, QStringLiteral("Error saving template"), QMessageBox::Cancel);
+        return;
+    }
+    // The save writes every project as no template; this file stays one.
+    TProfileFile projectFile;
+    if (!projectFile.Open(sPath))
+        return;
+    projectFile.WriteInteger(QStringLiteral("SYSTEM"), QStringLiteral("Template"), 1);
+    if (!projectFile.UpdateFile())
+        return;
+    Services.Ask(Parent, CMessageKind::mkInformation, QStringLiteral("Template saved"), QMessageBox::Ok);
+    Window.SetProjectTitle();
 }
 
 bool TProjectCommands::CloseQuery() {
@@ -112,7 +188,46 @@ bool TProjectCommands::CloseQuery() {
                               QStringLiteral(" has been edited - Do you wish to save changes?");
     const auto answer = Services.Ask(Parent, CMessageKind::mkConfirmation, sQuestion,
                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    // A save that was cancelled or failed keeps the window open: closing
+    // then would lose the changes the user just asked to keep.
     if (answer == QMessageBox::Yes)
-        Save();
-    return answer == QMessageBox::Yes || answer == QMessageBox::No;
+        return Save();
+    return answer == QMessageBox::No;
+}
+
+void TProjectCommands::AddFilesToProject() {
+    TZEPInstance* instance = Window.CurrentInstance();
+    FileListForm->Prepare(Document.EditableFiles, instance, Document.Project.InstanceList.Count(),
+                          Document.Project.sLoadedProjectPath);
+    if (Services.RunModal(*FileListForm) != QDialog::Accepted)
+        return;
+    Window.SetEdited();
+    Window.Log().Add(QStringLiteral("Files added or removed"));
+    if (instance != nullptr)
+        Window.RefreshSelectedInstance();
+}
+
+void TProjectCommands::LoadExternalHTMLFile() {
+    TZEPInstance* instance = Window.CurrentInstance();
+    if (instance == nullptr)
+        return;
+    const QString sFile = Services.ChooseOpenFile(
+        Parent, {QStringLiteral("Load external HTML file"), ProjectDirectory(Document.Project.sFullProjectName),
+                 QStringLiteral("HTML Files|*.htm;*.html|All Files|*.*"), QString()});
+    if (sFile.isEmpty())
+        return;
+    if (Window.IsEdited() && !Ask(QStringLiteral("The project has been edited.\r\nDo you wish to replace the popup's "
+                                                 "HTML with the content of file ") +
+                                  Bracketed(sFile) + QStringLiteral("?")))
+        return;
+    QStringList lines;
+    if (!ReadTextLines(sFile, lines)) {
+        ShowError(QStringLiteral("Unable to read file ") + Bracketed(sFile));
+        return;
+    }
+    Window.UpdateProjectFromDisplay();
+    instance->HTMLFile = lines;
+    Window.Log().Add(QStringLiteral("Loaded external HTML file ") + Bracketed(sFile));
+    Window.SetEdited();
+    Window.RefreshSelectedInstance();
 }

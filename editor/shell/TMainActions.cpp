@@ -49,18 +49,17 @@ void TMainActions::Build(QMainWindow& window, TEditCommands& editCommands) {
     // Commands whose work is not built yet stay disabled (their tool buttons
     // follow), so that none does nothing when chosen; whoever connects one
     // enables it.
-    for (QAction* unbuilt : {NewProjectMenu, OpenProjectMenu, CompileMenu, ViewInBrowserMenu, AddFilesMenu,
-                             MultipleInstancesBtn, SequentialInstancesBtn})
+    for (QAction* unbuilt : {MultipleInstancesBtn, SequentialInstancesBtn})
         unbuilt->setEnabled(false);
 }
 
-void TMainActions::RebuildReopenMenus(const QStringList& entries) const {
+void TMainActions::RebuildReopenMenus(const QStringList& entries,
+                                      const std::function<void(const QString&)>& reopen) const {
     ReopenMenu->clear();
     PreviousProjectPopUp->clear();
     for (const QString& sEntry : entries) {
-        // Disabled until the reopen command is built.
-        ReopenMenu->addAction(sEntry)->setEnabled(false);
-        PreviousProjectPopUp->addAction(sEntry)->setEnabled(false);
+        for (QMenu* menu : {ReopenMenu, PreviousProjectPopUp})
+            QObject::connect(menu->addAction(sEntry), &QAction::triggered, menu, [reopen, sEntry] { reopen(sEntry); });
     }
 }
 
@@ -87,7 +86,6 @@ void TMainActions::BuildToolsMenu(QMainWindow& window) {
         AddEntry(menu, "ViewInBrowserMenu", "View in default browser", QKeySequence(QStringLiteral("Ctrl+F9")));
     menu->addSeparator();
     LoadExternalHTMLMenu = AddEntry(menu, "LoadExternalHTMLMenu", "Load external HTML file");
-    LoadExternalHTMLMenu->setEnabled(false);
     AddFilesMenu = AddEntry(menu, "AddFilesMenu", "Add files to Project");
     menu->addSeparator();
     OptionsMenu = AddEntry(menu, "OptionsMenu", "Options ...");

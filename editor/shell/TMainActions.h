@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QAction;
 #include <QStringList>
 class QMainWindow;
@@ -49,8 +51,9 @@ struct TMainActions {
 
     // Builds the menu bar and the tool bar of the window.
     void Build(QMainWindow& window, TEditCommands& editCommands);
-    // Both reopen menus ("Reopen..." and the Open button's drop-down) list the entries.
-    void RebuildReopenMenus(const QStringList& entries) const;
+    // Both reopen menus ("Reopen..." and the Open button's drop-down) list the
+    // entries; choosing one runs reopen with its text.
+    void RebuildReopenMenus(const QStringList& entries, const std::function<void(const QString&)>& reopen) const;
 
 private:
     void BuildFileMenu(QMainWindow& window);

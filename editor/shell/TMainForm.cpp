@@ -4,6 +4,8 @@
 #include "ProjectFiles.h"
 #include "SettingsTransfer.h"
 #include "TAboutForm.h"
+#include "TCompileForm.h"
+#include "TEditableFilePages.h"
 #include "TEditorServices.h"
 #include "THelpForm.h"
 #include "TLog.h"
@@ -12,9 +14,11 @@
 #include "TPreviewBrowser.h"
 #include "TPreviewGenerator.h"
 #include "TPreviewPanel.h"
+#include "TProjectCompileHost.h"
 #include "TProjectDocument.h"
 #include "TScopedFlag.h"
 #include "TScriptForm.h"
+#include "TSourcePages.h"
 #include "TSplashForm.h"
 #include "TTipsForm.h"
 #include "TUpLoadForm.h"
@@ -89,8 +93,14 @@ bool TMainForm::Create() {
     oEditing = std::make_unique<TInstanceEditing>(*Layout.InstanceEditor, static_cast<IEditingWindow&>(*this),
                                                   *oOptionsForm, *MainActions.SaveTemplateMenu);
     Layout.InstanceEditor->SetProject(&oDocument->Project, Layout.InstanceTabs);
-    oProjectCommands =
-        std::make_unique<TProjectCommands>(*oDocument, Services, static_cast<IProjectWindow&>(*this), this);
+    oEditableFiles = new TEditableFilePages(*Layout.SourcePages, oDocument->Project,
+                                            [this](const QString& sLine) { oLog->Add(sLine); });
+    oProjectCommands = std::make_unique<TProjectCommands>(*oDocument, Services, static_cast<IProjectWindow&>(*this),
+                                                          this, *oEditableFiles, Settings);
+    oCompileHost =
+        std::make_unique<TProjectCompileHost>(static_cast<IProjectWindow&>(*this), *oProjectCommands, *oOptionsForm);
+    oCompileCommands = std::make_unique<TCompileCommands>(Services, this, *oCompileHost, *oDocument, *oScriptForm,
+                                                          Context.Folders.sBaseTemplatePath);
     oPreviewGenerator = std::make_unique<TPreviewGenerator>(Layout.PreviewPanel->Browser(), *oScriptForm, *oLog);
     oPopupCommands = new TPopupCommands(Services, *this, *oDocument, *Layout.InstanceTabs, Settings, this);
     oUpLoadCommands = std::make_unique<TUpLoadCommands>(Services, *oLog, *this, *oDocument);
@@ -123,14 +133,16 @@ void TMainForm::ConnectCommands() {
     const TMainActions& a = MainActions;
     connect(a.EditMenu, &QMenu::aboutToShow, this,
             [this] { oEditCommands->UpdateStates(QApplication::focusWidget()); });
-    connect(a.SaveProjectMenu, &QAction::triggered, this, [this] { oProjectCommands->Save(); });
-    connect(a.SaveProjectAsMenu, &QAction::triggered, this, [this] { oProjectCommands->SaveAs(); });
+    oProjectCommands->ConnectActions({a.NewProjectMenu, a.OpenProjectMenu, a.SaveProjectMenu, a.SaveProjectAsMenu,
+                                      a.SaveTemplateMenu, a.AddFilesMenu, a.LoadExternalHTMLMenu});
+    connect(a.CompileMenu, &QAction::triggered, this, &TMainForm::CompileBtnClick);
+    connect(a.ViewInBrowserMenu, &QAction::triggered, this, &TMainForm::WebBtnClick);
+    connect(oEditableFiles, &TEditableFilePages::Changed, this, &TMainForm::InterfaceChangeNoPreview);
     connect(a.OptionsMenu, &QAction::triggered, this, &TMainForm::ToolsBtnClick);
     connect(a.UploadBtn, &QAction::triggered, this, &TMainForm::UpLoadBtnClick);
     connect(a.RefreshMenu, &QAction::triggered, this, &TMainForm::RefreshBtnClick);
     oPopupCommands->ConnectButtons(*a.MultipleInstancesBtn, *a.SequentialInstancesBtn);
     connect(oPopupCommands, &TPopupCommands::ProjectChanged, this, &TMainForm::InterfaceChange);
-    connect(oPopupCommands, &TPopupCommands::ProjectChanged, this, &TMainForm::PreviewChange);
     connect(a.ContentsMenu, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
     connect(a.HelpBtn, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
     connect(a.SearchHelpMenu, &QAction::triggered, this, [this] { ShowHelpKeyword(QStringLiteral(" ")); });
@@ -183,52 +195,31 @@ void TMainForm::LoadSettings() {
     defaults.MainPosition = pos();
     defaults.QuickTipsPosition = oTipsForm->pos();
     defaults.UpLoadPosition = oUpLoadCommands->Form().pos();
+    defaults.CompileResultsPosition = CompileForm().pos();
     Settings = TSettingsStore::Load(*Services.OpenSettings(), defaults, DecodePassword);
     ShowSettings(Settings, *this, *oTipsForm, *oOptionsForm, oUpLoadCommands->Form());
-    ProjectList.Assign(Settings.ProjectList);
+    CompileForm().move(Settings.CompileResultsPosition);
+    oProjectCommands->RecentProjects().Assign(Settings.ProjectList);
     StartUpLoad();
 }
 
 void TMainForm::SaveSettings() {
     KeepSettings(Settings, *this, *oTipsForm, *oOptionsForm, oUpLoadCommands->Form());
     Settings.sCurrentProject = oDocument->Project.sFullProjectName;
-    Settings.ProjectList = ProjectList.Items();
+    Settings.ProjectList = oProjectCommands->RecentProjects().Items();
+    Settings.CompileResultsPosition = CompileForm().pos();
     TSettingsStore::Save(*Services.OpenSettings(), Settings, EncodePassword);
 }
 
 void TMainForm::StartUpLoad() {
-    const QStringList& args = Context.Arguments;
-    oLog->Add(QStringLiteral("ParamCount = %1, ParamStr(1) = %2").arg(args.size()).arg(args.value(0)));
-    QString& sProject = oDocument->Project.sFullProjectName;
-    bool bLoaded = false;
-    if (args.size() == 1 && QFileInfo(args[0]).suffix().toUpper() == QStringLiteral("ZRJ")) {
-        sProject = QFileInfo(args[0]).absoluteFilePath();
-        bLoaded = LoadProject(false);
-    }
-    if (!bLoaded) {
-        sProject = Context.Folders.sBaseTemplatePath + sStartUpTemplate + QStringLiteral(".zrj");
-        bLoaded = LoadProject(true);
-    }
-    if (bLoaded) {
-        SetProjectTitle();
-        Status(QStringLiteral("Loaded Project <") + sProject + QStringLiteral(">"));
-    } else {
-        SetNoProjectTitle();
-        sProject.clear();
-    }
+    oProjectCommands->StartUpLoad(Context.Arguments,
+                                  Context.Folders.sBaseTemplatePath + sStartUpTemplate + QStringLiteral(".zrj"));
     bEdited = false;
     UpdateInterface(true);
 }
 
-bool TMainForm::LoadProject(bool bTemplateRequired) {
-    const QString sPath = oDocument->Project.sFullProjectName;
-    if (!TProjectDocument::IsProjectFile(sPath))
-        return false;
+void TMainForm::ShowLoadedProject() {
     const TScopedFlag updating(bUpdating);
-    if (!oDocument->Open(sPath, bTemplateRequired)) {
-        Services.Ask(this, CMessageKind::mkError, oDocument->GetLastError(), QMessageBox::Ok);
-        return false;
-    }
     QStringList captions;
     for (const auto& entry : oDocument->Project.InstanceList)
         captions.append(entry.sCaption);
@@ -236,10 +227,6 @@ bool TMainForm::LoadProject(bool bTemplateRequired) {
     UpdateDisplayFromInstance(CurrentInstance());
     UpdateOptionsFromProject();
     bEdited = false;
-    oLog->Add(QStringLiteral("Project <") + sPath + QStringLiteral("> loaded successfully"));
-    ProjectList.Add(sPath, oDocument->Project.bTemplate == 1);
-    MainActions.RebuildReopenMenus(ProjectList.MenuEntries(sPath));
-    return true;
 }
 
 void TMainForm::SetProjectTitle() {
@@ -328,7 +315,10 @@ void TMainForm::GeneratePreview(TZEPInstance* instance) {
     const TScopedFlag generating(bGeneratingPreview);
     bCompiling = false;
     Status(QStringLiteral("Generating preview..."));
+    // The preview shows the unsaved text of the editable files.
+    oEditableFiles->BackupEditableFiles();
     const auto outcome = oPreviewGenerator->Show(oDocument->Project, *instance, Context.Folders.sBaseTemplatePath);
+    oEditableFiles->RestoreEditableFiles();
     // Without a preview page the preview stops silently and stays pending.
     if (outcome == TPreviewGenerator::poNoPage)
         return;

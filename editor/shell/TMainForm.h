@@ -1,13 +1,13 @@
 #pragma once
 
 #include "TAppSettings.h"
+#include "TCompileCommands.h"
 #include "TEditCommands.h"
 #include "TInstanceEditing.h"
 #include "TInstanceEditor.h"
 #include "TMainActions.h"
 #include "TMainLayout.h"
 #include "TProjectCommands.h"
-#include "TRecentProjects.h"
 #include "TSingleInstance.h"
 #include "TUpLoadCommands.h"
 #include "TWorkingFolders.h"
@@ -19,12 +19,15 @@
 
 class IEditorServices;
 class TAboutForm;
+class TCompileForm;
+class TEditableFilePages;
 class THelpForm;
 class TLog;
 class TMessageUi;
 class TOptionsForm;
 class TPopupCommands;
 class TPreviewGenerator;
+class TProjectCompileHost;
 class TProjectDocument;
 class TScriptForm;
 class TSplashForm;
@@ -60,8 +63,8 @@ public:
     // Opens an address or file with its default application.
     void OpenURL(const QString& sURL);
 
-    // Loads the file named by the project's sFullProjectName; see IProjectWindow.
-    bool LoadProject(bool bTemplateRequired) override;
+    // Loads the file named by the project's sFullProjectName into the window.
+    bool LoadProject(bool bTemplateRequired) { return oProjectCommands->LoadProject(bTemplateRequired); }
     // The project named on the command line, or the start-up template.
     void StartUpLoad();
     void UpdateOptionsFromProject();
@@ -85,9 +88,12 @@ public:
     void ToolsBtnClick();
     // "Upload files via FTP": the files of the last compile.
     void UpLoadBtnClick() { oUpLoadCommands->UpLoadBtnClick(); }
-    // Whether a compiled version may be used for the purpose. The compile
-    // command is not built yet, so every project passes until it is.
-    bool CheckCompiledVersion(const QString&) const { return true; }
+    // Tools > "Compile DHTML Popup" and "View in default browser".
+    void CompileBtnClick() { oCompileCommands->CompileBtnClick(CurrentInstance()); }
+    void WebBtnClick() { oCompileCommands->WebBtnClick(); }
+    // Whether the compiled version may be used for the purpose; asks when the
+    // project is edited or newer than its compiled preview.
+    bool CheckCompiledVersion(const QString& sPurpose) { return oCompileCommands->CheckCompiledVersion(sPurpose); }
 
     // Shows the instance working in the embedded browser; the status bar
     // reports the outcome. Nothing happens without an instance.
@@ -103,7 +109,7 @@ public:
     // is left or the browser is clicked.
     void NotePreviewNeeded() override { bPreviewNeeded = true; }
     // The instance record of the selected instance tab, or nullptr.
-    TZEPInstance* CurrentInstance();
+    TZEPInstance* CurrentInstance() override;
 
     // Opens help at a keyword (" " shows the index).
     void ShowHelpKeyword(const QString& sKeyword) override;
@@ -118,6 +124,8 @@ public:
     TTipsForm* TipsForm() const { return oTipsForm; }
     THelpForm* HelpForm() const { return oHelpForm; }
     TEditCommands& EditCommands() { return *oEditCommands; }
+    TEditableFilePages& EditableFilePages() { return *oEditableFiles; }
+    TCompileForm& CompileForm() const { return oCompileCommands->CompileForm(); }
     const TMainActions& Actions() const { return MainActions; }
     // The settings as read at start-up and as the window keeps them since.
     const TAppSettings& AppSettings() const { return Settings; }
@@ -143,7 +151,15 @@ protected:
 private:
     // IProjectWindow
     void UpdateProjectFromDisplay() override { UpdateInterface(false); }
+    void ShowLoadedProject() override;
     void ProjectSaved() override;
+    void RefreshSelectedInstance() override {
+        UpdateDisplayFromInstance(CurrentInstance());
+        UpdateInterface(true);
+    }
+    void ShowRecentProjects(const QStringList& entries) override {
+        MainActions.RebuildReopenMenus(entries, [this](const QString& sEntry) { oProjectCommands->Reopen(sEntry); });
+    }
     void SetProjectTitle() override;
     void SetNoProjectTitle() override;
     QString BaseLocation() const override;
@@ -169,6 +185,9 @@ private:
     std::unique_ptr<TProjectCommands> oProjectCommands;
     std::unique_ptr<TPreviewGenerator> oPreviewGenerator;
     std::unique_ptr<TUpLoadCommands> oUpLoadCommands;
+    std::unique_ptr<TProjectCompileHost> oCompileHost;
+    std::unique_ptr<TCompileCommands> oCompileCommands;
+    TEditableFilePages* oEditableFiles = nullptr; // owned by the source pages
     std::unique_ptr<TInstanceEditing> oEditing;
     TEditCommands* oEditCommands = nullptr;
     TMainActions MainActions;
@@ -182,7 +201,6 @@ private:
     TPopupCommands* oPopupCommands = nullptr; // the multi-popup and sequential layers commands
 
     TAppSettings Settings;
-    TRecentProjects ProjectList;
     QString sTitleBase;
     QString sLongVersionString;
     bool bUpdating = false; // the window is being filled from the project; changes are ignored

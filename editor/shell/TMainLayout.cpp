@@ -1,7 +1,9 @@
 #include "TMainLayout.h"
 
+#include "TContentEditor.h"
 #include "TInstanceEditor.h"
 #include "TPreviewPanel.h"
+#include "TSourcePages.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -33,6 +35,14 @@ QWidget* TMainLayout::BuildEditorColumn(QWidget* parent, bool& bUpdating, IEdito
     InstanceTabs = new QTabBar(column);
     InstanceTabs->setObjectName(QStringLiteral("InstanceTabs"));
     InstanceEditor = new TInstanceEditor(bUpdating, services, column);
+    // The content editor becomes the HTML page of the source pages, which
+    // take its place beside the groups.
+    SourcePages = new TSourcePages(column);
+    TContentEditor& content = InstanceEditor->Content();
+    auto* splitter = qobject_cast<QSplitter*>(content.parentWidget());
+    splitter->replaceWidget(splitter->indexOf(&content), SourcePages);
+    SourcePages->SetHTMLEditor(&content);
+    content.show();
     ContextHelpPanel = new QGroupBox(column);
     ContextHelpPanel->setObjectName(QStringLiteral("ContextHelpPanel"));
     ContextHelpMemo = new QPlainTextEdit(ContextHelpPanel);

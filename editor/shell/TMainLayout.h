@@ -11,13 +11,16 @@ class QTabBar;
 class QWidget;
 class TInstanceEditor;
 class TPreviewPanel;
+class TSourcePages;
 
 // The widgets of the main window: the instance tabs over the instance editor
-// and the context help panel, the preview beside them, and the two status
-// bar panels (status text, pointer position over the preview).
+// (whose content editor is the first of the source pages) and the context
+// help panel, the preview beside them, and the two status bar panels (status
+// text, pointer position over the preview).
 struct TMainLayout {
     QTabBar* InstanceTabs = nullptr;
     TInstanceEditor* InstanceEditor = nullptr;
+    TSourcePages* SourcePages = nullptr; // the HTML page and the editable file pages
     QGroupBox* ContextHelpPanel = nullptr;
     QPlainTextEdit* ContextHelpMemo = nullptr;
     TPreviewPanel* PreviewPanel = nullptr;

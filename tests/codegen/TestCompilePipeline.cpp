@@ -73,6 +73,35 @@ TEST_F(CompilePipeline, TemplateIsRefusedUnlessSavedAsAProject) {
     EXPECT_EQ(Snapshot(fixture.sDir), before);
 }
 
+TEST_F(CompilePipeline, ASaveAsThatReloadsTheProjectCompilesTheReloadedPopups) {
+    QTemporaryDir source;
+    CopyFolderFiles(CaseProject(QStringLiteral("plain")), source.path());
+    SetProjectValue(source.path() + QStringLiteral("/promo.zrj"), QStringLiteral("SYSTEM"), QStringLiteral("Template"),
+                    QStringLiteral("1"));
+    ASSERT_TRUE(fixture.Open(source.path(), QStringLiteral("promo.zrj")));
+    QTemporaryDir target;
+    const QString sSaved = target.path() + QStringLiteral("/offer.zrj");
+    fixture.Ui.Answers = {true};
+    // The editor's Save As loads the file it wrote: new records replace the
+    // old. The old record is kept alive here, so a compile that still used it
+    // shows its title instead of failing at random.
+    std::unique_ptr<TZEPInstance> replaced;
+    fixture.Ui.OnSaveAs = [&] {
+        if (!fixture.Project.SaveAs(sSaved))
+            return false;
+        replaced = fixture.Project.Project.InstanceList.Take(0);
+        replaced->sTitle = QStringLiteral("Replaced title");
+        if (!fixture.Project.Open(sSaved))
+            return false;
+        fixture.Project.Project.InstanceList.Instance(0).sTitle = QStringLiteral("Reloaded title");
+        return true;
+    };
+    ASSERT_TRUE(fixture.Compile()) << fixture.Ui.Errors.join(u'\n').toStdString();
+    const QByteArray linking = ReadWholeFile(target.path() + QStringLiteral("/offer.js"));
+    EXPECT_TRUE(linking.contains("Reloaded title"));
+    EXPECT_FALSE(linking.contains("Replaced title"));
+}
+
 TEST_F(CompilePipeline, SavedAsProjectTakesItsEditableFilesAlongAndListsThemFirst) {
     QTemporaryDir source;
     CopyFolderFiles(CaseProject(QStringLiteral("multi")), source.path());

@@ -78,13 +78,16 @@ TEST_F(SaveAndCloseTest, CancelKeepsTheWindowOpenAndNoLeavesTheFileAsItWas) {
     EXPECT_TRUE(SettingsSaved());
 }
 
-TEST_F(SaveAndCloseTest, YesOnANeverSavedTemplateAsksForAFileAndClosesEvenWhenThatIsCancelled) {
+TEST_F(SaveAndCloseTest, YesOnANeverSavedTemplateWhoseSaveDialogIsCancelledKeepsTheWindowOpen) {
     StartOnTemplate();
     Form->InterfaceChange();
     Env.Services.ExpectQuestion(EditedQuestion(QStringLiteral("Default")), QMessageBox::Yes);
     Env.Services.ExpectFileDialog(sTemplateCaption, QString());
+    EXPECT_FALSE(Form->close()) << "the user cancelled saving: nothing may be lost silently";
+    EXPECT_TRUE(Form->IsEdited());
+    EXPECT_FALSE(SettingsSaved());
+    Env.Services.ExpectQuestion(EditedQuestion(QStringLiteral("Default")), QMessageBox::No);
     EXPECT_TRUE(Form->close());
-    EXPECT_TRUE(SettingsSaved());
 }
 
 TEST_F(SaveAndCloseTest, SaveOnATemplateSavesAsANewProjectThenSavesWithoutAsking) {

@@ -1,4 +1,4 @@
-#include "GuiConversions.h"
+#include "GuiColours.h"
 
 #include "ColourUtils.h"
 

@@ -1,7 +1,5 @@
 #pragma once
 
-// The common code's colour values and font descriptions as widgets use them.
-
 #include "TFont.h"
 
 #include <QColor>

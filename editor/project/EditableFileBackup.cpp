@@ -1,0 +1,89 @@
+#include "EditableFileBackup.h"
+
+#include "ProjectFiles.h"
+#include "TFileLists.h"
+#include "TProfileFile.h"
+#include "TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString Quoted(const QString& sPath) {
+    return QStringLiteral("<") + sPath + QStringLiteral(">");
+}
+
+} // namespace
+
+QString BackupName(const QString& sFile) {
+    return sFile + QStringLiteral("$$$BAK");
+}
+
+bool BackupEditableFile(const QString& sFile, const QString& sText, const TLogLine& log) {
+    const QString sBackup = BackupName(sFile);
+    if (QFileInfo::exists(sBackup) || !QFile::rename(sFile, sBackup)) {
+        log(QStringLiteral("Unable to back up file ") + Quoted(sBackup));
+        return false;
+    }
+    if (!WriteTextLines(sFile, SplitTextLines(sText))) {
+        // Without the edited text in place the preview shows the saved file,
+        // so the saved file goes straight back.
+        QFile::rename(sBackup, sFile);
+        log(QStringLiteral("Unable to back up file ") + Quoted(sBackup));
+        return false;
+    }
+    log(QStringLiteral("Temporarily backed up file ") + Quoted(sBackup));
+    return true;
+}
+
+bool RestoreEditableFile(const QString& sFile, const TLogLine& log) {
+    const QString sBackup = BackupName(sFile);
+    bool bStillBackedUp = true;
+    if (QFileInfo::exists(sBackup)) {
+        if (QFileInfo::exists(sFile) && !QFile::remove(sFile))
+            log(QStringLiteral("Unable to delete temporary file ") + Quoted(sFile));
+        bStillBackedUp = !QFile::rename(sBackup, sFile);
+    }
+    log((bStillBackedUp ? QStringLiteral("Unable to restore file ") : QStringLiteral("Restored temporary file ")) +
+        Quoted(sBackup));
+    return bStillBackedUp;
+}
+
+int RecoverEditableFileBackups(const QString& sProjectDir, const QStringList& FileNames, const TLogLine& log) {
+    int iRestored = 0;
+    for (const QString& sName : FileNames) {
+        const QString sFile = sProjectDir + QFileInfo(sName.trimmed()).fileName();
+        const QString sBackup = BackupName(sFile);
+        if (sName.trimmed().isEmpty() || !QFileInfo::exists(sBackup))
+            continue;
+        if (QFileInfo::exists(sFile) && !QFile::remove(sFile)) {
+            log(QStringLiteral("Unable to delete temporary file ") + Quoted(sFile));
+            continue;
+        }
+        if (QFile::rename(sBackup, sFile)) {
+            log(QStringLiteral("Restored file ") + Quoted(sFile) + QStringLiteral(" from left-over backup ") +
+                Quoted(sBackup));
+            ++iRestored;
+        } else {
+            log(QStringLiteral("Unable to restore file ") + Quoted(sBackup));
+        }
+    }
+    return iRestored;
+}
+
+int RecoverProjectFileBackups(const QString& sProjectFile, const TLogLine& log) {
+    TProfileFile projectFile;
+    if (!QFileInfo(sProjectFile).isFile() || !projectFile.Open(sProjectFile))
+        return 0;
+    QStringList names;
+    for (int k = 1; k <= TFileLists::iMaxEditableFiles; ++k) {
+        const QString sName =
+            projectFile.ReadString(QStringLiteral("AUX_FILES"), QStringLiteral("File") + QString::number(k), QString())
+                .trimmed();
+        if (sName.isEmpty())
+            break;
+        names.append(sName);
+    }
+    return RecoverEditableFileBackups(ProjectDirectory(sProjectFile), names, log);
+}
