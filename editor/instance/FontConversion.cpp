@@ -2,16 +2,6 @@
 
 #include <QStringList>
 
-QFont ToQFont(const TFont& font) {
-    QFont qFont(font.sName);
-    qFont.setPointSize(qMax(1, font.PointSize()));
-    qFont.setBold(font.bBold);
-    qFont.setItalic(font.bItalic);
-    qFont.setUnderline(font.bUnderline);
-    qFont.setStrikeOut(font.bStrikeOut);
-    return qFont;
-}
-
 TFont FromQFont(const QFont& qFont, const TFont& previous) {
     TFont font = previous;
     font.sName = qFont.family();
