@@ -14,7 +14,7 @@ bool TCliProject::Fail(const QString& sMessage) {
 
 bool TCliProject::Open(const QString& sFileName) {
     const QString sPath = QFileInfo(sFileName).absoluteFilePath();
-    if (!QFileInfo(sPath).isFile()) {
+    if (!QFileInfo::exists(sPath)) {
         return Fail(QStringLiteral("Project file <") + sPath + QStringLiteral("> does not exist"));
     }
     TProfileFile projectFile;

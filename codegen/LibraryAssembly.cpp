@@ -1,5 +1,6 @@
 #include "LibraryAssembly.h"
 
+#include "ScriptString.h"
 #include "StringUtils.h"
 #include "TScriptForm.h"
 #include "TZEPProject.h"
@@ -34,7 +35,9 @@ QString TLibraryAssembly::SetCustomImagePaths(const TZEPInstance& oInstance, con
     if (oInstance.bUseCustom != 1) {
         return sText;
     }
-    const QString sFolder = TrimText(oInstance.sCustomPath);
+    // The names stand in a script string, so the folder is escaped as one: a Windows path or a quotation mark
+    // stays data.
+    const QString sFolder = EscapeScriptString(TrimText(oInstance.sCustomPath));
     return RedirectImage(RedirectImage(sText, QStringLiteral("close.gif"), sFolder), QStringLiteral("resize.gif"),
                          sFolder);
 }

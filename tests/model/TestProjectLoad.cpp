@@ -1,8 +1,11 @@
 #include "ModelTestFiles.h"
 #include "TProfileFile.h"
 #include "TZEPProject.h"
+#include "TextFile.h"
 
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -138,6 +141,21 @@ TEST_F(ProjectLoad, MissingHtmlFileFailsWithItsPath) {
               "Object loading error <Error loading HTML file <" + dir.filePath("promo.html") + ">>");
 }
 
+TEST_F(ProjectLoad, HtmlFileThatIsAPipeOrTooLargeIsRefusedWithoutReadingIt) {
+    const QString sHtml = dir.filePath("promo.html");
+    ASSERT_EQ(mkfifo(QFile::encodeName(sHtml).constData(), 0600), 0);
+    EXPECT_FALSE(Load("[REFERENCE]\r\nUniqueID=x\r\n", {}));
+    EXPECT_EQ(project.GetLastError(),
+              "Object loading error <Error loading HTML file <" + sHtml + ">: it is not a regular file>");
+    QFile::remove(sHtml);
+    QFile large(sHtml);
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.resize(ciMaxTextFileSize + 1));
+    large.close();
+    EXPECT_FALSE(Load("[REFERENCE]\r\nUniqueID=x\r\n", {}));
+    EXPECT_EQ(project.GetLastError(),
+              "Object loading error <Error loading HTML file <" + sHtml + ">: it is larger than 64 MB>");
+}
+
 TEST_F(ProjectLoad, TemplateRequiredRefusesAProjectAndKeepsTheInstances) {
     ASSERT_TRUE(Load("[REFERENCE]\r\nUniqueID=kept\r\n", {"promo.html"}));
     EXPECT_FALSE(Load("[SYSTEM]\r\nTemplate=0\r\n[REFERENCE]\r\nUniqueID=other\r\n", {}, true));
@@ -221,8 +239,40 @@ TEST_F(ProjectLoad, UnreadableContentFileFailsTheLoadAndKeepsTheInstances) {
     ASSERT_TRUE(Load("[REFERENCE]\r\nUniqueID=kept\r\n", {"promo.html"}));
     QDir(dir.path()).mkdir("promo_ZEPcontent.js"); // exists, but cannot be read as a file
     EXPECT_FALSE(Load("[REFERENCE]\r\nUniqueID=other\r\n", {}));
-    EXPECT_EQ(project.GetLastError(), "Error loading content file <" + dir.filePath("promo_ZEPcontent.js") + ">");
+    EXPECT_EQ(project.GetLastError(),
+              "Error loading content file <" + dir.filePath("promo_ZEPcontent.js") + ">: it is not a regular file");
     EXPECT_EQ(Only().sUniqueID, "kept");
+}
+
+// Popups whose IDs begin with one another, or differ in letter case only,
+// each keep their own content lines, so loading and saving again and again
+// leaves the content file as it is.
+TEST_F(ProjectLoad, ContentLinesStayWithTheirPopupOverRepeatedSaves) {
+    const QByteArray text = "[SYSTEM]\r\nTemplate=0\r\nInstances=5\r\n[REFERENCE0]\r\nUniqueID=p1\r\n"
+                            "[REFERENCE1]\r\nUniqueID=p10\r\n[REFERENCE2]\r\nUniqueID=promo\r\n"
+                            "[REFERENCE3]\r\nUniqueID=PROMO\r\n[REFERENCE4]\r\nUniqueID=p12\r\n";
+    const QString sContent = dir.filePath("promo_ZEPcontent.js");
+    WriteBytes(sContent, "zep_p1=\"a\"\r\nzep_p11=\"p1 layer 1\"\r\nzep_p10=\"b\"\r\nzep_p101=\"p10 layer 1\"\r\n"
+                         "zep_promo=\"c\"\r\nzep_promo1=\"promo layer 1\"\r\nzep_PROMO=\"d\"\r\n"
+                         "zep_PROMO1=\"PROMO layer 1\"\r\nzep_p12=\"e\"\r\n");
+    ASSERT_TRUE(Load(text, {"promo(0).html", "promo(1).html", "promo(2).html", "promo(3).html", "promo(4).html"}))
+        << project.GetLastError().toStdString();
+    const QStringList expected = {
+        "zep_p1=\"hello world \"",    "zep_p11=\"p1 layer 1\"",       "zep_p10=\"hello world \"",
+        "zep_p101=\"p10 layer 1\"",   "zep_promo=\"hello world \"",   "zep_promo1=\"promo layer 1\"",
+        "zep_PROMO=\"hello world \"", "zep_PROMO1=\"PROMO layer 1\"", "zep_p12=\"hello world \""};
+    for (int iRound = 0; iRound < 3; ++iRound) {
+        QStringList lines;
+        for (const auto& entry : project.InstanceList) {
+            lines << entry.oInstance->ContentStrings.Lines();
+        }
+        ASSERT_EQ(lines, expected) << "round " << iRound;
+        TProfileFile file(sProject);
+        ASSERT_TRUE(project.SaveToIniFile(file) && file.UpdateFile());
+        TProfileFile reloaded(sProject);
+        ASSERT_TRUE(project.LoadFromIniFile(reloaded, false)) << project.GetLastError().toStdString();
+    }
+    EXPECT_EQ(ReadBytes(sContent), expected.join("\r\n").toUtf8() + "\r\n");
 }
 
 TEST(SampleProject, TheRunScriptsDefaultProjectLoads) {
