@@ -86,7 +86,7 @@ QStringList TZEPProject::ReadContentIndexes(const TProfileFile& fProjFile, int i
     }
     // Only instances with a reference section load, so a huge count stops at the first missing one.
     QStringList indexes;
-    for (int k = 0; k < iInstances && !fProjFile.ReadSection("REFERENCE" + QString::number(k)).isEmpty(); ++k) {
+    for (int k = 0; k < iInstances && fProjFile.SectionExists("REFERENCE" + QString::number(k)); ++k) {
         indexes << TZEPInstance::ReadContentIndex(fProjFile, k);
     }
     return indexes;
