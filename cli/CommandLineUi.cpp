@@ -1,8 +1,8 @@
 #include "CommandLineUi.h"
 
-#include "CliProject.h"
+#include "TProjectDocument.h"
 
-TCommandLineUi::TCommandLineUi(TCliProject& oProject, QTextStream& out, QTextStream& err)
+TCommandLineUi::TCommandLineUi(TProjectDocument& oProject, QTextStream& out, QTextStream& err)
     : oProject(oProject), out(out), err(err) {}
 
 void TCommandLineUi::NoteProblem(const QString& sText) {

@@ -5,14 +5,14 @@
 
 #include "CompileUi.h"
 
-class TCliProject;
+class TProjectDocument;
 
 // Answers the compile's questions without prompting: every question is
 // answered No (a template must be saved as a project first, with --save-as).
 // Results go to the output stream, status lines and errors to the error stream.
 class TCommandLineUi : public ICompileUi {
 public:
-    TCommandLineUi(TCliProject& oProject, QTextStream& out, QTextStream& err);
+    TCommandLineUi(TProjectDocument& oProject, QTextStream& out, QTextStream& err);
 
     void Log(const QString& sText) override;
     void ShowError(const QString& sText) override;
@@ -31,7 +31,7 @@ public:
 private:
     void NoteProblem(const QString& sText);
 
-    TCliProject& oProject;
+    TProjectDocument& oProject;
     QTextStream& out;
     QTextStream& err;
     QString sFirstProblem;

@@ -11,12 +11,12 @@
 
 #include <cstdio>
 
-#include "CliProject.h"
 #include "CommandLineUi.h"
 #include "CompilePipeline.h"
+#include "InstalledData.h"
 #include "ProjectFiles.h"
+#include "TProjectDocument.h"
 #include "TScriptForm.h"
-#include "TemplateFolder.h"
 
 namespace {
 
@@ -24,9 +24,13 @@ constexpr int iExitFailure = 1;
 constexpr int iExitUsage = 2;
 
 int Compile(const QString& sProjectFile, const QString& sSaveAs, QTextStream& out, QTextStream& err) {
-    TCliProject project;
+    TProjectDocument project;
     if (!project.Open(sProjectFile)) {
         err << "Error: " << project.GetLastError() << Qt::endl;
+        return iExitFailure;
+    }
+    if (project.Project.InstanceList.IsEmpty()) {
+        err << "Error: The project <" << project.Project.sFullProjectName << "> holds no popup" << Qt::endl;
         return iExitFailure;
     }
     if (!sSaveAs.isEmpty()) {

@@ -3,15 +3,19 @@
 # Where the installed application finds its data (templates, help).
 set(BRISOLA_DATA_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/brisola)
 
-# The source tree's data folder, used when the programs run from the build tree.
-set(BRISOLA_SOURCE_DATA_DIR ${CMAKE_SOURCE_DIR})
-
-# brisola_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>])
-# Builds one GoogleTest program and registers its tests with CTest.
+# brisola_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>] [GUI])
+# Builds one GoogleTest program and registers its tests with CTest. Every
+# program links the shared test helpers; GUI programs (widgets, browser pages)
+# get the main that owns the application object instead of GoogleTest's.
 function(brisola_add_test)
-    cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
-    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    if(T_GUI)
+        set(T_MAIN brisola_test_gui_main)
+    else()
+        set(T_MAIN GTest::gtest_main)
+    endif()
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} brisola_test_support GTest::gtest GTest::gmock ${T_MAIN})
     target_compile_definitions(${T_NAME} PRIVATE
         BRISOLA_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
         BRISOLA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -108,21 +108,20 @@ void TLog::Add(const QString& sVal) {
 
 void TLog::Error(const QString& sMessage) {
     Add(QStringLiteral("Error : ") + sMessage);
-    if (IMessageUi* ui = GetMessageUi()) {
-        ui->ShowError(sMessage);
+    if (oMessageUi) {
+        oMessageUi->ShowError(sMessage);
     }
 }
 
 void TLog::Warning(const QString& sMessage) {
     Add(QStringLiteral("Warning : ") + sMessage);
-    if (IMessageUi* ui = GetMessageUi()) {
-        ui->ShowWarning(sMessage);
+    if (oMessageUi) {
+        oMessageUi->ShowWarning(sMessage);
     }
 }
 
 bool TLog::Confirm(const QString& sMessage) {
-    IMessageUi* ui = GetMessageUi();
-    const bool bYes = ui != nullptr && ui->Confirm(sMessage);
+    const bool bYes = oMessageUi != nullptr && oMessageUi->Confirm(sMessage);
     Add(QStringLiteral("Confirming : ") + sMessage +
         (bYes ? QStringLiteral(" - Result = Yes") : QStringLiteral(" - Result = No")));
     return bYes;
@@ -176,5 +175,7 @@ QDateTime TLog::GetExeDate() const {
 
 void LogAndShowError(TLog& log, const QString& sMessage) {
     log.Add(sMessage);
-    ShowErrorBox(sMessage);
+    if (IMessageUi* ui = log.MessageUi()) {
+        ui->ShowError(sMessage);
+    }
 }

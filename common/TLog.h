@@ -31,6 +31,8 @@ struct TVersionInfo {
 // dropped silently before Open, while logging is off, and when the file has
 // vanished during the run. The log also reads the program's version texts,
 // which the main window title, the settings and the about box use.
+class IMessageUi;
+
 class TLog : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString sLogFileName READ GetLogFileName WRITE SetLogFileName)
@@ -75,6 +77,10 @@ public:
 
     void Add(const QString& sVal);
     void LogVal(const QString& sVal) { Add(sVal); }
+    // Where the boxes of Error, Warning and Confirm show (not owned); without
+    // one, messages are only logged and every confirmation is answered No.
+    void SetMessageUi(IMessageUi* ui) { oMessageUi = ui; }
+    IMessageUi* MessageUi() const { return oMessageUi; }
     // Writes "Error : " + message, then shows it in an error box.
     void Error(const QString& sMessage);
     // Writes "Warning : " + message, then shows it in a warning box.
@@ -124,6 +130,7 @@ private:
     bool bFileValid = false;
     QString sFullFileName;
     QString sLastError;
+    IMessageUi* oMessageUi = nullptr;
     TClock Clock;
     QLocale Locale;
     TVersionInfo VersionInfo;

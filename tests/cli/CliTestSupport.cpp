@@ -19,11 +19,6 @@ TRun RunCompile(const QStringList& arguments) {
     return run;
 }
 
-QByteArray ReadAll(const QString& sPath) {
-    QFile file(sPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void WriteAll(const QString& sPath, const QByteArray& bytes) {
     QFile file(sPath);
     if (file.open(QIODevice::WriteOnly)) {

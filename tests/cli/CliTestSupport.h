@@ -14,7 +14,6 @@ struct TRun {
 };
 
 TRun RunCompile(const QStringList& arguments);
-QByteArray ReadAll(const QString& sPath);
 void WriteAll(const QString& sPath, const QByteArray& bytes);
 
 // One popup of a test project, given as file text.

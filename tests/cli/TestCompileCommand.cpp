@@ -1,5 +1,7 @@
 // brisola-compile run as a program: its output, messages and exit status.
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -54,7 +56,7 @@ TEST(CompileCommandLine, MissingFileAndNonProjectFileFail) {
     const TRun notProject = RunCompile({sNotProject});
     EXPECT_EQ(notProject.iExitCode, 1);
     EXPECT_TRUE(notProject.sErr.contains(QStringLiteral("is not a Brisola project"))) << notProject.sErr.toStdString();
-    EXPECT_EQ(ReadAll(sNotProject), QByteArray("just some notes\r\n[SECTION]\r\nKey=1\r\n"));
+    EXPECT_EQ(ReadWholeFile(sNotProject), QByteArray("just some notes\r\n[SECTION]\r\nKey=1\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("notes.zrj")});
 }
 
@@ -63,13 +65,13 @@ TEST(CompileCommandLine, TemplateIsRefusedWithoutTouchingIt) {
     for (const char* sName : {"Default.zrj", "Default.html"}) {
         ASSERT_TRUE(QFile::copy(Templates() + QLatin1String(sName), dir.path() + u'/' + QLatin1String(sName)));
     }
-    const QByteArray before = ReadAll(dir.path() + QStringLiteral("/Default.zrj"));
+    const QByteArray before = ReadWholeFile(dir.path() + QStringLiteral("/Default.zrj"));
     const TRun run = RunCompile({dir.path() + QStringLiteral("/Default.zrj")});
     EXPECT_EQ(run.iExitCode, 1);
     EXPECT_TRUE(
         run.sErr.contains(QStringLiteral("This file is a template - Please save as a project before compilation")))
         << run.sErr.toStdString();
-    EXPECT_EQ(ReadAll(dir.path() + QStringLiteral("/Default.zrj")), before);
+    EXPECT_EQ(ReadWholeFile(dir.path() + QStringLiteral("/Default.zrj")), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
 }
 
@@ -94,7 +96,7 @@ TEST_F(CompileCommand, PrintsWhatToPasteAndWhatToUpload) {
 }
 
 TEST_F(CompileCommand, FailedWriteIsReportedAndLeavesTheProjectFileWhole) {
-    const QByteArray before = ReadAll(sProject);
+    const QByteArray before = ReadWholeFile(sProject);
     ASSERT_TRUE(QFile::remove(Dir.path() + QStringLiteral("/welcome.js")));
     ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("welcome.js")));
     const TRun run = RunCompile({sProject});
@@ -102,11 +104,11 @@ TEST_F(CompileCommand, FailedWriteIsReportedAndLeavesTheProjectFileWhole) {
     EXPECT_TRUE(run.sErr.contains(QStringLiteral("Compile Error : Failed to write Linking file")))
         << run.sErr.toStdString();
     EXPECT_TRUE(run.sOut.isEmpty());
-    EXPECT_EQ(ReadAll(sProject), before);
+    EXPECT_EQ(ReadWholeFile(sProject), before);
 }
 
 TEST_F(CompileCommand, ReadOnlyFolderIsReportedAndLeavesTheProjectFileWhole) {
-    const QByteArray before = ReadAll(sProject);
+    const QByteArray before = ReadWholeFile(sProject);
     QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
     QFile probe(Dir.path() + QStringLiteral("/probe"));
     if (probe.open(QIODevice::WriteOnly)) {
@@ -120,7 +122,7 @@ TEST_F(CompileCommand, ReadOnlyFolderIsReportedAndLeavesTheProjectFileWhole) {
     EXPECT_EQ(run.iExitCode, 1);
     EXPECT_TRUE(run.sErr.contains(QStringLiteral("Compile Error : Failed to write Library file")))
         << run.sErr.toStdString();
-    EXPECT_EQ(ReadAll(sProject), before);
+    EXPECT_EQ(ReadWholeFile(sProject), before);
 }
 
 // A pipe in place of the project file or of its HTML file ends the compile
@@ -185,24 +187,24 @@ TEST_P(RepeatedCompile, LeavesTheContentFileAsItWas) {
     QByteArray firstContent;
     QByteArray firstPreview;
     for (int iCompile = 0; iCompile < 10; ++iCompile) {
-        const QByteArray before = ReadAll(sContent);
+        const QByteArray before = ReadWholeFile(sContent);
         const TRun run = RunCompile({sProject});
         if (*GetParam().sRefusal != 0) {
             EXPECT_EQ(run.iExitCode, 1);
             EXPECT_TRUE(run.sErr.contains(QLatin1String(GetParam().sRefusal))) << run.sErr.toStdString();
-            EXPECT_EQ(ReadAll(sContent), before);
+            EXPECT_EQ(ReadWholeFile(sContent), before);
             continue;
         }
         ASSERT_EQ(run.iExitCode, 0) << run.sErr.toStdString();
         if (iCompile == 0) {
-            firstContent = ReadAll(sContent);
-            firstPreview = ReadAll(sPreview);
+            firstContent = ReadWholeFile(sContent);
+            firstPreview = ReadWholeFile(sPreview);
             // Each popup has its own content and one layer, and a link for each.
             EXPECT_EQ(firstContent.count("\r\n"), 4) << firstContent.toStdString();
             EXPECT_EQ(firstPreview.count("onclick"), 4) << firstPreview.toStdString();
         }
-        EXPECT_EQ(ReadAll(sContent), firstContent) << "compile " << iCompile;
-        EXPECT_EQ(ReadAll(sPreview), firstPreview) << "compile " << iCompile;
+        EXPECT_EQ(ReadWholeFile(sContent), firstContent) << "compile " << iCompile;
+        EXPECT_EQ(ReadWholeFile(sPreview), firstPreview) << "compile " << iCompile;
     }
 }
 

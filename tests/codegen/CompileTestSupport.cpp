@@ -24,14 +24,6 @@ bool CopyFolderFiles(const QString& sFrom, const QString& sTo) {
     return true;
 }
 
-QString ReadWholeFile(const QString& sPath) {
-    QFile file(sPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("<unreadable ") + sPath + u'>';
-    }
-    return QString::fromUtf8(file.readAll());
-}
-
 QString FormatResults(const TCompileResults& results) {
     QString sText;
     const auto block = [&sText](const char* sName, const QStringList& lines) {

@@ -6,18 +6,17 @@
 
 #include <memory>
 
-#include "CliProject.h"
 #include "CompilePipeline.h"
 #include "CompileTestUi.h"
+#include "TProjectDocument.h"
 #include "TScriptForm.h"
+#include "TestSupport.h"
 
 // Folder of the compile cases and of the mask template the cases use.
 QString CompileDataDir();
 QString TestTemplateDir();
 // Copies every file of a folder (not recursive) into another.
 bool CopyFolderFiles(const QString& sFrom, const QString& sTo);
-// The whole file as text (UTF-8), or a marker text when it cannot be read.
-QString ReadWholeFile(const QString& sPath);
 // Writes the results in the layout of the expected "results.txt".
 QString FormatResults(const TCompileResults& results);
 
@@ -32,7 +31,7 @@ public:
 
     QTemporaryDir TempDir;
     QString sDir; // with a trailing separator
-    TCliProject Project;
+    TProjectDocument Project;
     TScriptForm Script;
     TScriptedCompileUi Ui;
     std::unique_ptr<TCompilePipeline> Pipeline;

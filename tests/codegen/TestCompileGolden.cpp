@@ -46,9 +46,11 @@ TEST_P(CompileGolden, WritesTheExpectedFilesAndReport) {
 
     const QDir expected(sCase + QStringLiteral("/expected"));
     for (const QString& sName : expected.entryList(QDir::Files)) {
-        const QString sWanted = ExpandTokens(ReadWholeFile(expected.filePath(sName)), fixture.Script, fixture.sDir);
-        const QString sActual = sName == QStringLiteral("results.txt") ? FormatResults(fixture.Ui.Results.front())
-                                                                       : ReadWholeFile(fixture.Path(sName));
+        const QString sWanted =
+            ExpandTokens(QString::fromUtf8(ReadWholeFile(expected.filePath(sName))), fixture.Script, fixture.sDir);
+        const QString sActual = sName == QStringLiteral("results.txt")
+                                    ? FormatResults(fixture.Ui.Results.front())
+                                    : QString::fromUtf8(ReadWholeFile(fixture.Path(sName)));
         EXPECT_EQ(sActual.toStdString(), sWanted.toStdString()) << "file " << sName.toStdString();
     }
 

@@ -244,7 +244,7 @@ TEST_F(CompilePipeline, SeveralPopupsWithoutDynamicContentStillGetTheirContentFi
     fixture.Project.Project.bDynamicContent = 0;
     ASSERT_TRUE(fixture.Compile());
     EXPECT_EQ(
-        ReadWholeFile(fixture.Path(QStringLiteral("site_ZEPcontent.js"))),
+        QString::fromUtf8(ReadWholeFile(fixture.Path(QStringLiteral("site_ZEPcontent.js")))),
         QStringLiteral("zep_first=\"<p>One</p> \"\r\nzep_leave=\"<p>Two</p> \"\r\nzep_veil=\"<p>Three</p> \"\r\n"));
     EXPECT_TRUE(fixture.Ui.Results.front().ScriptBody.contains(
         QStringLiteral("<script type=\"text/javascript\" src=\"site_ZEPcontent.js\"></script>")));

@@ -2,6 +2,7 @@
 
 #include "TScriptForm.h"
 #include "TZEPProject.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +21,6 @@ protected:
         auto oInstance = std::make_unique<TZEPInstance>(nullptr);
         oInstance->sUniqueID = sUid;
         return instances.Add(std::move(oInstance));
-    }
-    QByteArray ReadFile(const QString& sPath) {
-        QFile file(sPath);
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
     }
     QString Path(const QString& sName) { return folder.filePath(sName); }
 
@@ -70,7 +66,7 @@ TEST_F(LibraryAssembly, LibraryFileHasHeaderGateLibraryAndClosingLine) {
         expected += sNotice.toUtf8() + "\r\n";
     }
     expected += "var rf=true;\r\nif(rf){\r\n" + assembly.GetLibraryCode(&oInstance).toUtf8() + "\r\n}\r\n";
-    EXPECT_EQ(ReadFile(sPath), expected);
+    EXPECT_EQ(ReadWholeFile(sPath), expected);
 }
 
 TEST_F(LibraryAssembly, SingleInstanceCustomFolderRedirectsTheImagesButSeveralInstancesDoNot) {
@@ -79,7 +75,7 @@ TEST_F(LibraryAssembly, SingleInstanceCustomFolderRedirectsTheImagesButSeveralIn
     first.sCustomPath = "img/";
     QStringList outputFiles;
     ASSERT_TRUE(assembly.WriteLibraryFile(instances, outputFiles, store.WriteDetectScriptMemo, Path("one.js")));
-    const QByteArray one = ReadFile(Path("one.js"));
+    const QByteArray one = ReadWholeFile(Path("one.js"));
     EXPECT_TRUE(one.contains("url(img//close.gif)"));
     EXPECT_TRUE(one.contains("url(img//resize.gif)"));
     EXPECT_FALSE(one.contains("url(close.gif)"));
@@ -88,7 +84,7 @@ TEST_F(LibraryAssembly, SingleInstanceCustomFolderRedirectsTheImagesButSeveralIn
     second.bUseCustom = 1;
     second.sCustomPath = "pics";
     ASSERT_TRUE(assembly.WriteLibraryFile(instances, outputFiles, store.WriteDetectScriptMemo, Path("two.js")));
-    const QByteArray two = ReadFile(Path("two.js"));
+    const QByteArray two = ReadWholeFile(Path("two.js"));
     EXPECT_TRUE(two.contains("url(close.gif)"));
     EXPECT_TRUE(two.contains("url(resize.gif)"));
     EXPECT_FALSE(two.contains("img/"));

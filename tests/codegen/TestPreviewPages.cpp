@@ -103,7 +103,7 @@ TEST_F(PreviewPages, ModalPreviewWritesTheMaskStyleSheetOnlyAndTheModalHostPage)
     EXPECT_EQ(hostLines, fixture.Script.ZEPModalInternalHTMLMemo);
     EXPECT_TRUE(QFileInfo::exists(fixture.Path(QStringLiteral("ZEPMask.css"))));
     EXPECT_FALSE(QFileInfo::exists(fixture.Path(QStringLiteral("ZEPMask.png"))));
-    const QString sScript = ReadWholeFile(fixture.Path(QStringLiteral("zepInternal.js")));
+    const QString sScript = QString::fromUtf8(ReadWholeFile(fixture.Path(QStringLiteral("zepInternal.js"))));
     EXPECT_TRUE(sScript.startsWith(QStringLiteral("  zep_zepMask=\"<link href=\\\"ZEPMask.css\\\"")));
     EXPECT_TRUE(sInternalPage.contains(QStringLiteral("<script type=\"text/javascript\" src=\"zepInternal.js\" "
                                                       "defer></script><!-- This is only for demo")));
@@ -125,7 +125,7 @@ TEST_F(PreviewPages, TooltipScriptIsWrittenForProjectsButNotForTemplates) {
 
     fixture.Project.Project.bTemplate = 0;
     ASSERT_TRUE(PreparePreview(Context(), Instance(), text, sHostPage, sInternalPage));
-    EXPECT_EQ(ReadWholeFile(fixture.Path(QStringLiteral("promo_ZEPtooltips.js"))),
+    EXPECT_EQ(QString::fromUtf8(ReadWholeFile(fixture.Path(QStringLiteral("promo_ZEPtooltips.js")))),
               QStringLiteral("ZEPtooltip1=\"<p class=\\\"x\\\">Hello</p> \"\r\n"));
 }
 

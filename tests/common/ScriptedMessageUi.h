@@ -10,11 +10,6 @@
 // as "<kind>: <message>"; OnCall runs at the moment the box would show.
 class TScriptedMessageUi : public IMessageUi {
 public:
-    TScriptedMessageUi() { pPrevious = SetMessageUi(this); }
-    ~TScriptedMessageUi() override { SetMessageUi(pPrevious); }
-    TScriptedMessageUi(const TScriptedMessageUi&) = delete;
-    TScriptedMessageUi& operator=(const TScriptedMessageUi&) = delete;
-
     void ShowError(const QString& sMessage) override { Record(QStringLiteral("error: ") + sMessage); }
     void ShowWarning(const QString& sMessage) override { Record(QStringLiteral("warning: ") + sMessage); }
     bool Confirm(const QString& sMessage) override {
@@ -33,6 +28,4 @@ private:
             OnCall();
         }
     }
-
-    IMessageUi* pPrevious = nullptr;
 };

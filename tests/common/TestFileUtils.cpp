@@ -1,4 +1,5 @@
 #include "FileUtils.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,11 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray ReadAll(const QString& sPath) {
-    QFile file(sPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 void WriteAll(const QString& sPath, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(sPath).absolutePath());
@@ -58,15 +54,15 @@ TEST_F(FileUtilsTest, CopyOfAFolderTree) {
 
     // A missing target becomes the copy; its parent folders are created.
     ASSERT_TRUE(ShellCopy(dir.filePath("install/Templates/"), sTarget + "/"));
-    EXPECT_EQ(ReadAll(sTarget + "/Default.zrj"), "project");
-    EXPECT_EQ(ReadAll(sTarget + "/images/close.gif"), "gif");
+    EXPECT_EQ(ReadWholeFile(sTarget + "/Default.zrj"), "project");
+    EXPECT_EQ(ReadWholeFile(sTarget + "/images/close.gif"), "gif");
 
     // An existing target folder receives the source under its own name.
     ASSERT_TRUE(ShellCopy(dir.filePath("install/Templates"), dir.filePath("user")));
-    EXPECT_EQ(ReadAll(dir.filePath("user/Templates/Default.zrj")), "project");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("user/Templates/Default.zrj")), "project");
     WriteAll(dir.filePath("other/x"), "x");
     ASSERT_TRUE(ShellCopy(dir.filePath("install/Templates"), dir.filePath("other")));
-    EXPECT_EQ(ReadAll(dir.filePath("other/Templates/images/close.gif")), "gif");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("other/Templates/images/close.gif")), "gif");
 
     EXPECT_FALSE(ShellCopy(dir.filePath("install"), dir.filePath("install/Templates")));
     EXPECT_FALSE(ShellCopy(dir.filePath("install"), dir.filePath("install")));
@@ -78,11 +74,11 @@ TEST_F(FileUtilsTest, CopyOfAFileReplacesWithoutAsking) {
     WriteAll(dir.filePath("a.txt"), "new");
     WriteAll(dir.filePath("out/a.txt"), "old");
     ASSERT_TRUE(ShellCopy(dir.filePath("a.txt"), dir.filePath("out")));
-    EXPECT_EQ(ReadAll(dir.filePath("out/a.txt")), "new");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("out/a.txt")), "new");
     ASSERT_TRUE(ShellCopy(dir.filePath("a.txt"), dir.filePath("deep/er/b.txt")));
-    EXPECT_EQ(ReadAll(dir.filePath("deep/er/b.txt")), "new");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("deep/er/b.txt")), "new");
     EXPECT_FALSE(ShellCopy(dir.filePath("a.txt"), dir.filePath("a.txt")));
-    EXPECT_EQ(ReadAll(dir.filePath("a.txt")), "new");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("a.txt")), "new");
 }
 
 TEST_F(FileUtilsTest, DeleteRemovesFilesAndFolderTrees) {
@@ -114,11 +110,11 @@ TEST(FileUtils, WriteTextFileEndsEveryLineWithCrLf) {
     QTemporaryDir dir;
     const QString sPath = dir.filePath("out.txt");
     ASSERT_TRUE(WriteTextFile(sPath, "one\ntwo\r\nthree"));
-    EXPECT_EQ(ReadAll(sPath), "one\r\ntwo\r\nthree\r\n");
+    EXPECT_EQ(ReadWholeFile(sPath), "one\r\ntwo\r\nthree\r\n");
     ASSERT_TRUE(WriteTextFile(sPath, "only\r\n"));
-    EXPECT_EQ(ReadAll(sPath), "only\r\n");
+    EXPECT_EQ(ReadWholeFile(sPath), "only\r\n");
     ASSERT_TRUE(WriteTextFile(sPath, ""));
-    EXPECT_EQ(ReadAll(sPath), "");
+    EXPECT_EQ(ReadWholeFile(sPath), "");
     EXPECT_FALSE(WriteTextFile(dir.filePath("missing/out.txt"), "x"));
 }
 

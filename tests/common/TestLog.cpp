@@ -1,6 +1,7 @@
 #include "LogDateFormat.h"
 #include "ScriptedMessageUi.h"
 #include "TLog.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,11 +14,6 @@
 namespace {
 
 const QDateTime StartTime(QDate(2012, 3, 15), QTime(14, 3, 27));
-
-QByteArray ReadAll(const QString& sPath) {
-    QFile file(sPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 void WriteAll(const QString& sPath, const QByteArray& bytes) {
     QFile file(sPath);
@@ -70,7 +66,7 @@ TEST_F(LogTest, NewFileStartsWithTheHeaderAndVersionLines) {
     auto log = MakeLog(info);
     ASSERT_TRUE(log->Open(sExe));
     EXPECT_EQ(log->GetFullFileName(), sLogFile);
-    EXPECT_EQ(ReadAll(sLogFile),
+    EXPECT_EQ(ReadWholeFile(sLogFile),
               QByteArray("[14:03:27] : "
                          "==============================================================================="
                          "\r\n"
@@ -93,7 +89,7 @@ TEST_F(LogTest, LinesCarryTheTimeStampOnlyWhenAsked) {
     log->Add("Status [Changed]");
     log->SetShowDateStamp(false);
     log->LogVal(QString::fromUtf8("caf\xC3\xA9"));
-    EXPECT_EQ(ReadAll(sLogFile), QByteArray("[14:03:27] : Status [Changed]\r\ncaf\xC3\xA9\r\n"));
+    EXPECT_EQ(ReadWholeFile(sLogFile), QByteArray("[14:03:27] : Status [Changed]\r\ncaf\xC3\xA9\r\n"));
 }
 
 TEST_F(LogTest, AppendKeepsThePreviousRunOnlyWhenSetAndTheFileExists) {
@@ -101,7 +97,7 @@ TEST_F(LogTest, AppendKeepsThePreviousRunOnlyWhenSetAndTheFileExists) {
     auto fresh = MakeLog(TVersionInfo());
     fresh->SetShowDateStamp(false);
     ASSERT_TRUE(fresh->Open(sExe));
-    QByteArray text = ReadAll(sLogFile);
+    QByteArray text = ReadWholeFile(sLogFile);
     EXPECT_FALSE(text.contains("earlier run"));
     EXPECT_TRUE(text.contains("\r\nLog File created : 14:03:27 Thursday 15 March 2012\r\n"));
 
@@ -110,14 +106,14 @@ TEST_F(LogTest, AppendKeepsThePreviousRunOnlyWhenSetAndTheFileExists) {
     appending->SetShowDateStamp(false);
     appending->SetAppend(true);
     ASSERT_TRUE(appending->Open(sExe));
-    text = ReadAll(sLogFile);
+    text = ReadWholeFile(sLogFile);
     EXPECT_TRUE(text.startsWith("earlier run\r\n" + QByteArray(79, '=') + "\r\nLog File appended : 14:03:27"));
 
     QFile::remove(sLogFile);
     auto appendingToNothing = MakeLog(TVersionInfo());
     appendingToNothing->SetAppend(true);
     ASSERT_TRUE(appendingToNothing->Open(sExe));
-    EXPECT_TRUE(ReadAll(sLogFile).contains("Log File created : "));
+    EXPECT_TRUE(ReadWholeFile(sLogFile).contains("Log File created : "));
 }
 
 TEST_F(LogTest, NothingIsWrittenBeforeOpenOrWhileLoggingIsOff) {
@@ -133,7 +129,7 @@ TEST_F(LogTest, NothingIsWrittenBeforeOpenOrWhileLoggingIsOff) {
     ASSERT_TRUE(quiet->Open(sExe));
     quiet->Add("dropped");
     EXPECT_TRUE(QFile::exists(sLogFile));
-    EXPECT_EQ(ReadAll(sLogFile), QByteArray());
+    EXPECT_EQ(ReadWholeFile(sLogFile), QByteArray());
 }
 
 TEST_F(LogTest, FileNameFollowsThePathTextAndTheDefaults) {
@@ -164,7 +160,8 @@ TEST_F(LogTest, DestructionWritesTheClosingLinesUnlessTheFileIsGone) {
     ASSERT_TRUE(log->Open(sExe));
     WriteAll(sLogFile, "");
     log.reset();
-    EXPECT_EQ(ReadAll(sLogFile), QByteArray("Session ended : 14:03:27 Thursday 15 March 2012\r\nForm destroyed\r\n"));
+    EXPECT_EQ(ReadWholeFile(sLogFile),
+              QByteArray("Session ended : 14:03:27 Thursday 15 March 2012\r\nForm destroyed\r\n"));
 
     auto deleted = MakeLog(TVersionInfo());
     ASSERT_TRUE(deleted->Open(sExe));
@@ -178,7 +175,7 @@ TEST_F(LogTest, VersionTextsWithoutProgramFileOrVersionInformation) {
     auto noProgram = MakeLog(SmallVersion("1.2"));
     noProgram->SetShowDateStamp(false);
     ASSERT_TRUE(noProgram->Open(dir.filePath("nonexistent")));
-    EXPECT_TRUE(ReadAll(sLogFile).endsWith("\r\nVersion details unknown\r\n"));
+    EXPECT_TRUE(ReadWholeFile(sLogFile).endsWith("\r\nVersion details unknown\r\n"));
     EXPECT_EQ(noProgram->sVersion, "Unknown");
     EXPECT_EQ(noProgram->sShortVersion2, "?.?");
     EXPECT_EQ(noProgram->sShortVersion3, "?.?.?");
@@ -186,8 +183,8 @@ TEST_F(LogTest, VersionTextsWithoutProgramFileOrVersionInformation) {
     auto noInfo = MakeLog(TVersionInfo());
     noInfo->SetShowDateStamp(false);
     ASSERT_TRUE(noInfo->Open(sExe));
-    EXPECT_TRUE(ReadAll(sLogFile).endsWith("\r\nNo version information found\r\n"
-                                           "VUnknown - Compiled : 09:05:07 Thursday 01 March 2012\r\n"));
+    EXPECT_TRUE(ReadWholeFile(sLogFile).endsWith("\r\nNo version information found\r\n"
+                                                 "VUnknown - Compiled : 09:05:07 Thursday 01 March 2012\r\n"));
     EXPECT_EQ(noInfo->sVersion, "Unknown");
     EXPECT_EQ(noInfo->sShortVersion2, "Unknown");
     EXPECT_EQ(noInfo->sShortVersion3, "Unknown");
@@ -197,7 +194,7 @@ TEST_F(LogTest, VersionValuesAreLoggedAsStoredAndKeptTrimmed) {
     auto log = MakeLog(SmallVersion(" 1.2.3.4.5 "));
     log->SetShowDateStamp(false);
     ASSERT_TRUE(log->Open(sExe));
-    EXPECT_TRUE(ReadAll(sLogFile).contains("\r\nFileVersion =  1.2.3.4.5 \r\n"));
+    EXPECT_TRUE(ReadWholeFile(sLogFile).contains("\r\nFileVersion =  1.2.3.4.5 \r\n"));
     EXPECT_EQ(log->sVersion, " 1.2.3.4.5 ");
     EXPECT_EQ(log->sVersionStrings[3], "1.2.3.4.5");
     EXPECT_EQ(log->sShortVersion2, "1.2");
@@ -209,7 +206,7 @@ TEST_F(LogTest, VersionNamesOfAnotherLanguageAreNotFound) {
     log->SetShowDateStamp(false);
     ASSERT_TRUE(log->Open(sExe));
     log->GetVersion(1033, 1252); // 040904E4
-    const QByteArray text = ReadAll(sLogFile);
+    const QByteArray text = ReadWholeFile(sLogFile);
     EXPECT_EQ(text.count("FileVersion = "), 1);
     EXPECT_TRUE(text.endsWith("\r\nVersionInfoSize = 84\r\n"));
 }
@@ -255,8 +252,9 @@ TEST_F(LogTest, MessagesAreLoggedAroundTheirBoxes) {
     WriteAll(sLogFile, "");
 
     TScriptedMessageUi ui;
+    log->SetMessageUi(&ui);
     QByteArray logAtBox;
-    ui.OnCall = [&] { logAtBox = ReadAll(sLogFile); };
+    ui.OnCall = [&] { logAtBox = ReadWholeFile(sLogFile); };
 
     log->Error("Disk full");
     EXPECT_EQ(logAtBox, QByteArray("Error : Disk full\r\n")); // written before the box
@@ -270,11 +268,11 @@ TEST_F(LogTest, MessagesAreLoggedAroundTheirBoxes) {
 
     EXPECT_EQ(ui.Calls, QStringList({"error: Disk full", "warning: Careful", "confirm: Save?", "confirm: Overwrite?",
                                      "error: Upload failed"}));
-    EXPECT_EQ(ReadAll(sLogFile), QByteArray("Error : Disk full\r\n"
-                                            "Warning : Careful\r\n"
-                                            "Confirming : Save? - Result = Yes\r\n"
-                                            "Confirming : Overwrite? - Result = No\r\n"
-                                            "Upload failed\r\n"));
+    EXPECT_EQ(ReadWholeFile(sLogFile), QByteArray("Error : Disk full\r\n"
+                                                  "Warning : Careful\r\n"
+                                                  "Confirming : Save? - Result = Yes\r\n"
+                                                  "Confirming : Overwrite? - Result = No\r\n"
+                                                  "Upload failed\r\n"));
 }
 
 TEST_F(LogTest, WithoutMessageInterfaceMessagesAreOnlyLoggedAndConfirmSaysNo) {
@@ -284,7 +282,7 @@ TEST_F(LogTest, WithoutMessageInterfaceMessagesAreOnlyLoggedAndConfirmSaysNo) {
     WriteAll(sLogFile, "");
     log->Error("Disk full");
     EXPECT_FALSE(log->Confirm("Save?"));
-    EXPECT_EQ(ReadAll(sLogFile), QByteArray("Error : Disk full\r\nConfirming : Save? - Result = No\r\n"));
+    EXPECT_EQ(ReadWholeFile(sLogFile), QByteArray("Error : Disk full\r\nConfirming : Save? - Result = No\r\n"));
 }
 
 TEST(LogDateFormat, PatternsOfTheLog) {

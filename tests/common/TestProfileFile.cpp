@@ -1,4 +1,5 @@
 #include "TProfileFile.h"
+#include "TestSupport.h"
 #include "TextFile.h"
 
 #include <QFile>
@@ -7,11 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray ReadBytes(const QString& sPath) {
-    QFile file(sPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void WriteBytes(const QString& sPath, const QByteArray& bytes) {
     QFile file(sPath);
@@ -70,8 +66,8 @@ TEST(ProfileFile, WritesReplaceInPlaceAppendToSectionOrAddSection) {
     ini.WriteBool("THREE", "Flag", true);
     ASSERT_TRUE(ini.UpdateFile());
     // New keys go after the section's last key or comment, before its blank lines.
-    EXPECT_EQ(ReadBytes(sPath), QByteArray("; comment\r\n[ONE]\r\nA=5\r\n; note\r\nNew=x\r\nNewer=w\r\n\r\n  \r\n"
-                                           "[TWO]\r\nB=2\r\n[THREE]\r\nFlag=1\r\n"));
+    EXPECT_EQ(ReadWholeFile(sPath), QByteArray("; comment\r\n[ONE]\r\nA=5\r\n; note\r\nNew=x\r\nNewer=w\r\n\r\n  \r\n"
+                                               "[TWO]\r\nB=2\r\n[THREE]\r\nFlag=1\r\n"));
     EXPECT_EQ(ini.ReadSection("ONE"), QStringList({"A", "New", "Newer"}));
 }
 

@@ -41,20 +41,20 @@ protected:
 
 TEST_F(AttachedFiles, SaveIntoANewDirectoryCopiesThemOnceCreatingSubDirectories) {
     ASSERT_TRUE(SaveAs(sDirB + "b.zrj")) << project.GetLastError().toStdString();
-    EXPECT_EQ(ReadBytes(sDirB + "pic.gif"), "GIF-A");
-    EXPECT_EQ(ReadBytes(sDirB + "img/sub/b.png"), "PNG-A");
+    EXPECT_EQ(ReadWholeFile(sDirB + "pic.gif"), "GIF-A");
+    EXPECT_EQ(ReadWholeFile(sDirB + "img/sub/b.png"), "PNG-A");
     TProfileFile saved(sDirB + "b.zrj");
     EXPECT_EQ(saved.ReadString("ATTACHED_FILES", "File2", ""), "img/sub/b.png");
 
     // Existing files in the target are neither copied again nor overwritten.
     WriteBytes(sDirA + "pic.gif", "GIF-A2");
     ASSERT_TRUE(SaveAs(sDirB + "b.zrj"));
-    EXPECT_EQ(ReadBytes(sDirB + "pic.gif"), "GIF-A");
+    EXPECT_EQ(ReadWholeFile(sDirB + "pic.gif"), "GIF-A");
 }
 
 TEST_F(AttachedFiles, SavingInPlaceCopiesNothing) {
     ASSERT_TRUE(SaveAs(sDirA + "a.zrj"));
-    EXPECT_EQ(ReadBytes(sDirA + "pic.gif"), "GIF-A");
+    EXPECT_EQ(ReadWholeFile(sDirA + "pic.gif"), "GIF-A");
 }
 
 TEST_F(AttachedFiles, NamesThatLeaveTheProjectDirectoryAreRefused) {
@@ -108,8 +108,8 @@ TEST_F(AttachedFiles, ImportCopiesIntoTheTopOfTheProjectDirectoryAndKeepsTheName
     auto oInstance = other.CreateInstance();
     oInstance->BinaryGraphicFiles = {"pic.gif", "img/sub/b.png"};
     ASSERT_TRUE(oInstance->CopyAttachedFiles(sDirA)) << oInstance->GetLastError().toStdString();
-    EXPECT_EQ(ReadBytes(sDirB + "b.png"), "PNG-A");
-    EXPECT_EQ(ReadBytes(sDirB + "pic.gif"), "GIF-A");
+    EXPECT_EQ(ReadWholeFile(sDirB + "b.png"), "PNG-A");
+    EXPECT_EQ(ReadWholeFile(sDirB + "pic.gif"), "GIF-A");
     EXPECT_EQ(oInstance->BinaryGraphicFiles, QStringList({"pic.gif", "img/sub/b.png"}));
 
     oInstance->BinaryGraphicFiles = {"nothere.gif"};
@@ -146,7 +146,7 @@ TEST(ProjectFileLists, WriteUploadIncludeListReplacesTheSectionOnDisk) {
     WriteBytes(sProject, "[UPLOAD_INCLUDE_FILES]\r\nFile0=old\r\nFile5=older\r\n[SYSTEM]\r\nTemplate=0\r\n");
     QString sError;
     ASSERT_TRUE(WriteUploadIncludeList(sProject, {" p.js ", "p.html"}, sError)) << sError.toStdString();
-    EXPECT_EQ(ReadBytes(sProject),
+    EXPECT_EQ(ReadWholeFile(sProject),
               "[SYSTEM]\r\nTemplate=0\r\n[UPLOAD_INCLUDE_FILES]\r\nFile0=p.js\r\nFile1=p.html\r\n");
 
     TProfileFile saveFile(sProject);

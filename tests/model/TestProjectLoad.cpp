@@ -272,7 +272,7 @@ TEST_F(ProjectLoad, ContentLinesStayWithTheirPopupOverRepeatedSaves) {
         TProfileFile reloaded(sProject);
         ASSERT_TRUE(project.LoadFromIniFile(reloaded, false)) << project.GetLastError().toStdString();
     }
-    EXPECT_EQ(ReadBytes(sContent), expected.join("\r\n").toUtf8() + "\r\n");
+    EXPECT_EQ(ReadWholeFile(sContent), expected.join("\r\n").toUtf8() + "\r\n");
 }
 
 TEST(SampleProject, TheRunScriptsDefaultProjectLoads) {

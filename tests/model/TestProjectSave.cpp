@@ -54,7 +54,7 @@ TEST_F(ProjectSave, SinglePopupWritesEveryKeyInOrderAndSharesSystemAndAdditional
     WriteBytes(dir.filePath("a.gif"), "GIF");
 
     ASSERT_TRUE(Save()) << project.GetLastError().toStdString();
-    EXPECT_EQ(ReadBytes(project.sFullProjectName),
+    EXPECT_EQ(ReadWholeFile(project.sFullProjectName),
               "[SYSTEM]\r\n"
               "Template=0\r\n"
               "Video=0\r\n"
@@ -145,8 +145,8 @@ TEST_F(ProjectSave, SinglePopupWritesEveryKeyInOrderAndSharesSystemAndAdditional
               "TurnOffAudio=0\r\n"
               "CoverBoxes=0\r\n"
               "InitialisationOption=0\r\n");
-    EXPECT_EQ(ReadBytes(dir.filePath("promo.html")), "hello\r\nworld\r\n");
-    EXPECT_EQ(ReadBytes(dir.filePath("promo_ZEPcontent.js")), "zep_promo=\"hello world \"\r\n");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("promo.html")), "hello\r\nworld\r\n");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("promo_ZEPcontent.js")), "zep_promo=\"hello world \"\r\n");
 }
 
 TEST_F(ProjectSave, OlderWindowsFileKeepsItsLayoutAndGainsTheMissingKeysInOrder) {
@@ -157,8 +157,8 @@ TEST_F(ProjectSave, OlderWindowsFileKeepsItsLayoutAndGainsTheMissingKeysInOrder)
     WriteBytes(dir.filePath("promo.html"), "<p>Caf\xE9</p>\r\n");
     ASSERT_TRUE(Reload(project)) << project.GetLastError().toStdString();
     ASSERT_TRUE(Save()) << project.GetLastError().toStdString();
-    EXPECT_EQ(ReadBytes(dir.filePath("promo.html")), "<p>Caf\xC3\xA9</p>\r\n");
-    EXPECT_EQ(ReadBytes(project.sFullProjectName),
+    EXPECT_EQ(ReadWholeFile(dir.filePath("promo.html")), "<p>Caf\xC3\xA9</p>\r\n");
+    EXPECT_EQ(ReadWholeFile(project.sFullProjectName),
               "[SYSTEM]\r\n"
               "Template=0\r\n"
               "Instances=0\r\n"
@@ -262,7 +262,7 @@ TEST_F(ProjectSave, SavingKeepsOtherLinesAndRoundTripsTheRecord) {
     o.Font = TextToFont("(Verdana,-16,BU,00ABCDEF)");
     o.sTitle = "  spaced  ";
     ASSERT_TRUE(Save());
-    const QByteArray text = ReadBytes(project.sFullProjectName);
+    const QByteArray text = ReadWholeFile(project.sFullProjectName);
     EXPECT_TRUE(text.startsWith("; kept comment\r\n[SYSTEM]\r\nTemplate=0\r\nOwn=x\r\nVideo=0\r\n"));
     TZEPProject loaded;
     ASSERT_TRUE(Reload(loaded)) << loaded.GetLastError().toStdString();
@@ -281,15 +281,15 @@ TEST_F(ProjectSave, MultiPopupSaveRenumbersAndLeavesStaleSectionsAndFiles) {
     AddInstance("two");
     AddInstance("three");
     ASSERT_TRUE(Save()) << project.GetLastError().toStdString();
-    EXPECT_EQ(ReadBytes(dir.filePath("promo(2).html")), "<b>three</b>\r\n");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("promo(2).html")), "<b>three</b>\r\n");
 
     project.InstanceList.Delete(1);
     EXPECT_EQ(project.InstanceList.Instance(1).iInstanceID, 2); // unchanged until saved
     ASSERT_TRUE(Save());
     EXPECT_EQ(project.InstanceList.Instance(1).iInstanceID, 1);
-    EXPECT_EQ(ReadBytes(dir.filePath("promo(1).html")), "<b>three</b>\r\n");
-    EXPECT_EQ(ReadBytes(dir.filePath("promo(2).html")), "<b>three</b>\r\n");
-    EXPECT_EQ(ReadBytes(dir.filePath("promo_ZEPcontent.js")),
+    EXPECT_EQ(ReadWholeFile(dir.filePath("promo(1).html")), "<b>three</b>\r\n");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("promo(2).html")), "<b>three</b>\r\n");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("promo_ZEPcontent.js")),
               "zep_one=\"<b>one</b> \"\r\nzep_three=\"<b>three</b> \"\r\n");
 
     TProfileFile file(project.sFullProjectName);
@@ -367,7 +367,7 @@ TEST_F(ProjectSave, UnwritableSideFilesFailWithTheirPathAndLeaveTheOldFiles) {
     WriteBytes(dir.filePath("promo_ZEPcontent.js/keep"), "x");
     EXPECT_FALSE(project.SaveToIniFile(file));
     EXPECT_EQ(project.GetLastError(), "Content saving error <" + dir.filePath("promo_ZEPcontent.js") + ">");
-    EXPECT_EQ(ReadBytes(dir.filePath("promo_ZEPcontent.js/keep")), "x");
+    EXPECT_EQ(ReadWholeFile(dir.filePath("promo_ZEPcontent.js/keep")), "x");
 
     // Nothing reached the project file: the caller writes it only after a good save.
     EXPECT_FALSE(QFileInfo::exists(project.sFullProjectName));

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <ostream>
+#include "TestSupport.h"
 
 // A pyftpdlib server on 127.0.0.1 with a temporary root, for one test.
 class TFtpTestServer {
@@ -58,8 +58,3 @@ public:
 private:
     QTemporaryDir Dir;
 };
-
-// Readable test failure messages.
-inline void PrintTo(const QString& sText, std::ostream* pStream) {
-    *pStream << '"' << sText.toStdString() << '"';
-}

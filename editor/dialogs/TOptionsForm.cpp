@@ -1,0 +1,211 @@
+#include "TOptionsForm.h"
+
+#include "TEditorServices.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const sUpdateToolTip =
+    "Brisola keeps how often you want to check for updates and when the last check was made, "
+    "but it makes no check itself: there is no update server to ask.";
+
+QCheckBox* NewCheckBox(const char* sName, const char* sCaption, QWidget* parent) {
+    auto* box = new QCheckBox(QString::fromUtf8(sCaption), parent);
+    box->setObjectName(QString::fromUtf8(sName));
+    return box;
+}
+
+} // namespace
+
+TOptionsForm::TOptionsForm(IEditorServices& services, QWidget* parent) : QDialog(parent), Services(services) {
+    setObjectName(QStringLiteral("OptionsForm"));
+    setWindowTitle(QStringLiteral("Options"));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BuildProjectSpaceGroup());
+    layout->addWidget(BuildCompileGroup());
+    layout->addWidget(BuildMiscellaneousGroup());
+    layout->addWidget(BuildUpdateGroup());
+    layout->addWidget(buttons);
+}
+
+QWidget* TOptionsForm::BuildProjectSpaceGroup() {
+    auto* group = new QGroupBox(QStringLiteral(" Project Space "), this);
+    AutoSaveBox = NewCheckBox("AutoSaveBox", "Auto save when compiling", group);
+    BaseLocationEdit = new QLineEdit(group);
+    BaseLocationEdit->setObjectName(QStringLiteral("BaseLocationEdit"));
+    BaseLocationEdit->setReadOnly(true);
+    BrowseBtn = new QPushButton(QStringLiteral("Browse..."), group);
+    BrowseBtn->setObjectName(QStringLiteral("BrowseBtn"));
+    connect(AutoSaveBox, &QCheckBox::toggled, this, &TOptionsForm::ApplicationSettingChanged);
+    connect(BaseLocationEdit, &QLineEdit::textChanged, this, &TOptionsForm::ApplicationSettingChanged);
+    connect(BrowseBtn, &QPushButton::clicked, this, &TOptionsForm::BrowseBtnClick);
+
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(BaseLocationEdit);
+    folderRow->addWidget(BrowseBtn);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(AutoSaveBox);
+    layout->addWidget(new QLabel(QStringLiteral("Set base folder location:"), group));
+    layout->addLayout(folderRow);
+    return group;
+}
+
+QWidget* TOptionsForm::BuildCompileGroup() {
+    auto* group = new QGroupBox(QStringLiteral(" Compile "), this);
+    IncludeDynamicFunctionsBox = NewCheckBox("IncludeDynamicFunctionsBox", "Include dynamic functions", group);
+    DynamicContentBox = NewCheckBox("DynamicContentBox", "Dynamic content file", group);
+    TurnOffAudioBox = NewCheckBox("TurnOffAudioBox", "On close turn off audio (on compile only)", group);
+    CoverBoxesBox = NewCheckBox("CoverBoxesBox", "Cover select boxes in the page", group);
+    InitialisationOptionsBox = new QComboBox(group);
+    InitialisationOptionsBox->setObjectName(QStringLiteral("InitialisationOptionsBox"));
+    InitialisationOptionsBox->addItems({QStringLiteral("Run when page has finished loading"),
+                                        QStringLiteral("Run immediately"), QStringLiteral("Do not initialise")});
+    ShowCompileBox = NewCheckBox("ShowCompileBox", "Show compile form", group);
+    for (QCheckBox* box : {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox})
+        connect(box, &QCheckBox::toggled, this, &TOptionsForm::ProjectOptionChanged);
+    connect(InitialisationOptionsBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::ProjectOptionChanged);
+    connect(ShowCompileBox, &QCheckBox::toggled, this, &TOptionsForm::ApplicationSettingChanged);
+
+    auto* initRow = new QHBoxLayout;
+    initRow->addWidget(new QLabel(QStringLiteral("Initialisation:"), group));
+    initRow->addWidget(InitialisationOptionsBox, 1);
+    auto* layout = new QVBoxLayout(group);
+    for (QCheckBox* box : {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox})
+        layout->addWidget(box);
+    layout->addLayout(initRow);
+    layout->addWidget(ShowCompileBox);
+    return group;
+}
+
+QWidget* TOptionsForm::BuildMiscellaneousGroup() {
+    auto* group = new QGroupBox(QStringLiteral(" Miscellaneous "), this);
+    DeleteLogBox = NewCheckBox("DeleteLogBox", "Delete all log files", group);
+    connect(DeleteLogBox, &QCheckBox::toggled, this, &TOptionsForm::ApplicationSettingChanged);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(DeleteLogBox);
+    return group;
+}
+
+QWidget* TOptionsForm::BuildUpdateGroup() {
+    auto* group = new QGroupBox(QStringLiteral(" Automatically Check For Updates "), this);
+    group->setToolTip(QString::fromUtf8(sUpdateToolTip));
+    UpdateFrequencyListBox = new QListWidget(group);
+    UpdateFrequencyListBox->setObjectName(QStringLiteral("UpdateFrequencyListBox"));
+    UpdateFrequencyListBox->addItems(
+        {QStringLiteral("Never"), QStringLiteral("Monthly"), QStringLiteral("Weekly"), QStringLiteral("Daily")});
+    UpdateFrequencyListBox->setMaximumHeight(UpdateFrequencyListBox->sizeHintForRow(0) * 4 + 8);
+    UpdateFrequencyListBox->setToolTip(QString::fromUtf8(sUpdateToolTip));
+    connect(UpdateFrequencyListBox, &QListWidget::currentRowChanged, this, &TOptionsForm::ApplicationSettingChanged);
+    LastUpdateLabel = new QLabel(group);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(UpdateFrequencyListBox);
+    layout->addWidget(LastUpdateLabel);
+    return group;
+}
+
+void TOptionsForm::ApplyDependencyRule() {
+    const bool bWasUpdating = bUpdating;
+    bUpdating = true;
+    if (DynamicContentBox->isChecked()) {
+        IncludeDynamicFunctionsBox->setChecked(true);
+        IncludeDynamicFunctionsBox->setEnabled(false);
+    } else {
+        IncludeDynamicFunctionsBox->setEnabled(true);
+    }
+    bUpdating = bWasUpdating;
+}
+
+void TOptionsForm::ShowLastUpdate() {
+    static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
+    const QString sWhen =
+        LastUpdate <= 0.0
+            ? QStringLiteral("never")
+            : epoch.addMSecs(qint64(LastUpdate * 86400000.0)).toString(QStringLiteral("dd MMM yyyy hh:mm"));
+    LastUpdateLabel->setText(QStringLiteral("Last check: ") + sWhen);
+}
+
+void TOptionsForm::showEvent(QShowEvent* event) {
+    RememberValues();
+    ApplyDependencyRule();
+    ShowLastUpdate();
+    bUpdating = false;
+    bDCUEdited = false;
+    QDialog::showEvent(event);
+}
+
+void TOptionsForm::done(int iResult) {
+    if (iResult == QDialog::Accepted) {
+        const QString sLocation = BaseLocationEdit->text().trimmed();
+        if (sLocation != sPreviousLocation)
+            emit BaseLocationChanged(sLocation);
+    } else {
+        bUpdating = true;
+        RestoreValues();
+        ApplyDependencyRule();
+        bUpdating = false;
+    }
+    QDialog::done(iResult);
+}
+
+void TOptionsForm::RememberValues() {
+    sPreviousLocation = BaseLocationEdit->text();
+    bAutoSave = AutoSaveBox->isChecked();
+    bIncludeDynamic = IncludeDynamicFunctionsBox->isChecked();
+    bDynamicContent = DynamicContentBox->isChecked();
+    bTurnOffAudio = TurnOffAudioBox->isChecked();
+    InitialisationOption = InitialisationOptionsBox->currentIndex();
+    bCoverBoxes = CoverBoxesBox->isChecked();
+    bShowCompile = ShowCompileBox->isChecked();
+    bDeleteLog = DeleteLogBox->isChecked();
+    UpdateFrequency = UpdateFrequencyListBox->currentRow();
+}
+
+void TOptionsForm::RestoreValues() {
+    BaseLocationEdit->setText(sPreviousLocation);
+    AutoSaveBox->setChecked(bAutoSave);
+    IncludeDynamicFunctionsBox->setChecked(bIncludeDynamic);
+    DynamicContentBox->setChecked(bDynamicContent);
+    TurnOffAudioBox->setChecked(bTurnOffAudio);
+    InitialisationOptionsBox->setCurrentIndex(InitialisationOption);
+    CoverBoxesBox->setChecked(bCoverBoxes);
+    ShowCompileBox->setChecked(bShowCompile);
+    DeleteLogBox->setChecked(bDeleteLog);
+    UpdateFrequencyListBox->setCurrentRow(UpdateFrequency);
+}
+
+void TOptionsForm::ApplicationSettingChanged() {
+    if (!bUpdating)
+        ApplyDependencyRule();
+}
+
+void TOptionsForm::ProjectOptionChanged() {
+    if (bUpdating)
+        return;
+    ApplyDependencyRule();
+    bDCUEdited = true;
+}
+
+void TOptionsForm::BrowseBtnClick() {
+    const QString sFolder =
+        Services.ChooseFolder(this, QStringLiteral("Please select or create a folder:"), BaseLocationEdit->text());
+    if (!sFolder.isEmpty())
+        BaseLocationEdit->setText(sFolder);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "TScriptedServices.h"
+#include "TWorkingFolders.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariant>
+
+// A temporary documents folder, installation with a start-up template and
+// settings store for one test, with scripted services over that store.
+class TTestEnvironment {
+    QTemporaryDir Dir; // first: the services' store lives in it
+
+public:
+    TTestEnvironment();
+
+    QString Path(const QString& sRelative) const { return Dir.filePath(sRelative); }
+    QString StoreFile() const { return Path(QStringLiteral("settings.ini")); }
+    TWorkingFolders Folders() const;
+    // The working template folder after start-up.
+    QString TemplateFolder() const { return Path(QStringLiteral("docs/Brisola/Templates/")); }
+    QString LogFolder() const { return Path(QStringLiteral("docs/Brisola/Logging/")); }
+
+    // Writes a single-popup project; bTemplate marks it as a template.
+    static void WriteProject(const QString& sFile, bool bTemplate);
+    void SetStoreValue(const QString& sName, const QVariant& value) const;
+
+    // The log file's lines without their time stamps.
+    QStringList LogLines() const;
+
+    TScriptedServices Services{StoreFile()};
+};
