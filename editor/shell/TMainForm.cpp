@@ -327,9 +327,15 @@ void TMainForm::StartUpLoad() {
     const QStringList& args = Context.Arguments;
     oLog->Add(QStringLiteral("ParamCount = %1, ParamStr(1) = %2").arg(args.size()).arg(args.value(0)));
     bool bLoaded = false;
+    QString sRefusal; // why the project named on the command line did not open
     if (args.size() == 1 && QFileInfo(args[0]).suffix().toUpper() == QStringLiteral("ZRJ")) {
         oDocument->Project.sFullProjectName = QFileInfo(args[0]).absoluteFilePath();
         bLoaded = LoadProject(false);
+        // A project whose load failed has shown its reason already; a file that is no project says why here.
+        if (!bLoaded && TProjectDocument::IsProjectFile(oDocument->Project.sFullProjectName, &sRefusal))
+            sRefusal = oDocument->GetLastError();
+        else if (!bLoaded)
+            LogAndShowError(*oLog, sRefusal);
     }
     if (!bLoaded) {
         oDocument->Project.sFullProjectName =
@@ -344,6 +350,8 @@ void TMainForm::StartUpLoad() {
         SetNoProjectTitle();
         oDocument->Project.sFullProjectName.clear();
     }
+    if (!sRefusal.isEmpty())
+        Status(sRefusal);
     bEdited = false;
     bUpdating = false;
 }
@@ -355,7 +363,7 @@ bool TMainForm::LoadProject(bool bTemplateRequired) {
 
     bUpdating = true;
     if (!oDocument->Open(sPath, bTemplateRequired)) {
-        Services.Ask(this, CMessageKind::mkError, oDocument->GetLastError(), QMessageBox::Ok);
+        LogAndShowError(*oLog, oDocument->GetLastError());
         bUpdating = false;
         return false;
     }

@@ -73,7 +73,9 @@ public:
     bool PrepareWorkingFolders();
     void LoadSettings();
     void SaveSettings();
-    // The project named on the command line, or the start-up template.
+    // The project named on the command line, or the start-up template. When
+    // the named project does not open, the template opens and the reason is
+    // shown in an error box and the status bar and written to the log.
     void StartUpLoad();
     bool LoadProject(bool bTemplateRequired);
 
