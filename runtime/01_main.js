@@ -133,6 +133,12 @@ function zepListen(sName, f) {
 		dmt.addEventListener(sName, f, true);
 	}
 }
+function zepNoDefault(ev) {
+	if (ev.preventDefault) {
+		ev.preventDefault();
+	}
+	ev.returnValue = false;
+}
 function zepUnlisten(sName, f) {
 	if (mie) {
 		dmt.detachEvent("on" + sName, f);
@@ -223,12 +229,13 @@ QEL.zep.zepInstance.prototype.soh = function (id, bon, voh) {
 	}
 };
 //
-// Hide: cancels the pending show and this popup's timed commands, tells the page, hides.
+// Hide: cancels the pending show and this popup's timed commands, tells the page, hides;
+// the focus goes back to where it was before a modal popup took it.
 QEL.zep.zepHide = function (id) {
 	zepInst(id).zepHideObj(id);
 };
 QEL.zep.zepInstance.prototype.zepHideObj = function (id) {
-	var mask;
+	var mask, foc = this.zepFoc;
 	clearTimeout(dsh);
 	this.zepTimerStop();
 	if (typeof window.zepOnHide == "function") {
@@ -246,9 +253,14 @@ QEL.zep.zepInstance.prototype.zepHideObj = function (id) {
 			zepTabKeys(false);
 		}
 	}
+	this.zepFoc = null;
+	if (foc) {
+		foc.focus();
+	}
 };
 //
-// Show: re-applies the stored position, becomes visible 250 ms later, resets fade opacities.
+// Show: re-applies the stored position, becomes visible 250 ms later (a modal popup
+// then takes the focus), resets fade opacities.
 QEL.zep.zepShow = function (id) {
 	zepInst(id).zepShowObj(id);
 };
@@ -261,6 +273,7 @@ QEL.zep.zepInstance.prototype.zepShowObj = function (id) {
 	}
 	dsh = setTimeout(function () {
 		me.soh(id, ibl, ivi);
+		me.zepFocusIn();
 	}, 250);
 	if (mie) {
 		bs.filter = "alpha(opacity=100)";
@@ -352,10 +365,7 @@ function tabremove(e) {
 	if (ev.keyCode != 9) {
 		return true;
 	}
-	if (ev.preventDefault) {
-		ev.preventDefault();
-	}
-	ev.returnValue = false;
+	zepNoDefault(ev);
 	return false;
 }
 function tabrereplace() {
@@ -378,7 +388,9 @@ function zepSelects(voh) {
 		f = dmt.forms[i];
 		sel = f.getElementsByTagName("select");
 		for (j = 0; j < sel.length; j++) {
-			sel[j].style.visibility = voh;
+			if (!zepOwner(sel[j])) {
+				sel[j].style.visibility = voh;
+			}
 		}
 	}
 }
@@ -389,37 +401,37 @@ function sbShow() {
 	zepSelects(ivi);
 }
 //
-// The saved tab indexes are written once while the stops are away, so a second
-// show of the mask does not save the -1 values over them.
+// The page's select boxes and tab stops are those outside the popups: the modal
+// popup's own controls stay usable. The saved tab indexes are written once while
+// the stops are away, so a second show of the mask does not save the -1 values over them.
 var tOff = false;
-function tiHide() {
+function zepStops(f) {
 	var i, j, els, n = 0;
-	if (tOff) {
-		return;
-	}
-	tOff = true;
 	for (i = 0; i < tNames.length; i++) {
 		els = dmt.getElementsByTagName(tNames[i]);
 		for (j = 0; j < els.length; j++) {
-			tInd[n] = els[j].tabIndex;
-			els[j].tabIndex = "-1";
-			n++;
+			if (!zepOwner(els[j])) {
+				f(els[j], n++);
+			}
 		}
 	}
 }
-function tiShow() {
-	var i, j, els, n = 0;
+function tiHide() {
 	if (!tOff) {
-		return;
+		tOff = true;
+		zepStops(function (e, n) {
+			tInd[n] = e.tabIndex;
+			e.tabIndex = "-1";
+		});
 	}
-	tOff = false;
-	for (i = 0; i < tNames.length; i++) {
-		els = dmt.getElementsByTagName(tNames[i]);
-		for (j = 0; j < els.length; j++) {
-			els[j].tabIndex = tInd[n];
-			els[j].tabEnabled = true;
-			n++;
-		}
+}
+function tiShow() {
+	if (tOff) {
+		tOff = false;
+		zepStops(function (e, n) {
+			e.tabIndex = tInd[n];
+			e.tabEnabled = true;
+		});
 	}
 }
 //

@@ -22,11 +22,32 @@ QEL.zep.zepInstance.prototype.outerW = function () {
 QEL.zep.zepInstance.prototype.scrTop = function () {
 	return this.iess() ? sht : 0;
 };
+//
+// Follow-scroll is turned on again when a movement ends.
+QEL.zep.zepInstance.prototype.zepRescroll = function (id) {
+	if (this.pars.isScr == 1) {
+		this.zepScroll(id, this.pars.pla, 1);
+	}
+};
+//
+// The visitor's browser asks for reduced motion: the moving effects put the
+// popup at their end state at once instead of stepping it there.
+function zepStill() {
+	return !!window.matchMedia && window.matchMedia("(prefers-reduced-motion: reduce)").matches;
+}
 QEL.zep.zepInstance.prototype.indl = function (id) {
-	var me = this, oh = this.outerH();
+	var me = this, oh = this.outerH(), p = this.pars;
 	nd9 = 0;
 	ba5 = 40;
 	clearInterval(ddp);
+	if (zepStill()) {
+		clearInterval(bp3);
+		gsp();
+		this.zepMoveTo(id, p.zepx + delX[id], p.zepy + delY[id] + this.scrTop());
+		drs = 2;
+		this.zepRescroll(id);
+		return;
+	}
 	ddp = setInterval(function () {
 		me.dropdown(id, oh);
 	}, dis);
@@ -50,13 +71,13 @@ QEL.zep.zepInstance.prototype.dropdown = function (id, oh) {
 			bp3 = setInterval(function () {
 				me.bouncedown(id);
 			}, 50);
-		} else if (p.isScr == 1) {
-			this.zepScroll(id, p.pla, 1);
+		} else {
+			this.zepRescroll(id);
 		}
 	}
 };
 QEL.zep.zepInstance.prototype.bouncedown = function (id) {
-	var p = this.pars, top = parseInt(de7(id + "_zepB").style.top, 10);
+	var top = parseInt(de7(id + "_zepB").style.top, 10);
 	this.zepMoveTo(id, null, top - ba5);
 	if (ba5 < 0) {
 		ba5 += 10;
@@ -64,9 +85,7 @@ QEL.zep.zepInstance.prototype.bouncedown = function (id) {
 	ba5 = -ba5;
 	if (ba5 == 0) {
 		clearInterval(bp3);
-		if (p.isScr == 1) {
-			this.zepScroll(id, p.pla, 1);
-		}
+		this.zepRescroll(id);
 	}
 };
 //

@@ -53,11 +53,23 @@ QEL.zep.zepInstance.prototype.zepSlideInRightObj = function (id) {
 QEL.zep.zepInstance.prototype.zepSlideUpTopObj = function (id) {
 	this.slideLater(id, this.sluptop);
 };
+//
+// Steps every sis ms. With reduced motion the popup goes at once to where the
+// steps would take it, and the end comes on the tick it would come on anyway.
 QEL.zep.zepInstance.prototype.slideRun = function (id, iMode) {
-	var me = this;
+	var me = this, bx = de7(id + "_zepB"), pos, next, n = 1;
+	if (zepStill()) {
+		gsp();
+		pos = [parseInt(bx.style.left, 10), parseInt(bx.style.top, 10)];
+		while ((next = this.slideStep(id, iMode, pos[0], pos[1]))) {
+			pos = next;
+			n++;
+		}
+		this.zepMoveTo(id, iMode == 6 ? this.pars.zepx : pos[0], pos[1]);
+	}
 	this.sp7 = setInterval(function () {
 		me.slide(id, iMode);
-	}, sis);
+	}, n * sis);
 };
 //
 // Start routines: place the popup where the movement begins, then step.
@@ -121,25 +133,30 @@ QEL.zep.zepInstance.prototype.slideGoes = function (id, iMode, left, top) {
 	}
 };
 //
-// One step of 10 pixels, or the end action once the limit is passed.
+// The box position [left, top] after one 10-pixel step from (left, top), or null
+// once the slide's limit is passed.
+QEL.zep.zepInstance.prototype.slideStep = function (id, iMode, left, top) {
+	var p = this.pars, iStep = (iMode == 4 || iMode == 6 || iMode == 3 || iMode == 7) ? -10 : 10;
+	if (!this.slideGoes(id, iMode, left, top)) {
+		return null;
+	}
+	if (iMode == 1 || iMode == 2 || iMode == 4 || iMode == 6) {
+		return [left + iStep, this.scrTop() + p.zepy + delY[id]];
+	}
+	return [p.zepx + delX[id], top + iStep];
+};
+//
+// One step, or the end action once the limit is passed.
 QEL.zep.zepInstance.prototype.slide = function (id, iMode) {
-	var p = this.pars, bx = de7(id + "_zepB"), left, top, iStep;
+	var bx = de7(id + "_zepB"), pos;
 	gsp();
-	left = parseInt(bx.style.left, 10);
-	top = parseInt(bx.style.top, 10);
-	if (this.slideGoes(id, iMode, left, top)) {
-		iStep = (iMode == 4 || iMode == 6 || iMode == 3 || iMode == 7) ? -10 : 10;
-		if (iMode == 1 || iMode == 2 || iMode == 4 || iMode == 6) {
-			this.zepMoveTo(id, left + iStep, this.scrTop() + p.zepy + delY[id]);
-		} else {
-			this.zepMoveTo(id, p.zepx + delX[id], top + iStep);
-		}
+	pos = this.slideStep(id, iMode, parseInt(bx.style.left, 10), parseInt(bx.style.top, 10));
+	if (pos) {
+		this.zepMoveTo(id, pos[0], pos[1]);
 		return;
 	}
 	drs = 2;
-	if (p.isScr == 1) {
-		this.zepScroll(id, p.pla, 1);
-	}
+	this.zepRescroll(id);
 	clearInterval(this.sp7);
 	this.slideEnd(id, iMode);
 };

@@ -48,10 +48,7 @@ function zepGrab(el) {
 function mousemove(e) {
 	var ev = mie ? window.event : e;
 	zepMouse(e);
-	if (ev.preventDefault) {
-		ev.preventDefault();
-	}
-	ev.returnValue = false;
+	zepNoDefault(ev);
 	if (mie) {
 		ev.cancelBubble = true;
 		if (!op && ev.button != 1) {

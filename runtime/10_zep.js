@@ -48,6 +48,7 @@ QEL.zep.zepInstance.prototype.zep = function (zepid, text, titletext) {
 		return p.isc;
 	}
 	this.zepElements(id, text, titletext);
+	this.zepAria(id);
 	this.zepHandlers(id);
 	if (p.isScr == 1 && mie) {
 		this.zepScroll(id, p.pla, 1);
@@ -158,8 +159,148 @@ QEL.zep.zepInstance.prototype.zepHandlers = function (id) {
 		de7(id + "_close").onclick = function () {
 			me.zepHideObj(id);
 		};
+		de7(id + "_close").onkeydown = zepPressKeys;
 	}
 };
+//
+// Enter and Space on the close control act as a click on it.
+function zepPressKeys(e) {
+	var k = (e || window.event).keyCode;
+	if (k == 13 || k == 32) {
+		this.click();
+		return false;
+	}
+}
+//
+// Sets the attributes named in o on the element e, when there is one.
+function zepAttr(e, o) {
+	var k;
+	for (k in o) {
+		if (e) {
+			e.setAttribute(k, o[k]);
+		}
+	}
+}
+//
+// What assistive technology is told: the box is a dialog named by its title when
+// the title bar shows, else by its uid, and modal with the grey-out; the close
+// control is a button named "Close" and a Tab stop. The shadow, the grip, a close
+// element without a close control and the whole modal mask are decoration. Hidden
+// popups leave the accessibility tree through their CSS visibility. The box takes
+// the focus itself when it holds nothing focusable, and carries the uid so that
+// the focus code finds the popup of any element inside it.
+QEL.zep.zepInstance.prototype.zepAria = function (id) {
+	var p = this.pars, bx = de7(id + "_zepB"), cl = de7(id + "_close"), decor = {"aria-hidden": "true"};
+	bx.zepid = id;
+	bx.tabIndex = -1;
+	zepAttr(de7(id + "_zepS"), decor);
+	zepAttr(de7(id + "_rsize"), decor);
+	zepAttr(de7(id + "_ash"), decor);
+	if (id == "zepMask") {
+		zepAttr(bx, decor);
+		return;
+	}
+	zepAttr(bx, p.it9 == 1 ? {role: "dialog", "aria-labelledby": id + "_zepTitle"} : {role: "dialog", "aria-label": id});
+	if (p.msk == 1) {
+		zepAttr(bx, {"aria-modal": "true"});
+	}
+	if (p.cc6 == 1) {
+		cl.tabIndex = 0;
+		zepAttr(cl, {role: "button", "aria-label": "Close"});
+	} else {
+		zepAttr(cl, decor);
+	}
+};
+//
+// Keyboard and focus. A shown modal popup keeps the focus: it takes it when it
+// shows, Tab and Shift+Tab cycle through its own focusable elements, focus that
+// lands anywhere else is brought back, and the focus returns to where it was when
+// the popup hides. Escape closes the popup that holds the focus, else the shown
+// modal popup, when that popup has a close control.
+function zepOwner(e) {
+	while (e && !e.zepid) {
+		e = e.parentNode;
+	}
+	return e ? zepInst(e.zepid) : null;
+}
+function zepTarget(e) {
+	var ev = e || window.event;
+	return ev.target || ev.srcElement;
+}
+QEL.zep.zepInstance.prototype.zepShown = function () {
+	var bx = de7(this.pars.uid + "_zepB");
+	return !!bx && bx.style.visibility == ivi;
+};
+function zepModal() {
+	var u = QEL.zep.zepuids, i, z;
+	for (i = u.length - 1; i >= 0; i--) {
+		z = zepInst(u[i]);
+		if (z && z.pars.msk == 1 && z.zepShown()) {
+			return z;
+		}
+	}
+	return null;
+}
+function zepCloses(z) {
+	return !!z && z.pars.cc6 == 1 && z.zepShown();
+}
+//
+// The popup's elements that Tab can reach, in document order.
+QEL.zep.zepInstance.prototype.zepTabbables = function () {
+	var all = de7(this.pars.uid + "_zepB").querySelectorAll("a[href],button,input,select,textarea,iframe,[tabindex]");
+	var r = [], i, e;
+	for (i = 0; i < all.length; i++) {
+		e = all[i];
+		if (e.tabIndex >= 0 && !e.disabled && (e.offsetWidth || e.offsetHeight)) {
+			r.push(e);
+		}
+	}
+	return r;
+};
+//
+// Focuses the next (iDir 1) or the previous (-1) of the popup's own elements,
+// wrapping round; from outside the popup the first or the last one; the box
+// itself when it holds nothing focusable.
+QEL.zep.zepInstance.prototype.zepFocusStep = function (iDir) {
+	var f = this.zepTabbables(), n = f.length, i = 0;
+	while (i < n && f[i] != dmt.activeElement) {
+		i++;
+	}
+	if (i == n) {
+		i = iDir > 0 ? -1 : 0;
+	}
+	(f[(i + iDir + n) % n] || de7(this.pars.uid + "_zepB")).focus();
+};
+QEL.zep.zepInstance.prototype.zepFocusIn = function () {
+	var a = dmt.activeElement;
+	if (this.pars.msk == 1 && zepOwner(a) != this) {
+		this.zepFoc = a;
+		this.zepFocusStep(1);
+	}
+};
+function zepKeyDown(e) {
+	var ev = e || window.event, m = zepModal(), z;
+	if (ev.keyCode == 9 && m) {
+		zepNoDefault(ev);
+		m.zepFocusStep(ev.shiftKey ? -1 : 1);
+	} else if (ev.keyCode == 27) {
+		z = zepOwner(zepTarget(ev));
+		if (!zepCloses(z)) {
+			z = m;
+		}
+		if (zepCloses(z)) {
+			z.zepHideObj(z.pars.uid);
+		}
+	}
+}
+function zepFocusGuard(e) {
+	var m = zepModal();
+	if (m && zepOwner(zepTarget(e)) != m) {
+		m.zepFocusStep(1);
+	}
+}
+zepListen("keydown", zepKeyDown);
+zepListen("focusin", zepFocusGuard);
 //
 // Display frequency and rotation; may set isc to 1 (not to be shown).
 QEL.zep.zepInstance.prototype.zepRules = function (id) {

@@ -1,9 +1,12 @@
 //
 // Tooltip: the popup next to the pointer, faded out or hidden when the pointer
 // leaves the trigger element; each call replaces the trigger's mouse-out handler.
+// Assistive technology reads the tooltip's content as the trigger's description.
 QEL.zep.zepInstance.prototype.zepTooltip = function (id, tid, w, h, zepOffX, zepOffY, zeptContent, zepCol, zepFade,
 		event) {
 	var trigger = de7(tid), fade = zepFade == 1;
+	zepAttr(de7(id + "_zepB"), {role: "tooltip"});
+	zepAttr(trigger, {"aria-describedby": id + "_zepC"});
 	this.zepLocationObj(id, zepOffX, zepOffY, 1, event);
 	this.zepSizeObj(id, w, h);
 	QEL.zep.zepContent(id, zeptContent);

@@ -1,6 +1,5 @@
 #include "TEditorServices.h"
-#include "TMainForm.h"
-#include "TSingleInstance.h"
+#include "TStartUp.h"
 
 #include <QApplication>
 
@@ -14,25 +13,10 @@ int main(int argc, char* argv[]) {
     // The browser engine shares its drawing contexts with the application's.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Brisola"));
-    QApplication::setApplicationName(QStringLiteral("Brisola"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/editor/brisola.svg")));
-
-    auto lock = std::make_unique<TSingleInstance>();
-    if (!lock->Acquire())
-        return 0;
-
     TDesktopServices services;
-    TStartUpContext context;
-    context.Arguments = QApplication::arguments().mid(1);
-    context.sExeName = QApplication::applicationFilePath();
-    context.Today = QDate::currentDate();
-    context.Folders = TWorkingFolders::FromDesktop();
-    context.Lock = std::move(lock);
-
-    TMainForm mainForm(services, std::move(context));
-    if (!mainForm.Create())
-        return 1;
-    mainForm.show();
+    TStartUp started = StartEditor(services, QApplication::arguments().mid(1));
+    if (!started.Form)
+        return started.iExitCode;
+    started.Form->show();
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "TOptionsForm.h"
 
 #include "TEditorServices.h"
+#include "TScopedFlag.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,8 +55,6 @@ QWidget* TOptionsForm::BuildProjectSpaceGroup() {
     BaseLocationEdit->setReadOnly(true);
     BrowseBtn = new QPushButton(QStringLiteral("Browse..."), group);
     BrowseBtn->setObjectName(QStringLiteral("BrowseBtn"));
-    connect(AutoSaveBox, &QCheckBox::toggled, this, &TOptionsForm::ApplicationSettingChanged);
-    connect(BaseLocationEdit, &QLineEdit::textChanged, this, &TOptionsForm::ApplicationSettingChanged);
     connect(BrowseBtn, &QPushButton::clicked, this, &TOptionsForm::BrowseBtnClick);
 
     auto* folderRow = new QHBoxLayout;
@@ -82,7 +81,6 @@ QWidget* TOptionsForm::BuildCompileGroup() {
     for (QCheckBox* box : {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox})
         connect(box, &QCheckBox::toggled, this, &TOptionsForm::ProjectOptionChanged);
     connect(InitialisationOptionsBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::ProjectOptionChanged);
-    connect(ShowCompileBox, &QCheckBox::toggled, this, &TOptionsForm::ApplicationSettingChanged);
 
     auto* initRow = new QHBoxLayout;
     initRow->addWidget(new QLabel(QStringLiteral("Initialisation:"), group));
@@ -98,7 +96,6 @@ QWidget* TOptionsForm::BuildCompileGroup() {
 QWidget* TOptionsForm::BuildMiscellaneousGroup() {
     auto* group = new QGroupBox(QStringLiteral(" Miscellaneous "), this);
     DeleteLogBox = NewCheckBox("DeleteLogBox", "Delete all log files", group);
-    connect(DeleteLogBox, &QCheckBox::toggled, this, &TOptionsForm::ApplicationSettingChanged);
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(DeleteLogBox);
     return group;
@@ -113,7 +110,6 @@ QWidget* TOptionsForm::BuildUpdateGroup() {
         {QStringLiteral("Never"), QStringLiteral("Monthly"), QStringLiteral("Weekly"), QStringLiteral("Daily")});
     UpdateFrequencyListBox->setMaximumHeight(UpdateFrequencyListBox->sizeHintForRow(0) * 4 + 8);
     UpdateFrequencyListBox->setToolTip(QString::fromUtf8(sUpdateToolTip));
-    connect(UpdateFrequencyListBox, &QListWidget::currentRowChanged, this, &TOptionsForm::ApplicationSettingChanged);
     LastUpdateLabel = new QLabel(group);
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(UpdateFrequencyListBox);
@@ -121,32 +117,61 @@ QWidget* TOptionsForm::BuildUpdateGroup() {
     return group;
 }
 
+TProjectOptions TOptionsForm::ProjectOptions() const {
+    return {IncludeDynamicFunctionsBox->isChecked(), DynamicContentBox->isChecked(), TurnOffAudioBox->isChecked(),
+            CoverBoxesBox->isChecked(), InitialisationOptionsBox->currentIndex()};
+}
+
+void TOptionsForm::SetProjectOptions(const TProjectOptions& options) {
+    const TScopedFlag updating(bUpdating);
+    IncludeDynamicFunctionsBox->setChecked(options.bIncludeDynamicFunctions);
+    DynamicContentBox->setChecked(options.bDynamicContent);
+    TurnOffAudioBox->setChecked(options.bTurnOffAudio);
+    CoverBoxesBox->setChecked(options.bCoverBoxes);
+    InitialisationOptionsBox->setCurrentIndex(options.iInitialisationOption);
+    ApplyDependencyRule();
+}
+
+TApplicationOptions TOptionsForm::ApplicationOptions() const {
+    return {BaseLocationEdit->text(),
+            AutoSaveBox->isChecked(),
+            ShowCompileBox->isChecked(),
+            DeleteLogBox->isChecked(),
+            UpdateFrequencyListBox->currentRow(),
+            dLastUpdated};
+}
+
+void TOptionsForm::SetApplicationOptions(const TApplicationOptions& options) {
+    const TScopedFlag updating(bUpdating);
+    BaseLocationEdit->setText(options.sBaseLocation);
+    AutoSaveBox->setChecked(options.bAutoSave);
+    ShowCompileBox->setChecked(options.bShowCompile);
+    DeleteLogBox->setChecked(options.bDeleteLog);
+    UpdateFrequencyListBox->setCurrentRow(options.iUpdateFrequency);
+    dLastUpdated = options.dLastUpdated;
+}
+
 void TOptionsForm::ApplyDependencyRule() {
-    const bool bWasUpdating = bUpdating;
-    bUpdating = true;
-    if (DynamicContentBox->isChecked()) {
+    const TScopedFlag updating(bUpdating);
+    IncludeDynamicFunctionsBox->setEnabled(!DynamicContentBox->isChecked());
+    if (DynamicContentBox->isChecked())
         IncludeDynamicFunctionsBox->setChecked(true);
-        IncludeDynamicFunctionsBox->setEnabled(false);
-    } else {
-        IncludeDynamicFunctionsBox->setEnabled(true);
-    }
-    bUpdating = bWasUpdating;
 }
 
 void TOptionsForm::ShowLastUpdate() {
     static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
     const QString sWhen =
-        LastUpdate <= 0.0
+        dLastUpdated <= 0.0
             ? QStringLiteral("never")
-            : epoch.addMSecs(qint64(LastUpdate * 86400000.0)).toString(QStringLiteral("dd MMM yyyy hh:mm"));
+            : epoch.addMSecs(qint64(dLastUpdated * 86400000.0)).toString(QStringLiteral("dd MMM yyyy hh:mm"));
     LastUpdateLabel->setText(QStringLiteral("Last check: ") + sWhen);
 }
 
 void TOptionsForm::showEvent(QShowEvent* event) {
-    RememberValues();
+    ShownProjectOptions = ProjectOptions();
+    ShownApplicationOptions = ApplicationOptions();
     ApplyDependencyRule();
     ShowLastUpdate();
-    bUpdating = false;
     bDCUEdited = false;
     QDialog::showEvent(event);
 }
@@ -154,46 +179,13 @@ void TOptionsForm::showEvent(QShowEvent* event) {
 void TOptionsForm::done(int iResult) {
     if (iResult == QDialog::Accepted) {
         const QString sLocation = BaseLocationEdit->text().trimmed();
-        if (sLocation != sPreviousLocation)
+        if (sLocation != ShownApplicationOptions.sBaseLocation)
             emit BaseLocationChanged(sLocation);
     } else {
-        bUpdating = true;
-        RestoreValues();
-        ApplyDependencyRule();
-        bUpdating = false;
+        SetProjectOptions(ShownProjectOptions);
+        SetApplicationOptions(ShownApplicationOptions);
     }
     QDialog::done(iResult);
-}
-
-void TOptionsForm::RememberValues() {
-    sPreviousLocation = BaseLocationEdit->text();
-    bAutoSave = AutoSaveBox->isChecked();
-    bIncludeDynamic = IncludeDynamicFunctionsBox->isChecked();
-    bDynamicContent = DynamicContentBox->isChecked();
-    bTurnOffAudio = TurnOffAudioBox->isChecked();
-    InitialisationOption = InitialisationOptionsBox->currentIndex();
-    bCoverBoxes = CoverBoxesBox->isChecked();
-    bShowCompile = ShowCompileBox->isChecked();
-    bDeleteLog = DeleteLogBox->isChecked();
-    UpdateFrequency = UpdateFrequencyListBox->currentRow();
-}
-
-void TOptionsForm::RestoreValues() {
-    BaseLocationEdit->setText(sPreviousLocation);
-    AutoSaveBox->setChecked(bAutoSave);
-    IncludeDynamicFunctionsBox->setChecked(bIncludeDynamic);
-    DynamicContentBox->setChecked(bDynamicContent);
-    TurnOffAudioBox->setChecked(bTurnOffAudio);
-    InitialisationOptionsBox->setCurrentIndex(InitialisationOption);
-    CoverBoxesBox->setChecked(bCoverBoxes);
-    ShowCompileBox->setChecked(bShowCompile);
-    DeleteLogBox->setChecked(bDeleteLog);
-    UpdateFrequencyListBox->setCurrentRow(UpdateFrequency);
-}
-
-void TOptionsForm::ApplicationSettingChanged() {
-    if (!bUpdating)
-        ApplyDependencyRule();
 }
 
 void TOptionsForm::ProjectOptionChanged() {

@@ -10,13 +10,66 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-// The options dialog: application settings (kept in the settings store) and
-// the project's compile options. Cancel restores every control to the value
-// it had when the dialog opened.
+// The project's compile options as the dialog shows them.
+struct TProjectOptions {
+    bool bIncludeDynamicFunctions = false;
+    bool bDynamicContent = false;
+    bool bTurnOffAudio = false;
+    bool bCoverBoxes = false;
+    int iInitialisationOption = 0; // the list's rows follow CInitialisationOptions
+    bool operator==(const TProjectOptions&) const = default;
+};
+
+// The application settings the dialog edits (kept in the settings store).
+struct TApplicationOptions {
+    QString sBaseLocation;
+    bool bAutoSave = true;
+    bool bShowCompile = true;
+    bool bDeleteLog = false;
+    int iUpdateFrequency = 2;
+    double dLastUpdated = 0.0; // days since 30 December 1899; shown, never edited
+    bool operator==(const TApplicationOptions&) const = default;
+};
+
+// The options dialog: application settings and the project's compile
+// options. Cancel restores every value it had when the dialog opened.
 class TOptionsForm : public QDialog {
     Q_OBJECT
 public:
     explicit TOptionsForm(IEditorServices& services, QWidget* parent = nullptr);
+
+    TProjectOptions ProjectOptions() const;
+    void SetProjectOptions(const TProjectOptions& options);
+    TApplicationOptions ApplicationOptions() const;
+    void SetApplicationOptions(const TApplicationOptions& options);
+    // A project option was changed while the dialog was open.
+    bool ProjectOptionsEdited() const { return bDCUEdited; }
+
+signals:
+    // OK moved the base folder: the project dialogs start there from now on.
+    void BaseLocationChanged(const QString& sFolder);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int iResult) override;
+
+private:
+    // "Dynamic content file" checks and locks "Include dynamic functions".
+    void ApplyDependencyRule();
+    void ShowLastUpdate();
+    void ProjectOptionChanged();
+    void BrowseBtnClick();
+    QWidget* BuildProjectSpaceGroup();
+    QWidget* BuildCompileGroup();
+    QWidget* BuildMiscellaneousGroup();
+    QWidget* BuildUpdateGroup();
+
+    IEditorServices& Services;
+    bool bUpdating = false;
+    bool bDCUEdited = false;
+    double dLastUpdated = 0.0;
+    TProjectOptions ShownProjectOptions;
+    TApplicationOptions ShownApplicationOptions;
 
     QCheckBox* AutoSaveBox = nullptr;
     QLineEdit* BaseLocationEdit = nullptr;
@@ -29,49 +82,5 @@ public:
     QCheckBox* ShowCompileBox = nullptr;
     QCheckBox* DeleteLogBox = nullptr;
     QListWidget* UpdateFrequencyListBox = nullptr;
-
-    // Date and time of the last update check, days since 30 December 1899.
-    double LastUpdate = 0.0;
-    // A project option was changed while the dialog was open.
-    bool bDCUEdited = false;
-
-    // The dependency rule: "Dynamic content file" checks and locks
-    // "Include dynamic functions".
-    void ApplyDependencyRule();
-    // Shows the last update time in the update group.
-    void ShowLastUpdate();
-
-signals:
-    // OK moved the base folder: the project dialogs start there from now on.
-    void BaseLocationChanged(const QString& sFolder);
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int iResult) override;
-
-private:
-    void RememberValues();
-    void RestoreValues();
-    void ApplicationSettingChanged();
-    void ProjectOptionChanged();
-    void BrowseBtnClick();
-    QWidget* BuildProjectSpaceGroup();
-    QWidget* BuildCompileGroup();
-    QWidget* BuildMiscellaneousGroup();
-    QWidget* BuildUpdateGroup();
-
-    IEditorServices& Services;
-    bool bUpdating = false;
     QLabel* LastUpdateLabel = nullptr;
-
-    QString sPreviousLocation;
-    bool bAutoSave = false;
-    bool bIncludeDynamic = false;
-    bool bDynamicContent = false;
-    bool bTurnOffAudio = false;
-    int InitialisationOption = 0;
-    bool bCoverBoxes = false;
-    bool bShowCompile = false;
-    bool bDeleteLog = false;
-    int UpdateFrequency = 0;
 };

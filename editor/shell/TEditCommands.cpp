@@ -135,3 +135,9 @@ bool TEditCommands::eventFilter(QObject* watched, QEvent* event) {
     ContextTarget = nullptr;
     return true;
 }
+
+void TEditCommands::ClearClipboardMark() {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (clipboard->text() == QStringLiteral("Clipboard"))
+        clipboard->clear();
+}

@@ -27,6 +27,8 @@ public:
 
     // Installs the context menu for every text field of the application.
     void InstallContextMenus();
+    // Empties a clipboard that holds exactly the text "Clipboard".
+    static void ClearClipboardMark();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

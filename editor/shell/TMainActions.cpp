@@ -29,6 +29,7 @@ QAction* AddButton(QToolBar* bar, const char* sName, const char* sToolTip, const
 void AddCopy(QToolBar* bar, QAction* entry, const char* sToolTip, const QIcon& icon) {
     auto* button = new QAction(icon, entry->text(), bar);
     button->setToolTip(QString::fromUtf8(sToolTip));
+    button->setEnabled(entry->isEnabled());
     QObject::connect(button, &QAction::triggered, entry, &QAction::trigger);
     QObject::connect(entry, &QAction::enabledChanged, button, &QAction::setEnabled);
     bar->addAction(button);
@@ -45,6 +46,22 @@ void TMainActions::Build(QMainWindow& window, TEditCommands& editCommands) {
     BuildToolsMenu(window);
     BuildHelpMenu(window);
     BuildToolBar(window, editCommands);
+    // Commands whose work is not built yet stay disabled (their tool buttons
+    // follow), so that none does nothing when chosen; whoever connects one
+    // enables it.
+    for (QAction* unbuilt : {NewProjectMenu, OpenProjectMenu, CompileMenu, ViewInBrowserMenu, AddFilesMenu,
+                             MultipleInstancesBtn, SequentialInstancesBtn, UploadBtn})
+        unbuilt->setEnabled(false);
+}
+
+void TMainActions::RebuildReopenMenus(const QStringList& entries) const {
+    ReopenMenu->clear();
+    PreviousProjectPopUp->clear();
+    for (const QString& sEntry : entries) {
+        // Disabled until the reopen command is built.
+        ReopenMenu->addAction(sEntry)->setEnabled(false);
+        PreviousProjectPopUp->addAction(sEntry)->setEnabled(false);
+    }
 }
 
 void TMainActions::BuildFileMenu(QMainWindow& window) {
@@ -113,6 +130,8 @@ void TMainActions::BuildToolBar(QMainWindow& window, TEditCommands& editCommands
     PreviousProjectPopUp->setObjectName(QStringLiteral("PreviousProjectPopUp"));
     OpenProjectBtn->setMenu(PreviousProjectPopUp);
     QObject::connect(OpenProjectBtn, &QToolButton::clicked, OpenProjectMenu, &QAction::trigger);
+    OpenProjectBtn->setEnabled(OpenProjectMenu->isEnabled());
+    QObject::connect(OpenProjectMenu, &QAction::enabledChanged, OpenProjectBtn, &QToolButton::setEnabled);
     bar->addWidget(OpenProjectBtn);
     AddCopy(bar, SaveProjectMenu, "Save project", icon(QStyle::SP_DialogSaveButton));
     bar->addSeparator();

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QAction;
+#include <QStringList>
 class QMainWindow;
 class QMenu;
 class QToolBar;
@@ -48,6 +49,8 @@ struct TMainActions {
 
     // Builds the menu bar and the tool bar of the window.
     void Build(QMainWindow& window, TEditCommands& editCommands);
+    // Both reopen menus ("Reopen..." and the Open button's drop-down) list the entries.
+    void RebuildReopenMenus(const QStringList& entries) const;
 
 private:
     void BuildFileMenu(QMainWindow& window);

@@ -1,45 +1,34 @@
 #include "TMainForm.h"
 
 #include "PasswordScrambler.h"
-#include "PreviewPages.h"
 #include "ProjectFiles.h"
+#include "SettingsTransfer.h"
 #include "TAboutForm.h"
 #include "TEditorServices.h"
 #include "THelpForm.h"
 #include "TLog.h"
 #include "TOptionsForm.h"
 #include "TPreviewBrowser.h"
+#include "TPreviewGenerator.h"
 #include "TPreviewPanel.h"
 #include "TProjectDocument.h"
+#include "TScopedFlag.h"
 #include "TScriptForm.h"
-#include "TSingleInstance.h"
 #include "TSplashForm.h"
 #include "TTipsForm.h"
 #include "TVersionTexts.h"
 #include "TZEPProject.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSettings>
-#include <QSplitter>
-#include <QStackedWidget>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
-#include <QToolButton>
-#include <QToolTip>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -52,17 +41,6 @@ void CentreOnScreen(QWidget& window) {
         window.move(screen->availableGeometry().center() - QPoint(window.width() / 2, window.height() / 2));
 }
 
-// Code generator reports go to the session log and, for errors, to an error box.
-class TLogReport : public ICodegenReport {
-public:
-    explicit TLogReport(TLog& log) : oLog(log) {}
-    void Log(const QString& sText) override { oLog.Add(sText); }
-    void ShowError(const QString& sText) override { oLog.Error(sText); }
-
-private:
-    TLog& oLog;
-};
-
 } // namespace
 
 TMainForm::TMainForm(IEditorServices& services, TStartUpContext context)
@@ -71,11 +49,15 @@ TMainForm::TMainForm(IEditorServices& services, TStartUpContext context)
     setObjectName(QStringLiteral("MainForm"));
     oLog->SetMessageUi(oMessageUi.get());
     oEditCommands = new TEditCommands(this);
-    BuildWindow();
+    MainActions.Build(*this, *oEditCommands);
+    oEditCommands->InstallContextMenus();
+    Layout.Build(*this);
+    connect(Layout.PreviewPanel, &TPreviewPanel::BrowserClicked, this, &TMainForm::CheckForPreview);
+    qApp->installEventFilter(this);
 }
 
 TMainForm::~TMainForm() {
-    if (oOptionsForm && oOptionsForm->DeleteLogBox->isChecked() && !oLog->GetFullFileName().isEmpty())
+    if (oOptionsForm && oOptionsForm->ApplicationOptions().bDeleteLog && !oLog->GetFullFileName().isEmpty())
         QFile::remove(oLog->GetFullFileName());
     if (Context.Lock)
         Context.Lock->Release();
@@ -98,15 +80,17 @@ bool TMainForm::Create() {
     CentreOnScreen(*oTipsForm);
     sTitleBase = TitleBase(oLog->sVersionStrings[2], oLog->sShortVersion2);
     setWindowTitle(sTitleBase);
-
     sLongVersionString = LongVersionString(oLog->sVersion);
     oLog->Add(QStringLiteral("V:") + sLongVersionString);
 
     oDocument = std::make_unique<TProjectDocument>();
+    oProjectCommands =
+        std::make_unique<TProjectCommands>(*oDocument, Services, static_cast<IProjectWindow&>(*this), this);
+    oPreviewGenerator = std::make_unique<TPreviewGenerator>(Layout.PreviewPanel->Browser(), *oScriptForm, *oLog);
+    ConnectCommands();
     bCompiling = false;
-    ClearClipboardMark();
-    while (InstanceTabs->count() > 0)
-        InstanceTabs->removeTab(0);
+    TEditCommands::ClearClipboardMark();
+    Layout.FillInstanceTabs({});
 
     LoadSettings();
     return true;
@@ -119,109 +103,38 @@ bool TMainForm::PrepareWorkingFolders() {
 void TMainForm::CreateDialogs() {
     oOptionsForm = new TOptionsForm(Services, this);
     connect(oOptionsForm, &TOptionsForm::BaseLocationChanged, this,
-            [this](const QString& sFolder) { sDefaultProjectDir = sFolder; });
+            [this](const QString& sFolder) { Settings.sDefaultProjectDir = sFolder; });
     oScriptForm = std::make_unique<TScriptForm>();
+    oScriptForm->sVersion = oLog->sVersion;
     oTipsForm = new TTipsForm(Services.Clock(), this);
     oHelpForm = new THelpForm(this);
     oAboutForm = new TAboutForm(this);
     connect(oAboutForm, &TAboutForm::OpenURLRequested, this, &TMainForm::OpenURL);
 }
 
-void TMainForm::BuildWindow() {
-    MainActions.Build(*this, *oEditCommands);
-    oEditCommands->InstallContextMenus();
-    ConnectCommands();
-
-    QPalette tipPalette = QToolTip::palette();
-    tipPalette.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xCC));
-    tipPalette.setColor(QPalette::ToolTipText, Qt::black);
-    QToolTip::setPalette(tipPalette);
-
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->addWidget(BuildEditorColumn());
-    PreviewPanel = new TPreviewPanel(splitter);
-    splitter->addWidget(PreviewPanel);
-    splitter->setStretchFactor(1, 1);
-    setCentralWidget(splitter);
-
-    StatusPanel = new QLabel(this);
-    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
-    StatusPanel->setFixedWidth(480);
-    PointerPanel = new QLabel(this);
-    PointerPanel->setObjectName(QStringLiteral("PointerPanel"));
-    PointerPanel->setFixedWidth(50);
-    statusBar()->addWidget(StatusPanel);
-    statusBar()->addWidget(PointerPanel);
-    connect(PreviewPanel, &TPreviewPanel::PointerMoved, this, [this](const QPoint& position) {
-        PointerPanel->setText(QStringLiteral("%1, %2").arg(position.x()).arg(position.y()));
-    });
-    connect(PreviewPanel, &TPreviewPanel::PointerLeft, PointerPanel, &QLabel::clear);
-    connect(PreviewPanel, &TPreviewPanel::BrowserPointerMoved, this, [this](const QPoint& position) {
-        PointerPanel->setText(QStringLiteral("X=%1, Y=%2").arg(position.x()).arg(position.y()));
-    });
-    connect(PreviewPanel, &TPreviewPanel::BrowserClicked, this, &TMainForm::CheckForPreview);
-    qApp->installEventFilter(this);
-}
-
-QWidget* TMainForm::BuildEditorColumn() {
-    auto* column = new QWidget(this);
-    InstanceTabs = new QTabBar(column);
-    InstanceTabs->setObjectName(QStringLiteral("InstanceTabs"));
-    // The instance editor's groups take their page here.
-    EditorGroups = new QStackedWidget(column);
-    EditorGroups->setObjectName(QStringLiteral("EditorGroups"));
-    EditorGroups->setMinimumWidth(300);
-    ContextHelpPanel = new QGroupBox(column);
-    ContextHelpPanel->setObjectName(QStringLiteral("ContextHelpPanel"));
-    ContextHelpText = new QPlainTextEdit(ContextHelpPanel);
-    ContextHelpText->setObjectName(QStringLiteral("ContextHelpText"));
-    ContextHelpText->setReadOnly(true);
-    ContextHelpText->setMaximumHeight(90);
-    auto* helpLayout = new QVBoxLayout(ContextHelpPanel);
-    helpLayout->addWidget(ContextHelpText);
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(InstanceTabs);
-    layout->addWidget(EditorGroups, 1);
-    layout->addWidget(ContextHelpPanel);
-    return column;
-}
-
 void TMainForm::ConnectCommands() {
     const TMainActions& a = MainActions;
     connect(a.EditMenu, &QMenu::aboutToShow, this,
             [this] { oEditCommands->UpdateStates(QApplication::focusWidget()); });
+    connect(a.SaveProjectMenu, &QAction::triggered, this, [this] { oProjectCommands->Save(); });
+    connect(a.SaveProjectAsMenu, &QAction::triggered, this, [this] { oProjectCommands->SaveAs(); });
     connect(a.OptionsMenu, &QAction::triggered, this, &TMainForm::ToolsBtnClick);
     connect(a.RefreshMenu, &QAction::triggered, this, &TMainForm::RefreshBtnClick);
-    connect(a.ContentsMenu, &QAction::triggered, this, [this] { oHelpForm->ShowContents(); });
-    connect(a.HelpBtn, &QAction::triggered, this, [this] { oHelpForm->ShowContents(); });
+    connect(a.ContentsMenu, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
+    connect(a.HelpBtn, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
     connect(a.SearchHelpMenu, &QAction::triggered, this, [this] { ShowHelpKeyword(QStringLiteral(" ")); });
     connect(a.HowDoIMenu, &QAction::triggered, this, [this] { ShowHelpKeyword(QStringLiteral("frames")); });
-    connect(a.TipsMenu, &QAction::triggered, this, &TMainForm::ShowTipsModal);
+    connect(a.TipsMenu, &QAction::triggered, this, [this] { Services.RunModal(*oTipsForm); });
     connect(a.AboutMenu, &QAction::triggered, this, &TMainForm::ShowAbout);
     connect(a.VisitWebMenu, &QAction::triggered, this, [this] { OpenURL(QString::fromLatin1(TAboutForm::sHomePage)); });
     connect(a.SupportMenu, &QAction::triggered, this,
             [this] { OpenURL(QString::fromLatin1(TAboutForm::sSupportPage)); });
 }
 
-void TMainForm::ClearClipboardMark() {
-    QClipboard* clipboard = QApplication::clipboard();
-    if (clipboard->text() == QStringLiteral("Clipboard"))
-        clipboard->clear();
-}
-
 void TMainForm::Status(const QString& sVal) {
     oLog->Add(QStringLiteral("Status [") + sVal + QStringLiteral("]"));
-    StatusPanel->setText(sVal);
-    StatusPanel->repaint();
-}
-
-QString TMainForm::StatusText() const {
-    return StatusPanel->text();
-}
-
-QString TMainForm::PointerText() const {
-    return PointerPanel->text();
+    Layout.StatusPanel->setText(sVal);
+    Layout.StatusPanel->repaint();
 }
 
 void TMainForm::OpenURL(const QString& sURL) {
@@ -234,26 +147,23 @@ void TMainForm::ShowHelpKeyword(const QString& sKeyword) {
 
 void TMainForm::HintChanged(const QString& sHint) {
     const QString sTrimmed = sHint.trimmed();
-    if (sTrimmed.isEmpty() || !ContextHelpString)
+    if (sTrimmed.isEmpty() || !oScriptForm)
         return;
-    const QString sHelp = ContextHelpString(sTrimmed);
-    if (sHelp.isEmpty())
-        return;
-    ContextHelpPanel->setTitle(sTrimmed + QStringLiteral(":"));
-    ContextHelpText->setPlainText(sHelp);
+    const QString sHelp = oScriptForm->ContextHelpString(sTrimmed);
+    if (!sHelp.isEmpty())
+        Layout.ShowContextHelp(sTrimmed, sHelp);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ToolTip && watched->isWidgetType())
+    if (watched->isWidgetType() && event->type() == QEvent::ToolTip)
         HintChanged(static_cast<QWidget*>(watched)->toolTip());
-    else if (event->type() == QEvent::MouseMove && watched->isWidgetType() && watched != PreviewPanel &&
-             !PreviewPanel->isAncestorOf(static_cast<QWidget*>(watched)))
-        PointerPanel->clear();
+    else if (watched->isWidgetType() && event->type() == QEvent::MouseMove)
+        Layout.PointerMovedOver(static_cast<QWidget*>(watched));
     return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::LoadSettings() {
-    bUpdating = true;
+    const TScopedFlag updating(bUpdating);
     const QScreen* screen = QGuiApplication::primaryScreen();
     TSettingsDefaults defaults;
     defaults.sUserPath = Context.Folders.sUserPath;
@@ -261,136 +171,70 @@ void TMainForm::LoadSettings() {
     defaults.ScreenSize = screen ? screen->size() : QSize(1024, 768);
     defaults.MainPosition = pos();
     defaults.QuickTipsPosition = oTipsForm->pos();
-    defaults.CompileResultsPosition = UploadSettings.CompileResultsPosition;
-    defaults.UpLoadPosition = UploadSettings.UpLoadPosition;
-    const TAppSettings settings = TSettingsStore::Load(*Services.OpenSettings(), defaults, DecodePassword);
-
-    move(settings.MainPosition);
-    resize(settings.iWidth, settings.iHeight);
-    UploadSettings.CompileResultsPosition = settings.CompileResultsPosition;
-    oTipsForm->move(settings.QuickTipsPosition);
-    UploadSettings.UpLoadPosition = settings.UpLoadPosition;
-    oTipsForm->bShowTipsAtStartUp = settings.bShowTips;
-    bRandomTips = settings.bRandomTips;
-    oTipsForm->bRandomTips = settings.bRandomTips;
-    iFirstTip = settings.iFirstTip;
-    iTimerInterval = settings.iSplashDelay;
-
-    oOptionsForm->BaseLocationEdit->setText(settings.sBaseLocation);
-    oOptionsForm->ShowCompileBox->setChecked(settings.bShowCompile);
-    oOptionsForm->AutoSaveBox->setChecked(settings.bAutoSave);
-    oOptionsForm->DeleteLogBox->setChecked(settings.bDeleteLog);
-    oOptionsForm->UpdateFrequencyListBox->setCurrentRow(settings.iUpdateFrequency);
-    oOptionsForm->LastUpdate = settings.dLastUpdated;
-
-    UploadSettings.sSite = settings.sFTPSite;
-    UploadSettings.sUsername = settings.sUsername;
-    UploadSettings.sPassword = settings.sPassword;
-    UploadSettings.sRemotePath = settings.sRemotePath;
-
-    ProjectList.Assign(settings.ProjectList);
-    sDefaultProjectDir = settings.sDefaultProjectDir;
-    sUserTemplatePath = settings.sUserTemplatePath;
+    Settings = TSettingsStore::Load(*Services.OpenSettings(), defaults, DecodePassword);
+    ShowSettings(Settings, *this, *oTipsForm, *oOptionsForm);
+    ProjectList.Assign(Settings.ProjectList);
     StartUpLoad();
 }
 
 void TMainForm::SaveSettings() {
-    TAppSettings settings;
-    settings.MainPosition = pos();
-    settings.iHeight = height();
-    settings.iWidth = width();
-    settings.CompileResultsPosition = UploadSettings.CompileResultsPosition;
-    settings.QuickTipsPosition = oTipsForm->pos();
-    settings.UpLoadPosition = UploadSettings.UpLoadPosition;
-    settings.bShowTips = oTipsForm->bShowTipsAtStartUp;
-    settings.bRandomTips = bRandomTips;
-    settings.iFirstTip = iFirstTip;
-    settings.iSplashDelay = iTimerInterval;
-    settings.sBaseLocation = oOptionsForm->BaseLocationEdit->text();
-    settings.bShowCompile = oOptionsForm->ShowCompileBox->isChecked();
-    settings.bAutoSave = oOptionsForm->AutoSaveBox->isChecked();
-    settings.bDeleteLog = oOptionsForm->DeleteLogBox->isChecked();
-    settings.iUpdateFrequency = oOptionsForm->UpdateFrequencyListBox->currentRow();
-    settings.dLastUpdated = oOptionsForm->LastUpdate;
-    settings.sFTPSite = UploadSettings.sSite;
-    settings.sUsername = UploadSettings.sUsername;
-    settings.sPassword = UploadSettings.sPassword;
-    settings.sRemotePath = UploadSettings.sRemotePath;
-    settings.sCurrentProject = oDocument->Project.sFullProjectName;
-    settings.ProjectList = ProjectList.Items();
-    settings.sUserTemplatePath = sUserTemplatePath;
-    settings.sDefaultProjectDir = sDefaultProjectDir;
-    TSettingsStore::Save(*Services.OpenSettings(), settings, EncodePassword);
+    KeepSettings(Settings, *this, *oTipsForm, *oOptionsForm);
+    Settings.sCurrentProject = oDocument->Project.sFullProjectName;
+    Settings.ProjectList = ProjectList.Items();
+    TSettingsStore::Save(*Services.OpenSettings(), Settings, EncodePassword);
 }
 
 void TMainForm::StartUpLoad() {
     const QStringList& args = Context.Arguments;
     oLog->Add(QStringLiteral("ParamCount = %1, ParamStr(1) = %2").arg(args.size()).arg(args.value(0)));
+    QString& sProject = oDocument->Project.sFullProjectName;
     bool bLoaded = false;
     QString sRefusal; // why the project named on the command line did not open
     if (args.size() == 1 && QFileInfo(args[0]).suffix().toUpper() == QStringLiteral("ZRJ")) {
-        oDocument->Project.sFullProjectName = QFileInfo(args[0]).absoluteFilePath();
+        sProject = QFileInfo(args[0]).absoluteFilePath();
         bLoaded = LoadProject(false);
         // A project whose load failed has shown its reason already; a file that is no project says why here.
-        if (!bLoaded && TProjectDocument::IsProjectFile(oDocument->Project.sFullProjectName, &sRefusal))
+        if (!bLoaded && TProjectDocument::IsProjectFile(sProject, &sRefusal))
             sRefusal = oDocument->GetLastError();
         else if (!bLoaded)
             LogAndShowError(*oLog, sRefusal);
     }
     if (!bLoaded) {
-        oDocument->Project.sFullProjectName =
-            Context.Folders.sBaseTemplatePath + sStartUpTemplate + QStringLiteral(".zrj");
+        sProject = Context.Folders.sBaseTemplatePath + sStartUpTemplate + QStringLiteral(".zrj");
         bLoaded = LoadProject(true);
     }
     if (bLoaded) {
         SetProjectTitle();
-        Status(QStringLiteral("Loaded Project <") + oDocument->Project.sFullProjectName + QStringLiteral(">"));
+        Status(QStringLiteral("Loaded Project <") + sProject + QStringLiteral(">"));
         PreviewChange();
     } else {
         SetNoProjectTitle();
-        oDocument->Project.sFullProjectName.clear();
+        sProject.clear();
     }
     if (!sRefusal.isEmpty())
         Status(sRefusal);
     bEdited = false;
-    bUpdating = false;
 }
 
 bool TMainForm::LoadProject(bool bTemplateRequired) {
     const QString sPath = oDocument->Project.sFullProjectName;
     if (!TProjectDocument::IsProjectFile(sPath))
         return false;
-
-    bUpdating = true;
+    const TScopedFlag updating(bUpdating);
     if (!oDocument->Open(sPath, bTemplateRequired)) {
         LogAndShowError(*oLog, oDocument->GetLastError());
-        bUpdating = false;
         return false;
     }
-    while (InstanceTabs->count() > 0)
-        InstanceTabs->removeTab(0);
+    QStringList captions;
     for (const auto& entry : oDocument->Project.InstanceList)
-        InstanceTabs->addTab(entry.sCaption);
-    InstanceTabs->setCurrentIndex(0);
-    // A hidden tab bar does not tell its layout that its size changed.
-    InstanceTabs->updateGeometry();
+        captions.append(entry.sCaption);
+    Layout.FillInstanceTabs(captions);
     UpdateOptionsFromProject();
-
-    bUpdating = false;
     bEdited = false;
     oLog->Add(QStringLiteral("Project <") + sPath + QStringLiteral("> loaded successfully"));
     ProjectList.Add(sPath, oDocument->Project.bTemplate == 1);
-    RebuildReopenMenus();
+    MainActions.RebuildReopenMenus(ProjectList.MenuEntries(sPath));
     return true;
-}
-
-void TMainForm::RebuildReopenMenus() {
-    MainActions.ReopenMenu->clear();
-    MainActions.PreviousProjectPopUp->clear();
-    for (const QString& sEntry : ProjectList.MenuEntries(oDocument->Project.sFullProjectName)) {
-        MainActions.ReopenMenu->addAction(sEntry);
-        MainActions.PreviousProjectPopUp->addAction(sEntry);
-    }
 }
 
 void TMainForm::SetProjectTitle() {
@@ -407,24 +251,21 @@ void TMainForm::SetEdited() {
     bEdited = true;
 }
 
+void TMainForm::ProjectSaved() {
+    bEdited = false;
+}
+
+QString TMainForm::BaseLocation() const {
+    return oOptionsForm->ApplicationOptions().sBaseLocation;
+}
+
 void TMainForm::UpdateOptionsFromProject() {
-    bUpdating = true;
-    const TZEPProject& project = oDocument->Project;
-    oOptionsForm->IncludeDynamicFunctionsBox->setChecked(project.bIncludeDynamicFunctions == 1);
-    oOptionsForm->DynamicContentBox->setChecked(project.bDynamicContent == 1);
-    oOptionsForm->TurnOffAudioBox->setChecked(project.bTurnOffAudio == 1);
-    oOptionsForm->CoverBoxesBox->setChecked(project.bCoverBoxes == 1);
-    oOptionsForm->InitialisationOptionsBox->setCurrentIndex(int(project.InitialisationOption));
-    bUpdating = false;
+    const TScopedFlag updating(bUpdating);
+    oOptionsForm->SetProjectOptions(ProjectOptionsOf(oDocument->Project));
 }
 
 void TMainForm::UpdateProjectFromOptions() {
-    TZEPProject& project = oDocument->Project;
-    project.bIncludeDynamicFunctions = oOptionsForm->IncludeDynamicFunctionsBox->isChecked() ? 1 : 0;
-    project.bDynamicContent = oOptionsForm->DynamicContentBox->isChecked() ? 1 : 0;
-    project.bTurnOffAudio = oOptionsForm->TurnOffAudioBox->isChecked() ? 1 : 0;
-    project.bCoverBoxes = oOptionsForm->CoverBoxesBox->isChecked() ? 1 : 0;
-    project.InitialisationOption = CInitialisationOptions(oOptionsForm->InitialisationOptionsBox->currentIndex());
+    ApplyProjectOptions(oOptionsForm->ProjectOptions(), oDocument->Project);
 }
 
 void TMainForm::InterfaceChange() {
@@ -437,7 +278,7 @@ void TMainForm::InterfaceChange() {
 void TMainForm::ToolsBtnClick() {
     if (Services.RunModal(*oOptionsForm) != QDialog::Accepted)
         return;
-    if (oOptionsForm->bDCUEdited) {
+    if (oOptionsForm->ProjectOptionsEdited()) {
         InterfaceChange();
         oLog->Add(QStringLiteral("Options edited"));
     }
@@ -448,7 +289,7 @@ TZEPProject& TMainForm::CurrentProject() {
 }
 
 TZEPInstance* TMainForm::CurrentInstance() {
-    const int iTab = InstanceTabs->currentIndex();
+    const int iTab = Layout.InstanceTabs->currentIndex();
     if (!oDocument || iTab < 0 || iTab >= oDocument->Project.InstanceList.Count())
         return nullptr;
     return &oDocument->Project.InstanceList.Instance(iTab);
@@ -479,41 +320,20 @@ void TMainForm::GeneratePreview(TZEPInstance* instance) {
         bPreviewRequested = true;
         return;
     }
-    bGeneratingPreview = true;
+    const TScopedFlag generating(bGeneratingPreview);
     bCompiling = false;
     Status(QStringLiteral("Generating preview..."));
-    TLogReport report(*oLog);
-    const TScriptContext context =
-        MakeScriptContext(oDocument->Project, *oScriptForm, Context.Folders.sBaseTemplatePath, report);
-    TPreviewText text;
-    QString sHostPage;
-    QString sInternalPage;
-    const bool bPrepared = PreparePreview(context, *instance, text, sHostPage, sInternalPage);
-    // Without a preview page (too short a template, reported already) the
-    // preview stops silently and stays pending.
-    if (!bPrepared && sInternalPage.isEmpty()) {
-        bGeneratingPreview = false;
+    const auto outcome = oPreviewGenerator->Show(oDocument->Project, *instance, Context.Folders.sBaseTemplatePath);
+    // Without a preview page the preview stops silently and stays pending.
+    if (outcome == TPreviewGenerator::poNoPage)
         return;
-    }
-    TPreviewBrowser& browser = PreviewPanel->Browser();
-    bool bShown = false;
-    if (bPrepared) {
-        browser.Navigate(sHostPage);
-        bShown = browser.WaitForDocument() && browser.InsertAfterBegin(sInternalPage);
-        if (!bShown)
-            oLog->Add(browser.GetLastError());
-    }
-    Status(bShown ? QStringLiteral("Preview generated") : QStringLiteral("Error generating preview"));
+    Status(outcome == TPreviewGenerator::poShown ? QStringLiteral("Preview generated")
+                                                 : QStringLiteral("Error generating preview"));
     bPreviewNeeded = false;
-    bGeneratingPreview = false;
     if (bPreviewRequested) {
         bPreviewRequested = false;
         QTimer::singleShot(0, this, &TMainForm::RefreshBtnClick);
     }
-}
-
-void TMainForm::ShowTipsModal() {
-    Services.RunModal(*oTipsForm);
 }
 
 void TMainForm::ShowAbout() {
@@ -535,7 +355,7 @@ void TMainForm::FirstDisplay() {
         oLog->Add(QStringLiteral("Creating Splash Form..."));
         oSplashForm = new TSplashForm(Services.Clock(), this);
         oSplashForm->setAttribute(Qt::WA_DeleteOnClose);
-        oSplashForm->SetDelay(iTimerInterval);
+        oSplashForm->SetDelay(Settings.iSplashDelay);
         connect(oSplashForm, &TSplashForm::StartMainProgram, this, &TMainForm::FinishFirstDisplay);
         connect(oSplashForm, &QObject::destroyed, this, [this] { oSplashForm = nullptr; });
         oLog->Add(QStringLiteral("Showing Splash Form..."));
@@ -558,10 +378,10 @@ void TMainForm::FinishFirstDisplay() {
     setFocus();
     // The browser draws into the main window's own native window; that is the
     // window its pointer messages arrive at.
-    hWebBrowser = PreviewPanel->Browser().WindowHandle();
+    hWebBrowser = Layout.PreviewPanel->Browser().WindowHandle();
     oLog->Add(QStringLiteral("Browser window handle = ") + QString::number(hWebBrowser));
-    emit FirstDisplayCompleted();
     QTimer::singleShot(0, this, &TMainForm::ApplicationIdle);
+    emit FirstDisplayCompleted();
 }
 
 void TMainForm::ApplicationIdle() {
@@ -572,17 +392,9 @@ void TMainForm::ApplicationIdle() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (bEdited) {
-        const QString sQuestion = QStringLiteral("Project <") + ProjectStem(oDocument->Project.sFullProjectName) +
-                                  QStringLiteral("> has been edited - Do you wish to save changes?");
-        const auto answer = Services.Ask(this, CMessageKind::mkConfirmation, sQuestion,
-                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        if (answer != QMessageBox::Yes && answer != QMessageBox::No) {
-            event->ignore();
-            return;
-        }
-        if (answer == QMessageBox::Yes)
-            MainActions.SaveProjectMenu->trigger();
+    if (!oProjectCommands->CloseQuery()) {
+        event->ignore();
+        return;
     }
     SaveSettings();
     event->accept();

@@ -3,6 +3,8 @@
 #include "TAppSettings.h"
 #include "TEditCommands.h"
 #include "TMainActions.h"
+#include "TMainLayout.h"
+#include "TProjectCommands.h"
 #include "TRecentProjects.h"
 #include "TSingleInstance.h"
 #include "TWorkingFolders.h"
@@ -10,29 +12,23 @@
 #include <QMainWindow>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 class IEditorServices;
-class QGroupBox;
-class QLabel;
-class QPlainTextEdit;
-class QStackedWidget;
-class QTabBar;
 class TAboutForm;
 class THelpForm;
 class TLog;
 class TMessageUi;
 class TOptionsForm;
-class TPreviewPanel;
+class TPreviewGenerator;
+class TProjectDocument;
 class TScriptForm;
 class TSplashForm;
 class TTipsForm;
 class TZEPInstance;
-class TProjectDocument;
 class TZEPProject;
 
-// What the start-up hands to the main window.
+// What the start-up hands to the main window besides the services.
 struct TStartUpContext {
     QStringList Arguments; // command-line parameters, without the program
     QString sExeName;      // full path of the program file
@@ -41,21 +37,11 @@ struct TStartUpContext {
     std::unique_ptr<TSingleInstance> Lock; // the single-instance lock, held for the run
 };
 
-// Settings of the upload and compile results windows, kept here until those
-// windows take them over.
-struct TUploadSettings {
-    QString sSite;
-    QString sUsername;
-    QString sPassword;
-    QString sRemotePath;
-    QPoint UpLoadPosition;
-    QPoint CompileResultsPosition;
-};
-
-// The main window. It owns the project, the session log and every dialog for
-// the whole run; the settings, working folders, dialogs and commands each
-// live in their own collaborator.
-class TMainForm : public QMainWindow {
+// The main window. It owns the project document, the session log and every
+// dialog for the whole run, wires its collaborators (layout, actions, edit
+// and project commands, preview) and keeps the named operations as short
+// forwards to them.
+class TMainForm : public QMainWindow, private IProjectWindow {
     Q_OBJECT
 public:
     TMainForm(IEditorServices& services, TStartUpContext context);
@@ -66,24 +52,22 @@ public:
     bool Create();
 
     // Shows the text in the first status bar panel and logs it.
-    void Status(const QString& sVal);
+    void Status(const QString& sVal) override;
     // Opens an address or file with its default application.
     void OpenURL(const QString& sURL);
 
-    bool PrepareWorkingFolders();
-    void LoadSettings();
-    void SaveSettings();
+    // Loads the file named by the project's sFullProjectName; see IProjectWindow.
+    bool LoadProject(bool bTemplateRequired) override;
     // The project named on the command line, or the start-up template. When
     // the named project does not open, the template opens and the reason is
     // shown in an error box and the status bar and written to the log.
     void StartUpLoad();
-    bool LoadProject(bool bTemplateRequired);
-
     void UpdateOptionsFromProject();
     void UpdateProjectFromOptions();
     // A change to the project from the window: copies the options into the
     // project and marks it edited.
     void InterfaceChange();
+    // Tools > Options.
     void ToolsBtnClick();
 
     // Shows the instance working in the embedded browser; the status bar
@@ -96,44 +80,37 @@ public:
     // A change that the preview should show: shown at once while the window
     // is showing, otherwise at its first display.
     void PreviewChange();
+    // A change that the preview shows later (a typed change): when the field
+    // is left or the browser is clicked.
+    void NotePreviewNeeded() { bPreviewNeeded = true; }
     // The instance record of the selected instance tab, or nullptr.
     TZEPInstance* CurrentInstance();
 
     // Opens help at a keyword (" " shows the index).
     void ShowHelpKeyword(const QString& sKeyword);
-
-    // The context panel: the hint followed by ":" and its help text. A hint
-    // without help text leaves the panel as it is.
+    // The context panel: the hint followed by ":" and the template store's
+    // help text for it. A hint without help text leaves the panel as it is.
     void HintChanged(const QString& sHint);
-    // Answers the help text for a hint; installed by the template store.
-    std::function<QString(const QString&)> ContextHelpString;
 
-    TLog& Log() { return *oLog; }
+    TLog& Log() override { return *oLog; }
     TZEPProject& CurrentProject();
     const TWorkingFolders& Folders() const { return Context.Folders; }
-    TOptionsForm* OptionsForm() const { return oOptionsForm; }
+    const TOptionsForm& OptionsForm() const { return *oOptionsForm; }
     TTipsForm* TipsForm() const { return oTipsForm; }
     THelpForm* HelpForm() const { return oHelpForm; }
     TEditCommands& EditCommands() { return *oEditCommands; }
     const TMainActions& Actions() const { return MainActions; }
-    QString StatusText() const;
-    QString PointerText() const;
-    QString sTitleBase;
-    QString sLongVersionString;
-
-    bool bUpdating = false;
-    bool bEdited = false;
-    bool bRunning = false;
-    bool bCompiling = false;
-    bool bPreviewNeeded = false;
-    quintptr hWebBrowser = 0; // the native window showing the preview, 0 until known
-    int iTimerInterval = TSettingsStore::iDefaultSplashDelay;
-    bool bRandomTips = false;
-    int iFirstTip = 0;
-    TRecentProjects ProjectList;
-    QString sUserTemplatePath;
-    QString sDefaultProjectDir;
-    TUploadSettings UploadSettings;
+    // The settings as read at start-up and as the window keeps them since.
+    const TAppSettings& AppSettings() const { return Settings; }
+    QString StatusText() const { return Layout.StatusText(); }
+    QString PointerText() const { return Layout.PointerText(); }
+    QString ContextHelpText() const { return Layout.ContextHelpText(); }
+    bool IsEdited() const override { return bEdited; }
+    bool IsUpdating() const { return bUpdating; }
+    bool IsRunning() const { return bRunning; }
+    bool IsPreviewNeeded() const { return bPreviewNeeded; }
+    // The native window showing the preview, 0 until the first display.
+    quintptr BrowserWindowHandle() const { return hWebBrowser; }
 
 signals:
     // The first display has finished (splash over, focus given).
@@ -145,29 +122,36 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // IProjectWindow
+    void UpdateProjectFromDisplay() override { UpdateProjectFromOptions(); }
+    void ProjectSaved() override;
+    void SetProjectTitle() override;
+    void SetNoProjectTitle() override;
+    QString BaseLocation() const override;
+    QString BaseTemplatePath() const override { return Context.Folders.sBaseTemplatePath; }
+
+    bool PrepareWorkingFolders();
     void CreateDialogs();
-    void BuildWindow();
-    QWidget* BuildEditorColumn();
     void ConnectCommands();
-    void ClearClipboardMark();
+    void LoadSettings();
+    void SaveSettings();
     void FirstDisplay();
     void FinishFirstDisplay();
     void ApplicationIdle();
-    void SetProjectTitle();
-    void SetNoProjectTitle();
     void SetEdited();
-    void RebuildReopenMenus();
-    void ShowTipsModal();
     void ShowAbout();
 
     IEditorServices& Services;
     TStartUpContext Context;
     std::unique_ptr<TLog> oLog; // destroyed last: its closing lines end the run
     std::unique_ptr<TMessageUi> oMessageUi;
-    std::unique_ptr<TProjectDocument> oDocument; // the project file and its record
+    std::unique_ptr<TProjectDocument> oDocument;
     std::unique_ptr<TScriptForm> oScriptForm;
+    std::unique_ptr<TProjectCommands> oProjectCommands;
+    std::unique_ptr<TPreviewGenerator> oPreviewGenerator;
     TEditCommands* oEditCommands = nullptr;
     TMainActions MainActions;
+    TMainLayout Layout;
 
     TOptionsForm* oOptionsForm = nullptr;
     TTipsForm* oTipsForm = nullptr;
@@ -175,13 +159,16 @@ private:
     THelpForm* oHelpForm = nullptr;
     TSplashForm* oSplashForm = nullptr;
 
-    QTabBar* InstanceTabs = nullptr;
-    QStackedWidget* EditorGroups = nullptr;
-    QGroupBox* ContextHelpPanel = nullptr;
-    QPlainTextEdit* ContextHelpText = nullptr;
-    TPreviewPanel* PreviewPanel = nullptr;
-    QLabel* StatusPanel = nullptr;
-    QLabel* PointerPanel = nullptr;
+    TAppSettings Settings;
+    TRecentProjects ProjectList;
+    QString sTitleBase;
+    QString sLongVersionString;
+    bool bUpdating = false; // the window is being filled from the project; changes are ignored
+    bool bEdited = false;
+    bool bRunning = false;
+    bool bCompiling = false;
+    bool bPreviewNeeded = false;
+    quintptr hWebBrowser = 0;
     bool bShownOnce = false;
     bool bGeneratingPreview = false; // a preview is waiting for the browser
     bool bPreviewRequested = false;  // asked for again while it waited

@@ -107,21 +107,16 @@ TEST_F(CompileCommand, FailedWriteIsReportedAndLeavesTheProjectFileWhole) {
     EXPECT_EQ(ReadWholeFile(sProject), before);
 }
 
-TEST_F(CompileCommand, ReadOnlyFolderIsReportedAndLeavesTheProjectFileWhole) {
+TEST_F(CompileCommand, AnUnwritableLibraryFileIsReportedAndLeavesTheProjectFileWhole) {
     const QByteArray before = ReadWholeFile(sProject);
-    QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
-    QFile probe(Dir.path() + QStringLiteral("/probe"));
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.close();
-        probe.remove();
-        QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        GTEST_SKIP() << "this user can write into read-only folders";
-    }
+    // A folder where the library file belongs: no user, root included, can write it.
+    QFile::remove(Dir.path() + QStringLiteral("/welcome_zeplib.js"));
+    ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("welcome_zeplib.js")));
     const TRun run = RunCompile({sProject});
-    QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(run.iExitCode, 1);
     EXPECT_TRUE(run.sErr.contains(QStringLiteral("Compile Error : Failed to write Library file")))
         << run.sErr.toStdString();
+    EXPECT_TRUE(run.sOut.isEmpty());
     EXPECT_EQ(ReadWholeFile(sProject), before);
 }
 

@@ -44,6 +44,8 @@ void TFtpTestServer::ReadOutput() {
             sCertificate = sLine.mid(5);
         } else if (sLine.startsWith(QStringLiteral("CMD "))) {
             Received.append(sLine.mid(4));
+        } else if (sLine == QStringLiteral("CLOSED")) {
+            ++iClosedSessions;
         }
     }
 }
@@ -55,6 +57,16 @@ QStringList TFtpTestServer::Commands() {
     }
     ReadOutput();
     return Received;
+}
+
+bool TFtpTestServer::WaitForClosedSessions(int iCount, int iTimeoutMs) {
+    const QDeadlineTimer deadline(iTimeoutMs);
+    ReadOutput();
+    while (iClosedSessions < iCount && !deadline.hasExpired()) {
+        Process.waitForReadyRead(int(qMax<qint64>(deadline.remainingTime(), 1)));
+        ReadOutput();
+    }
+    return iClosedSessions >= iCount;
 }
 
 int TFtpTestServer::CountCommands(const QString& sVerb) {

@@ -32,6 +32,8 @@ public:
     // when the control connection was encrypted).
     QStringList Commands();
     int CountCommands(const QString& sVerb);
+    // Waits until the server has closed that many sessions; false at the timeout.
+    bool WaitForClosedSessions(int iCount, int iTimeoutMs = 10000);
 
     // Writes a file below the root (folders made as needed).
     void WriteFile(const QString& sRelativePath, const QByteArray& content);
@@ -43,6 +45,7 @@ private:
     QTemporaryDir TlsDir;
     QProcess Process;
     QStringList Received;
+    int iClosedSessions = 0;
     int iPort = 0;
     QString sCertificate;
 

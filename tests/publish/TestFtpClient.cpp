@@ -2,7 +2,6 @@
 #include "TFtpClient.h"
 
 #include <QElapsedTimer>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -192,7 +191,7 @@ TEST(FtpClient, AConnectionClosedBetweenOperationsIsReportedNotSilentlyReopened)
     TRecordingClient recorder(server.Site());
     ASSERT_TRUE(recorder.Client.Connect());
     ASSERT_TRUE(recorder.Client.ChangeDir("site"));
-    QThread::msleep(200);
+    ASSERT_TRUE(server.WaitForClosedSessions(1));
     QString sRaw;
     std::vector<TFtpListItem> items;
     EXPECT_FALSE(recorder.Client.List(sRaw, items));

@@ -113,6 +113,9 @@ class Behaviour:
             self.close_when_done()
         return result
 
+    def on_disconnect(self):
+        print("CLOSED", flush=True)
+
     def ftp_LIST(self, path):
         self.list_count[0] += 1
         first_refused = self.options.refuse_list_from

@@ -27,6 +27,15 @@ protected:
     int Top(const QString& sId) { return Geo(sId).value("top").toInt(); }
     int Width(const QString& sId) { return Geo(sId).value("width").toInt(); }
     int Height(const QString& sId) { return Geo(sId).value("height").toInt(); }
+    // The successive values of one geo() property while the clock runs on.
+    QList<int> Trace(const QString& sId, const QString& sProp, int iMs, int iStep = 5) {
+        QList<int> values;
+        for (const QVariant& value :
+             page.Run(QString("trace('%1', '%2', %3, %4)").arg(sId, sProp).arg(iMs).arg(iStep)).toList()) {
+            values << value.toInt();
+        }
+        return values;
+    }
 
     TRuntimePage page;
 };

@@ -1,8 +1,12 @@
 #include "TBrowserPage.h"
 
+#include <QAccessible>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QKeyEvent>
+#include <QMetaEnum>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -28,6 +32,22 @@ protected:
 };
 
 namespace {
+
+void CollectAccessible(QAccessibleInterface* oNode, QStringList& nodes) {
+    if (!oNode || !oNode->isValid()) {
+        return;
+    }
+    QString sLine = QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(oNode->role())) +
+                    QStringLiteral(": ") + oNode->text(QAccessible::Name);
+    const QString sDescription = oNode->text(QAccessible::Description);
+    if (!sDescription.isEmpty()) {
+        sLine += QStringLiteral(" / ") + sDescription;
+    }
+    nodes << sLine;
+    for (int i = 0; i < oNode->childCount(); ++i) {
+        CollectAccessible(oNode->child(i), nodes);
+    }
+}
 
 QString ReadFakeClock() {
     QFile file(QStringLiteral(":/tests/runtime/FakeClock.js"));
@@ -126,6 +146,32 @@ void TBrowserPage::Advance(int iMs) {
     Run(QStringLiteral("fakeClock.advance(%1)").arg(iMs));
 }
 
+bool TBrowserPage::PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    const int iBefore = Run(QStringLiteral("if (window.keyUps === undefined) { window.keyUps = 0;"
+                                           " document.addEventListener('keyup', function () { keyUps++; }, true); }"
+                                           " keyUps"))
+                            .toInt();
+    const QString sText = key == Qt::Key_Tab      ? QStringLiteral("\t")
+                          : key == Qt::Key_Return ? QStringLiteral("\r")
+                          : key == Qt::Key_Space  ? QStringLiteral(" ")
+                          : key == Qt::Key_Escape ? QString(QChar(27))
+                                                  : QString();
+    QWidget* oTarget = oView->focusProxy() ? oView->focusProxy() : oView.get();
+    // Shortly after a script moved the focus the engine may drop a key (it finds
+    // no focused widget to forward it to); a dropped key never arrives later, so
+    // it is sent again.
+    for (int iAttempt = 0; iAttempt < 3; ++iAttempt) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, sText);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers, sText);
+        QCoreApplication::sendEvent(oTarget, &press);
+        QCoreApplication::sendEvent(oTarget, &release);
+        if (WaitFor(QStringLiteral("keyUps > %1").arg(iBefore), 1500)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QStringList TBrowserPage::Errors() {
     QStringList errors = oPage->ConsoleErrors;
     if (bFakeClock) {
@@ -134,6 +180,26 @@ QStringList TBrowserPage::Errors() {
         }
     }
     return errors;
+}
+
+QStringList TBrowserPage::AccessibleNodes() {
+    QStringList nodes;
+    CollectAccessible(QAccessible::queryAccessibleInterface(oView.get()), nodes);
+    return nodes;
+}
+
+bool TBrowserPage::WaitForAccessible(const QString& sNode, bool bPresent, int iTimeoutMs) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (AccessibleNodes().contains(sNode) != bPresent) {
+        if (elapsed.elapsed() > iTimeoutMs) {
+            return false;
+        }
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
 }
 
 void TBrowserPage::ResizeViewport(QSize viewport) {

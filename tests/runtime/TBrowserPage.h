@@ -16,7 +16,7 @@ class TRecordingPage;
 // platform with its own off-the-record profile (fresh cookies), loaded from a
 // file or a string, with scripts run synchronously. With the fake clock, the
 // test-only FakeClock.js runs before every page script and time only moves on
-// through Advance. Programs using it take their main from BrowserTestMain.cpp
+// through Advance. Programs using it take their main from tests/support/GuiTestMain.cpp
 // (linking brisola_browser_test adds it), which creates the application.
 class TBrowserPage {
 public:
@@ -35,6 +35,15 @@ public:
     bool WaitFor(const QString& sCondition, int iTimeoutMs);
     // Moves the fake clock on, running every timer that falls due.
     void Advance(int iMs);
+    // Presses and releases a key in the engine as a visitor does (native key
+    // events, not script events) and waits until the page has seen the release.
+    bool PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // The accessibility tree the engine offers assistive technology, one line
+    // per node in tree order: "Role: name", plus " / description" when the node
+    // has one (role names as in QAccessible::Role).
+    QStringList AccessibleNodes();
+    // Waits until the tree holds the line (bPresent) or no longer holds it.
+    bool WaitForAccessible(const QString& sNode, bool bPresent = true, int iTimeoutMs = 5000);
     // Errors from the page's console and, with the fake clock, from timer callbacks.
     QStringList Errors();
     void ResizeViewport(QSize viewport);

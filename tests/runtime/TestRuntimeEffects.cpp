@@ -1,30 +1,8 @@
-#include "TRuntimePage.h"
-
-#include <gtest/gtest.h>
+#include "RuntimeTest.h"
 
 namespace {
 
-class RuntimeEffects : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(page.Open()); }
-    void TearDown() override { EXPECT_TRUE(page.Errors().isEmpty()) << page.Errors().join('\n').toStdString(); }
-
-    QVariant Js(const QString& sScript) { return page.Run(sScript); }
-    int Int(const QString& sScript) { return page.Run(sScript).toInt(); }
-    QVariantMap Geo(const QString& sId) { return page.Run("geo('" + sId + "')").toMap(); }
-    QString Vis(const QString& sId) { return Geo(sId).value("vis").toString(); }
-    // The successive values of one property while the clock runs on.
-    QList<int> Trace(const QString& sId, const QString& sProp, int iMs, int iStep = 5) {
-        QList<int> values;
-        for (const QVariant& value :
-             page.Run(QString("trace('%1', '%2', %3, %4)").arg(sId, sProp).arg(iMs).arg(iStep)).toList()) {
-            values << value.toInt();
-        }
-        return values;
-    }
-
-    TRuntimePage page;
-};
+class RuntimeEffects : public RuntimeTest {};
 
 TEST_F(RuntimeEffects, DropInLandsExactlyOnTargetWithAndWithoutBounce) {
     Js("buildPopup('p', {zepx: 100, zepy: 137, zeph: 200, bwh: 5, bng: 0});"

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -23,17 +23,6 @@ QProcessEnvironment SandboxEnvironment(const QTemporaryDir& home) {
     return env;
 }
 
-bool WaitFor(const std::function<bool()>& condition, int iMilliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > iMilliseconds)
-            return false;
-        QThread::msleep(50);
-    }
-    return true;
-}
-
 TEST(SingleInstanceTest, ASecondStartEndsAtOnceWhileTheFirstKeepsRunning) {
     QTemporaryDir home;
     QDir().mkpath(home.filePath(QStringLiteral("run")));
@@ -45,7 +34,7 @@ TEST(SingleInstanceTest, ASecondStartEndsAtOnceWhileTheFirstKeepsRunning) {
     first.setProcessEnvironment(SandboxEnvironment(home));
     first.start(QStringLiteral(BRISOLA_EDITOR_EXE), {});
     ASSERT_TRUE(first.waitForStarted(5000));
-    ASSERT_TRUE(WaitFor([&] { return QFile::exists(sLock); }, 15000)) << "the first copy takes the lock";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(sLock); }, 15000)) << "the first copy takes the lock";
 
     QProcess second;
     second.setProcessEnvironment(SandboxEnvironment(home));

@@ -1,5 +1,21 @@
 #include "MainFormTestSupport.h"
 
+#include "TOptionsForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+template <typename TControl> TControl* Find(const TOptionsForm& dialog, const char* sName) {
+    return dialog.findChild<TControl*>(QString::fromLatin1(sName));
+}
+
+} // namespace
+
 std::unique_ptr<TMainForm> TMainFormEnvironment::CreateMainForm(const QStringList& arguments) {
     TStartUpContext context;
     context.Arguments = arguments;
@@ -10,4 +26,19 @@ std::unique_ptr<TMainForm> TMainFormEnvironment::CreateMainForm(const QStringLis
     if (!form->Create())
         return nullptr;
     return form;
+}
+
+TOptionsControls::TOptionsControls(const TMainForm& form) {
+    const TOptionsForm& d = form.OptionsForm();
+    AutoSaveBox = Find<QCheckBox>(d, "AutoSaveBox");
+    BaseLocationEdit = Find<QLineEdit>(d, "BaseLocationEdit");
+    BrowseBtn = Find<QPushButton>(d, "BrowseBtn");
+    IncludeDynamicFunctionsBox = Find<QCheckBox>(d, "IncludeDynamicFunctionsBox");
+    DynamicContentBox = Find<QCheckBox>(d, "DynamicContentBox");
+    TurnOffAudioBox = Find<QCheckBox>(d, "TurnOffAudioBox");
+    CoverBoxesBox = Find<QCheckBox>(d, "CoverBoxesBox");
+    InitialisationOptionsBox = Find<QComboBox>(d, "InitialisationOptionsBox");
+    ShowCompileBox = Find<QCheckBox>(d, "ShowCompileBox");
+    DeleteLogBox = Find<QCheckBox>(d, "DeleteLogBox");
+    UpdateFrequencyListBox = Find<QListWidget>(d, "UpdateFrequencyListBox");
 }

@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,6 +32,26 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// Calls its handler when a popup menu shows, while the menu runs its own loop.
+class TShowWatcher : public QObject {
+public:
+    explicit TShowWatcher(std::function<void(QWidget*)> shown) : Shown(std::move(shown)) {
+        qApp->installEventFilter(this);
+    }
+    ~TShowWatcher() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && qobject_cast<QMenu*>(watched))
+            QMetaObject::invokeMethod(
+                this, [this, menu = static_cast<QWidget*>(watched)] { Shown(menu); }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    std::function<void(QWidget*)> Shown;
+};
 
 class MainFormTest : public ::testing::Test {
 protected:
@@ -55,7 +76,8 @@ TEST_F(MainFormTest, StartUpAndShutDownLogTheirStepsInOrder) {
     Start();
     ShowAndWait();
     Form->close();
-    const QString sHandleLine = QStringLiteral("Browser window handle = ") + QString::number(Form->hWebBrowser);
+    const QString sHandleLine =
+        QStringLiteral("Browser window handle = ") + QString::number(Form->BrowserWindowHandle());
     Form.reset();
     const QStringList lines = Env.LogLines();
     const QStringList expected = {
@@ -90,8 +112,8 @@ TEST_F(MainFormTest, TheStartUpTemplateGivesTheTitleAndStatus) {
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Brisola - V4.0 - Default"));
     EXPECT_EQ(Form->StatusText(), QStringLiteral("Loaded Project <") + TemplatePath() + QStringLiteral(">"));
     EXPECT_EQ(Form->CurrentProject().bTemplate, 1);
-    EXPECT_FALSE(Form->bEdited);
-    EXPECT_FALSE(Form->bUpdating);
+    EXPECT_FALSE(Form->IsEdited());
+    EXPECT_FALSE(Form->IsUpdating());
     EXPECT_EQ(Form->width(), 860);
     EXPECT_EQ(Form->height(), 640);
 }
@@ -129,34 +151,21 @@ TEST_F(MainFormTest, SettingsAreReadAtStartAndWrittenAtClose) {
     Env.SetStoreValue(QStringLiteral("Password"), EncodePassword(QStringLiteral("abc")));
     Start();
     EXPECT_EQ(Form->width(), 1000);
-    EXPECT_EQ(Form->OptionsForm()->UpdateFrequencyListBox->currentRow(), 3);
-    EXPECT_EQ(Form->iTimerInterval, 10);
-    EXPECT_EQ(Form->OptionsForm()->BaseLocationEdit->text(), Env.Path(QStringLiteral("docs/Brisola/User/")));
-    Form->OptionsForm()->AutoSaveBox->setChecked(false);
+    EXPECT_EQ(Form->OptionsForm().ApplicationOptions().iUpdateFrequency, 3);
+    EXPECT_EQ(Form->AppSettings().iSplashDelay, 10);
+    EXPECT_EQ(Form->OptionsForm().ApplicationOptions().sBaseLocation, Env.Path(QStringLiteral("docs/Brisola/User/")));
+    Env.Services.ExpectDialog(QStringLiteral("OptionsForm"), [this](QDialog& dialog) {
+        TOptionsControls(*Form).AutoSaveBox->setChecked(false);
+        dialog.accept();
+    });
+    Form->ToolsBtnClick();
     Form->close();
     QSettings store(Env.StoreFile(), QSettings::IniFormat);
     EXPECT_EQ(store.value("AutoSave").toString(), QStringLiteral("0"));
     EXPECT_EQ(store.value("CurrentProject").toString(), TemplatePath());
-    EXPECT_EQ(Form->UploadSettings.sPassword, QStringLiteral("abc"));
+    EXPECT_EQ(Form->AppSettings().sPassword, QStringLiteral("abc"));
     EXPECT_EQ(store.value("Password").toString(), EncodePassword(QStringLiteral("abc")));
     EXPECT_EQ(store.value("PreviousProject0").toString(), QString()) << "templates are not recent projects";
-}
-
-TEST_F(MainFormTest, CloseQuestionOnAnEditedProject) {
-    Start();
-    QSignalSpy saves(Form->Actions().SaveProjectMenu, &QAction::triggered);
-    Form->bEdited = true;
-    const QString sQuestion = QStringLiteral("Project <Default> has been edited - Do you wish to save changes?");
-
-    Env.Services.ExpectQuestion(sQuestion, QMessageBox::Cancel);
-    EXPECT_FALSE(Form->close());
-    EXPECT_FALSE(QFile::exists(Env.StoreFile()) && QSettings(Env.StoreFile(), QSettings::IniFormat).contains("Width"))
-        << "a cancelled close saves nothing";
-
-    Env.Services.ExpectQuestion(sQuestion, QMessageBox::Yes);
-    EXPECT_TRUE(Form->close());
-    EXPECT_EQ(saves.count(), 1);
-    EXPECT_TRUE(QSettings(Env.StoreFile(), QSettings::IniFormat).contains("Width"));
 }
 
 TEST_F(MainFormTest, CloseWithoutChangesAsksNothing) {
@@ -248,10 +257,9 @@ TEST_F(MainFormTest, StatusShowsAndLogsTheText) {
 
 TEST_F(MainFormTest, TipsAtStartUpOnlyWhenTheOptionIsOn) {
     Start();
-    ShowAndWait();
-    QTest::qWait(20);
+    ShowAndWait(); // the idle handler has run by then
     EXPECT_FALSE(Form->TipsForm()->isVisible());
-    EXPECT_FALSE(Form->bRunning);
+    EXPECT_FALSE(Form->IsRunning());
     Form->close();
     Form.reset();
 
@@ -260,7 +268,7 @@ TEST_F(MainFormTest, TipsAtStartUpOnlyWhenTheOptionIsOn) {
     ShowAndWait();
     EXPECT_TRUE(QTest::qWaitFor([&] { return Form->TipsForm()->isVisible(); }, 2000));
     EXPECT_FALSE(Form->TipsForm()->isModal());
-    EXPECT_TRUE(Form->bRunning);
+    EXPECT_TRUE(Form->IsRunning());
 }
 
 TEST_F(MainFormTest, HelpCommandsOpenContentsIndexAndFrames) {
@@ -340,16 +348,17 @@ TEST_F(MainFormTest, EveryMenuEntryAndToolTipIsThere) {
     EXPECT_FALSE(Form->Actions().SaveTemplateMenu->isVisible());
 }
 
-TEST_F(MainFormTest, ContextHelpShowsHintAndHelpText) {
+TEST_F(MainFormTest, ContextHelpShowsHintAndTheTemplateStoresHelpText) {
     Start();
-    Form->ContextHelpString = [](const QString& sHint) {
-        return sHint == QStringLiteral("Unique ID") ? QStringLiteral("Names the popup.") : QString();
-    };
-    Form->HintChanged(QStringLiteral("  Unique ID "));
-    auto* text = Form->findChild<QPlainTextEdit*>(QStringLiteral("ContextHelpText"));
-    EXPECT_EQ(text->toPlainText(), QStringLiteral("Names the popup."));
-    Form->HintChanged(QStringLiteral("Unknown"));
-    EXPECT_EQ(text->toPlainText(), QStringLiteral("Names the popup.")) << "a hint without help leaves the panel";
+    const QString sHelp = QStringLiteral("The name of the popup in the scripts. Use letters, digits and the underscore "
+                                         "only, start with a letter, and give every popup of a page its own name.");
+    Form->HintChanged(QStringLiteral("  unique identifier "));
+    EXPECT_EQ(Form->ContextHelpText(), sHelp);
+    EXPECT_EQ(Form->findChild<QGroupBox*>(QStringLiteral("ContextHelpPanel"))->title(),
+              QStringLiteral("unique identifier:"));
+    Form->HintChanged(QStringLiteral("Open project"));
+    Form->HintChanged(QStringLiteral("  "));
+    EXPECT_EQ(Form->ContextHelpText(), sHelp) << "a hint without help leaves the panel";
 }
 
 } // namespace
@@ -366,7 +375,7 @@ TEST_F(MainFormTest, EachInstanceOfTheLoadedProjectHasATab) {
     Form->show();
     EXPECT_GT(tabs->height(), 10) << "the tabs are seen";
     EXPECT_EQ(Form->CurrentProject().bDynamicContent, 1);
-    EXPECT_TRUE(Form->OptionsForm()->DynamicContentBox->isChecked());
+    EXPECT_TRUE(Form->OptionsForm().ProjectOptions().bDynamicContent);
 }
 
 } // namespace
@@ -379,12 +388,11 @@ TEST_F(MainFormTest, TextFieldsOfferTheEditContextMenu) {
     QLineEdit field(QStringLiteral("some text"));
     field.show();
     QStringList captions;
-    QTimer::singleShot(50, [&] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            for (QAction* action : popup->actions())
-                captions.append(action->text() + (action->isEnabled() ? QStringLiteral("+") : QStringLiteral("-")));
-            popup->close();
-        }
+    // The menu's entries are read, and the menu closed, as soon as it shows.
+    TShowWatcher watcher([&](QWidget* popup) {
+        for (QAction* action : popup->actions())
+            captions.append(action->text() + (action->isEnabled() ? QStringLiteral("+") : QStringLiteral("-")));
+        popup->close();
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), field.mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(&field, &event);

@@ -63,22 +63,23 @@ protected:
 };
 
 TEST_F(PreviewTest, StartUpShowsTheLoadedPopupInTheBrowser) {
-    EXPECT_TRUE(Form->bPreviewNeeded) << "the window is not showing yet at the start-up load";
+    EXPECT_TRUE(Form->IsPreviewNeeded()) << "the window is not showing yet at the start-up load";
     ShowAndWaitForPreview();
     EXPECT_EQ(Form->StatusText(), QStringLiteral("Preview generated"));
-    EXPECT_FALSE(Form->bPreviewNeeded);
+    EXPECT_FALSE(Form->IsPreviewNeeded());
     EXPECT_TRUE(WaitForScript(Browser(), sPopupVisible));
     EXPECT_EQ(RunScript(Browser(), QStringLiteral("document.getElementById('welcome_zepTitle').textContent")),
               QStringLiteral("Welcome to Brisola - getting started"));
     EXPECT_TRUE(QFile::exists(Env.TemplateFolder() + QStringLiteral("zepInternal.html")));
     EXPECT_TRUE(QFile::exists(Env.TemplateFolder() + QStringLiteral("zepInternal.js")));
 
-    EXPECT_NE(Form->hWebBrowser, 0U);
+    EXPECT_NE(Form->BrowserWindowHandle(), 0U);
     const QStringList lines = Env.LogLines();
     const qsizetype iGenerating = lines.indexOf(QStringLiteral("Status [Generating preview...]"));
     EXPECT_GE(iGenerating, 0);
     EXPECT_GT(lines.indexOf(QStringLiteral("Status [Preview generated]")), iGenerating);
-    EXPECT_TRUE(lines.contains(QStringLiteral("Browser window handle = ") + QString::number(Form->hWebBrowser)));
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("Browser window handle = ") + QString::number(Form->BrowserWindowHandle())));
 }
 
 TEST_F(PreviewTest, RefreshShowsTheChangedPopupAndPointerOverTheBrowserIsReported) {
@@ -134,10 +135,10 @@ TEST_F(PreviewTest, AClickIntoTheBrowserPreviewsAPendingChangeOnly) {
     Form->Status(QStringLiteral("Changed"));
     click();
     EXPECT_EQ(Form->StatusText(), QStringLiteral("Changed"));
-    Form->bPreviewNeeded = true;
+    Form->NotePreviewNeeded();
     click();
     EXPECT_EQ(Form->StatusText(), QStringLiteral("Preview generated"));
-    EXPECT_FALSE(Form->bPreviewNeeded);
+    EXPECT_FALSE(Form->IsPreviewNeeded());
 }
 
 // The installation's other starting points, each previewed at start-up: the

@@ -21,7 +21,8 @@ protected:
     void SetUp() override {
         Form = Env.CreateMainForm();
         ASSERT_TRUE(Form);
-        Options = Form->OptionsForm();
+        Controls = std::make_unique<TOptionsControls>(*Form);
+        Options = Controls.get();
     }
     // Opens the dialog through the main window's command, changes it while it
     // is shown, and closes it with OK or Cancel.
@@ -36,7 +37,8 @@ protected:
 
     TMainFormEnvironment Env;
     std::unique_ptr<TMainForm> Form;
-    TOptionsForm* Options = nullptr;
+    std::unique_ptr<TOptionsControls> Controls;
+    TOptionsControls* Options = nullptr;
 };
 
 TEST_F(OptionsFormTest, DynamicContentChecksAndLocksIncludeDynamicFunctions) {
@@ -54,9 +56,9 @@ TEST_F(OptionsFormTest, DynamicContentChecksAndLocksIncludeDynamicFunctions) {
 }
 
 TEST_F(OptionsFormTest, AChangedCompileOptionWithOkMarksTheProjectEditedAndIsLogged) {
-    ASSERT_FALSE(Form->bEdited);
+    ASSERT_FALSE(Form->IsEdited());
     RunDialog([this] { Options->TurnOffAudioBox->setChecked(true); }, true);
-    EXPECT_TRUE(Form->bEdited);
+    EXPECT_TRUE(Form->IsEdited());
     EXPECT_EQ(Form->CurrentProject().bTurnOffAudio, 1);
     EXPECT_TRUE(Form->windowTitle().endsWith(QStringLiteral(" (unsaved)")));
     EXPECT_EQ(CountLog(QStringLiteral("Options edited")), 1);
@@ -68,7 +70,7 @@ TEST_F(OptionsFormTest, AChangedCompileOptionWithOkMarksTheProjectEditedAndIsLog
 
 TEST_F(OptionsFormTest, AChangedShowCompileFormMarksNothing) {
     RunDialog([this] { Options->ShowCompileBox->setChecked(!Options->ShowCompileBox->isChecked()); }, true);
-    EXPECT_FALSE(Form->bEdited);
+    EXPECT_FALSE(Form->IsEdited());
     EXPECT_EQ(CountLog(QStringLiteral("Options edited")), 0);
 }
 
@@ -100,7 +102,7 @@ TEST_F(OptionsFormTest, CancelRestoresEveryControlIncludingTheBaseFolder) {
     EXPECT_FALSE(Options->CoverBoxesBox->isChecked());
     EXPECT_EQ(Options->InitialisationOptionsBox->currentIndex(), 0);
     EXPECT_EQ(Options->UpdateFrequencyListBox->currentRow(), iFrequency);
-    EXPECT_FALSE(Form->bEdited);
+    EXPECT_FALSE(Form->IsEdited());
 }
 
 TEST_F(OptionsFormTest, OkWithANewBaseFolderMovesTheProjectDialogsThere) {
@@ -110,8 +112,8 @@ TEST_F(OptionsFormTest, OkWithANewBaseFolderMovesTheProjectDialogsThere) {
             QTest::mouseClick(Options->BrowseBtn, Qt::LeftButton);
         },
         true);
-    EXPECT_EQ(Form->sDefaultProjectDir, Env.Path(QStringLiteral("sites")));
-    EXPECT_FALSE(Form->bEdited) << "the base folder is an application setting";
+    EXPECT_EQ(Form->AppSettings().sDefaultProjectDir, Env.Path(QStringLiteral("sites")));
+    EXPECT_FALSE(Form->IsEdited()) << "the base folder is an application setting";
 }
 
 TEST_F(OptionsFormTest, ProjectOptionsTravelBetweenProjectAndDialog) {
@@ -122,7 +124,7 @@ TEST_F(OptionsFormTest, ProjectOptionsTravelBetweenProjectAndDialog) {
     project.bCoverBoxes = 1;
     project.InitialisationOption = ioRunImmediately;
     Form->UpdateOptionsFromProject();
-    EXPECT_FALSE(Form->bUpdating);
+    EXPECT_FALSE(Form->IsUpdating());
     EXPECT_TRUE(Options->IncludeDynamicFunctionsBox->isChecked());
     EXPECT_FALSE(Options->DynamicContentBox->isChecked());
     EXPECT_TRUE(Options->TurnOffAudioBox->isChecked());

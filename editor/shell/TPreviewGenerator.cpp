@@ -1,0 +1,43 @@
+#include "TPreviewGenerator.h"
+
+#include "PreviewPages.h"
+#include "TLog.h"
+#include "TPreviewBrowser.h"
+#include "TScriptForm.h"
+
+namespace {
+
+// Code generator reports go to the session log and, for errors, to an error box.
+class TLogReport : public ICodegenReport {
+public:
+    explicit TLogReport(TLog& log) : oLog(log) {}
+    void Log(const QString& sText) override { oLog.Add(sText); }
+    void ShowError(const QString& sText) override { oLog.Error(sText); }
+
+private:
+    TLog& oLog;
+};
+
+} // namespace
+
+TPreviewGenerator::TPreviewGenerator(TPreviewBrowser& browser, TScriptForm& scripts, TLog& log)
+    : Browser(browser), Scripts(scripts), Log(log) {}
+
+TPreviewGenerator::CPreviewOutcome TPreviewGenerator::Show(TZEPProject& project, TZEPInstance& instance,
+                                                           const QString& sBaseTemplatePath) {
+    TLogReport report(Log);
+    const TScriptContext context = MakeScriptContext(project, Scripts, sBaseTemplatePath, report);
+    TPreviewText text;
+    QString sHostPage;
+    QString sInternalPage;
+    const bool bPrepared = PreparePreview(context, instance, text, sHostPage, sInternalPage);
+    if (!bPrepared && sInternalPage.isEmpty())
+        return poNoPage;
+    if (bPrepared) {
+        Browser.Navigate(sHostPage);
+        if (Browser.WaitForDocument() && Browser.InsertAfterBegin(sInternalPage))
+            return poShown;
+        Log.Add(Browser.GetLastError());
+    }
+    return poFailed;
+}
