@@ -1,16 +1,12 @@
-// Hostile texts at the generators: what a compile refuses, and how the texts
-// it accepts are written so that they stay data.
+// What a compile refuses before it writes anything, naming the popup and the field.
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "CompileChecks.h"
-#include "ConstructorGenerator.h"
 #include "GeneratorTestSupport.h"
-#include "LibraryAssembly.h"
 #include "ScriptContext.h"
-#include "SnippetGenerator.h"
 
 namespace {
 
@@ -83,47 +79,5 @@ std::string RefusalName(const ::testing::TestParamInfo<TRefusalCase>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CompileRefusal, ::testing::ValuesIn(aRefusals), RefusalName);
-
-// Accepted texts are written as data: escaped for the script string or the
-// HTML attribute they stand in; plain texts come out as before.
-TEST(EscapedTexts, FontNameIsAScriptStringInTheConstructor) {
-    TZEPInstance instance(nullptr);
-    instance.sUniqueID = QStringLiteral("promo");
-    instance.Font.sName = QStringLiteral("x\"+(code)+\"\\");
-    instance.Font.iSize = 10;
-    EXPECT_TRUE(CreateInstanceFunction(instance).contains(QStringLiteral(", \"10pt x\\\"+(code)+\\\"\\\\\", ")));
-    instance.Font.sName = QStringLiteral("Verdana");
-    EXPECT_TRUE(CreateInstanceFunction(instance).contains(QStringLiteral(", \"10pt Verdana\", ")));
-}
-
-TEST(EscapedTexts, CustomImageFolderIsAScriptStringInTheLibrary) {
-    TZEPInstance instance(nullptr);
-    instance.bUseCustom = 1;
-    const QString sLibrary = QStringLiteral("a = \"url(close.gif)\";");
-    instance.sCustomPath = QStringLiteral("C:\\users\\me\\images");
-    EXPECT_EQ(TLibraryAssembly::SetCustomImagePaths(instance, sLibrary),
-              QStringLiteral("a = \"url(C:\\\\users\\\\me\\\\images/close.gif)\";"));
-    instance.sCustomPath = QStringLiteral("img\"+(code)+\"</script>");
-    EXPECT_EQ(TLibraryAssembly::SetCustomImagePaths(instance, sLibrary),
-              QStringLiteral("a = \"url(img\\\"+(code)+\\\"<\\/script>/close.gif)\";"));
-}
-
-TEST(EscapedTexts, ImageLinkAndFileNamesAreAttributeValues) {
-    TZEPInstance instance(nullptr);
-    instance.bOnClick = 1;
-    instance.sImageLink = QStringLiteral("x\" onerror=\"code()&<");
-    EXPECT_TRUE(GetMouseEventText(instance, QStringLiteral("go();"), {})
-                    .endsWith(QStringLiteral(" src=\"x&quot; onerror=&quot;code()&amp;&lt;\" /></a>")));
-    EXPECT_EQ(ScriptInclude(QStringLiteral("my\"site_zeplib.js")),
-              QStringLiteral("<script type=\"text/javascript\" src=\"my&quot;site_zeplib.js\"></script>"));
-    EXPECT_EQ(ScriptInclude(QStringLiteral("summer.offer.js")),
-              QStringLiteral("<script type=\"text/javascript\" src=\"summer.offer.js\"></script>"));
-}
-
-TEST(EscapedTexts, LineSeparatorsInTheContentAreEscaped) {
-    TZEPInstance instance(nullptr);
-    instance.HTMLFile = {QStringLiteral("a") + QChar(0x2028) + QStringLiteral("b") + QChar(0x2029)};
-    EXPECT_EQ(instance.GetHTMLForScript(), QStringLiteral("\"a\\u2028b\\u2029 \""));
-}
 
 } // namespace

@@ -244,37 +244,6 @@ TEST_F(ProjectLoad, UnreadableContentFileFailsTheLoadAndKeepsTheInstances) {
     EXPECT_EQ(Only().sUniqueID, "kept");
 }
 
-// Popups whose IDs begin with one another, or differ in letter case only,
-// each keep their own content lines, so loading and saving again and again
-// leaves the content file as it is.
-TEST_F(ProjectLoad, ContentLinesStayWithTheirPopupOverRepeatedSaves) {
-    const QByteArray text = "[SYSTEM]\r\nTemplate=0\r\nInstances=5\r\n[REFERENCE0]\r\nUniqueID=p1\r\n"
-                            "[REFERENCE1]\r\nUniqueID=p10\r\n[REFERENCE2]\r\nUniqueID=promo\r\n"
-                            "[REFERENCE3]\r\nUniqueID=PROMO\r\n[REFERENCE4]\r\nUniqueID=p12\r\n";
-    const QString sContent = dir.filePath("promo_ZEPcontent.js");
-    WriteBytes(sContent, "zep_p1=\"a\"\r\nzep_p11=\"p1 layer 1\"\r\nzep_p10=\"b\"\r\nzep_p101=\"p10 layer 1\"\r\n"
-                         "zep_promo=\"c\"\r\nzep_promo1=\"promo layer 1\"\r\nzep_PROMO=\"d\"\r\n"
-                         "zep_PROMO1=\"PROMO layer 1\"\r\nzep_p12=\"e\"\r\n");
-    ASSERT_TRUE(Load(text, {"promo(0).html", "promo(1).html", "promo(2).html", "promo(3).html", "promo(4).html"}))
-        << project.GetLastError().toStdString();
-    const QStringList expected = {
-        "zep_p1=\"hello world \"",    "zep_p11=\"p1 layer 1\"",       "zep_p10=\"hello world \"",
-        "zep_p101=\"p10 layer 1\"",   "zep_promo=\"hello world \"",   "zep_promo1=\"promo layer 1\"",
-        "zep_PROMO=\"hello world \"", "zep_PROMO1=\"PROMO layer 1\"", "zep_p12=\"hello world \""};
-    for (int iRound = 0; iRound < 3; ++iRound) {
-        QStringList lines;
-        for (const auto& entry : project.InstanceList) {
-            lines << entry.oInstance->ContentStrings.Lines();
-        }
-        ASSERT_EQ(lines, expected) << "round " << iRound;
-        TProfileFile file(sProject);
-        ASSERT_TRUE(project.SaveToIniFile(file) && file.UpdateFile());
-        TProfileFile reloaded(sProject);
-        ASSERT_TRUE(project.LoadFromIniFile(reloaded, false)) << project.GetLastError().toStdString();
-    }
-    EXPECT_EQ(ReadWholeFile(sContent), expected.join("\r\n").toUtf8() + "\r\n");
-}
-
 TEST(SampleProject, TheRunScriptsDefaultProjectLoads) {
     TZEPProject project;
     project.sFullProjectName = BRISOLA_TEST_DATA_DIR "/model_sample/sample.zrj";
