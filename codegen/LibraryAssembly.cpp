@@ -6,6 +6,8 @@
 #include "TZEPProject.h"
 #include "TextFile.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const QStringList LibrarySections = {
@@ -19,6 +21,17 @@ const QStringList LibrarySections = {
 QString RedirectImage(const QString& sText, const QString& sImage, const QString& sFolder) {
     QString sResult = sText;
     return sResult.replace(sImage, sFolder + QLatin1Char('/') + sImage, Qt::CaseSensitive);
+}
+
+// A web address ("scheme://...") is used as typed; a local folder may be typed with backslashes, which a browser
+// reads only as forward slashes (and a script string would take as escapes).
+QString ImageFolder(const QString& sCustomPath) {
+    static const QRegularExpression webAddress(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
+    QString sFolder = TrimText(sCustomPath);
+    if (!webAddress.match(sFolder).hasMatch()) {
+        sFolder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    }
+    return sFolder;
 }
 
 } // namespace
@@ -35,9 +48,8 @@ QString TLibraryAssembly::SetCustomImagePaths(const TZEPInstance& oInstance, con
     if (oInstance.bUseCustom != 1) {
         return sText;
     }
-    // The names stand in a script string, so the folder is escaped as one: a Windows path or a quotation mark
-    // stays data.
-    const QString sFolder = EscapeScriptString(TrimText(oInstance.sCustomPath));
+    // The names stand in a script string, so the folder is escaped as one: a quotation mark stays data.
+    const QString sFolder = EscapeScriptString(ImageFolder(oInstance.sCustomPath));
     return RedirectImage(RedirectImage(sText, QStringLiteral("close.gif"), sFolder), QStringLiteral("resize.gif"),
                          sFolder);
 }

@@ -18,7 +18,8 @@ public:
     // change the text; every section is always included.
     QString GetLibraryCode(const TZEPInstance* oInstance) const;
     // The text with "close.gif" and "resize.gif" redirected to the instance's
-    // custom folder when it uses one; otherwise the text unchanged.
+    // custom folder when it uses one (a local folder written with forward
+    // slashes, a web address as typed); otherwise the text unchanged.
     static QString SetCustomImagePaths(const TZEPInstance& oInstance, const QString& sText);
     // Writes the library file: header and notice lines, gate lines 1 and 2, the
     // library text (adapted to the custom folder of a single instance), gate

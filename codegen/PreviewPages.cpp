@@ -14,6 +14,9 @@
 #include "TZEPProject.h"
 #include "TextFile.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 constexpr int iTemplateLines = 18;
@@ -67,12 +70,24 @@ void AppendLinkBlock(const TZEPInstance& instance, const QString& sCmd, const QS
     text.MouseEventHTML << sLink;
 }
 
+// The item numbers of the list from 0 upwards, each once.
+std::vector<int> ContentIDs(const TContentList& content) {
+    std::vector<int> ids;
+    for (int i = 0; i < content.Count(); ++i)
+        ids.push_back(content.Item(i).iLID);
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+}
+
 void AppendEventLinks(const TScriptContext& context, const TZEPInstance& instance, CPreviewMode mode,
                       TPreviewText& text) {
     const QString sModal = instance.bModal == 1 ? GenerateModalString(instance) : QString();
     if (context.oProject.bMultipleSequentialLayers == 1) {
-        const int iLayers = mode == CPreviewMode::pmPreview ? 1 : instance.ContentStrings.Count();
-        for (int n = 0; n < iLayers; ++n) {
+        // Layer numbers may have gaps once a layer was deleted: each number present gets its link, in order.
+        const std::vector<int> ids =
+            mode == CPreviewMode::pmPreview ? std::vector<int>{0} : ContentIDs(instance.ContentStrings);
+        for (const int n : ids) {
             const TContentItem* item = instance.GetContentObjectForID(n);
             if (item != nullptr) {
                 const QString sCmd =

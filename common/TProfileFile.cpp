@@ -4,6 +4,16 @@
 
 #include <QFileInfo>
 
+TProfileFile::TLine TProfileFile::TLine::Own(QString sText, qsizetype iNameStart, qsizetype iNameLength) {
+    TLine line;
+    line.sOwnText = std::move(sText);
+    line.sText = line.sOwnText;
+    line.iNameStart = iNameStart;
+    line.iNameLength = iNameLength;
+    line.iValueStart = iNameStart + iNameLength + 1;
+    return line;
+}
+
 TProfileFile::TProfileFile(const QString& sFileName) {
     Open(sFileName);
 }
@@ -30,68 +40,92 @@ bool TProfileFile::Open(const QString& sFileName) {
 void TProfileFile::LoadFromText(const QString& sText) {
     Preamble.clear();
     Sections.clear();
-    SectionIndex.clear();
+    SectionIndex.Clear();
+    iLastSection = -1;
     bModified = false;
-    const QStringList lines = SplitTextLines(sText);
+    // The lines view the text, so it is kept as long as they are.
+    sSourceText = sText;
     TSection* current = nullptr;
-    for (const QString& sLine : lines) {
-        const QString sTrimmed = sLine.trimmed();
-        if (sTrimmed.startsWith('[')) {
-            const qsizetype iClose = sTrimmed.indexOf(']');
-            const QString sName = sTrimmed.mid(1, iClose < 0 ? -1 : iClose - 1).trimmed();
-            current = &AddSection(sName, sLine);
-            continue;
-        }
-        TEntry entry{sLine, QString(), QString()};
-        const qsizetype iEquals = sLine.indexOf('=');
-        if (iEquals > 0 && !sTrimmed.startsWith(';')) {
-            entry.sKey = sLine.left(iEquals).trimmed();
-            entry.sValue = sLine.mid(iEquals + 1);
-        }
-        if (current) {
-            AddEntry(*current, std::move(entry));
-        } else {
-            Preamble.append(sLine);
-        }
+    ForEachTextLine(sSourceText, [this, &current](QStringView sLine) { ParseLine(sLine, current); });
+}
+
+void TProfileFile::ParseLine(QStringView sLine, TSection*& current) {
+    const auto offsetOf = [sLine](QStringView sPart) { return qsizetype(sPart.data() - sLine.data()); };
+    TLine line;
+    line.sText = sLine;
+    const QStringView sTrimmed = sLine.trimmed();
+    if (sTrimmed.startsWith(u'[')) {
+        const qsizetype iClose = sTrimmed.indexOf(u']');
+        const QStringView sName = sTrimmed.mid(1, iClose < 0 ? -1 : iClose - 1).trimmed();
+        line.iNameStart = offsetOf(sName);
+        line.iNameLength = sName.size();
+        current = &AddSection(std::move(line));
+        return;
+    }
+    const qsizetype iEquals = sLine.indexOf(u'=');
+    if (iEquals > 0 && !sTrimmed.startsWith(u';')) {
+        const QStringView sKey = sLine.left(iEquals).trimmed();
+        line.iNameStart = offsetOf(sKey);
+        line.iNameLength = sKey.size();
+        line.iValueStart = iEquals + 1;
+    }
+    if (current) {
+        AddEntry(*current, std::move(line));
+    } else {
+        Preamble.push_back(std::move(line));
     }
 }
 
-TProfileFile::TSection& TProfileFile::AddSection(const QString& sName, const QString& sHeaderLine) {
-    Sections.push_back(TSection{sHeaderLine, sName, {}, {}, {}});
-    const QString sFolded = Fold(sName);
-    if (!SectionIndex.contains(sFolded)) {
-        SectionIndex.insert(sFolded, int(Sections.size() - 1));
-    }
+TProfileFile::TSection& TProfileFile::AddSection(TLine header) {
+    Sections.push_back(TSection{std::move(header), {}, {}, {}});
+    const auto nameAt = [this](int i) { return Sections[size_t(i)].Name(); };
+    SectionIndex.Add(Sections.back().Name(), int(Sections.size() - 1), nameAt);
     return Sections.back();
 }
 
-void TProfileFile::AddEntry(TSection& section, TEntry entry) {
-    if (!entry.sKey.isEmpty()) {
-        const QString sFolded = Fold(entry.sKey);
-        if (!section.KeyIndex.contains(sFolded)) {
-            section.KeyIndex.insert(sFolded, int(section.Entries.size()));
-        }
-    }
+void TProfileFile::AddEntry(TSection& section, TLine entry) {
     section.Entries.push_back(std::move(entry));
+    const TLine& added = section.Entries.back();
+    if (added.iNameLength > 0) {
+        const auto nameAt = [&section](int i) { return section.Entries[size_t(i)].Name(); };
+        section.KeyIndex.Add(added.Name(), int(section.Entries.size() - 1), nameAt);
+    }
 }
 
-const TProfileFile::TSection* TProfileFile::FindSection(const QString& sSection) const {
-    const auto it = SectionIndex.constFind(Fold(sSection));
-    return it == SectionIndex.constEnd() ? nullptr : &Sections[size_t(*it)];
+int TProfileFile::TSection::FindKey(QStringView sKey) const {
+    return KeyIndex.Find(sKey, [this](int i) { return Entries[size_t(i)].Name(); });
 }
 
-TProfileFile::TSection* TProfileFile::FindSection(const QString& sSection) {
-    const auto it = SectionIndex.constFind(Fold(sSection));
-    return it == SectionIndex.constEnd() ? nullptr : &Sections[size_t(*it)];
+int TProfileFile::SectionPosition(QStringView sSection) const {
+    // Keys are read and written section by section: the section found last
+    // is most often the one asked for again.
+    if (iLastSection >= 0 && Sections[size_t(iLastSection)].Name() == sSection) {
+        return iLastSection;
+    }
+    const int iPosition = SectionIndex.Find(sSection, [this](int i) { return Sections[size_t(i)].Name(); });
+    if (iPosition >= 0) {
+        iLastSection = iPosition;
+    }
+    return iPosition;
 }
 
-const TProfileFile::TEntry* TProfileFile::FindEntry(const QString& sSection, const QString& sKey) const {
+const TProfileFile::TSection* TProfileFile::FindSection(QStringView sSection) const {
+    const int iPosition = SectionPosition(sSection);
+    return iPosition < 0 ? nullptr : &Sections[size_t(iPosition)];
+}
+
+TProfileFile::TSection* TProfileFile::FindSection(QStringView sSection) {
+    const int iPosition = SectionPosition(sSection);
+    return iPosition < 0 ? nullptr : &Sections[size_t(iPosition)];
+}
+
+const TProfileFile::TLine* TProfileFile::FindEntry(QStringView sSection, QStringView sKey) const {
     const TSection* section = FindSection(sSection);
     if (!section) {
         return nullptr;
     }
-    const auto it = section->KeyIndex.constFind(Fold(sKey));
-    return it == section->KeyIndex.constEnd() ? nullptr : &section->Entries[size_t(*it)];
+    const int iIndex = section->FindKey(sKey);
+    return iIndex < 0 ? nullptr : &section->Entries[size_t(iIndex)];
 }
 
 bool TProfileFile::SectionExists(const QString& sSection) const {
@@ -105,9 +139,9 @@ bool TProfileFile::ValueExists(const QString& sSection, const QString& sKey) con
 QStringList TProfileFile::ReadSection(const QString& sSection) const {
     QStringList keys;
     if (const TSection* section = FindSection(sSection)) {
-        for (const TEntry& entry : section->Entries) {
-            if (!entry.sKey.isEmpty()) {
-                keys.append(entry.sKey);
+        for (const TLine& entry : section->Entries) {
+            if (entry.iNameLength > 0) {
+                keys.append(entry.Name().toString());
             }
         }
     }
@@ -117,9 +151,12 @@ QStringList TProfileFile::ReadSection(const QString& sSection) const {
 QStringList TProfileFile::ReadSectionValues(const QString& sSection) const {
     QStringList lines;
     if (const TSection* section = FindSection(sSection)) {
-        for (const TEntry& entry : section->Entries) {
-            if (!entry.sKey.isEmpty()) {
-                lines.append(entry.sKey + '=' + CleanValue(entry.sValue));
+        for (const TLine& entry : section->Entries) {
+            if (entry.iNameLength > 0) {
+                QString sLine = entry.Name().toString();
+                sLine += u'=';
+                sLine += CleanValue(entry.RawValue());
+                lines.append(sLine);
             }
         }
     }
@@ -129,84 +166,95 @@ QStringList TProfileFile::ReadSectionValues(const QString& sSection) const {
 QStringList TProfileFile::SectionNames() const {
     QStringList names;
     for (const TSection& section : Sections) {
-        names.append(section.sName);
+        names.append(section.Name().toString());
     }
     return names;
 }
 
-QString TProfileFile::CleanValue(const QString& sRaw) {
-    QString sValue = sRaw.trimmed();
+QString TProfileFile::ReadString(const QString& sSection, const QString& sKey, const QString& sDefault) const {
+    const TLine* entry = FindEntry(sSection, sKey);
+    return entry ? CleanValue(entry->RawValue()).toString() : sDefault;
+}
+
+QStringView TProfileFile::CleanValue(QStringView sRaw) {
+    QStringView sValue = sRaw.trimmed();
     if (sValue.size() >= 2) {
         const QChar first = sValue.front();
-        if ((first == '"' || first == '\'') && sValue.back() == first) {
+        if ((first == u'"' || first == u'\'') && sValue.back() == first) {
             sValue = sValue.mid(1, sValue.size() - 2);
         }
     }
     return sValue.left(iMaxValueLength);
 }
 
-QString TProfileFile::ReadString(const QString& sSection, const QString& sKey, const QString& sDefault) const {
-    const TEntry* entry = FindEntry(sSection, sKey);
-    return entry ? CleanValue(entry->sValue) : sDefault;
+namespace {
+
+// The value of a hexadecimal digit in either case, or -1.
+int DigitValue(char16_t c) {
+    if (c >= u'0' && c <= u'9') {
+        return c - u'0';
+    }
+    if (c >= u'a' && c <= u'f') {
+        return c - u'a' + 10;
+    }
+    return c >= u'A' && c <= u'F' ? c - u'A' + 10 : -1;
 }
 
-bool TProfileFile::ParseInteger(const QString& sText, int& iValue) {
-    const QString sValue = sText.trimmed();
-    bool bOk = false;
-    qlonglong iResult = 0;
-    if (sValue.startsWith('$')) {
-        const QString sDigits = sValue.mid(1);
-        iResult =
-            sDigits.isEmpty() || sDigits.front() == '-' || sDigits.front() == '+' ? 0 : sDigits.toLongLong(&bOk, 16);
-        // Hexadecimal values are 32-bit patterns: $FFFFFFFF is -1.
-        if (bOk && iResult <= 0xFFFFFFFFLL) {
-            iValue = int(quint32(iResult));
-            return true;
-        }
+// Reads unsigned digits of the base (10 or 16), at least one, up to iLimit.
+bool ReadDigits(QStringView sDigits, int iBase, quint64 iLimit, quint64& iResult) {
+    if (sDigits.isEmpty()) {
         return false;
     }
-    bool bNegative = false;
-    QString sBody = sValue;
-    if (sBody.startsWith('-') || sBody.startsWith('+')) {
-        bNegative = sBody.front() == '-';
-        sBody = sBody.mid(1);
-    }
-    if (sBody.startsWith("0x", Qt::CaseInsensitive)) {
-        const QString sDigits = sBody.mid(2);
-        if (sDigits.isEmpty() || sDigits.front() == '-' || sDigits.front() == '+') {
+    iResult = 0;
+    for (const QChar c : sDigits) {
+        const int iDigit = DigitValue(c.unicode());
+        if (iDigit < 0 || iDigit >= iBase) {
             return false;
         }
-        iResult = sDigits.toLongLong(&bOk, 16);
-        if (!bOk || iResult > 0xFFFFFFFFLL) {
+        iResult = iResult * quint64(iBase) + quint64(iDigit);
+        if (iResult > iLimit) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool TProfileFile::ParseInteger(QStringView sText, int& iValue) {
+    QStringView sValue = sText.trimmed();
+    quint64 iResult = 0;
+    // Hexadecimal values are 32-bit patterns: $FFFFFFFF is -1.
+    if (sValue.startsWith(u'$')) {
+        if (!ReadDigits(sValue.mid(1), 16, 0xFFFFFFFFu, iResult)) {
             return false;
         }
         iValue = int(quint32(iResult));
-        if (bNegative) {
-            iValue = int(0u - quint32(iValue));
-        }
         return true;
     }
-    if (sBody.isEmpty() || !sBody.front().isDigit()) {
+    const bool bNegative = sValue.startsWith(u'-');
+    if (bNegative || sValue.startsWith(u'+')) {
+        sValue = sValue.mid(1);
+    }
+    if (sValue.size() >= 2 && sValue[0] == u'0' && (sValue[1] == u'x' || sValue[1] == u'X')) {
+        if (!ReadDigits(sValue.mid(2), 16, 0xFFFFFFFFu, iResult)) {
+            return false;
+        }
+        iValue = int(bNegative ? 0u - quint32(iResult) : quint32(iResult));
+        return true;
+    }
+    const quint64 iLimit = bNegative ? quint64(INT_MAX) + 1 : quint64(INT_MAX);
+    if (!ReadDigits(sValue, 10, iLimit, iResult)) {
         return false;
     }
-    iResult = sBody.toLongLong(&bOk, 10);
-    if (!bOk) {
-        return false;
-    }
-    if (bNegative) {
-        iResult = -iResult;
-    }
-    if (iResult < INT_MIN || iResult > INT_MAX) {
-        return false;
-    }
-    iValue = int(iResult);
+    iValue = bNegative ? int(-qint64(iResult)) : int(iResult);
     return true;
 }
 
 int TProfileFile::ReadInteger(const QString& sSection, const QString& sKey, int iDefault) const {
-    const TEntry* entry = FindEntry(sSection, sKey);
+    const TLine* entry = FindEntry(sSection, sKey);
     int iValue = 0;
-    return entry && ParseInteger(CleanValue(entry->sValue), iValue) ? iValue : iDefault;
+    return entry && ParseInteger(CleanValue(entry->RawValue()), iValue) ? iValue : iDefault;
 }
 
 bool TProfileFile::ReadBool(const QString& sSection, const QString& sKey, bool bDefault) const {
@@ -219,39 +267,35 @@ void TProfileFile::WriteString(const QString& sSection, const QString& sKey, con
     sClean.replace('\r', ' ').replace('\n', ' ');
     TSection* section = FindSection(sSection);
     if (!section) {
-        section = &AddSection(sSection, '[' + sSection + ']');
+        section = &AddSection(TLine::Own('[' + sSection + ']', 1, sSection.size()));
     }
-    const QString sFolded = Fold(sKey);
-    const auto it = section->KeyIndex.constFind(sFolded);
-    if (it != section->KeyIndex.constEnd()) {
-        TEntry& entry = section->Entries[size_t(*it)];
-        if (entry.sValue == sClean) {
+    const int iIndex = section->FindKey(sKey);
+    if (iIndex >= 0) {
+        TLine& entry = section->Entries[size_t(iIndex)];
+        if (entry.RawValue() == sClean) {
             return;
         }
-        entry.sValue = sClean;
-        entry.sRawLine = entry.sKey + '=' + sClean;
+        // The key keeps its spelling; the index still finds it under its hash.
+        const QStringView sKeyAsWritten = entry.Name();
+        entry = TLine::Own(sKeyAsWritten.toString() + '=' + sClean, 0, sKeyAsWritten.size());
         bModified = true;
         return;
     }
     SetAsideTrailingBlankLines(*section);
-    section->KeyIndex.insert(sFolded, int(section->Entries.size()));
-    section->Entries.push_back(TEntry{sKey + '=' + sClean, sKey, sClean});
+    AddEntry(*section, TLine::Own(sKey + '=' + sClean, 0, sKey.size()));
     bModified = true;
 }
 
 void TProfileFile::SetAsideTrailingBlankLines(TSection& section) {
     auto firstBlank = section.Entries.end();
-    while (firstBlank != section.Entries.begin() && (firstBlank - 1)->sRawLine.trimmed().isEmpty()) {
+    while (firstBlank != section.Entries.begin() && (firstBlank - 1)->sText.trimmed().isEmpty()) {
         --firstBlank;
     }
     if (firstBlank == section.Entries.end()) {
         return;
     }
-    QStringList blankLines;
-    for (auto it = firstBlank; it != section.Entries.end(); ++it) {
-        blankLines.append(it->sRawLine);
-    }
-    section.TrailingBlankLines = blankLines + section.TrailingBlankLines;
+    section.TrailingBlankLines.insert(section.TrailingBlankLines.begin(), std::make_move_iterator(firstBlank),
+                                      std::make_move_iterator(section.Entries.end()));
     section.Entries.erase(firstBlank, section.Entries.end());
 }
 
@@ -264,46 +308,40 @@ void TProfileFile::WriteBool(const QString& sSection, const QString& sKey, bool 
 }
 
 void TProfileFile::EraseSection(const QString& sSection) {
-    const QString sFolded = Fold(sSection);
-    std::vector<TSection> kept;
-    for (TSection& section : Sections) {
-        if (Fold(section.sName) != sFolded) {
-            kept.push_back(std::move(section));
-        } else {
-            bModified = true;
-        }
-    }
-    Sections = std::move(kept);
+    const qsizetype iBefore = qsizetype(Sections.size());
+    std::erase_if(Sections, [&sSection](const TSection& section) {
+        return TNameIndex::FoldedEqual(section.Name(), QStringView(sSection).trimmed());
+    });
+    bModified = bModified || qsizetype(Sections.size()) != iBefore;
     RebuildSectionIndex();
 }
 
 void TProfileFile::RebuildSectionIndex() {
-    SectionIndex.clear();
+    SectionIndex.Clear();
+    iLastSection = -1;
+    const auto nameAt = [this](int i) { return Sections[size_t(i)].Name(); };
     for (size_t i = 0; i < Sections.size(); ++i) {
-        const QString sName = Fold(Sections[i].sName);
-        if (!SectionIndex.contains(sName)) {
-            SectionIndex.insert(sName, int(i));
-        }
+        SectionIndex.Add(Sections[i].Name(), int(i), nameAt);
     }
 }
 
 QString TProfileFile::ToText() const {
     QString sText;
-    const auto appendLine = [&sText](const QString& sLine) {
-        sText += sLine;
-        sText += QStringLiteral("\r\n");
+    const auto appendLine = [&sText](const TLine& line) {
+        sText += line.sText;
+        sText += QLatin1String("\r\n");
     };
-    for (const QString& sLine : Preamble) {
-        appendLine(sLine);
-    }
+    const auto appendLines = [&appendLine](const std::vector<TLine>& lines) {
+        for (const TLine& line : lines) {
+            appendLine(line);
+        }
+    };
+    sText.reserve(sSourceText.size() + sSourceText.size() / 8 + 1024);
+    appendLines(Preamble);
     for (const TSection& section : Sections) {
-        appendLine(section.sHeaderLine);
-        for (const TEntry& entry : section.Entries) {
-            appendLine(entry.sRawLine);
-        }
-        for (const QString& sLine : section.TrailingBlankLines) {
-            appendLine(sLine);
-        }
+        appendLine(section.Header);
+        appendLines(section.Entries);
+        appendLines(section.TrailingBlankLines);
     }
     return sText;
 }

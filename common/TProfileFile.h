@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QHash>
+#include "TNameIndex.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,8 +10,11 @@
 // An INI profile file held in memory.
 //
 // The file is parsed once when opened; every original line is kept, so a save
-// rewrites only the values that changed. Section and key names match
-// regardless of letter case (the first occurrence wins when a name repeats).
+// rewrites only the values that changed. The lines view the text read, and
+// sections and keys are found by hash, so parsing, reading and writing take
+// time in proportion to what they touch, however large the file. Section and
+// key names match regardless of letter case (the first occurrence wins when a
+// name repeats).
 // Values are read trimmed, without one pair of matching quotation marks and
 // cut to 2047 characters. A write replaces a value where it stands, appends
 // the key at the end of its section, or appends a new section at the end of
@@ -53,6 +57,10 @@ public:
     void EraseSection(const QString& sSection);
 
     bool IsModified() const { return bModified; }
+    // Makes the next UpdateFile write the file although no value changed. A
+    // project save that changed a side file writes the project file too, so
+    // that its time stamp tells when the project last changed.
+    void MarkModified() { bModified = true; }
     // The whole file as it would be written: every line ends with CR LF.
     QString ToText() const;
     // Writes the file in one go when it changed. On failure the previous file
@@ -60,38 +68,53 @@ public:
     bool UpdateFile();
 
     // Parses a whole number the way profile values are read.
-    static bool ParseInteger(const QString& sText, int& iValue);
+    static bool ParseInteger(QStringView sText, int& iValue);
 
 private:
-    struct TEntry {
-        QString sRawLine; // the line as it stands in the file
-        QString sKey;     // empty for comments, blank lines and lines without "="
-        QString sValue;   // the raw text after "=" (not yet trimmed)
+    // A line of the file: a view of the text the file was read from, or of
+    // the line's own copy when a write made or changed it. Moving a line keeps
+    // the view valid, since a moved string keeps its characters in place.
+    struct TLine {
+        QStringView sText;
+        QString sOwnText;
+        qsizetype iNameStart = 0;  // the key (or a header's section name), trimmed
+        qsizetype iNameLength = 0; // 0 for comments, blank lines and lines without "="
+        qsizetype iValueStart = 0; // where the text after "=" starts
+
+        static TLine Own(QString sText, qsizetype iNameStart, qsizetype iNameLength);
+        QStringView Name() const { return sText.mid(iNameStart, iNameLength); }
+        // The text after "=", not yet trimmed.
+        QStringView RawValue() const { return sText.mid(iValueStart); }
     };
     struct TSection {
-        QString sHeaderLine;
-        QString sName;
-        std::vector<TEntry> Entries;
-        QHash<QString, int> KeyIndex; // folded key -> index into Entries
+        TLine Header;
+        std::vector<TLine> Entries;
+        TNameIndex KeyIndex; // key -> index into Entries
         // Blank lines that end the section, set apart by the first new key so
         // that new keys go before them and each append takes constant time.
-        QStringList TrailingBlankLines;
+        std::vector<TLine> TrailingBlankLines;
+
+        QStringView Name() const { return Header.Name(); }
+        int FindKey(QStringView sKey) const;
     };
 
-    const TSection* FindSection(const QString& sSection) const;
-    TSection* FindSection(const QString& sSection);
-    const TEntry* FindEntry(const QString& sSection, const QString& sKey) const;
+    int SectionPosition(QStringView sSection) const;
+    const TSection* FindSection(QStringView sSection) const;
+    TSection* FindSection(QStringView sSection);
+    const TLine* FindEntry(QStringView sSection, QStringView sKey) const;
+    void ParseLine(QStringView sLine, TSection*& current);
+    TSection& AddSection(TLine header);
     void RebuildSectionIndex();
-    TSection& AddSection(const QString& sName, const QString& sHeaderLine);
-    static void AddEntry(TSection& section, TEntry entry);
+    static void AddEntry(TSection& section, TLine entry);
     static void SetAsideTrailingBlankLines(TSection& section);
-    static QString CleanValue(const QString& sRaw);
-    static QString Fold(const QString& sName) { return sName.trimmed().toCaseFolded(); }
+    static QStringView CleanValue(QStringView sRaw);
 
     QString sFileName;
     QString sLastError;
-    QStringList Preamble; // lines before the first section
+    QString sSourceText;         // the text parsed last, which the lines view
+    std::vector<TLine> Preamble; // lines before the first section
     std::vector<TSection> Sections;
-    QHash<QString, int> SectionIndex; // folded name -> index into Sections
+    TNameIndex SectionIndex;       // section name -> index into Sections
+    mutable int iLastSection = -1; // the section found last
     bool bModified = false;
 };

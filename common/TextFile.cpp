@@ -43,21 +43,7 @@ QString DecodeText(const QByteArray& bytes) {
 
 QStringList SplitTextLines(const QString& sText) {
     QStringList lines;
-    qsizetype iStart = 0;
-    const qsizetype iSize = sText.size();
-    for (qsizetype i = 0; i < iSize; ++i) {
-        const QChar c = sText.at(i);
-        if (c == '\r' || c == '\n') {
-            lines.append(sText.mid(iStart, i - iStart));
-            if (c == '\r' && i + 1 < iSize && sText.at(i + 1) == '\n') {
-                ++i;
-            }
-            iStart = i + 1;
-        }
-    }
-    if (iStart < iSize) {
-        lines.append(sText.mid(iStart));
-    }
+    ForEachTextLine(sText, [&lines](QStringView sLine) { lines.append(sLine.toString()); });
     return lines;
 }
 
@@ -115,12 +101,15 @@ QString ReasonSuffix(const QString& sReason) {
     return sReason.isEmpty() ? QString() : QStringLiteral(": ") + sReason;
 }
 
-bool WriteTextFileWhole(const QString& sFileName, const QString& sText) {
+namespace {
+
+// Replaces the file in one go: the bytes go to a temporary file beside it,
+// which is flushed to the disk and then renamed over the file.
+bool WriteBytesWhole(const QString& sFileName, const QByteArray& bytes) {
     QSaveFile file(sFileName);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    const QByteArray bytes = sText.toUtf8();
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
@@ -128,6 +117,34 @@ bool WriteTextFileWhole(const QString& sFileName, const QString& sText) {
     return file.commit();
 }
 
+bool FileHoldsBytes(const QString& sFileName, const QByteArray& bytes) {
+    QFile file(sFileName);
+    return file.open(QIODevice::ReadOnly) && file.size() == bytes.size() && file.readAll() == bytes;
+}
+
+// A file marked read-only: no write permission for its owner, its group or
+// others. Replacing it by a rename would override that mark for every user
+// who may write the folder, the administrator included.
+bool IsReadOnlyFile(const QString& sFileName) {
+    const QFileInfo info(sFileName);
+    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.exists() && !(info.permissions() & anyWrite);
+}
+
+} // namespace
+
+bool WriteTextFileWhole(const QString& sFileName, const QString& sText) {
+    return WriteBytesWhole(sFileName, sText.toUtf8());
+}
+
 bool WriteTextLines(const QString& sFileName, const QStringList& lines) {
     return WriteTextFileWhole(sFileName, JoinTextLines(lines));
+}
+
+CTextFileWrite WriteChangedTextLines(const QString& sFileName, const QStringList& lines) {
+    const QByteArray bytes = JoinTextLines(lines).toUtf8();
+    if (FileHoldsBytes(sFileName, bytes)) {
+        return twUnchanged;
+    }
+    return !IsReadOnlyFile(sFileName) && WriteBytesWhole(sFileName, bytes) ? twWritten : twFailed;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // Text files of projects and generated output.
 //
@@ -14,7 +15,26 @@
 
 // Decodes file bytes as UTF-8, or as Windows-1252 when they are not valid UTF-8.
 QString DecodeText(const QByteArray& bytes);
-// Splits text into lines at CR LF, CR or LF; a final line end adds no empty line.
+// Calls line(QStringView) for every line of the text, split at CR LF, CR or
+// LF; a final line end adds no empty line.
+template <class TLineFunction> void ForEachTextLine(QStringView sText, TLineFunction&& line) {
+    qsizetype iStart = 0;
+    const qsizetype iSize = sText.size();
+    for (qsizetype i = 0; i < iSize; ++i) {
+        const QChar c = sText[i];
+        if (c == u'\r' || c == u'\n') {
+            line(sText.mid(iStart, i - iStart));
+            if (c == u'\r' && i + 1 < iSize && sText[i + 1] == u'\n') {
+                ++i;
+            }
+            iStart = i + 1;
+        }
+    }
+    if (iStart < iSize) {
+        line(sText.mid(iStart));
+    }
+}
+// The lines of the text as ForEachTextLine finds them.
 QStringList SplitTextLines(const QString& sText);
 // Joins lines with CR LF after every line, the last included.
 QString JoinTextLines(const QStringList& lines);
@@ -36,3 +56,10 @@ QString ReasonSuffix(const QString& sReason);
 bool WriteTextFileWhole(const QString& sFileName, const QString& sText);
 // Writes the lines, each followed by CR LF.
 bool WriteTextLines(const QString& sFileName, const QStringList& lines);
+// What WriteChangedTextLines did.
+enum CTextFileWrite { twUnchanged, twWritten, twFailed };
+// Writes the lines as WriteTextLines does, unless the file already holds
+// exactly those bytes: an unchanged file is not touched at all (its time stamp
+// stays), so saving a project costs only what changed. A changed file that
+// nobody may write to is not replaced and the write fails.
+CTextFileWrite WriteChangedTextLines(const QString& sFileName, const QStringList& lines);

@@ -1,6 +1,7 @@
 #include "ProjectFiles.h"
 
 #include "TProfileFile.h"
+#include "TextFile.h"
 
 #include <QFileInfo>
 
@@ -28,6 +29,14 @@ QString ProjectStem(const QString& sFullProject) {
 
 QString ContentFileName(const QString& sFullProject) {
     return ProjectDirectory(sFullProject) + ProjectStem(sFullProject) + QStringLiteral("_ZEPcontent.js");
+}
+
+bool WriteSideFile(TProfileFile& fProjFile, const QString& sFile, const QStringList& lines) {
+    const CTextFileWrite result = WriteChangedTextLines(sFile, lines);
+    if (result == twWritten) {
+        fProjFile.MarkModified();
+    }
+    return result != twFailed;
 }
 
 bool IsInsideDirectory(const QString& sRelativeName) {

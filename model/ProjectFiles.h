@@ -13,6 +13,11 @@ QString ProjectDirectory(const QString& sFullProject);
 QString ProjectStem(const QString& sFullProject);
 // The content file beside the project file: stem + "_ZEPcontent.js".
 QString ContentFileName(const QString& sFullProject);
+// Writes a side file of the project (an HTML file, the content file) unless it
+// holds these lines already. A side file that is written marks the project
+// file modified, so that the project file's time stamp, which tells whether a
+// compiled version is older than the project, moves with every change.
+bool WriteSideFile(TProfileFile& fProjFile, const QString& sFile, const QStringList& lines);
 // True when the relative name stays inside the directory it is taken from:
 // not absolute and without ".." components ("/" and "\" both separate).
 bool IsInsideDirectory(const QString& sRelativeName);

@@ -98,6 +98,7 @@ public:
     int Count() const { return int(Entries.size()); }
     bool IsEmpty() const { return Entries.empty(); }
     const QString& Line(int iIndex) const { return Entries[size_t(iIndex)].sLine; }
+    void SetLine(int iIndex, const QString& sLine) { Entries[size_t(iIndex)].sLine = sLine; }
     TContentItem& Item(int iIndex) { return *Entries[size_t(iIndex)].oItem; }
     const TContentItem& Item(int iIndex) const { return *Entries[size_t(iIndex)].oItem; }
     // Every entry's line, in list order.

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -23,6 +24,23 @@ const QString sDefaultURL = QStringLiteral("https://brisola.example/");
 quint32 SwapRedBlue(quint32 Colour) {
     return ((Colour & 0xFFu) << 16) | (Colour & 0xFF00u) | ((Colour >> 16) & 0xFFu);
 }
+
+// The name of an instance section: the section word and the suffix. The keys
+// come section by section, so the name is built once per run of keys.
+class TSectionName {
+public:
+    const QString& For(const char* sWord, const QString& sSuffix) {
+        if (!sLastWord || std::strcmp(sLastWord, sWord) != 0) {
+            sLastWord = sWord;
+            sName = QLatin1String(sWord) + sSuffix;
+        }
+        return sName;
+    }
+
+private:
+    const char* sLastWord = nullptr;
+    QString sName;
+};
 
 // Reads the instance's keys from the project file into the record.
 class TSettingsReader {
@@ -64,11 +82,12 @@ public:
     }
 
 private:
-    QString Section(const char* sSection) const { return QString::fromLatin1(sSection) + sSuffix; }
+    const QString& Section(const char* sSection) { return SectionName.For(sSection, sSuffix); }
 
     const TProfileFile& fProjFile;
     const QString& sSuffix;
     QString& sError;
+    TSectionName SectionName;
 };
 
 // Writes the record's fields as the instance's keys.
@@ -102,10 +121,11 @@ public:
     }
 
 private:
-    QString Section(const char* sSection) const { return QString::fromLatin1(sSection) + sSuffix; }
+    const QString& Section(const char* sSection) { return SectionName.For(sSection, sSuffix); }
 
     TProfileFile& fProjFile;
     const QString& sSuffix;
+    TSectionName SectionName;
 };
 
 // Every instance key from "REFERENCE" to "ADDITIONAL_OPTIONS", in the order
@@ -248,7 +268,7 @@ bool TZEPInstance::SaveToIniFile(TProfileFile& fProjFile, const QString& sFullPr
     WriteSettings(fProjFile);
     ContentStrings.SaveObjects(fProjFile, "CONTENT" + Suffix());
     const QString sHTMLFile = HTMLFileName(sFullProject);
-    if (!WriteTextLines(sHTMLFile, HTMLFile)) {
+    if (!WriteSideFile(fProjFile, sHTMLFile, HTMLFile)) {
         return Fail("Error saving HTML file <" + sHTMLFile + ">");
     }
     return WriteAttachedFiles(fProjFile, sFullProject);
@@ -367,19 +387,29 @@ bool StandsAt(const QString& sText, qsizetype iAt, QLatin1String sFind) {
     return true;
 }
 
-// Every occurrence of sFind, its letters in any case, replaced by sBy.
+// Every occurrence of sFind, its letters in any case, replaced by sBy. The
+// text between occurrences is copied in one piece.
 QString ReplaceIgnoringCase(const QString& sText, QLatin1String sFind, const QString& sBy) {
     QString sResult;
     sResult.reserve(sText.size());
-    qsizetype iAt = 0;
-    while (iAt < sText.size()) {
+    // Searching for the first character finds every place where sFind may
+    // stand (and a few more, which StandsAt turns down); a first character
+    // without letter case is searched for as it is, which is much faster.
+    const QChar first = sFind.front();
+    const Qt::CaseSensitivity cs = first.isLetter() ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    qsizetype iCopied = 0;
+    qsizetype iAt = sText.indexOf(first, 0, cs);
+    while (iAt >= 0) {
         if (StandsAt(sText, iAt, sFind)) {
+            sResult += QStringView(sText).mid(iCopied, iAt - iCopied);
             sResult += sBy;
-            iAt += sFind.size();
+            iCopied = iAt + sFind.size();
+            iAt = sText.indexOf(first, iCopied, cs);
         } else {
-            sResult += sText.at(iAt++);
+            iAt = sText.indexOf(first, iAt + 1, cs);
         }
     }
+    sResult += QStringView(sText).mid(iCopied);
     return sResult;
 }
 

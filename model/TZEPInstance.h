@@ -104,6 +104,8 @@ public:
     bool LoadFromIniFile(const TProfileFile& fProjFile, const QString& sFullProject, const TContentFile& contentFile);
     // Writes the instance's keys, its HTML file and its attached files,
     // copying attached files from the project's loaded directory when needed.
+    // An HTML file that holds the same bytes already is left alone; when it is
+    // written, fProjFile is marked modified.
     bool SaveToIniFile(TProfileFile& fProjFile, const QString& sFullProject);
     // Copies the attached files from sSrcDir into the top of the project
     // directory (used when a popup is imported from another project).

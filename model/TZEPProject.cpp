@@ -2,7 +2,6 @@
 
 #include "ProjectFiles.h"
 #include "TProfileFile.h"
-#include "TextFile.h"
 
 // ---------------------------------------------------------------------------
 // TInstanceList
@@ -141,7 +140,7 @@ bool TZEPProject::SaveToIniFile(TProfileFile& fProjFile) {
             }
             contentLines += instance.ContentStrings.Lines();
         }
-        if (bDynamicContent && !WriteTextLines(sContentFile, contentLines)) {
+        if (bDynamicContent && !WriteSideFile(fProjFile, sContentFile, contentLines)) {
             return Fail("Content saving error <" + sContentFile + ">");
         }
         iInstanceCount = bMultipleInstances ? InstanceList.Count() : 0;

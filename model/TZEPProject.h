@@ -71,8 +71,10 @@ public:
     // bTemplateRequired a file that is not a template is refused.
     bool LoadFromIniFile(const TProfileFile& fProjFile, bool bTemplateRequired);
     // Writes the record and every instance (renumbering them to their list
-    // positions) and, with dynamic content on, the content file. The caller
-    // writes fProjFile to disk with UpdateFile afterwards.
+    // positions) and, with dynamic content on, the content file. Side files
+    // whose bytes are unchanged are left alone; when one was written, fProjFile
+    // is marked modified. The caller writes fProjFile to disk with UpdateFile
+    // afterwards, which writes nothing when nothing changed.
     bool SaveToIniFile(TProfileFile& fProjFile);
     QString GetLastError() const { return sLastError; }
 

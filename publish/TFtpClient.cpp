@@ -117,6 +117,7 @@ void TFtpClient::TImpl::Disconnect() {
         bAbortRequested = true; // takes effect when the running operation ends
         return;
     }
+    bAbortRequested = false; // nothing runs that it could stop
     if (pCurl) {
         Status(fsDisconnecting);
         CloseHandle();
@@ -202,6 +203,15 @@ bool TFtpClient::Put(const QString& sLocalFile) {
 
 void TFtpClient::Disconnect() {
     oImpl->Disconnect();
+}
+
+void TFtpClient::Abort() {
+    oImpl->bAbortRequested = true;
+    oImpl->ShutDownSockets();
+}
+
+bool TFtpClient::TlsRefused() const {
+    return oImpl->bTlsRefused;
 }
 
 int TFtpClient::ReplyCode() const {

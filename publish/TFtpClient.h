@@ -44,6 +44,7 @@ struct TFtpOptions {
 // GetLastError a readable message. A failure that loses the connection leaves
 // the client disconnected. Events are delivered while an operation runs; a
 // handler may call Disconnect, which aborts the operation in progress.
+// Apart from Abort, one thread at a time uses the client.
 class TFtpClient {
 public:
     TFtpClient();
@@ -68,10 +69,18 @@ public:
     // replacing a file of that name.
     bool Put(const QString& sLocalFile);
     void Disconnect();
+    // May be called from any thread: the connection's sockets are shut down,
+    // so the operation in progress stops at once (or the next one, when none
+    // runs, stops before sending anything), and the client disconnects after
+    // it. A Connect or Disconnect made afterwards clears the request.
+    void Abort();
 
     int ReplyCode() const;
     QString ReplyText() const;
     QString GetLastError() const;
+    // The last connect failed because the server does not offer the TLS that
+    // the options require.
+    bool TlsRefused() const;
 
     std::function<void(CFtpStatus, const QString&)> OnStatus;
     std::function<void(qint64 iExpectedBytes)> OnWorkBegin;

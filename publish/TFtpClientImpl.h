@@ -12,8 +12,11 @@
 
 #include <curl/curl.h>
 
+#include <atomic>
 #include <functional>
+#include <mutex>
 #include <optional>
+#include <vector>
 
 enum CFtpRequest { rqConnect, rqCommands, rqList, rqStore };
 
@@ -38,13 +41,19 @@ public:
 
     bool bConnected = false;
     bool bBusy = false; // an operation runs; event handlers are called from it
-    bool bAbortRequested = false;
+    // Set by a Disconnect from an event handler or by Abort from any thread;
+    // libcurl's callbacks read it while an operation runs.
+    std::atomic<bool> bAbortRequested = false;
+    bool bTlsRefused = false; // the last request failed: the server offers no TLS
 
     bool Connect();
     bool RunCommand(const QString& sCommand);
     bool List(QString& sRawListing, std::vector<TFtpListItem>& items);
     bool Put(const QString& sLocalFile);
     void Disconnect();
+
+    // Ends the connection's sockets under libcurl (from any thread) for Abort.
+    void ShutDownSockets();
 
     bool Refuse(const QString& sMessage);
     QString Redact(QString sText) const;
@@ -62,6 +71,8 @@ private:
     QFile* pUpload = nullptr;
     qint64 iLastProgress = -1;
     char aErrorBuffer[CURL_ERROR_SIZE] = {};
+    std::mutex SocketsMutex; // guards OpenSockets, which Abort reads from another thread
+    std::vector<curl_socket_t> OpenSockets;
 
     bool RunOperation(const std::function<bool()>& operation);
     bool RequireConnection();
@@ -80,6 +91,7 @@ private:
     static size_t HeaderCallback(char* pData, size_t iSize, size_t iCount, void* pUser);
     static int DebugCallback(CURL*, curl_infotype type, char* pData, size_t iSize, void* pUser);
     static curl_socket_t OpenSocketCallback(void* pUser, curlsocktype purpose, curl_sockaddr* pAddress);
+    static int CloseSocketCallback(void* pUser, curl_socket_t iSocket);
     static int ProgressCallback(void* pUser, curl_off_t, curl_off_t, curl_off_t, curl_off_t iSent);
     static size_t ReadCallback(char* pBuffer, size_t iSize, size_t iCount, void* pUser);
     static size_t WriteCallback(char* pData, size_t iSize, size_t iCount, void* pUser);

@@ -5,6 +5,7 @@
 
 #include <poll.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -81,6 +82,8 @@ bool TFtpClient::TImpl::OpenHandle() {
     curl_easy_setopt(pCurl, CURLOPT_HEADERDATA, this);
     curl_easy_setopt(pCurl, CURLOPT_OPENSOCKETFUNCTION, &OpenSocketCallback);
     curl_easy_setopt(pCurl, CURLOPT_OPENSOCKETDATA, this);
+    curl_easy_setopt(pCurl, CURLOPT_CLOSESOCKETFUNCTION, &CloseSocketCallback);
+    curl_easy_setopt(pCurl, CURLOPT_CLOSESOCKETDATA, this);
     curl_easy_setopt(pCurl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(pCurl, CURLOPT_XFERINFOFUNCTION, &ProgressCallback);
     curl_easy_setopt(pCurl, CURLOPT_XFERINFODATA, this);
@@ -146,8 +149,9 @@ bool TFtpClient::TImpl::Perform(CFtpRequest request, const QString& sPath, const
     sLastReplyText.clear();
     Download.clear();
     aErrorBuffer[0] = '\0';
+    bTlsRefused = false;
     if (bAbortRequested) {
-        return false; // an event handler disconnected before anything was sent
+        return false; // a disconnect or abort came before anything was sent
     }
     const std::optional<QByteArray> url = BuildUrl(sPath);
     if (!url) {
@@ -164,6 +168,7 @@ bool TFtpClient::TImpl::Perform(CFtpRequest request, const QString& sPath, const
     if (code == CURLE_OK) {
         return true;
     }
+    bTlsRefused = code == CURLE_USE_SSL_FAILED;
     sLastError = bReconnectRefused ? QStringLiteral("The server closed the connection") : CurlMessage(code);
     if (iLastReplyCode >= 400) {
         iReplyCode = iLastReplyCode;
@@ -279,7 +284,30 @@ curl_socket_t TFtpClient::TImpl::OpenSocketCallback(void* pUser, curlsocktype pu
     if (pImpl->bConnecting && pImpl->iRepliesSeen == 0) {
         pImpl->Status(fsConnecting);
     }
-    return socket(pAddress->family, pAddress->socktype | SOCK_CLOEXEC, pAddress->protocol);
+    const curl_socket_t iSocket = socket(pAddress->family, pAddress->socktype | SOCK_CLOEXEC, pAddress->protocol);
+    if (iSocket != CURL_SOCKET_BAD) {
+        const std::lock_guard lock(pImpl->SocketsMutex);
+        pImpl->OpenSockets.push_back(iSocket);
+    }
+    return iSocket;
+}
+
+int TFtpClient::TImpl::CloseSocketCallback(void* pUser, curl_socket_t iSocket) {
+    auto* pImpl = static_cast<TImpl*>(pUser);
+    {
+        const std::lock_guard lock(pImpl->SocketsMutex);
+        std::erase(pImpl->OpenSockets, iSocket);
+    }
+    return close(iSocket);
+}
+
+// Called from another thread: shutting the sockets down wakes libcurl at once
+// from waiting on them, so the operation in progress ends without delay.
+void TFtpClient::TImpl::ShutDownSockets() {
+    const std::lock_guard lock(SocketsMutex);
+    for (const curl_socket_t iSocket : OpenSockets) {
+        shutdown(iSocket, SHUT_RDWR);
+    }
 }
 
 int TFtpClient::TImpl::ProgressCallback(void* pUser, curl_off_t, curl_off_t, curl_off_t, curl_off_t iSent) {

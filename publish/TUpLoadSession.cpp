@@ -40,6 +40,11 @@ QString StatusText(CFtpStatus status, const QString& sText) {
     return {};
 }
 
+const QString sNoTlsMessage =
+    QStringLiteral("Exception whilst connecting\n"
+                   "The server does not offer an encrypted connection (FTPS). To upload without encryption, clear "
+                   "\"Require encrypted connection (FTPS)\" and connect again.");
+
 QString ReplyError(const QString& sPrefix, const TFtpClient& client) {
     return sPrefix + QString::number(client.ReplyCode()) + QStringLiteral(" :") + client.ReplyText();
 }
@@ -78,6 +83,7 @@ void TUpLoadSession::FormShow() {
     Edits.sPassword = sPassword;
     bUpLoadEnabled = false;
     bDoneEnabled = false;
+    bAborted = false;
     oUi.ShowStatus(spCompleted, {});
     UpdateControls();
 }
@@ -111,12 +117,15 @@ void TUpLoadSession::ConnectBtnClick() {
     if (FTPClient.Connect()) {
         const QString sDir = TrimText(Edits.sTargetDir);
         if (!sDir.isEmpty() && !EnterSiteDirectory(sDir)) {
-            oUi.ReportError(QStringLiteral("Cannot log on to directory <") + sDir + u'>');
+            ReportError(QStringLiteral("Cannot log on to directory <") + sDir + u'>');
             FTPClient.Disconnect();
         }
         bUpLoadEnabled = true;
     } else {
-        oUi.ReportError(QStringLiteral("Exception whilst connecting"));
+        ReportError(FTPClient.TlsRefused() ? sNoTlsMessage : QStringLiteral("Exception whilst connecting"));
+        FTPClient.Disconnect();
+    }
+    if (bAborted) {
         FTPClient.Disconnect();
     }
     bBusy = false;
@@ -136,7 +145,7 @@ bool TUpLoadSession::EnterSiteDirectory(const QString& sDir) {
             return false;
         }
         if (!FTPClient.ChangeDir(sComponent) && FTPClient.Connected()) {
-            oUi.ShowError(ReplyError(QStringLiteral("Change Dir Error = "), FTPClient));
+            ShowError(ReplyError(QStringLiteral("Change Dir Error = "), FTPClient));
         }
     }
     QString sCurrentDir;
@@ -156,19 +165,19 @@ bool TUpLoadSession::UpLoadFileList() {
     CopyMode = cmNone;
     bool bCompleted = false;
     if (const std::optional<QStringList> existing = ReadRemoteFileNames(); !existing) {
-        oUi.ShowError(QStringLiteral("Could not check existing file list"));
+        ShowError(QStringLiteral("Could not check existing file list"));
     } else {
         SendFiles(*existing);
         if (const std::optional<QStringList> uploaded = ReadRemoteFileNames(); !uploaded) {
-            oUi.ShowError(QStringLiteral("Could not check UpLoaded file list"));
+            ShowError(QStringLiteral("Could not check UpLoaded file list"));
         } else {
             const auto missing = std::find_if(Files.cbegin(), Files.cend(), [&](const QString& sFile) {
                 return !uploaded->contains(QFileInfo(sFile).fileName(), Qt::CaseSensitive);
             });
             bCompleted = missing == Files.cend();
             if (!bCompleted) {
-                oUi.ShowError(QStringLiteral("Could not find file <") + QFileInfo(*missing).fileName() +
-                              QStringLiteral("> after transferring it"));
+                ShowError(QStringLiteral("Could not find file <") + QFileInfo(*missing).fileName() +
+                          QStringLiteral("> after transferring it"));
             }
         }
     }
@@ -184,7 +193,7 @@ bool TUpLoadSession::UpLoadFileList() {
 }
 
 void TUpLoadSession::SendFiles(const QStringList& existingNames) {
-    for (int i = 0; i < Files.size(); ++i) {
+    for (int i = 0; i < Files.size() && !bAborted; ++i) {
         const QString sName = QFileInfo(Files.at(i)).fileName();
         bool bSend = CopyMode == cmOverwriteAll || !existingNames.contains(sName, Qt::CaseSensitive);
         if (!bSend) {
@@ -209,7 +218,7 @@ void TUpLoadSession::SendFile(int iFile) {
     }
     iCurrentFile = iFile;
     if (!FTPClient.Put(Files.at(iFile))) {
-        oUi.ShowError(ReplyError(QStringLiteral("File UpLoad Error = "), FTPClient));
+        ShowError(ReplyError(QStringLiteral("File UpLoad Error = "), FTPClient));
     }
     iCurrentFile = -1;
 }
@@ -242,13 +251,39 @@ bool TUpLoadSession::FormCloseQuery() {
     if (!FTPClient.Connected()) {
         return true;
     }
-    if (!oUi.AskYesNo(QStringLiteral("A transfer seems to be in progress\n"
-                                     "Closing this dialog will stop the transfer\n"
-                                     "Are you sure you want to close the dialog?"))) {
+    if (!oUi.AskYesNo(CloseQuestion())) {
         return false;
     }
-    FTPClient.Disconnect();
+    Disconnect();
     return true;
+}
+
+QString TUpLoadSession::CloseQuestion() {
+    return QStringLiteral("A transfer seems to be in progress\n"
+                          "Closing this dialog will stop the transfer\n"
+                          "Are you sure you want to close the dialog?");
+}
+
+void TUpLoadSession::Disconnect() {
+    FTPClient.Disconnect();
+    UpdateControls();
+}
+
+void TUpLoadSession::Abort() {
+    bAborted = true;
+    FTPClient.Abort();
+}
+
+void TUpLoadSession::ShowError(const QString& sMessage) {
+    if (!bAborted) {
+        oUi.ShowError(sMessage);
+    }
+}
+
+void TUpLoadSession::ReportError(const QString& sMessage) {
+    if (!bAborted) {
+        oUi.ReportError(sMessage);
+    }
 }
 
 void TUpLoadSession::UpdateControls() {

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include <atomic>
 #include <optional>
 
 // cmNone: ask before overwriting an existing file; cmOverwriteAll: the answer
@@ -36,6 +37,9 @@ public:
     QString sUsername;
     QString sPassword;
 
+    // The remote folder field, kept as it is when the dialog is shown.
+    void SetTargetDir(const QString& sDir) { Edits.sTargetDir = sDir; }
+
     // Explicit FTPS and the client's time limits; plain FTP by default.
     void SetFtpOptions(const TFtpOptions& options) { FtpOptions = options; }
 
@@ -57,8 +61,15 @@ public:
     // Done or Cancel: the trimmed site, user name and password are remembered.
     void CompleteBtnClick();
     // Closing the dialog: while connected the designer is asked, and Yes
-    // disconnects (ending a transfer in progress). True when it may close.
+    // disconnects. True when it may close.
     bool FormCloseQuery();
+    static QString CloseQuestion();
+    void Disconnect();
+    // May be called from any thread while ConnectBtnClick or UpLoadFileList
+    // runs on another: the transfer in progress stops, nothing more is sent
+    // or asked, no failure is reported, and the connection ends. Holds until
+    // the dialog is shown again.
+    void Abort();
 
     bool IsConnected() const { return FTPClient.Connected(); }
     CCopyMode GetCopyMode() const { return CopyMode; }
@@ -78,8 +89,12 @@ private:
     bool bUpLoadEnabled = false;
     bool bDoneEnabled = false;
     bool bBusy = false; // connecting or uploading: Connect and Upload stay disabled
+    std::atomic<bool> bAborted = false;
 
     void UpdateControls();
+    // Error boxes (ReportError also logs); none once the upload was aborted.
+    void ShowError(const QString& sMessage);
+    void ReportError(const QString& sMessage);
     bool EnterSiteDirectory(const QString& sDir);
     std::optional<QStringList> ReadRemoteFileNames();
     void SendFiles(const QStringList& existingNames);

@@ -79,6 +79,7 @@ TAppSettings TSettingsStore::Load(QSettings& store, const TSettingsDefaults& def
     settings.sUsername = ReadText(store, "Username", QString());
     settings.sPassword = decodePassword(ReadText(store, "Password", QString()));
     settings.sRemotePath = ReadText(store, "RemotePath", QString());
+    settings.bFTPRequireTLS = ReadBoolDef(store, "FTPRequireTLS", settings.bFTPRequireTLS);
 
     for (int i = 0; i < iRecentEntries; ++i) {
         const QString sPath = ReadText(store, RecentName(i), QString());
@@ -111,6 +112,7 @@ void TSettingsStore::Save(QSettings& store, const TAppSettings& settings, const 
     store.setValue("Username", settings.sUsername.trimmed());
     store.setValue("Password", encodePassword(settings.sPassword.trimmed()));
     store.setValue("RemotePath", settings.sRemotePath.trimmed());
+    store.setValue("FTPRequireTLS", int(settings.bFTPRequireTLS));
     store.setValue("CurrentProject", settings.sCurrentProject);
     for (int i = 0; i < iRecentEntries; ++i)
         store.setValue(RecentName(i), i < settings.ProjectList.size() ? settings.ProjectList[i].trimmed() : QString());

@@ -36,6 +36,7 @@ struct TAppSettings {
     QString sUsername;
     QString sPassword;
     QString sRemotePath;
+    bool bFTPRequireTLS = true;
 
     QString sCurrentProject;
     QStringList ProjectList;

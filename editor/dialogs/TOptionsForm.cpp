@@ -132,6 +132,14 @@ void TOptionsForm::SetProjectOptions(const TProjectOptions& options) {
     ApplyDependencyRule();
 }
 
+void TOptionsForm::LockDynamicContent(bool bLocked) {
+    const TScopedFlag updating(bUpdating);
+    if (bLocked)
+        DynamicContentBox->setChecked(true);
+    DynamicContentBox->setEnabled(!bLocked);
+    ApplyDependencyRule();
+}
+
 TApplicationOptions TOptionsForm::ApplicationOptions() const {
     return {BaseLocationEdit->text(),
             AutoSaveBox->isChecked(),

@@ -40,6 +40,9 @@ public:
 
     TProjectOptions ProjectOptions() const;
     void SetProjectOptions(const TProjectOptions& options);
+    // Several popups or sequential layers need the content file: "Dynamic
+    // content file" is then checked and cannot be cleared; otherwise it is free.
+    void LockDynamicContent(bool bLocked);
     TApplicationOptions ApplicationOptions() const;
     void SetApplicationOptions(const TApplicationOptions& options);
     // A project option was changed while the dialog was open.

@@ -2,6 +2,7 @@
 
 #include "TAppSettings.h"
 #include "TTipsForm.h"
+#include "TUpLoadForm.h"
 #include "TZEPProject.h"
 
 TProjectOptions ProjectOptionsOf(const TZEPProject& project) {
@@ -31,21 +32,38 @@ void ApplyApplicationOptions(const TApplicationOptions& options, TAppSettings& s
     settings.dLastUpdated = options.dLastUpdated;
 }
 
-void ShowSettings(const TAppSettings& settings, QWidget& mainWindow, TTipsForm& tips, TOptionsForm& options) {
+TUpLoadSettings UpLoadSettingsOf(const TAppSettings& settings) {
+    return {settings.sFTPSite,    settings.sUsername,      settings.sPassword,
+            settings.sRemotePath, settings.bFTPRequireTLS, settings.UpLoadPosition};
+}
+
+void ApplyUpLoadSettings(const TUpLoadSettings& upLoad, TAppSettings& settings) {
+    settings.sFTPSite = upLoad.sSite;
+    settings.sUsername = upLoad.sUsername;
+    settings.sPassword = upLoad.sPassword;
+    settings.sRemotePath = upLoad.sRemotePath;
+    settings.bFTPRequireTLS = upLoad.bRequireTls;
+    settings.UpLoadPosition = upLoad.Position;
+}
+
+void ShowSettings(const TAppSettings& settings, QWidget& mainWindow, TTipsForm& tips, TOptionsForm& options,
+                  TUpLoadForm& upLoad) {
     mainWindow.move(settings.MainPosition);
     mainWindow.resize(settings.iWidth, settings.iHeight);
     tips.move(settings.QuickTipsPosition);
     tips.bShowTipsAtStartUp = settings.bShowTips;
     tips.bRandomTips = settings.bRandomTips;
     options.SetApplicationOptions(ApplicationOptionsOf(settings));
+    upLoad.SetSettings(UpLoadSettingsOf(settings));
 }
 
-void KeepSettings(TAppSettings& settings, const QWidget& mainWindow, const TTipsForm& tips,
-                  const TOptionsForm& options) {
+void KeepSettings(TAppSettings& settings, const QWidget& mainWindow, const TTipsForm& tips, const TOptionsForm& options,
+                  const TUpLoadForm& upLoad) {
     settings.MainPosition = mainWindow.pos();
     settings.iHeight = mainWindow.height();
     settings.iWidth = mainWindow.width();
     settings.QuickTipsPosition = tips.pos();
     settings.bShowTips = tips.bShowTipsAtStartUp;
     ApplyApplicationOptions(options.ApplicationOptions(), settings);
+    ApplyUpLoadSettings(upLoad.Settings(), settings);
 }

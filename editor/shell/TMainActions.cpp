@@ -50,7 +50,7 @@ void TMainActions::Build(QMainWindow& window, TEditCommands& editCommands) {
     // follow), so that none does nothing when chosen; whoever connects one
     // enables it.
     for (QAction* unbuilt : {NewProjectMenu, OpenProjectMenu, CompileMenu, ViewInBrowserMenu, AddFilesMenu,
-                             MultipleInstancesBtn, SequentialInstancesBtn, UploadBtn})
+                             MultipleInstancesBtn, SequentialInstancesBtn})
         unbuilt->setEnabled(false);
 }
 

@@ -8,6 +8,7 @@
 #include "THelpForm.h"
 #include "TLog.h"
 #include "TOptionsForm.h"
+#include "TPopupCommands.h"
 #include "TPreviewBrowser.h"
 #include "TPreviewGenerator.h"
 #include "TPreviewPanel.h"
@@ -16,6 +17,7 @@
 #include "TScriptForm.h"
 #include "TSplashForm.h"
 #include "TTipsForm.h"
+#include "TUpLoadForm.h"
 #include "TVersionTexts.h"
 #include "TZEPProject.h"
 
@@ -51,7 +53,7 @@ TMainForm::TMainForm(IEditorServices& services, TStartUpContext context)
     oEditCommands = new TEditCommands(this);
     MainActions.Build(*this, *oEditCommands);
     oEditCommands->InstallContextMenus();
-    Layout.Build(*this);
+    Layout.Build(*this, bUpdating, services);
     connect(Layout.PreviewPanel, &TPreviewPanel::BrowserClicked, this, &TMainForm::CheckForPreview);
     qApp->installEventFilter(this);
 }
@@ -84,9 +86,14 @@ bool TMainForm::Create() {
     oLog->Add(QStringLiteral("V:") + sLongVersionString);
 
     oDocument = std::make_unique<TProjectDocument>();
+    oEditing = std::make_unique<TInstanceEditing>(*Layout.InstanceEditor, static_cast<IEditingWindow&>(*this),
+                                                  *oOptionsForm, *MainActions.SaveTemplateMenu);
+    Layout.InstanceEditor->SetProject(&oDocument->Project, Layout.InstanceTabs);
     oProjectCommands =
         std::make_unique<TProjectCommands>(*oDocument, Services, static_cast<IProjectWindow&>(*this), this);
     oPreviewGenerator = std::make_unique<TPreviewGenerator>(Layout.PreviewPanel->Browser(), *oScriptForm, *oLog);
+    oPopupCommands = new TPopupCommands(Services, *this, *oDocument, *Layout.InstanceTabs, Settings, this);
+    oUpLoadCommands = std::make_unique<TUpLoadCommands>(Services, *oLog, *this, *oDocument);
     ConnectCommands();
     bCompiling = false;
     TEditCommands::ClearClipboardMark();
@@ -119,7 +126,11 @@ void TMainForm::ConnectCommands() {
     connect(a.SaveProjectMenu, &QAction::triggered, this, [this] { oProjectCommands->Save(); });
     connect(a.SaveProjectAsMenu, &QAction::triggered, this, [this] { oProjectCommands->SaveAs(); });
     connect(a.OptionsMenu, &QAction::triggered, this, &TMainForm::ToolsBtnClick);
+    connect(a.UploadBtn, &QAction::triggered, this, &TMainForm::UpLoadBtnClick);
     connect(a.RefreshMenu, &QAction::triggered, this, &TMainForm::RefreshBtnClick);
+    oPopupCommands->ConnectButtons(*a.MultipleInstancesBtn, *a.SequentialInstancesBtn);
+    connect(oPopupCommands, &TPopupCommands::ProjectChanged, this, &TMainForm::InterfaceChange);
+    connect(oPopupCommands, &TPopupCommands::ProjectChanged, this, &TMainForm::PreviewChange);
     connect(a.ContentsMenu, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
     connect(a.HelpBtn, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
     connect(a.SearchHelpMenu, &QAction::triggered, this, [this] { ShowHelpKeyword(QStringLiteral(" ")); });
@@ -171,14 +182,15 @@ void TMainForm::LoadSettings() {
     defaults.ScreenSize = screen ? screen->size() : QSize(1024, 768);
     defaults.MainPosition = pos();
     defaults.QuickTipsPosition = oTipsForm->pos();
+    defaults.UpLoadPosition = oUpLoadCommands->Form().pos();
     Settings = TSettingsStore::Load(*Services.OpenSettings(), defaults, DecodePassword);
-    ShowSettings(Settings, *this, *oTipsForm, *oOptionsForm);
+    ShowSettings(Settings, *this, *oTipsForm, *oOptionsForm, oUpLoadCommands->Form());
     ProjectList.Assign(Settings.ProjectList);
     StartUpLoad();
 }
 
 void TMainForm::SaveSettings() {
-    KeepSettings(Settings, *this, *oTipsForm, *oOptionsForm);
+    KeepSettings(Settings, *this, *oTipsForm, *oOptionsForm, oUpLoadCommands->Form());
     Settings.sCurrentProject = oDocument->Project.sFullProjectName;
     Settings.ProjectList = ProjectList.Items();
     TSettingsStore::Save(*Services.OpenSettings(), Settings, EncodePassword);
@@ -206,7 +218,6 @@ void TMainForm::StartUpLoad() {
     if (bLoaded) {
         SetProjectTitle();
         Status(QStringLiteral("Loaded Project <") + sProject + QStringLiteral(">"));
-        PreviewChange();
     } else {
         SetNoProjectTitle();
         sProject.clear();
@@ -214,6 +225,7 @@ void TMainForm::StartUpLoad() {
     if (!sRefusal.isEmpty())
         Status(sRefusal);
     bEdited = false;
+    UpdateInterface(true);
 }
 
 bool TMainForm::LoadProject(bool bTemplateRequired) {
@@ -229,6 +241,7 @@ bool TMainForm::LoadProject(bool bTemplateRequired) {
     for (const auto& entry : oDocument->Project.InstanceList)
         captions.append(entry.sCaption);
     Layout.FillInstanceTabs(captions);
+    UpdateDisplayFromInstance(CurrentInstance());
     UpdateOptionsFromProject();
     bEdited = false;
     oLog->Add(QStringLiteral("Project <") + sPath + QStringLiteral("> loaded successfully"));
@@ -271,7 +284,7 @@ void TMainForm::UpdateProjectFromOptions() {
 void TMainForm::InterfaceChange() {
     if (bUpdating)
         return;
-    UpdateProjectFromOptions();
+    UpdateInterface(true);
     SetEdited();
 }
 

@@ -2,11 +2,14 @@
 
 #include "TAppSettings.h"
 #include "TEditCommands.h"
+#include "TInstanceEditing.h"
+#include "TInstanceEditor.h"
 #include "TMainActions.h"
 #include "TMainLayout.h"
 #include "TProjectCommands.h"
 #include "TRecentProjects.h"
 #include "TSingleInstance.h"
+#include "TUpLoadCommands.h"
 #include "TWorkingFolders.h"
 
 #include <QMainWindow>
@@ -20,6 +23,7 @@ class THelpForm;
 class TLog;
 class TMessageUi;
 class TOptionsForm;
+class TPopupCommands;
 class TPreviewGenerator;
 class TProjectDocument;
 class TScriptForm;
@@ -41,7 +45,7 @@ struct TStartUpContext {
 // dialog for the whole run, wires its collaborators (layout, actions, edit
 // and project commands, preview) and keeps the named operations as short
 // forwards to them.
-class TMainForm : public QMainWindow, private IProjectWindow {
+class TMainForm : public QMainWindow, private IProjectWindow, private IEditingWindow {
     Q_OBJECT
 public:
     TMainForm(IEditorServices& services, TStartUpContext context);
@@ -63,12 +67,29 @@ public:
     // shown in an error box and the status bar and written to the log.
     void StartUpLoad();
     void UpdateOptionsFromProject();
-    void UpdateProjectFromOptions();
-    // A change to the project from the window: copies the options into the
-    // project and marks it edited.
+    void UpdateProjectFromOptions() override;
+    // The instance editor's operations, carried out by the editor.
+    void UpdateDisplayFromInstance(TZEPInstance* instance) {
+        Layout.InstanceEditor->UpdateDisplayFromInstance(instance);
+    }
+    void UpdateInstanceFromDisplay(TZEPInstance* instance) {
+        Layout.InstanceEditor->UpdateInstanceFromDisplay(instance);
+    }
+    void UpdateControlStates() { Layout.InstanceEditor->UpdateControlStates(); }
+    void InterfaceChangeNoPreview() { Layout.InstanceEditor->InterfaceChangeNoPreview(); }
+    void InstanceChange() { Layout.InstanceEditor->InstanceChange(); }
+    // The rules, the popup and the project options written back, then the
+    // preview when bShowPreview is set.
+    void UpdateInterface(bool bShowPreview) { oEditing->UpdateInterface(bShowPreview); }
+    // A change to the project that the preview shows at once; marks it edited.
     void InterfaceChange();
     // Tools > Options.
     void ToolsBtnClick();
+    // "Upload files via FTP": the files of the last compile.
+    void UpLoadBtnClick() { oUpLoadCommands->UpLoadBtnClick(); }
+    // Whether a compiled version may be used for the purpose. The compile
+    // command is not built yet, so every project passes until it is.
+    bool CheckCompiledVersion(const QString&) const { return true; }
 
     // Shows the instance working in the embedded browser; the status bar
     // reports the outcome. Nothing happens without an instance.
@@ -76,21 +97,21 @@ public:
     // Regenerates the preview of the current instance tab.
     void RefreshBtnClick();
     // Regenerates the preview when a change has not been previewed yet.
-    void CheckForPreview();
+    void CheckForPreview() override;
     // A change that the preview should show: shown at once while the window
     // is showing, otherwise at its first display.
-    void PreviewChange();
+    void PreviewChange() override;
     // A change that the preview shows later (a typed change): when the field
     // is left or the browser is clicked.
-    void NotePreviewNeeded() { bPreviewNeeded = true; }
+    void NotePreviewNeeded() override { bPreviewNeeded = true; }
     // The instance record of the selected instance tab, or nullptr.
     TZEPInstance* CurrentInstance();
 
     // Opens help at a keyword (" " shows the index).
-    void ShowHelpKeyword(const QString& sKeyword);
+    void ShowHelpKeyword(const QString& sKeyword) override;
     // The context panel: the hint followed by ":" and the template store's
     // help text for it. A hint without help text leaves the panel as it is.
-    void HintChanged(const QString& sHint);
+    void HintChanged(const QString& sHint) override;
 
     TLog& Log() override { return *oLog; }
     TZEPProject& CurrentProject();
@@ -123,7 +144,7 @@ protected:
 
 private:
     // IProjectWindow
-    void UpdateProjectFromDisplay() override { UpdateProjectFromOptions(); }
+    void UpdateProjectFromDisplay() override { UpdateInterface(false); }
     void ProjectSaved() override;
     void SetProjectTitle() override;
     void SetNoProjectTitle() override;
@@ -138,7 +159,7 @@ private:
     void FirstDisplay();
     void FinishFirstDisplay();
     void ApplicationIdle();
-    void SetEdited();
+    void SetEdited() override;
     void ShowAbout();
 
     IEditorServices& Services;
@@ -149,6 +170,8 @@ private:
     std::unique_ptr<TScriptForm> oScriptForm;
     std::unique_ptr<TProjectCommands> oProjectCommands;
     std::unique_ptr<TPreviewGenerator> oPreviewGenerator;
+    std::unique_ptr<TUpLoadCommands> oUpLoadCommands;
+    std::unique_ptr<TInstanceEditing> oEditing;
     TEditCommands* oEditCommands = nullptr;
     TMainActions MainActions;
     TMainLayout Layout;
@@ -158,6 +181,7 @@ private:
     TAboutForm* oAboutForm = nullptr;
     THelpForm* oHelpForm = nullptr;
     TSplashForm* oSplashForm = nullptr;
+    TPopupCommands* oPopupCommands = nullptr; // the multi-popup and sequential layers commands
 
     TAppSettings Settings;
     TRecentProjects ProjectList;

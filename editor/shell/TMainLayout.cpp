@@ -1,5 +1,6 @@
 #include "TMainLayout.h"
 
+#include "TInstanceEditor.h"
 #include "TPreviewPanel.h"
 
 #include <QGroupBox>
@@ -7,20 +8,19 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QSplitter>
-#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolTip>
 #include <QVBoxLayout>
 
-void TMainLayout::Build(QMainWindow& window) {
+void TMainLayout::Build(QMainWindow& window, bool& bUpdating, IEditorServices& services) {
     QPalette tipPalette = QToolTip::palette();
     tipPalette.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xCC));
     tipPalette.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(tipPalette);
 
     auto* splitter = new QSplitter(Qt::Horizontal, &window);
-    splitter->addWidget(BuildEditorColumn(splitter));
+    splitter->addWidget(BuildEditorColumn(splitter, bUpdating, services));
     PreviewPanel = new TPreviewPanel(splitter);
     splitter->addWidget(PreviewPanel);
     splitter->setStretchFactor(1, 1);
@@ -28,14 +28,11 @@ void TMainLayout::Build(QMainWindow& window) {
     BuildStatusBar(window);
 }
 
-QWidget* TMainLayout::BuildEditorColumn(QWidget* parent) {
+QWidget* TMainLayout::BuildEditorColumn(QWidget* parent, bool& bUpdating, IEditorServices& services) {
     auto* column = new QWidget(parent);
     InstanceTabs = new QTabBar(column);
     InstanceTabs->setObjectName(QStringLiteral("InstanceTabs"));
-    // The instance editor's groups take their page here.
-    EditorGroups = new QStackedWidget(column);
-    EditorGroups->setObjectName(QStringLiteral("EditorGroups"));
-    EditorGroups->setMinimumWidth(300);
+    InstanceEditor = new TInstanceEditor(bUpdating, services, column);
     ContextHelpPanel = new QGroupBox(column);
     ContextHelpPanel->setObjectName(QStringLiteral("ContextHelpPanel"));
     ContextHelpMemo = new QPlainTextEdit(ContextHelpPanel);
@@ -47,7 +44,7 @@ QWidget* TMainLayout::BuildEditorColumn(QWidget* parent) {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(InstanceTabs);
-    layout->addWidget(EditorGroups, 1);
+    layout->addWidget(InstanceEditor, 1);
     layout->addWidget(ContextHelpPanel);
     return column;
 }

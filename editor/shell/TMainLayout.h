@@ -1,29 +1,32 @@
 #pragma once
 
+class IEditorServices;
 class QGroupBox;
 class QLabel;
 class QMainWindow;
 class QPlainTextEdit;
-class QStackedWidget;
 class QString;
 #include <QStringList>
 class QTabBar;
 class QWidget;
+class TInstanceEditor;
 class TPreviewPanel;
 
-// The widgets of the main window: the instance tabs over the editor groups
+// The widgets of the main window: the instance tabs over the instance editor
 // and the context help panel, the preview beside them, and the two status
 // bar panels (status text, pointer position over the preview).
 struct TMainLayout {
     QTabBar* InstanceTabs = nullptr;
-    QStackedWidget* EditorGroups = nullptr;
+    TInstanceEditor* InstanceEditor = nullptr;
     QGroupBox* ContextHelpPanel = nullptr;
     QPlainTextEdit* ContextHelpMemo = nullptr;
     TPreviewPanel* PreviewPanel = nullptr;
     QLabel* StatusPanel = nullptr;
     QLabel* PointerPanel = nullptr;
 
-    void Build(QMainWindow& window);
+    // The editor's handlers do nothing while bUpdating is set; it asks its
+    // dialogs and errors through the services.
+    void Build(QMainWindow& window, bool& bUpdating, IEditorServices& services);
     // One tab per caption, the first selected.
     void FillInstanceTabs(const QStringList& captions);
     // The context panel shows the hint followed by ":" and its help text.
@@ -35,6 +38,6 @@ struct TMainLayout {
     QString ContextHelpText() const;
 
 private:
-    QWidget* BuildEditorColumn(QWidget* parent);
+    QWidget* BuildEditorColumn(QWidget* parent, bool& bUpdating, IEditorServices& services);
     void BuildStatusBar(QMainWindow& window);
 };

@@ -1,4 +1,5 @@
-// Load and save of multi-popup projects with 1 to 1000 instances. The
+// Load and save of multi-popup projects with 1 to 1000 instances, and the save
+// that follows a change of one popup's HTML in a 100-popup project. The
 // "per_instance" counter is the wall time per instance, which should stay flat.
 
 #include "TProfileFile.h"
@@ -81,9 +82,32 @@ void BM_SaveProject(benchmark::State& state) {
     SetPerInstance(state);
 }
 
+// Every save follows a change of popup 2's HTML: its HTML file, the content
+// file and the project file change; the other 99 HTML files stay as they are.
+void BM_SaveAfterOneChange(benchmark::State& state) {
+    QTemporaryDir dir;
+    TZEPProject project;
+    project.sFullProjectName = WriteProject(dir, int(state.range(0)));
+    project.sLoadedProjectPath = dir.path() + '/';
+    TProfileFile loadFile(project.sFullProjectName);
+    project.LoadFromIniFile(loadFile, false);
+    TZEPInstance& changed = project.InstanceList.Instance(2);
+    int iRun = 0;
+    for (auto _ : state) {
+        changed.HTMLFile.last() = "<p>Edit number " + QString::number(++iRun) + "</p>";
+        changed.UpdateContentFromHTML();
+        TProfileFile file(project.sFullProjectName);
+        if (!project.SaveToIniFile(file) || !file.UpdateFile()) {
+            state.SkipWithError("save failed");
+        }
+    }
+    SetPerInstance(state);
+}
+
 } // namespace
 
 BENCHMARK(BM_LoadProject)->Arg(1)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_SaveProject)->Arg(1)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_SaveAfterOneChange)->Arg(100)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 BENCHMARK_MAIN();

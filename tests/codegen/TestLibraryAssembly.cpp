@@ -54,6 +54,23 @@ TEST_F(LibraryAssembly, CustomImageFolderIsUsedAsTypedWithASeparator) {
               "url(img//close.gif) url(img//resize.gif) url(img//close.gif) Close.GIF");
 }
 
+TEST_F(LibraryAssembly, LocalImageFolderGetsForwardSlashesAndAWebAddressKeepsItsOwn) {
+    TZEPInstance& oInstance = AddInstance("promo");
+    oInstance.bUseCustom = 1;
+    const QString sText = "url(close.gif) url(resize.gif)";
+    const std::pair<QString, QString> cases[] = {
+        {"C:\\Site\\images", "url(C:/Site/images/close.gif) url(C:/Site/images/resize.gif)"},
+        {"..\\img", "url(../img/close.gif) url(../img/resize.gif)"},
+        {"https://cdn.example/img", "url(https://cdn.example/img/close.gif) url(https://cdn.example/img/resize.gif)"},
+        // Kept, and escaped as the script string it stands in.
+        {"http://host\\odd", "url(http://host\\\\odd/close.gif) url(http://host\\\\odd/resize.gif)"},
+    };
+    for (const auto& [sPath, sExpected] : cases) {
+        oInstance.sCustomPath = sPath;
+        EXPECT_EQ(TLibraryAssembly::SetCustomImagePaths(oInstance, sText), sExpected) << sPath.toStdString();
+    }
+}
+
 TEST_F(LibraryAssembly, LibraryFileHasHeaderGateLibraryAndClosingLine) {
     TZEPInstance& oInstance = AddInstance("promo");
     QStringList outputFiles{"earlier.js"};

@@ -70,6 +70,19 @@ TEST_F(PreviewPages, SequentialLayersShowOnlyTheFirstLinkInThePreview) {
     EXPECT_EQ(text.MouseEventHTML.size(), 2);
 }
 
+TEST_F(PreviewPages, EveryLayerGetsItsLinkWhenTheNumbersHaveAGap) {
+    OpenCase(QStringLiteral("layers"));
+    TContentList& content = Instance().ContentStrings;
+    const int iSecond = content.FindContentIndex(1);
+    ASSERT_GE(iSecond, 0);
+    content.Item(iSecond).iLID = 3; // layer 1 deleted, layer 3 left
+    content.Item(iSecond).sIndex = Instance().GetContentIndex() + QStringLiteral("3");
+    TPreviewText text;
+    ASSERT_TRUE(BuildPreviewHTML(Context(), {&Instance()}, CPreviewMode::pmCompile, text));
+    ASSERT_EQ(text.MouseEventHTML.size(), 2);
+    EXPECT_TRUE(text.MouseEventHTML[1].contains(QStringLiteral("zepContent('promo', zep_promo3)")));
+}
+
 TEST_F(PreviewPages, InternalScriptBuildsAndShowsThePopupWithoutGate) {
     OpenCase(QStringLiteral("plain"));
     const QString sCmd = QStringLiteral("  if(!promo.pars.isc){ \r\n    QEL.zep.zepShow('promo');\r\n  }");

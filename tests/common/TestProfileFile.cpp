@@ -2,7 +2,9 @@
 #include "TestSupport.h"
 #include "TextFile.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -93,4 +95,64 @@ TEST(ProfileFile, EraseSectionRemovesEveryCopy) {
     EXPECT_FALSE(ini.SectionExists("A"));
     EXPECT_EQ(ini.ReadInteger("B", "Y", 0), 2);
     EXPECT_EQ(ini.ToText(), "[B]\r\nY=2\r\n");
+}
+
+TEST(ProfileFile, IntegerEdgesOfSignsPrefixesAndRange) {
+    const std::pair<const char*, int> cases[] = {{"-0x10", -16},
+                                                 {"+0X1f", 31},
+                                                 {"-2147483648", INT_MIN},
+                                                 {"2147483647", INT_MAX},
+                                                 {"2147483648", 9},
+                                                 {"$100000000", 9},
+                                                 {"$", 9},
+                                                 {"0x", 9},
+                                                 {"+-1", 9},
+                                                 {"$-1", 9},
+                                                 {"1 2", 9},
+                                                 {"007", 7},
+                                                 {"'12'", 12},
+                                                 {"\"$ff\"", 255},
+                                                 {"0xFFFFFFFF", -1},
+                                                 {"-0x80000000", INT_MIN}};
+    for (const auto& [sValue, iExpected] : cases) {
+        TProfileFile ini;
+        ini.LoadFromText(QString("[A]\nV=") + sValue + "\n");
+        EXPECT_EQ(ini.ReadInteger("A", "V", 9), iExpected) << sValue;
+    }
+}
+
+TEST(ProfileFile, RewrittenValuesKeepTheKeySpellingAndEveryOtherLine) {
+    TProfileFile ini;
+    ini.LoadFromText("; head\r\n[Sect]\r\n  MixedCase = old \r\nOther=keep\r\n\r\n[Next]\r\nZ=1\r\n");
+    ini.WriteString("SECT", "mixedcase", "first");
+    ini.WriteString("sect", "MIXEDCASE", "second");
+    ini.WriteString("Sect", "Added", "new");
+    EXPECT_TRUE(ini.IsModified());
+    EXPECT_EQ(ini.ReadString("sect", "mixedCASE", ""), "second");
+    EXPECT_EQ(ini.ToText(), "; head\r\n[Sect]\r\nMixedCase=second\r\nOther=keep\r\nAdded=new\r\n\r\n"
+                            "[Next]\r\nZ=1\r\n");
+    TProfileFile again;
+    again.LoadFromText(ini.ToText());
+    again.WriteString("Next", "Z", "1"); // the same value: nothing to write
+    EXPECT_FALSE(again.IsModified());
+}
+
+TEST(ProfileFile, UnchangedFileIsNotWrittenUnlessMarkedModified) {
+    QTemporaryDir dir;
+    const QString sPath = dir.filePath("p.zrj");
+    WriteBytes(sPath, "[A]\r\nB=1\r\n");
+    const QDateTime old = QDateTime::fromSecsSinceEpoch(1000000000);
+    {
+        QFile file(sPath);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    TProfileFile ini(sPath);
+    ini.WriteInteger("A", "B", 1);
+    ASSERT_TRUE(ini.UpdateFile());
+    EXPECT_EQ(QFileInfo(sPath).lastModified(), old);
+    ini.MarkModified();
+    ASSERT_TRUE(ini.UpdateFile());
+    EXPECT_NE(QFileInfo(sPath).lastModified(), old);
+    EXPECT_EQ(ReadWholeFile(sPath), "[A]\r\nB=1\r\n");
+    EXPECT_FALSE(ini.IsModified());
 }

@@ -1,7 +1,9 @@
 #include "TProfileFile.h"
 #include "TextFile.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -82,3 +84,53 @@ TEST(ProfileFile, RefusedFilesFailToOpenWithTheReason) {
     EXPECT_EQ(file.GetLastError(), "Unable to read <" + sPipe + ">: it is not a regular file");
     EXPECT_TRUE(file.SectionNames().isEmpty());
 }
+
+namespace {
+
+struct TChangedWrite {
+    const char* sName;
+    const char* sBefore; // null: no file
+    bool bReadOnly;
+    QStringList Lines;
+    CTextFileWrite Expected;
+    const char* sAfter;
+};
+
+class ChangedTextFile : public ::testing::TestWithParam<TChangedWrite> {};
+
+} // namespace
+
+TEST_P(ChangedTextFile, WritesOnlyWhenTheBytesDifferAndNeverReplacesAReadOnlyFile) {
+    const TChangedWrite& c = GetParam();
+    QTemporaryDir dir;
+    const QString sPath = dir.filePath("side.html");
+    const QDateTime old = QDateTime::fromSecsSinceEpoch(1000000000);
+    if (c.sBefore) {
+        QFile file(sPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.sBefore);
+        ASSERT_TRUE(file.flush());
+        ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+        file.close();
+        if (c.bReadOnly) {
+            ASSERT_TRUE(QFile::setPermissions(sPath, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        }
+    }
+    EXPECT_EQ(WriteChangedTextLines(sPath, c.Lines), c.Expected);
+    QFile file(sPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray(c.sAfter));
+    if (c.sBefore) {
+        EXPECT_EQ(QFileInfo(sPath).lastModified() == old, c.Expected != twWritten);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChangedTextFile,
+    ::testing::Values(TChangedWrite{"Missing", nullptr, false, {"a"}, twWritten, "a\r\n"},
+                      TChangedWrite{"Same", "a\r\nb\r\n", false, {"a", "b"}, twUnchanged, "a\r\nb\r\n"},
+                      TChangedWrite{"SameLength", "a\r\nb\r\n", false, {"a", "c"}, twWritten, "a\r\nc\r\n"},
+                      TChangedWrite{"OtherLineEnds", "a\nb\n", false, {"a", "b"}, twWritten, "a\r\nb\r\n"},
+                      TChangedWrite{"ReadOnlySame", "a\r\n", true, {"a"}, twUnchanged, "a\r\n"},
+                      TChangedWrite{"ReadOnlyChanged", "a\r\n", true, {"b"}, twFailed, "a\r\n"}),
+    [](const auto& info) { return std::string(info.param.sName); });

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <deque>
 #include <map>
+#include <thread>
 
 namespace {
 
@@ -328,7 +330,10 @@ TEST_F(UpLoadSession, TlsAgainstAPlainServerIsRefusedClearly) {
     options.bUseTls = true;
     Session.SetFtpOptions(options);
     EXPECT_FALSE(Connect(""));
-    EXPECT_EQ(Ui.Reported, QStringList({"Exception whilst connecting"}));
+    EXPECT_EQ(Ui.Reported,
+              QStringList({"Exception whilst connecting\nThe server does not offer an encrypted connection "
+                           "(FTPS). To upload without encryption, clear \"Require encrypted connection "
+                           "(FTPS)\" and connect again."}));
     EXPECT_TRUE(LogContains("UpLoad : Status: Requested SSL level failed")) << Ui.LogLines.join('\n').toStdString();
     EXPECT_EQ(Server.CountCommands("PASS"), 0);
 }
@@ -376,4 +381,29 @@ TEST_F(UpLoadSession, RemembersTrimmedValuesAndShowsThemNextTime) {
     EXPECT_FALSE(Ui.LastControls.bUpLoadEnabled);
     EXPECT_FALSE(Ui.LastControls.bDoneEnabled);
     EXPECT_EQ(Ui.Panels[spCompleted], "");
+}
+
+TEST_F(UpLoadSession, AnAbortFromAnotherThreadEndsTheUploadQuietly) {
+    Server.WriteFile("site/later.js", "remote");
+    ASSERT_TRUE(Server.Start({"--read-limit", "262144"}));
+    Session.TransferSetUp({Local.Write("big.bin", QByteArray(8 * 1024 * 1024, 'x')), Local.Write("later.js", "1")});
+    ASSERT_TRUE(Connect());
+    bool bCompleted = true;
+    std::thread upload([&] { bCompleted = Session.UpLoadFileList(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    QElapsedTimer timer;
+    timer.start();
+    Session.Abort();
+    upload.join();
+    EXPECT_LT(timer.elapsed(), 10000);
+    EXPECT_FALSE(bCompleted);
+    EXPECT_TRUE(Ui.Errors.isEmpty()) << Ui.Errors.join('|').toStdString();
+    EXPECT_TRUE(Ui.Questions.isEmpty()); // later.js exists, but nothing more is asked
+    EXPECT_FALSE(Session.IsConnected());
+    EXPECT_NE(Ui.Panels[spCompleted], "Completed");
+    EXPECT_TRUE(LogContains("UpLoad : Aborted"));
+
+    // Showing the dialog again lifts the abort: the next connect works.
+    Session.FormShow();
+    EXPECT_TRUE(Connect());
 }

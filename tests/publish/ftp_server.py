@@ -15,7 +15,7 @@ import sys
 import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import DTPHandler, FTPHandler, TLS_DTPHandler, TLS_FTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler, TLS_DTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
 
 
@@ -34,6 +34,8 @@ def parse_arguments():
                         help="never answer STOR of this name")
     parser.add_argument("--close-after", action="append", default=[],
                         help="close the control connection after answering this command")
+    parser.add_argument("--read-limit", type=int, default=0,
+                        help="receive at most this many bytes a second on each data connection")
     parser.add_argument("--tls-dir",
                         help="serve explicit FTPS with a certificate made in this folder")
     return parser.parse_args()
@@ -159,6 +161,11 @@ def main():
     else:
         class Handler(Behaviour, FTPHandler):
             dtp_handler = DroppingDTPHandler
+
+    if options.read_limit:
+        class ThrottledHandler(ThrottledDTPHandler):
+            read_limit = options.read_limit
+        Handler.dtp_handler = ThrottledHandler
 
     Handler.options = options
     Handler.auth_failed_timeout = 0.1

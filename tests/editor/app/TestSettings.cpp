@@ -68,6 +68,7 @@ TEST_F(SettingsStoreTest, EmptyStoreGivesEveryDefault) {
     EXPECT_EQ(settings.dLastUpdated, 0.0);
     EXPECT_TRUE(settings.sFTPSite.isEmpty());
     EXPECT_TRUE(settings.sPassword.isEmpty());
+    EXPECT_TRUE(settings.bFTPRequireTLS); // a new site asks for an encrypted connection
     EXPECT_TRUE(settings.ProjectList.isEmpty());
     EXPECT_EQ(settings.sUserTemplatePath, QStringLiteral("/home/u/Brisola/Templates/"));
     EXPECT_EQ(settings.sDefaultProjectDir, QStringLiteral("/home/u/Brisola/User/"));
@@ -95,6 +96,7 @@ TEST_F(SettingsStoreTest, EveryValueSurvivesARoundTripWithItsType) {
     saved.sUsername = QStringLiteral("designer");
     saved.sPassword = QStringLiteral(" s3cret!~ ");
     saved.sRemotePath = QStringLiteral(" public_html\\popups ");
+    saved.bFTPRequireTLS = false;
     saved.sCurrentProject = QStringLiteral("/work/sites/promo.zrj");
     saved.ProjectList = {MakeFile(QStringLiteral("a.zrj")), MakeFile(QStringLiteral("b.zrj"))};
     saved.sUserTemplatePath = QStringLiteral("/work/templates/");
@@ -122,6 +124,7 @@ TEST_F(SettingsStoreTest, EveryValueSurvivesARoundTripWithItsType) {
     EXPECT_EQ(loaded.sUsername, QStringLiteral("designer"));
     EXPECT_EQ(loaded.sPassword, QStringLiteral("s3cret!~"));
     EXPECT_EQ(loaded.sRemotePath, QStringLiteral("public_html\\popups"));
+    EXPECT_FALSE(loaded.bFTPRequireTLS);
     EXPECT_EQ(loaded.ProjectList, saved.ProjectList);
     EXPECT_EQ(loaded.sUserTemplatePath, QStringLiteral("/work/templates/"));
     EXPECT_EQ(loaded.sDefaultProjectDir, QStringLiteral("/work/projects/"));
@@ -131,6 +134,7 @@ TEST_F(SettingsStoreTest, EveryValueSurvivesARoundTripWithItsType) {
     QSettings raw(StoreFile(), QSettings::IniFormat);
     EXPECT_EQ(raw.value("ShowTips").toString(), QStringLiteral("1"));
     EXPECT_EQ(raw.value("ShowCompile").toString(), QStringLiteral("0"));
+    EXPECT_EQ(raw.value("FTPRequireTLS").toString(), QStringLiteral("0"));
     EXPECT_EQ(raw.value("LastUpdated").toString(), QStringLiteral("45123.75"));
     EXPECT_EQ(raw.value("CurrentProject").toString(), QStringLiteral("/work/sites/promo.zrj"));
     EXPECT_FALSE(raw.value("Password").toString().contains(QStringLiteral("s3cret")));

@@ -28,4 +28,19 @@ TEST(SettingsTransferTest, ApplicationOptionsTravelBothWaysAndLeaveTheOtherSetti
     EXPECT_EQ(settings.sFTPSite, QStringLiteral("ftp.example.org"));
 }
 
+TEST(SettingsTransferTest, UpLoadSettingsTravelBothWaysAndLeaveTheOtherSettings) {
+    TAppSettings settings;
+    settings.sBaseLocation = QStringLiteral("/sites");
+    const TUpLoadSettings upLoad{QStringLiteral("ftp.example.org"),
+                                 QStringLiteral("designer"),
+                                 QStringLiteral("pw"),
+                                 QStringLiteral("public_html\\popups"),
+                                 false,
+                                 QPoint(30, 40)};
+    ApplyUpLoadSettings(upLoad, settings);
+    EXPECT_TRUE(UpLoadSettingsOf(settings) == upLoad);
+    EXPECT_EQ(settings.UpLoadPosition, QPoint(30, 40));
+    EXPECT_EQ(settings.sBaseLocation, QStringLiteral("/sites"));
+}
+
 } // namespace

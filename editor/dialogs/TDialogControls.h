@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Builders for the controls of the editor's dialogs. Each control gets its
+// object name and an accessible name (its caption, or its label's caption),
+// so screen readers and tests find it by what the user reads.
+
+QCheckBox* NewCheckBox(const char* sName, const QString& sCaption, QWidget* parent);
+QPushButton* NewButton(const char* sName, const QString& sCaption, QWidget* parent);
+// A label that names the control: the control becomes its buddy.
+QLabel* NewLabelFor(const QString& sCaption, QWidget* control, QWidget* parent);
+// A line edit taking at most iMaxLength characters; with bDigitsOnly only the
+// digits 0 to 9.
+QLineEdit* NewEdit(const char* sName, int iMaxLength, bool bDigitsOnly, QWidget* parent);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class THelpPicture;
+
+// The "Reference" group: the popup's unique ID, its title and the address it
+// shows in an inline frame.
+class TReferenceGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    static constexpr int iUniqueIDLength = 15;
+    static constexpr int iTitleLength = 250;
+
+    explicit TReferenceGroup(QWidget* parent = nullptr);
+
+    QLineEdit* UniqueIDEdit = nullptr;
+    QCheckBox* TitleBox = nullptr;
+    QLineEdit* TitleEdit = nullptr;
+    QCheckBox* URLBox = nullptr;
+    QLineEdit* URLEdit = nullptr;
+    QPushButton* AdvancedReferenceBtn = nullptr;
+    THelpPicture* IDHelp = nullptr;
+    THelpPicture* TitleHelp = nullptr;
+    THelpPicture* URLHelp = nullptr;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "TInstanceTabs.h"
+
+#include <QObject>
+
+class IEditorServices;
+class IProjectWindow;
+class QAction;
+class QTabBar;
+class QWidget;
+class TMultiPopupModeForm;
+class TMultiSequentialForm;
+class TProjectDocument;
+struct TAppSettings;
+
+// The main window's multi-popup mode and sequential layers commands: each
+// runs its dialog on the project and the instance tabs, logs the outcome and
+// signals the change for the window to handle (mark the project edited,
+// update the interface and the preview).
+class TPopupCommands : public QObject {
+    Q_OBJECT
+public:
+    TPopupCommands(IEditorServices& services, IProjectWindow& window, TProjectDocument& document, QTabBar& instanceTabs,
+                   TAppSettings& settings, QWidget* dialogParent);
+    ~TPopupCommands() override;
+
+    // The window's two tool buttons run the commands and are enabled.
+    void ConnectButtons(QAction& multiPopupBtn, QAction& sequentialBtn);
+
+    // The multi-popup mode dialog on the tab strip; nothing without a loaded
+    // project. The settings' user template folder follows its additions.
+    void MultiPopupBtnClick();
+    // The sequential layers dialog for the popup of the selected tab; nothing
+    // without one.
+    void APIBtnClick();
+
+    TInstanceTabs& Tabs() { return InstanceTabs; }
+    TMultiPopupModeForm& MultiPopupModeForm() const { return *oMultiPopupModeForm; }
+    TMultiSequentialForm& MultiSequentialForm() const { return *oMultiSequentialForm; }
+
+signals:
+    // A confirmed dialog changed the project.
+    void ProjectChanged();
+
+private:
+    IProjectWindow& Window;
+    TProjectDocument& Document;
+    TAppSettings& Settings;
+    TInstanceTabs InstanceTabs;
+    TMultiPopupModeForm* oMultiPopupModeForm;
+    TMultiSequentialForm* oMultiSequentialForm;
+};

@@ -1,0 +1,102 @@
+// The multi-popup and sequential layers commands through the real main window:
+// its tool buttons open the dialogs, and a confirmed dialog is logged and
+// marks the project edited.
+
+#include "MainFormTestSupport.h"
+#include "ProjectTestSupport.h"
+#include "TMainActions.h"
+#include "TMultiPopupModeForm.h"
+#include "TMultiSequentialForm.h"
+#include "TZEPProject.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTabBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PopupCommandsInWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Form = Env.CreateMainForm();
+        ASSERT_TRUE(Form);
+        ASSERT_EQ(Project().InstanceList.Count(), 1);
+    }
+    TZEPProject& Project() { return Form->CurrentProject(); }
+    QTabBar& Tabs() { return *Form->findChild<QTabBar*>("InstanceTabs"); }
+    bool Logged(const QString& sLine) const { return Env.LogLines().contains(sLine); }
+
+    TMainFormEnvironment Env;
+    std::unique_ptr<TMainForm> Form;
+};
+
+TEST_F(PopupCommandsInWindow, TheMultipleInstancesButtonAddsAPopupAndOkSwitchesTheModeOn) {
+    const QString sAdded = Env.Path("more/offer.zrj");
+    ASSERT_TRUE(WriteSinglePopupProject(sAdded, "offer"));
+    const QString sStartFolder = Form->AppSettings().sUserTemplatePath;
+    Env.Services.ExpectDialog("MultiPopupModeForm", [this, sAdded](QDialog& dialog) {
+        auto& form = static_cast<TMultiPopupModeForm&>(dialog);
+        EXPECT_FALSE(form.EnableMultiplePopupBox->isChecked());
+        form.EnableMultiplePopupBox->click();
+        Env.Services.ExpectFileDialog("Open", sAdded);
+        form.AddBtn->click();
+        form.OKBtn->click();
+    });
+    Form->Actions().MultipleInstancesBtn->trigger();
+
+    EXPECT_EQ(Env.Services.FileRequests.first().sStartFolder, sStartFolder);
+    EXPECT_EQ(Project().bMultipleInstances, 1);
+    ASSERT_EQ(Project().InstanceList.Count(), 2);
+    EXPECT_EQ(Tabs().count(), 2);
+    EXPECT_EQ(Tabs().tabText(1), "offer");
+    EXPECT_EQ(Project().InstanceList.Instance(1).iInstanceID, 1);
+    EXPECT_TRUE(Form->IsEdited());
+    EXPECT_TRUE(Form->windowTitle().endsWith(" (unsaved)"));
+    EXPECT_EQ(QDir(Form->AppSettings().sUserTemplatePath), QDir(Env.Path("more")));
+    EXPECT_TRUE(Logged("Multiple popup form edited from False to True"));
+}
+
+TEST_F(PopupCommandsInWindow, CancelLeavesTheModeAndTheProjectAlone) {
+    Env.Services.ExpectDialog("MultiPopupModeForm", [](QDialog& dialog) {
+        auto& form = static_cast<TMultiPopupModeForm&>(dialog);
+        form.EnableMultiplePopupBox->click();
+        form.CancelBtn->click();
+    });
+    Form->Actions().MultipleInstancesBtn->trigger();
+    EXPECT_EQ(Project().bMultipleInstances, 0);
+    EXPECT_FALSE(Form->IsEdited());
+}
+
+TEST_F(PopupCommandsInWindow, TheSequentialButtonSwitchesLayersOnAndTakesTheDialogsLayers) {
+    Env.Services.ExpectDialog("MultiSequentialForm", [](QDialog& dialog) {
+        auto& form = static_cast<TMultiSequentialForm&>(dialog);
+        form.EnableMultipleSequentialLayersBox->click();
+        form.AddBtn->click();
+        form.RotModeBox->click();
+        form.OKBtn->click();
+    });
+    Form->Actions().SequentialInstancesBtn->trigger();
+    const TZEPInstance& popup = Project().InstanceList.Instance(0);
+    EXPECT_EQ(Project().bMultipleSequentialLayers, 1);
+    ASSERT_EQ(popup.ContentStrings.Count(), 2);
+    EXPECT_EQ(popup.ContentStrings.Item(1).sIndex, "zep_promo1");
+    EXPECT_EQ(popup.bRotationMode, 1);
+    EXPECT_TRUE(Form->IsEdited());
+    EXPECT_TRUE(Logged("Multiple sequential layer False to True"));
+
+    Env.Services.ExpectDialog("MultiSequentialForm", [](QDialog& dialog) {
+        auto& form = static_cast<TMultiSequentialForm&>(dialog);
+        form.AddBtn->click();
+        form.RotModeBox->click();
+        form.CancelBtn->click();
+    });
+    Form->Actions().SequentialInstancesBtn->trigger();
+    EXPECT_EQ(popup.ContentStrings.Count(), 2) << "Cancel discards the dialog's layers";
+    EXPECT_EQ(popup.bRotationMode, 1);
+}
+
+} // namespace
