@@ -57,6 +57,8 @@ TEST_F(CompileFromEditorTest, AnEditedProjectIsSavedWithoutAQuestionAndItsPrevie
     TTestEnvironment::WriteProject(sProject, false);
     Start({sProject});
     Form->CurrentProject().InstanceList.Instance(0).sTitle = QStringLiteral("Autumn offer");
+    // The editor writes its controls back before a save, so they show the change too.
+    Form->UpdateDisplayFromInstance(&Form->CurrentProject().InstanceList.Instance(0));
     Form->InterfaceChange();
     ExpectResults(true);
     Form->Actions().CompileMenu->trigger();

@@ -176,6 +176,8 @@ TEST_F(ProjectCommandsTest, AnEditedProjectIsOfferedASaveBeforeAnotherIsOpened) 
     WriteProjectFiles(sSecond, false);
     Start({sFirst});
     Form->CurrentProject().InstanceList.Instance(0).sTitle = QStringLiteral("Kept");
+    // The editor writes its controls back before a save, so they show the change too.
+    Form->UpdateDisplayFromInstance(&Form->CurrentProject().InstanceList.Instance(0));
     Edit();
     Env.Services.ExpectQuestion(QStringLiteral("Save current project first?"), QMessageBox::Yes);
     Env.Services.ExpectFileDialog(QStringLiteral("Open Project"), sSecond);
