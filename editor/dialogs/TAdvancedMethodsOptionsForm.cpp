@@ -35,10 +35,7 @@ TAdvancedMethodsOptionsForm::TAdvancedMethodsOptionsForm(QWidget* parent) : QDia
     CancelBtn = NewButton("CancelBtn", QStringLiteral("Cancel"), this);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    auto* buttons = NewButtonRow(OKBtn, CancelBtn);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildFrequencyGroup());

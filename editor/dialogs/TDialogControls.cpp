@@ -1,5 +1,7 @@
 #include "TDialogControls.h"
 
+#include <QHBoxLayout>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,4 +36,12 @@ QLineEdit* NewEdit(const char* sName, int iMaxLength, bool bDigitsOnly, QWidget*
     if (bDigitsOnly)
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     return edit;
+}
+
+QHBoxLayout* NewButtonRow(QPushButton* okBtn, QPushButton* cancelBtn) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okBtn);
+    buttons->addWidget(cancelBtn);
+    return buttons;
 }

@@ -14,6 +14,9 @@ class QWidget;
 
 QCheckBox* NewCheckBox(const char* sName, const QString& sCaption, QWidget* parent);
 QPushButton* NewButton(const char* sName, const QString& sCaption, QWidget* parent);
+// The right-aligned row of a dialog's two closing buttons.
+class QHBoxLayout;
+QHBoxLayout* NewButtonRow(QPushButton* okBtn, QPushButton* cancelBtn);
 // A label that names the control: the control becomes its buddy.
 QLabel* NewLabelFor(const QString& sCaption, QWidget* control, QWidget* parent);
 // A line edit taking at most iMaxLength characters; with bDigitsOnly only the

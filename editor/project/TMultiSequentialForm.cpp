@@ -43,10 +43,7 @@ TMultiSequentialForm::TMultiSequentialForm(IEditorServices& oServices, QWidget* 
     CancelBtn = NewButton("CancelBtn", QStringLiteral("Cancel"), this);
     connect(OKBtn, &QPushButton::clicked, this, &TMultiSequentialForm::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    auto* buttons = NewButtonRow(OKBtn, CancelBtn);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildSwitchGroup());
