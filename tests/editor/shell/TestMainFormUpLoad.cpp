@@ -130,3 +130,22 @@ TEST_F(MainFormUpLoad, RefusesAProjectWithNothingToUpload) {
     Form.reset();
     EXPECT_TRUE(Env.LogLines().contains("Error : There are no files to upload"));
 }
+
+TEST_F(MainFormUpLoad, RefusesAProjectThatWasNotCompiled) {
+    WriteLocal("promo.js", "var promo;");
+    const QString sProject = WriteCompiledProject({"promo.js"});
+    QFile::remove(Env.Path(QStringLiteral("promo_Preview.html")));
+    Start(sProject);
+    Env.Services.ExpectQuestion(QStringLiteral("The project must be compiled to upload the project files"),
+                                QMessageBox::Ok);
+    Form->Actions().UploadBtn->trigger();
+    EXPECT_NE(Form->StatusText(), "Files UpLoaded Successfully");
+}
+
+TEST_F(MainFormUpLoad, RefusesTheStartUpTemplate) {
+    Form = Env.CreateMainForm();
+    ASSERT_TRUE(Form);
+    Env.Services.ExpectQuestion(QStringLiteral("The project must be saved and compiled to upload the project files"),
+                                QMessageBox::Ok);
+    Form->Actions().UploadBtn->trigger();
+}
