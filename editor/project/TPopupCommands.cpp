@@ -4,7 +4,6 @@
 #include "TLog.h"
 #include "TMultiPopupModeForm.h"
 #include "TMultiSequentialForm.h"
-#include "TProjectCommands.h"
 #include "TProjectDocument.h"
 
 #include <QAction>
@@ -18,7 +17,7 @@ QString TrueFalse(bool bValue) {
 
 } // namespace
 
-TPopupCommands::TPopupCommands(IEditorServices& services, IProjectWindow& window, TProjectDocument& document,
+TPopupCommands::TPopupCommands(IEditorServices& services, IPopupWindow& window, TProjectDocument& document,
                                QTabBar& instanceTabs, TAppSettings& settings, QWidget* dialogParent)
     : QObject(dialogParent), Window(window), Document(document), Settings(settings),
       InstanceTabs(instanceTabs, document.Project),

@@ -5,14 +5,25 @@
 #include <QObject>
 
 class IEditorServices;
-class IProjectWindow;
 class QAction;
 class QTabBar;
 class QWidget;
 class TMultiPopupModeForm;
 class TMultiSequentialForm;
+class TLog;
 class TProjectDocument;
 struct TAppSettings;
+
+// What the popup commands need of the main window.
+class IPopupWindow {
+public:
+    virtual ~IPopupWindow() = default;
+    virtual TLog& Log() = 0;
+    // The base folder of the options, where Remove's save dialog starts.
+    virtual QString BaseLocation() const = 0;
+    // The folder of the templates that come with the program.
+    virtual QString BaseTemplatePath() const = 0;
+};
 
 // The main window's multi-popup mode and sequential layers commands: each
 // runs its dialog on the project and the instance tabs, logs the outcome and
@@ -21,7 +32,7 @@ struct TAppSettings;
 class TPopupCommands : public QObject {
     Q_OBJECT
 public:
-    TPopupCommands(IEditorServices& services, IProjectWindow& window, TProjectDocument& document, QTabBar& instanceTabs,
+    TPopupCommands(IEditorServices& services, IPopupWindow& window, TProjectDocument& document, QTabBar& instanceTabs,
                    TAppSettings& settings, QWidget* dialogParent);
     ~TPopupCommands() override;
 
@@ -44,7 +55,7 @@ signals:
     void ProjectChanged();
 
 private:
-    IProjectWindow& Window;
+    IPopupWindow& Window;
     TProjectDocument& Document;
     TAppSettings& Settings;
     TInstanceTabs InstanceTabs;

@@ -10,7 +10,6 @@
 #include "THelpForm.h"
 #include "TLog.h"
 #include "TOptionsForm.h"
-#include "TPopupCommands.h"
 #include "TPreviewBrowser.h"
 #include "TPreviewGenerator.h"
 #include "TPreviewPanel.h"

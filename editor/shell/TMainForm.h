@@ -7,6 +7,7 @@
 #include "TInstanceEditor.h"
 #include "TMainActions.h"
 #include "TMainLayout.h"
+#include "TPopupCommands.h"
 #include "TProjectCommands.h"
 #include "TSingleInstance.h"
 #include "TUpLoadCommands.h"
@@ -25,7 +26,6 @@ class THelpForm;
 class TLog;
 class TMessageUi;
 class TOptionsForm;
-class TPopupCommands;
 class TPreviewGenerator;
 class TProjectCompileHost;
 class TProjectDocument;
@@ -48,7 +48,7 @@ struct TStartUpContext {
 // dialog for the whole run, wires its collaborators (layout, actions, edit
 // and project commands, preview) and keeps the named operations as short
 // forwards to them.
-class TMainForm : public QMainWindow, private IProjectWindow, private IEditingWindow {
+class TMainForm : public QMainWindow, private IProjectWindow, private IPopupWindow, private IEditingWindow {
     Q_OBJECT
 public:
     TMainForm(IEditorServices& services, TStartUpContext context);

@@ -12,7 +12,6 @@
 #include "TMultiSequentialForm.h"
 #include "TPopupCommands.h"
 #include "TProfileFile.h"
-#include "TProjectCommands.h"
 #include "TProjectDocument.h"
 
 #include <QApplication>
@@ -30,24 +29,12 @@
 namespace {
 
 // The window around the commands: its folders and its log.
-class TTestWindow : public IProjectWindow {
+class TTestWindow : public IPopupWindow {
 public:
     explicit TTestWindow(QString sBase) : sBase(std::move(sBase)) {}
-    void UpdateProjectFromDisplay() override {}
-    void ShowLoadedProject() override {}
-    void SetEdited() override {}
-    void RefreshSelectedInstance() override {}
-    void PreviewChange() override {}
-    TZEPInstance* CurrentInstance() override { return nullptr; }
-    void ShowRecentProjects(const QStringList&) override {}
-    void ProjectSaved() override {}
-    void Status(const QString&) override {}
-    void SetProjectTitle() override {}
-    void SetNoProjectTitle() override {}
-    bool IsEdited() const override { return false; }
+    TLog& Log() override { return WindowLog; }
     QString BaseLocation() const override { return sBase + "projects/"; }
     QString BaseTemplatePath() const override { return sBase + "base/"; }
-    TLog& Log() override { return WindowLog; }
 
 private:
     QString sBase;
