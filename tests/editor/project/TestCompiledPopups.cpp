@@ -34,8 +34,13 @@ class TTestWindow : public IProjectWindow {
 public:
     explicit TTestWindow(QString sBase) : sBase(std::move(sBase)) {}
     void UpdateProjectFromDisplay() override {}
-    bool LoadProject(bool) override { return false; }
+    void ShowLoadedProject() override {}
     void ProjectSaved() override {}
+    void SetEdited() override {}
+    void RefreshSelectedInstance() override {}
+    void PreviewChange() override {}
+    TZEPInstance* CurrentInstance() override { return nullptr; }
+    void ShowRecentProjects(const QStringList&) override {}
     void Status(const QString&) override {}
     void SetProjectTitle() override {}
     void SetNoProjectTitle() override {}
