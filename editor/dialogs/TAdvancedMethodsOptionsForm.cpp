@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 quint8 Flag(const QCheckBox* box) {
@@ -143,8 +145,13 @@ void TAdvancedMethodsOptionsForm::SetImageLink(const QString& sLink, const QStri
             LinkListBox->setItemData(LinkListBox->count() - 1, ToQColor(entry.Link.Colour), Qt::ForegroundRole);
         }
     }
-    LinkListBox->setCurrentIndex(FindLinkEntry(Links, sLink));
+    const int iFound = FindLinkEntry(Links, sLink);
+    LinkListBox->setCurrentIndex(std::max(iFound, 0));
     LinkListBoxChange(LinkListBox->currentIndex());
+    // A link that names no attached picture shows as the textual link but is
+    // kept until the user picks an entry: showing a popup must not drop it.
+    if (iFound < 0)
+        sImageLink = sLink;
 }
 
 void TAdvancedMethodsOptionsForm::LinkListBoxChange(int iIndex) {

@@ -52,7 +52,8 @@ public:
     void StoreInstance(TZEPInstance& oInstance) const;
 
     // Rebuilds the link list from FileList when one is given, then selects the
-    // entry of sLink and takes it as the image link.
+    // entry of sLink and takes it as the image link. A link that names no
+    // attached picture selects the textual entry and stays the image link.
     void SetImageLink(const QString& sLink, const QStringList* FileList);
     // The selected image link; empty for the textual link.
     QString GetImageLink() const { return sImageLink; }

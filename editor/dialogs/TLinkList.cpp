@@ -35,7 +35,7 @@ std::vector<TLinkEntry> BuildLinkEntries(const QStringList& FileList) {
 
 int FindLinkEntry(const std::vector<TLinkEntry>& Entries, const QString& sLink) {
     const QString sWanted = TrimText(sLink);
-    int iFound = 0;
+    int iFound = -1;
     for (int i = 0; i < int(Entries.size()); ++i) {
         if (TrimText(Entries[size_t(i)].Link.sFileName).compare(sWanted, Qt::CaseInsensitive) == 0)
             iFound = i;

@@ -30,5 +30,6 @@ bool IsPictureFile(const QString& sName);
 std::vector<TLinkEntry> BuildLinkEntries(const QStringList& FileList);
 
 // The entry whose file name equals the link (both trimmed, case ignored); the
-// last one when several do, the first entry (the textual link) when none does.
+// last one when several do. An empty link is the textual link (0); -1 when no
+// entry names the link.
 int FindLinkEntry(const std::vector<TLinkEntry>& Entries, const QString& sLink);

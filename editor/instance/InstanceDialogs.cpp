@@ -2,6 +2,7 @@
 
 #include "ColourUtils.h"
 #include "FontConversion.h"
+#include "GuiColours.h"
 #include "TEditorServices.h"
 
 #include <QColorDialog>

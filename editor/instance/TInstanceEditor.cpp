@@ -3,6 +3,7 @@
 #include "ControlStateView.h"
 #include "FieldFilter.h"
 #include "ProjectQueries.h"
+#include "TAdvancedOptions.h"
 #include "TAppearanceGroup.h"
 #include "TColourSwatch.h"
 #include "TContentEditor.h"
@@ -29,7 +30,7 @@
 TInstanceEditor::TInstanceEditor(bool& bUpdatingFlag, IEditorServices& services, QWidget* parent)
     : QWidget(parent), bUpdating(bUpdatingFlag), Services(services), ReferenceGroup(new TReferenceGroup),
       MethodGroup(new TMethodGroup), AppearanceGroup(new TAppearanceGroup), SizePositionGroup(new TSizePositionGroup),
-      ContentEditor(new TContentEditor) {
+      ContentEditor(new TContentEditor), AdvancedOptions(std::make_unique<TAdvancedOptions>(services)) {
     setObjectName(QStringLiteral("InstanceEditor"));
     BuildLayout();
     Binding = std::make_unique<TInstanceBinding>(Groups(), Font);
@@ -74,6 +75,7 @@ void TInstanceEditor::BuildLayout() {
 
 void TInstanceEditor::SetProject(TZEPProject* project, QTabBar* instanceTabs) {
     oProject = project;
+    AdvancedOptions->SetProject(project);
     if (InstanceTabs)
         disconnect(InstanceTabs, nullptr, this, nullptr);
     InstanceTabs = instanceTabs;
@@ -93,11 +95,15 @@ void TInstanceEditor::UpdateDisplayFromInstance(const TZEPInstance* instance) {
         return;
     const TScopedFlag guard(bUpdating);
     Binding->Fill(*instance);
+    AdvancedOptions->ShowInstance(*instance);
 }
 
 void TInstanceEditor::UpdateInstanceFromDisplay(TZEPInstance* instance) {
-    if (instance != nullptr)
-        Binding->Write(*instance);
+    if (instance == nullptr)
+        return;
+    // The image link first: writing the controls refreshes content item 0 from it.
+    AdvancedOptions->StoreInstance(*instance);
+    Binding->Write(*instance);
 }
 
 TProjectFacts TInstanceEditor::ProjectFacts() const {

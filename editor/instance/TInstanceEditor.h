@@ -13,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QTabBar;
+class TAdvancedOptions;
 class TAppearanceGroup;
 class TContentEditor;
 class TInstanceBinding;
@@ -65,6 +66,8 @@ public:
     TAppearanceGroup& Appearance() const { return *AppearanceGroup; }
     TSizePositionGroup& SizePosition() const { return *SizePositionGroup; }
     TContentEditor& Content() const { return *ContentEditor; }
+    // The advanced option dialogs of the Reference and Method groups.
+    TAdvancedOptions& Advanced() const { return *AdvancedOptions; }
 
     // The inline-frame text that shows the address as the popup's content.
     static QString InlineFrameText(const QString& sURL);
@@ -83,8 +86,6 @@ signals:
     // The pointer rests on a control with this hint, or an effect was chosen.
     void HintChanged(const QString& sHint);
     void HelpRequested(const QString& sKeyword);
-    void AdvancedReferenceRequested();
-    void AdvancedMethodsRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -126,6 +127,7 @@ private:
     TSizePositionGroup* SizePositionGroup;
     TContentEditor* ContentEditor;
     std::unique_ptr<TInstanceBinding> Binding;
+    std::unique_ptr<TAdvancedOptions> AdvancedOptions;
 
     // Fields whose leaving, or lists whose entering, brings a pending preview.
     QSet<const QObject*> CheckOnLeave;

@@ -6,6 +6,7 @@
 #include "EditorControls.h"
 #include "FontConversion.h"
 #include "InstanceDialogs.h"
+#include "TAdvancedOptions.h"
 #include "TAppearanceGroup.h"
 #include "TColourSwatch.h"
 #include "TContentEditor.h"
@@ -62,8 +63,11 @@ void TInstanceEditor::ConnectHandlers() {
         connect(a.ColourBoxes[size_t(iTag)], &TColourSwatch::clicked, this, [this, iTag] { ColourBoxClick(iTag); });
     }
     connect(a.FontBtn, &QPushButton::clicked, this, &TInstanceEditor::FontBtnClick);
-    connect(r.AdvancedReferenceBtn, &QPushButton::clicked, this, &TInstanceEditor::AdvancedReferenceRequested);
-    connect(m.AdvancedMethodsBtn, &QPushButton::clicked, this, &TInstanceEditor::AdvancedMethodsRequested);
+    connect(r.AdvancedReferenceBtn, &QPushButton::clicked, AdvancedOptions.get(),
+            &TAdvancedOptions::AdvancedReferenceBtnClick);
+    connect(m.AdvancedMethodsBtn, &QPushButton::clicked, AdvancedOptions.get(),
+            &TAdvancedOptions::AdvancedMethodsBtnClick);
+    connect(AdvancedOptions.get(), &TAdvancedOptions::InterfaceChange, this, &TInstanceEditor::InterfaceChange);
     for (THelpPicture* help : {r.IDHelp, r.TitleHelp, r.URLHelp, ContentEditor->HTMLHelp})
         connect(help, &THelpPicture::HelpRequested, this, &TInstanceEditor::HelpRequested);
 }

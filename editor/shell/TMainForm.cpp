@@ -143,7 +143,6 @@ void TMainForm::ConnectCommands() {
     connect(a.RefreshMenu, &QAction::triggered, this, &TMainForm::RefreshBtnClick);
     oPopupCommands->ConnectButtons(*a.MultipleInstancesBtn, *a.SequentialInstancesBtn);
     connect(oPopupCommands, &TPopupCommands::ProjectChanged, this, &TMainForm::InterfaceChange);
-    connect(oPopupCommands, &TPopupCommands::ProjectChanged, this, &TMainForm::PreviewChange);
     connect(a.ContentsMenu, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
     connect(a.HelpBtn, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
     connect(a.SearchHelpMenu, &QAction::triggered, this, [this] { ShowHelpKeyword(QStringLiteral(" ")); });

@@ -111,6 +111,7 @@ TEST_F(AdvancedMethods, PictureListShowsTheAttachedPicturesInTheirColours) {
     Instance->sImageLink = "banner.gif";
     Form.ShowInstance(*Instance);
     EXPECT_EQ(Form.LinkListBox->currentIndex(), 0) << "a link naming no attached picture";
+    EXPECT_EQ(Stored()->sImageLink, "banner.gif") << "showing the popup keeps its link";
     Form.SetImageLink("LOGO.GIF", nullptr);
     EXPECT_EQ(Form.LinkListBox->currentIndex(), 1);
     EXPECT_EQ(ListTexts().size(), 3) << "without a file list the entries stay";

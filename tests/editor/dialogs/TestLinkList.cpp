@@ -42,7 +42,7 @@ TEST(LinkEntries, SelectionByFileNameIgnoresCaseAndBlanksAndTakesTheLastMatch) {
     const std::vector<TLinkEntry> entries = BuildLinkEntries({"a.gif", "B.gif", "x/b.GIF"});
     EXPECT_EQ(FindLinkEntry(entries, "a.gif"), 1);
     EXPECT_EQ(FindLinkEntry(entries, " b.gif "), 3);
-    EXPECT_EQ(FindLinkEntry(entries, "missing.gif"), 0) << "a link that names no picture selects the textual link";
+    EXPECT_EQ(FindLinkEntry(entries, "missing.gif"), -1);
     EXPECT_EQ(FindLinkEntry(entries, ""), 0);
 }
 

@@ -5,6 +5,8 @@
 
 #include "ColourUtils.h"
 #include "EditorCaptions.h"
+#include "TAdvancedMethodsOptionsForm.h"
+#include "TAdvancedReferenceOptionsForm.h"
 #include "TAppearanceGroup.h"
 #include "TColourSwatch.h"
 #include "TContentEditor.h"
@@ -339,14 +341,27 @@ TEST_F(InstanceEditorTest, TheHelpPicturesAskForTheirKeywordsAndShowThreePicture
     EXPECT_EQ(picture->Picture(), THelpPicture::hpNormal);
 }
 
-TEST_F(InstanceEditorTest, AdvancedButtonsAskForTheirDialogs) {
+TEST_F(InstanceEditorTest, AdvancedButtonsRunTheirDialogsAndOkIsAChangeOfThePopup) {
     Open(QStringLiteral("Default"));
-    QSignalSpy reference(Editor, &TInstanceEditor::AdvancedReferenceRequested);
-    QSignalSpy methods(Editor, &TInstanceEditor::AdvancedMethodsRequested);
+    QSignalSpy changes(Editor, &TInstanceEditor::InterfaceChanged);
+    Services.ExpectDialog(QStringLiteral("AdvancedReferenceOptionsForm"), [](QDialog& dialog) {
+        auto& form = static_cast<TAdvancedReferenceOptionsForm&>(dialog);
+        form.UseCustomBox->click();
+        form.CancelBtn->click();
+    });
+    Services.ExpectDialog(QStringLiteral("AdvancedMethodsOptionsForm"), [](QDialog& dialog) {
+        auto& form = static_cast<TAdvancedMethodsOptionsForm&>(dialog);
+        form.ControlProbabilityBox->setChecked(true);
+        form.ProbabilityEdit->setText(QStringLiteral("40"));
+        form.OKBtn->click();
+    });
+    const quint8 bUseCustom = Instance().bUseCustom;
     Editor->Reference().AdvancedReferenceBtn->click();
     Editor->Method().AdvancedMethodsBtn->click();
-    EXPECT_EQ(reference.count(), 1);
-    EXPECT_EQ(methods.count(), 1);
+    EXPECT_EQ(changes.count(), 1) << "only OK is a change";
+    EXPECT_EQ(Instance().bUseCustom, bUseCustom) << "Cancel put the box back";
+    EXPECT_EQ(Instance().bControlProbablility, 1);
+    EXPECT_EQ(Instance().iProbabilityPercent, 40);
 }
 
 TEST_F(InstanceEditorTest, EveryControlHasItsCaptionAsAccessibleName) {

@@ -1,9 +1,11 @@
-// The multi-popup and sequential layers commands through the real main window:
-// its tool buttons open the dialogs, and a confirmed dialog is logged and
-// marks the project edited.
+// The multi-popup, sequential layers and advanced option dialogs through the
+// real main window: its buttons open the dialogs, and a confirmed dialog is
+// written into the project and marks it edited.
 
 #include "MainFormTestSupport.h"
 #include "ProjectTestSupport.h"
+#include "TAdvancedMethodsOptionsForm.h"
+#include "TAdvancedReferenceOptionsForm.h"
 #include "TMainActions.h"
 #include "TMultiPopupModeForm.h"
 #include "TMultiSequentialForm.h"
@@ -12,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 
@@ -53,6 +56,7 @@ TEST_F(PopupCommandsInWindow, TheMultipleInstancesButtonAddsAPopupAndOkSwitchesT
     ASSERT_EQ(Project().InstanceList.Count(), 2);
     EXPECT_EQ(Tabs().count(), 2);
     EXPECT_EQ(Tabs().tabText(1), "offer");
+    EXPECT_FALSE(Tabs().isHidden()) << "the interface update shows the tab strip in multi-popup mode";
     EXPECT_EQ(Project().InstanceList.Instance(1).iInstanceID, 1);
     EXPECT_TRUE(Form->IsEdited());
     EXPECT_TRUE(Form->windowTitle().endsWith(" (unsaved)"));
@@ -85,6 +89,7 @@ TEST_F(PopupCommandsInWindow, TheSequentialButtonSwitchesLayersOnAndTakesTheDial
     ASSERT_EQ(popup.ContentStrings.Count(), 2);
     EXPECT_EQ(popup.ContentStrings.Item(1).sIndex, "zep_promo1");
     EXPECT_EQ(popup.bRotationMode, 1);
+    EXPECT_EQ(Project().bDynamicContent, 1) << "layers need the content file, so the save keeps them";
     EXPECT_TRUE(Form->IsEdited());
     EXPECT_TRUE(Logged("Multiple sequential layer False to True"));
 
@@ -97,6 +102,31 @@ TEST_F(PopupCommandsInWindow, TheSequentialButtonSwitchesLayersOnAndTakesTheDial
     Form->Actions().SequentialInstancesBtn->trigger();
     EXPECT_EQ(popup.ContentStrings.Count(), 2) << "Cancel discards the dialog's layers";
     EXPECT_EQ(popup.bRotationMode, 1);
+}
+
+TEST_F(PopupCommandsInWindow, TheAdvancedButtonsOfTheGroupsEditTheSelectedPopup) {
+    Env.Services.ExpectDialog("AdvancedReferenceOptionsForm", [](QDialog& dialog) {
+        auto& form = static_cast<TAdvancedReferenceOptionsForm&>(dialog);
+        form.UseCustomBox->setChecked(true);
+        form.UseCustomPathEdit->setText("https://cdn.example/img");
+        form.OKBtn->click();
+    });
+    Env.Services.ExpectDialog("AdvancedMethodsOptionsForm", [](QDialog& dialog) {
+        auto& form = static_cast<TAdvancedMethodsOptionsForm&>(dialog);
+        form.SiteWideBox->setChecked(true);
+        form.TryOnceEdit->setText("5");
+        form.TryAgainEdit->setText("30");
+        form.OKBtn->click();
+    });
+    Form->findChild<QPushButton*>("AdvancedReferenceBtn")->click();
+    Form->findChild<QPushButton*>("AdvancedMethodsBtn")->click();
+    const TZEPInstance& popup = Project().InstanceList.Instance(0);
+    EXPECT_EQ(popup.bUseCustom, 1);
+    EXPECT_EQ(popup.sCustomPath, "https://cdn.example/img");
+    EXPECT_EQ(popup.bSiteWide, 1);
+    EXPECT_EQ(popup.iTryOnce, 5);
+    EXPECT_EQ(popup.iTryAgain, 30);
+    EXPECT_TRUE(Form->IsEdited());
 }
 
 } // namespace

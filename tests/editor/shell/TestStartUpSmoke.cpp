@@ -13,7 +13,6 @@
 #include <QMetaMethod>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -154,14 +153,9 @@ TEST_F(StartUpSmokeTest, EveryVisibleEnabledCommandOfTheMenusAndToolBarHasAHandl
 }
 
 TEST_F(StartUpSmokeTest, RestingOnAControlWithAHintShowsItsHelpText) {
-    // A field of the editor groups with the hint of the popup's name, as the
-    // instance editor has it.
-    auto* groups = Form().findChild<QStackedWidget*>(QStringLiteral("EditorGroups"));
-    ASSERT_TRUE(groups);
-    auto* field = new QLineEdit;
-    field->setToolTip(QStringLiteral("Unique Identifier"));
-    groups->addWidget(field);
-    groups->setCurrentWidget(field);
+    // The instance editor's field of the popup's name has the hint "Unique Identifier".
+    auto* field = Form().findChild<QLineEdit*>(QStringLiteral("UniqueIDEdit"));
+    ASSERT_TRUE(field);
     QTest::mouseMove(field, QPoint(5, 5));
     EXPECT_TRUE(QTest::qWaitFor([this] { return !Form().ContextHelpText().isEmpty(); }, 5000));
     EXPECT_TRUE(Form().ContextHelpText().startsWith(QStringLiteral("The name of the popup in the scripts.")))

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class IEditorServices;
+class TAdvancedMethodsOptionsForm;
+class TAdvancedReferenceOptionsForm;
+class TZEPInstance;
+class TZEPProject;
+
+// The instance editor's two advanced option dialogs, made once and kept with
+// their controls between uses. The controls belong to the instance editor:
+// showing an instance fills them, storing the editor's changes reads them
+// back. The "Advanced..." buttons run them; a dialog closed with OK is a
+// change of the popup.
+class TAdvancedOptions : public QObject {
+    Q_OBJECT
+public:
+    explicit TAdvancedOptions(IEditorServices& services);
+    ~TAdvancedOptions() override;
+
+    // The project whose sequential layers lock the image link; may be null.
+    void SetProject(const TZEPProject* oProject);
+    void ShowInstance(const TZEPInstance& oInstance);
+    void StoreInstance(TZEPInstance& oInstance) const;
+
+    void AdvancedReferenceBtnClick();
+    void AdvancedMethodsBtnClick();
+
+    TAdvancedMethodsOptionsForm& MethodsForm() const { return *oMethodsForm; }
+    TAdvancedReferenceOptionsForm& ReferenceForm() const { return *oReferenceForm; }
+
+signals:
+    // A dialog was closed with OK: the editor's change handling stores the
+    // controls in the popup, marks the project edited and refreshes the preview.
+    void InterfaceChange();
+
+private:
+    IEditorServices& Services;
+    // Windows of their own: they are not controls of the editor's groups.
+    std::unique_ptr<TAdvancedMethodsOptionsForm> oMethodsForm;
+    std::unique_ptr<TAdvancedReferenceOptionsForm> oReferenceForm;
+};
