@@ -9,7 +9,10 @@
 #include "TZEPProject.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -55,6 +58,9 @@ protected:
     void Edit() { Form->InterfaceChange(); }
     TAuxFilePage* Page(const QString& sName) { return Form->EditableFilePages().FindPage(sName); }
     bool Logged(const QString& sLine) const { return Env.LogLines().contains(sLine); }
+
+    // The instance editor's "Reference" group.
+    QGroupBox& Reference() const { return *FindByAccessibleName<QGroupBox>(*Form, QStringLiteral("Reference")); }
 
     TMainFormEnvironment Env;
     std::unique_ptr<TMainForm> Form;
@@ -175,8 +181,9 @@ TEST_F(ProjectCommandsTest, AnEditedProjectIsOfferedASaveBeforeAnotherIsOpened) 
     WriteProjectFiles(sFirst, false);
     WriteProjectFiles(sSecond, false);
     Start({sFirst});
-    Form->CurrentProject().InstanceList.Instance(0).sTitle = QStringLiteral("Kept");
-    Edit();
+    ASSERT_TRUE(FindByAccessibleName<QCheckBox>(Reference(), QStringLiteral("Title"))->isChecked());
+    TypeOver(FindByAccessibleName<QLineEdit>(Reference(), QStringLiteral("Title")), QStringLiteral("Kept"));
+    ASSERT_TRUE(Form->IsEdited());
     Env.Services.ExpectQuestion(QStringLiteral("Save current project first?"), QMessageBox::Yes);
     Env.Services.ExpectFileDialog(QStringLiteral("Open Project"), sSecond);
     Form->Actions().OpenProjectMenu->trigger();
