@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -241,6 +242,16 @@ TEST_F(ProjectCommandsTest, EditableFilePagesOpenWithTheProjectAndTypingMarksThe
     EXPECT_TRUE(Form->IsEdited());
     EXPECT_TRUE(Form->IsPreviewNeeded());
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Brisola - V4.0 - promo (unsaved)"));
+    EXPECT_FALSE(Page(QStringLiteral("site.js"))->bEdited);
+
+    // The popup's HTML editor is the first source page; typing there marks no page.
+    auto* sourcePages = Form->findChild<QTabWidget*>(QStringLiteral("SourcePages"));
+    ASSERT_NE(sourcePages, nullptr);
+    EXPECT_EQ(sourcePages->tabText(0), QStringLiteral("HTML"));
+    auto* html =
+        FindByAccessibleName<QPlainTextEdit>(*sourcePages->widget(0), QStringLiteral("Popup Content HTML Editor"));
+    ASSERT_NE(html, nullptr);
+    QTest::keyClicks(html, QStringLiteral("<b>"));
     EXPECT_FALSE(Page(QStringLiteral("site.js"))->bEdited);
 
     Form->Actions().SaveProjectMenu->trigger();
