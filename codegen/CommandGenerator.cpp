@@ -58,7 +58,7 @@ public:
     TCommandBuilder(const TZEPInstance& oInstance, const QString& sID)
         : oInstance(oInstance), sQuotedID(QLatin1Char('\'') + sID + QLatin1Char('\'')),
           oEntry(EntryFunctions(oInstance.EntryEffect)), sExit(ExitFunction(oInstance.ExitEffect)) {
-        const QString sVariable = TrimText(oInstance.sUniqueID);
+        const QString sVariable = oInstance.GetScriptName();
         sTimerVariable = sVariable.isEmpty() ? csBlankID : sVariable;
     }
 

@@ -3,12 +3,12 @@
 #include <QFileInfo>
 
 #include "CommandGenerator.h"
+#include "CompileChecks.h"
 #include "LibraryAssembly.h"
 #include "LinkingScript.h"
 #include "MaskFiles.h"
 #include "ProjectFiles.h"
 #include "ProjectQueries.h"
-#include "ScriptNames.h"
 #include "SnippetGenerator.h"
 #include "TScriptForm.h"
 #include "TZEPProject.h"
@@ -52,15 +52,12 @@ bool TCompilePipeline::CompileProject(const TInstanceRefs& instances) {
         return false;
     }
     bCompiling = true;
-    QStringList uniqueIDs;
-    for (const TZEPInstance* instance : instances) {
-        if (instance != nullptr) {
-            uniqueIDs << instance->sUniqueID;
-        }
-    }
-    const QString sIDError = CheckUniqueIDs(uniqueIDs);
-    if (!sIDError.isEmpty()) {
-        return Fail(sIDError);
+    TInstanceRefs popups = instances;
+    popups.removeAll(nullptr);
+    // Texts that could break out of the generated scripts are refused before the project is saved.
+    const QString sRefusal = CheckPopupsForScript(popups);
+    if (!sRefusal.isEmpty()) {
+        return Fail(sRefusal);
     }
     // Saving under a new name reloads the project, which replaces its
     // instance records: the project's own list is taken again after saving.
@@ -114,7 +111,7 @@ bool TCompilePipeline::ProduceFiles(const TScriptContext& context, const TInstan
     QString sModal;
     QString sContentScript;
     if (bSingle) {
-        sCmd = GenerateCommandString(first, first.sUniqueID, QString());
+        sCmd = GenerateCommandString(first, first.GetScriptName(), QString());
         sModal = GenerateModalString(first);
         sContentScript = first.GetHTMLForScript();
     }
@@ -199,7 +196,7 @@ TCompileResults TCompilePipeline::FillCompileResults(const TScriptContext& conte
     results.OnMouseSyntax = Preview.MouseEventHTML;
     for (const TZEPInstance* instance : instances) {
         if (instance != nullptr && instance->Location == ltAnchored) {
-            results.AnchorSyntax << QStringLiteral("<div id=\"") + instance->sUniqueID +
+            results.AnchorSyntax << QStringLiteral("<div id=\"") + instance->GetScriptName() +
                                         QStringLiteral("_anchor\"></div>");
         }
     }

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
+#include "ScriptString.h"
 #include "ScriptText.h"
-#include "StringUtils.h"
 #include "TFont.h"
 #include "TZEPProject.h"
 
@@ -119,7 +119,7 @@ QStringList ConstructorArguments(const TZEPInstance& oInstance) {
         FlagText(o.bCanClose),                                                            // cc6
         FlagText(o.bCanMove),                                                             // im5
         FlagText(o.bFromContent),                                                         // cnm
-        QLatin1Char('"') + FontToCSSText(o.Font) + QLatin1Char('"'),                      // if8
+        QLatin1Char('"') + EscapeScriptString(FontToCSSText(o.Font)) + QLatin1Char('"'),  // if8
         ColourToScriptText(o.TextPanelColour),                                            // it3
         FlagText(o.bModal),                                                               // msk
         FlagText(o.bRotationMode),                                                        // rot
@@ -129,8 +129,9 @@ QStringList ConstructorArguments(const TZEPInstance& oInstance) {
 } // namespace
 
 QString CreateInstanceFunction(const TZEPInstance& oInstance) {
-    const QString sName = TrimText(oInstance.sUniqueID);
-    QString sText = sName + QStringLiteral(" = new QEL.zep.zepInstance(\"") + oInstance.sUniqueID + QLatin1Char('"');
+    // The variable and the runtime's uid are one name, so the commands that address the popup by it find it.
+    const QString sName = oInstance.GetScriptName();
+    QString sText = sName + QStringLiteral(" = new QEL.zep.zepInstance(\"") + sName + QLatin1Char('"');
     for (const QString& sArgument : ConstructorArguments(oInstance))
         sText += QStringLiteral(", ") + sArgument;
     return sText + QStringLiteral(");");

@@ -1,5 +1,6 @@
 #include "LibraryAssembly.h"
 
+#include "ScriptString.h"
 #include "StringUtils.h"
 #include "TScriptForm.h"
 #include "TZEPProject.h"
@@ -47,7 +48,8 @@ QString TLibraryAssembly::SetCustomImagePaths(const TZEPInstance& oInstance, con
     if (oInstance.bUseCustom != 1) {
         return sText;
     }
-    const QString sFolder = ImageFolder(oInstance.sCustomPath);
+    // The names stand in a script string, so the folder is escaped as one: a quotation mark stays data.
+    const QString sFolder = EscapeScriptString(ImageFolder(oInstance.sCustomPath));
     return RedirectImage(RedirectImage(sText, QStringLiteral("close.gif"), sFolder), QStringLiteral("resize.gif"),
                          sFolder);
 }

@@ -20,9 +20,9 @@ namespace {
 const QString sBeginMarker = QStringLiteral("// *** Begin advanced user scripting area ***");
 const QString sEndMarker = QStringLiteral("// *** End advanced user scripting area ***");
 
-// The popup's trimmed ID, or UniqueID when it is blank.
+// The popup's script name, or UniqueID when it is blank.
 QString ScriptID(const TZEPInstance& instance) {
-    const QString sID = TrimText(instance.sUniqueID);
+    const QString sID = instance.GetScriptName();
     return sID.isEmpty() ? QStringLiteral("UniqueID") : sID;
 }
 
@@ -39,9 +39,9 @@ bool IsDontShowAgain(const TZEPProject& project) {
 
 // The build call: uid.zep("uid",content,"title");
 QString BuildCall(const TZEPInstance& instance, const QString& sContent) {
-    return QStringLiteral("  ") + TrimText(instance.sUniqueID) + QStringLiteral(".zep(\"") + instance.sUniqueID +
-           QStringLiteral("\",") + sContent + QStringLiteral(",\"") + EscapeScriptString(instance.sTitle) +
-           QStringLiteral("\");");
+    const QString sName = instance.GetScriptName();
+    return QStringLiteral("  ") + sName + QStringLiteral(".zep(\"") + sName + QStringLiteral("\",") + sContent +
+           QStringLiteral(",\"") + EscapeScriptString(instance.sTitle) + QStringLiteral("\");");
 }
 
 // The cookie test that keeps a popup away once the visitor ticked "don't show again".
@@ -175,7 +175,7 @@ bool WriteLinkingFile(const TScriptContext& context, const TZEPInstance& instanc
         lines << QStringLiteral("  if(!") + sID + QStringLiteral(".pars.isc && !") + sID +
                      QStringLiteral(".pars.rot){");
         lines << QStringLiteral("    QEL.zep.zepContent('") + sID + QStringLiteral("',zep_") +
-                     TrimText(instance.sUniqueID) + QStringLiteral(");");
+                     instance.GetScriptName() + QStringLiteral(");");
         lines << QStringLiteral("  }");
     }
     if (bDontShowAgain && !sCmd.isEmpty() && IsPlain(instance)) {
@@ -212,10 +212,10 @@ bool WriteCombinedLinkingFile(const TScriptContext& context, const TInstanceRefs
             context.oReport.Log(QStringLiteral("Nil instance at index ") + QString::number(i));
             return false;
         }
-        const QString sCmd = GenerateCommandString(*instance, instance->sUniqueID, QString());
+        const QString sCmd = GenerateCommandString(*instance, instance->GetScriptName(), QString());
         const QString sModal = GenerateModalString(*instance);
         lines << QStringLiteral("  ") + CreateInstanceFunction(*instance);
-        lines << BuildCall(*instance, QStringLiteral("zep_") + TrimText(instance->sUniqueID));
+        lines << BuildCall(*instance, instance->GetContentIndex());
         if (project.AddedCodeOption == acNoAddedCode && instance->bModal != 1 && !sCmd.isEmpty() &&
             IsPlain(*instance)) {
             lines << QStringLiteral("  ") + sCmd;
@@ -229,7 +229,8 @@ bool WriteCombinedLinkingFile(const TScriptContext& context, const TInstanceRefs
     }
     AppendClosingLines(context, gateLines, lines);
     if (exitInstance != nullptr) {
-        AppendExitHandler(context, *exitInstance, GenerateCommandString(*exitInstance, exitInstance->sUniqueID, {}),
+        AppendExitHandler(context, *exitInstance,
+                          GenerateCommandString(*exitInstance, exitInstance->GetScriptName(), {}),
                           GenerateModalString(*exitInstance), lines);
     }
     AppendTurnOffAudio(project, lines);

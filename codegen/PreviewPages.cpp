@@ -41,7 +41,7 @@ void AppendDemoLines(QStringList& lines) {
 }
 
 void AppendTooltipLink(const TZEPInstance& instance, CPreviewMode mode, TPreviewText& text) {
-    const QString sID = TrimText(instance.sUniqueID);
+    const QString sID = instance.GetScriptName();
     const QString sQuoted = QStringLiteral("'") + (sID.isEmpty() ? QStringLiteral("UniqueID") : sID) + u'\'';
     text.PreviewHTML << QStringLiteral("<br/><br/><br/><br/><br/><br/><br/><br/><br/>")
                      << QStringLiteral("<p align=\"justify\">");
@@ -91,13 +91,13 @@ void AppendEventLinks(const TScriptContext& context, const TZEPInstance& instanc
             const TContentItem* item = instance.GetContentObjectForID(n);
             if (item != nullptr) {
                 const QString sCmd =
-                    GenerateCommandString(instance, instance.sUniqueID, CreateLinkFunctions(*item, instance));
+                    GenerateCommandString(instance, instance.GetScriptName(), CreateLinkFunctions(*item, instance));
                 AppendLinkBlock(instance, sCmd + sModal, item->sAPISpecificLinkText, text);
             }
         }
     } else {
-        AppendLinkBlock(instance, GenerateCommandString(instance, instance.sUniqueID, QString()) + sModal, QString(),
-                        text);
+        AppendLinkBlock(instance, GenerateCommandString(instance, instance.GetScriptName(), QString()) + sModal,
+                        QString(), text);
     }
     AppendDemoLines(text.PreviewHTML);
 }
@@ -159,8 +159,9 @@ QString GetInternalPage(const TScriptContext& context, const TZEPInstance& insta
     sPage = TLibraryAssembly::SetCustomImagePaths(instance, sPage);
     sPage += QStringLiteral("</script>");
     if (instance.bToolTip == 1) {
-        sPage += QStringLiteral("<script type=\"text/javascript\" defer src=\"") + context.sProjectBase +
-                 QStringLiteral("_ZEPtooltips.js\"></script>");
+        sPage += QStringLiteral("<script type=\"text/javascript\" defer src=\"") +
+                 EscapeHtmlAttribute(context.sProjectBase + QStringLiteral("_ZEPtooltips.js")) +
+                 QStringLiteral("\"></script>");
     }
     sPage += QStringLiteral("<script type=\"text/javascript\" src=\"zepInternal.js\" defer></script>");
     for (qsizetype i = iKeptLines; i < text.PreviewHTML.size(); ++i) {
@@ -175,11 +176,11 @@ bool WriteInternalScript(const TScriptContext& context, const TZEPInstance& inst
     if (instance.bModal == 1) {
         AddModalMaskBlock(context, lines);
     }
-    const QString sID = TrimText(instance.sUniqueID);
+    const QString sID = instance.GetScriptName();
     lines << QStringLiteral("var zep_") + sID + u'=' + sContentScript + u';';
     lines << CreateInstanceFunction(instance);
-    lines << sID + QStringLiteral(".zep(\"") + instance.sUniqueID + QStringLiteral("\",zep_") + sID +
-                 QStringLiteral(",\"") + EscapeScriptString(instance.sTitle) + QStringLiteral("\");");
+    lines << sID + QStringLiteral(".zep(\"") + sID + QStringLiteral("\",zep_") + sID + QStringLiteral(",\"") +
+                 EscapeScriptString(instance.sTitle) + QStringLiteral("\");");
     const bool bPlain = instance.bToolTip != 1 && instance.bOnExit != 1 && instance.bMouseOver != 1 &&
                         instance.bMouseOut != 1 && instance.bOnClick != 1;
     if (!(sCmd + sModal).isEmpty() && bPlain) {
@@ -214,7 +215,7 @@ bool PreparePreview(const TScriptContext& context, TZEPInstance& instance, TPrev
         bWritten = WriteTooltipScript(TooltipScriptPath(context), sContentScript) && bWritten;
     }
     context.oScript.InitialiseScript();
-    const QString sCmd = GenerateCommandString(instance, instance.sUniqueID, QString());
+    const QString sCmd = GenerateCommandString(instance, instance.GetScriptName(), QString());
     const QString sModal = GenerateModalString(instance);
     if (instance.bModal == 1) {
         WriteMaskFiles(context, nullptr, true);

@@ -1,6 +1,7 @@
 #include "ScriptContext.h"
 
 #include "ProjectFiles.h"
+#include "ScriptNames.h"
 #include "TZEPProject.h"
 
 TInstanceRefs InstanceRefs(TZEPProject& oProject) {
@@ -12,7 +13,8 @@ TInstanceRefs InstanceRefs(TZEPProject& oProject) {
 }
 
 QString ScriptInclude(const QString& sFile) {
-    return QStringLiteral("<script type=\"text/javascript\" src=\"") + sFile + QStringLiteral("\"></script>");
+    return QStringLiteral("<script type=\"text/javascript\" src=\"") + EscapeHtmlAttribute(sFile) +
+           QStringLiteral("\"></script>");
 }
 
 TScriptContext MakeScriptContext(TZEPProject& oProject, TScriptForm& oScript, const QString& sBaseTemplatePath,

@@ -2,75 +2,94 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 
 #include "StringUtils.h"
+#include "TextFile.h"
 
-QString EscapeScriptString(const QString& sText) {
-    QString sResult;
-    sResult.reserve(sText.size() + 8);
-    for (qsizetype i = 0; i < sText.size(); ++i) {
-        const QChar c = sText.at(i);
-        switch (c.unicode()) {
-        case u'\\':
-            sResult += QLatin1String("\\\\");
-            break;
-        case u'"':
-            sResult += QLatin1String("\\\"");
-            break;
-        case u'\r':
-            sResult += QLatin1String("\\r");
-            break;
-        case u'\n':
-            sResult += QLatin1String("\\n");
-            break;
-        case 0x2028:
-            sResult += QLatin1String("\\u2028");
-            break;
-        case 0x2029:
-            sResult += QLatin1String("\\u2029");
-            break;
-        case u'/':
-            if (i > 0 && sText.at(i - 1) == u'<') {
-                sResult += QLatin1String("\\/");
-            } else {
-                sResult += c;
-            }
-            break;
-        default:
-            sResult += c;
-        }
-    }
-    return sResult;
+QString EscapeHtmlAttribute(const QString& sText) {
+    return sText.toHtmlEscaped();
 }
 
 namespace {
 
 bool IsReservedWord(const QString& sName) {
     static const QSet<QString> reserved = {
-        "await",    "break",     "case",       "catch",     "class",  "const",      "continue",  "debugger", "default",
-        "delete",   "do",        "else",       "enum",      "export", "extends",    "false",     "finally",  "for",
-        "function", "if",        "implements", "import",    "in",     "instanceof", "interface", "let",      "new",
-        "null",     "package",   "private",    "protected", "public", "return",     "static",    "super",    "switch",
-        "this",     "throw",     "true",       "try",       "typeof", "var",        "void",      "while",    "with",
-        "yield",    "undefined", "NaN",        "Infinity"};
+        "await",     "break",  "case",     "catch",  "class",      "const",   "continue",  "debugger",
+        "default",   "delete", "do",       "else",   "enum",       "export",  "extends",   "false",
+        "finally",   "for",    "function", "if",     "implements", "import",  "in",        "instanceof",
+        "interface", "let",    "new",      "null",   "package",    "private", "protected", "public",
+        "return",    "static", "super",    "switch", "this",       "throw",   "true",      "try",
+        "typeof",    "var",    "void",     "while",  "with",       "yield"};
     return reserved.contains(sName);
 }
 
-// Page-global names that a popup's variable would overwrite and so break the
-// page: the names the linking script, the browser gate and the preview pages
-// define or read, and properties of the browser window that cannot hold a
-// popup (assigning "location" would even leave the page).
-bool IsNameTakenOnThePage(const QString& sName) {
+// The names the linking script, the browser gate and the preview pages define or read.
+bool IsGeneratedScriptName(const QString& sName) {
     static const QSet<QString> taken = {
-        // generated scripts
         "QEL", "htmlstring", "initZEP", "preZEP", "runCmdSet", "dontShowAgain", "zepOnHide", "zepMask", "ZEPtooltip1",
-        "bdf", "sp", "dm", "ie5x", "op", "mci", "df", "rf",
-        // browser window
-        "window", "document", "location", "navigator", "history", "screen", "top", "self", "parent", "frames", "opener",
-        "name", "status", "length", "closed", "event", "external", "origin"};
+        "bdf", "sp",         "dm",      "ie5x",   "op",        "mci",           "df",        "rf"};
     return taken.contains(sName);
+}
+
+// The global names of the language and of the browser window, from the list
+// kept beside the other templates.
+const QSet<QString>& BrowserAndLanguageNames() {
+    static const QSet<QString> names = [] {
+        QSet<QString> found;
+        QFile file(QStringLiteral(":/codegen/GlobalNames.txt"));
+        if (file.open(QIODevice::ReadOnly)) {
+            for (const QString& sLine : SplitTextLines(DecodeText(file.readAll()))) {
+                const QString sName = sLine.trimmed();
+                if (!sName.isEmpty() && !sName.startsWith(u'#')) {
+                    found.insert(sName);
+                }
+            }
+        }
+        return found;
+    }();
+    return names;
+}
+
+// The names one top-level declaration line declares: "function f(" gives f,
+// "var a = 1, b = [x, y], c;" gives a, b and c.
+QStringList DeclaredNames(const QString& sLine) {
+    static const QRegularExpression function(QStringLiteral("^function\\s+([A-Za-z_$][A-Za-z0-9_$]*)"));
+    static const QRegularExpression name(QStringLiteral("^\\s*([A-Za-z_$][A-Za-z0-9_$]*)"));
+    if (const QRegularExpressionMatch match = function.match(sLine); match.hasMatch()) {
+        return {match.captured(1)};
+    }
+    if (!sLine.startsWith(QLatin1String("var "))) {
+        return {};
+    }
+    // Split the declarations at the commas outside brackets and strings.
+    QStringList names;
+    int iDepth = 0;
+    QChar quote;
+    qsizetype iStart = 4;
+    for (qsizetype i = iStart; i <= sLine.size(); ++i) {
+        const QChar c = i < sLine.size() ? sLine.at(i) : QChar(u';');
+        if (!quote.isNull()) {
+            quote = c == quote ? QChar() : quote;
+        } else if (c == u'"' || c == u'\'') {
+            quote = c;
+        } else if (c == u'(' || c == u'[' || c == u'{') {
+            ++iDepth;
+        } else if (c == u')' || c == u']' || c == u'}') {
+            --iDepth;
+        } else if (iDepth == 0 && (c == u',' || c == u';')) {
+            if (const QRegularExpressionMatch match = name.match(sLine.mid(iStart, i - iStart)); match.hasMatch()) {
+                names << match.captured(1);
+            }
+            iStart = i + 1;
+            if (c == u';') {
+                break;
+            }
+        }
+    }
+    return names;
 }
 
 // Names the runtime library declares at its top level (functions and
@@ -80,17 +99,16 @@ bool IsNameTakenOnThePage(const QString& sName) {
 const QSet<QString>& RuntimeGlobalNames() {
     static const QSet<QString> names = [] {
         QSet<QString> found;
-        static const QRegularExpression declaration(QStringLiteral("^(?:function|var)\\s+([A-Za-z_$][A-Za-z0-9_$]*)"),
-                                                    QRegularExpression::MultilineOption);
         const QDir folder(QStringLiteral(":/runtime"));
         for (const QString& sFile : folder.entryList(QDir::Files)) {
             QFile file(folder.filePath(sFile));
             if (!file.open(QIODevice::ReadOnly)) {
                 continue;
             }
-            const QString sText = QString::fromUtf8(file.readAll());
-            for (auto it = declaration.globalMatch(sText); it.hasNext();) {
-                found.insert(it.next().captured(1));
+            for (const QString& sLine : SplitTextLines(QString::fromUtf8(file.readAll()))) {
+                for (const QString& sName : DeclaredNames(sLine)) {
+                    found.insert(sName);
+                }
             }
         }
         return found;
@@ -106,9 +124,13 @@ bool IsNamePart(QChar c) {
     return IsNameStart(c) || (c >= u'0' && c <= u'9');
 }
 
+QString UniqueIDError(const QString& sID, const char* sProblem) {
+    return QStringLiteral("Compile Error : Unique ID <") + sID + QStringLiteral("> ") + QLatin1String(sProblem);
+}
+
 } // namespace
 
-bool IsValidScriptName(const QString& sName) {
+bool IsScriptIdentifier(const QString& sName) {
     if (sName.isEmpty() || !IsNameStart(sName.front())) {
         return false;
     }
@@ -117,21 +139,38 @@ bool IsValidScriptName(const QString& sName) {
             return false;
         }
     }
-    return !IsReservedWord(sName) && !IsNameTakenOnThePage(sName) && !RuntimeGlobalNames().contains(sName);
+    return !IsReservedWord(sName);
+}
+
+bool IsGlobalNameInUse(const QString& sName) {
+    return IsGeneratedScriptName(sName) || BrowserAndLanguageNames().contains(sName) ||
+           RuntimeGlobalNames().contains(sName);
+}
+
+bool IsValidScriptName(const QString& sName) {
+    return IsScriptIdentifier(sName) && !IsGlobalNameInUse(sName);
 }
 
 QString CheckUniqueIDs(const QStringList& uniqueIDs) {
-    QSet<QString> seen;
+    QHash<QString, QString> seen; // folded ID -> the ID as first given
     for (const QString& sStored : uniqueIDs) {
         const QString sID = TrimText(sStored);
-        if (!IsValidScriptName(sID)) {
-            return QStringLiteral("Compile Error : Unique ID <") + sID + QStringLiteral("> is not a valid script name");
+        if (!IsScriptIdentifier(sID)) {
+            return UniqueIDError(sID, "is not a valid script name");
         }
-        if (seen.contains(sID)) {
-            return QStringLiteral("Compile Error : Unique ID <") + sID +
-                   QStringLiteral("> is used by more than one popup");
+        if (IsGlobalNameInUse(sID)) {
+            return UniqueIDError(sID, "is a global name of the browser, the language or the popup scripts");
         }
-        seen.insert(sID);
+        // The project's content file is matched to its popups regardless of letter case.
+        const QString sFolded = sID.toCaseFolded();
+        if (const auto it = seen.constFind(sFolded); it != seen.cend()) {
+            if (*it == sID) {
+                return UniqueIDError(sID, "is used by more than one popup");
+            }
+            return QStringLiteral("Compile Error : Unique IDs <") + *it + QStringLiteral("> and <") + sID +
+                   QStringLiteral("> differ only in letter case");
+        }
+        seen.insert(sFolded, sID);
     }
     return QString();
 }

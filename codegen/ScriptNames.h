@@ -3,21 +3,28 @@
 #include <QString>
 #include <QStringList>
 
-// Checks and escapes for text that the compiler writes into generated script.
+#include "ScriptString.h"
 
-// Escapes a text for use inside a double-quoted JavaScript string: backslash,
-// double quotation mark, carriage return, line feed and the two script line
-// separators are escaped, and "</" becomes "<\/" so that the text cannot end
-// an enclosing script element. Other characters stay as they are.
-QString EscapeScriptString(const QString& sText);
+// Checks and escapes for text that the compiler writes into generated script
+// and pages.
 
-// True when the text is usable as a page-global JavaScript variable name:
-// a letter, "_" or "$" followed by letters, digits, "_" or "$", not a
-// reserved word of the language, and not a name that the generated scripts
-// or the browser window already use for something else.
+// Escapes a text for a double-quoted HTML attribute value: "&", "<", ">" and
+// the double quotation mark become character references.
+QString EscapeHtmlAttribute(const QString& sText);
+
+// True for a plain identifier: a letter, "_" or "$" followed by letters,
+// digits, "_" or "$", and not a reserved word of the language.
+bool IsScriptIdentifier(const QString& sName);
+// True for a global name that the page already has: one of the language or
+// of the browser window (any engine), or one the generated scripts or the
+// runtime library define.
+bool IsGlobalNameInUse(const QString& sName);
+// True when the text is usable as a popup's page-global variable name: an
+// identifier that no global of the page uses.
 bool IsValidScriptName(const QString& sName);
 
 // Checks the popups' unique IDs (given as stored) before anything is written:
-// every trimmed ID must be a valid script name and no two may be equal.
-// Answers an empty text when they are sound, else the compile error to report.
+// every trimmed ID must be a valid script name and no two may be equal, not
+// even in another letter case. Answers an empty text when they are sound,
+// else the compile error to report.
 QString CheckUniqueIDs(const QStringList& uniqueIDs);

@@ -2,6 +2,7 @@
 
 #include "CommandGenerator.h"
 #include "ConstructorGenerator.h"
+#include "ScriptNames.h"
 #include "ScriptText.h"
 #include "StringUtils.h"
 
@@ -46,7 +47,8 @@ QString LinkTail(const TZEPInstance& oInstance, const QString& sSpecificLinkText
         return QStringLiteral("\">") + sText + QStringLiteral("</a>");
     const QString sImage = TrimText(oInstance.sImageLink);
     if (!sImage.isEmpty())
-        return QStringLiteral("\"><img style=\"border-style:none\" src=\"") + sImage + QStringLiteral("\" /></a>");
+        return QStringLiteral("\"><img style=\"border-style:none\" src=\"") + EscapeHtmlAttribute(sImage) +
+               QStringLiteral("\" /></a>");
     return QStringLiteral("\">") + csPlaceholderLinkText + QLatin1Char(' ') + sKind + QStringLiteral("</a>");
 }
 
@@ -88,12 +90,12 @@ QString GenerateModalString(const TZEPInstance& oInstance) {
     if (!IsFlagSet(oInstance.bModal))
         return {};
     // Unlike the popup's trigger command, the guard governs the single mask statement without braces.
-    return QStringLiteral("  if(!") + oInstance.sUniqueID + QStringLiteral(".pars.isc)") + csLineBreak +
+    return QStringLiteral("  if(!") + oInstance.GetScriptName() + QStringLiteral(".pars.isc)") + csLineBreak +
            QStringLiteral("    ") + ModalCommand(oInstance);
 }
 
 QString CreateLinkFunctions(const TContentItem& oItem, const TZEPInstance& oInstance) {
-    const QString sUID = oInstance.sUniqueID;
+    const QString sUID = oInstance.GetScriptName();
     const auto call = [&sUID](const char* sFunction, const QString& sArguments) {
         return QStringLiteral("QEL.zep.") + QLatin1String(sFunction) + QStringLiteral("('") + sUID +
                QStringLiteral("'") + sArguments + QStringLiteral(");");

@@ -27,9 +27,10 @@ bool TProfileFile::Open(const QString& sFileName) {
         return true;
     }
     QString sText;
-    if (!ReadTextFile(sFileName, sText)) {
+    QString sReason;
+    if (!ReadTextFile(sFileName, sText, &sReason)) {
         LoadFromText(QString());
-        sLastError = "Unable to read <" + sFileName + ">";
+        sLastError = "Unable to read <" + sFileName + ">" + ReasonSuffix(sReason);
         return false;
     }
     LoadFromText(sText);

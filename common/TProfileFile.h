@@ -28,7 +28,8 @@ public:
     explicit TProfileFile(const QString& sFileName);
 
     // Binds the object to a file and parses it. A missing file is an empty
-    // profile; a file that exists but cannot be read fails with a message.
+    // profile; a file that exists but cannot be read fails with a message, as
+    // do a pipe, a device or a folder and a file above 64 MB, which are not read.
     bool Open(const QString& sFileName);
     // Parses profile text directly (no file bound); used for data from memory.
     void LoadFromText(const QString& sText);

@@ -11,10 +11,10 @@ namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80 to 0x9F; unassigned codes map
 // to the C1 control of the same value, as the platform's converter does.
-constexpr std::array<char16_t, 32> aCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> aCp1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QString DecodeWindows1252(const QByteArray& bytes) {
     QString sText(bytes.size(), Qt::Uninitialized);
@@ -61,26 +61,44 @@ QString JoinTextLines(const QStringList& lines) {
     return sText;
 }
 
-bool ReadTextFile(const QString& sFileName, QString& sText) {
+bool ReadTextFile(const QString& sFileName, QString& sText, QString* sReason) {
+    const auto refuse = [sReason](const char* sWhy) {
+        if (sReason != nullptr) {
+            *sReason = QLatin1String(sWhy);
+        }
+        return false;
+    };
+    // Opening a pipe or a device would wait for a writer or never end.
+    const QFileInfo info(sFileName);
+    if (info.exists() && !info.isFile()) {
+        return refuse("it is not a regular file");
+    }
+    if (info.size() > ciMaxTextFileSize) {
+        return refuse("it is larger than 64 MB");
+    }
     QFile file(sFileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        return false;
+        return refuse("");
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return false;
+        return refuse("");
     }
     sText = DecodeText(bytes);
     return true;
 }
 
-bool ReadTextLines(const QString& sFileName, QStringList& lines) {
+bool ReadTextLines(const QString& sFileName, QStringList& lines, QString* sReason) {
     QString sText;
-    if (!ReadTextFile(sFileName, sText)) {
+    if (!ReadTextFile(sFileName, sText, sReason)) {
         return false;
     }
     lines = SplitTextLines(sText);
     return true;
+}
+
+QString ReasonSuffix(const QString& sReason) {
+    return sReason.isEmpty() ? QString() : QStringLiteral(": ") + sReason;
 }
 
 namespace {

@@ -39,8 +39,19 @@ QStringList SplitTextLines(const QString& sText);
 // Joins lines with CR LF after every line, the last included.
 QString JoinTextLines(const QStringList& lines);
 
-bool ReadTextFile(const QString& sFileName, QString& sText);
-bool ReadTextLines(const QString& sFileName, QStringList& lines);
+// The largest project or side file that is read; a larger one is refused
+// instead of being read whole.
+inline constexpr qint64 ciMaxTextFileSize = 64 * 1024 * 1024;
+
+// Reads the whole file. Anything but a regular file (a pipe, a device, a
+// folder) is refused at once, before it is opened, and so is a file above
+// ciMaxTextFileSize; sReason, when given, then receives why ("it is not a
+// regular file", "it is larger than 64 MB"). A file that cannot be opened or
+// read fails with an empty reason.
+bool ReadTextFile(const QString& sFileName, QString& sText, QString* sReason = nullptr);
+bool ReadTextLines(const QString& sFileName, QStringList& lines, QString* sReason = nullptr);
+// The reason appended to a message: ": " and the reason, or nothing.
+QString ReasonSuffix(const QString& sReason);
 // Writes the text exactly as given (no line ends added), UTF-8 encoded.
 bool WriteTextFileWhole(const QString& sFileName, const QString& sText);
 // Writes the lines, each followed by CR LF.

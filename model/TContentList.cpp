@@ -1,7 +1,8 @@
 #include "TContentList.h"
 
-#include "TProfileFile.h"
+#include "ScriptString.h"
 #include "StringUtils.h"
+#include "TProfileFile.h"
 #include "TZEPInstance.h"
 #include "TextFile.h"
 
@@ -49,14 +50,13 @@ void TContentItem::SaveAPIItem(TProfileFile& fIniFile, const QString& sSection) 
 // ---------------------------------------------------------------------------
 // TContentFile
 
-QString ContentLoadingMessage(const QString& sFile) {
-    return "Error loading content file <" + sFile + ">";
-}
-
 bool TContentFile::Load(const QString& sFile) {
+    sLastError.clear();
     QStringList lines;
-    if (QFileInfo::exists(sFile) && !ReadTextLines(sFile, lines)) {
+    QString sReason;
+    if (QFileInfo::exists(sFile) && !ReadTextLines(sFile, lines, &sReason)) {
         LoadFromLines({});
+        sLastError = "Error loading content file <" + sFile + ">" + ReasonSuffix(sReason);
         return false;
     }
     LoadFromLines(lines);
@@ -78,20 +78,55 @@ void TContentFile::LoadFromLines(const QStringList& lines) {
     std::sort(SortedKeys.begin(), SortedKeys.end());
 }
 
+void TContentFile::SetProjectIndexes(const QStringList& indexes) {
+    ProjectIndexes = QSet<QString>(indexes.begin(), indexes.end());
+    FirstSpelling.clear();
+    for (const QString& sIndex : indexes) {
+        const QString sFolded = sIndex.toCaseFolded();
+        if (!FirstSpelling.contains(sFolded)) {
+            FirstSpelling.insert(sFolded, sIndex);
+        }
+    }
+}
+
+bool TContentFile::IsOwnedBy(const QString& sKey, const QString& sContentIndex) const {
+    const qsizetype n = sContentIndex.size();
+    // The rest after the index is decimal digits: a longer index that takes some of them owns the key.
+    for (qsizetype p = n + 1; p <= sKey.size(); ++p) {
+        if (FirstSpelling.contains(sKey.left(p).toCaseFolded())) {
+            return false;
+        }
+    }
+    const QString sPrefix = sKey.left(n);
+    if (sPrefix == sContentIndex) {
+        return true;
+    }
+    if (ProjectIndexes.contains(sPrefix)) {
+        return false;
+    }
+    return FirstSpelling.value(sContentIndex.toCaseFolded(), sContentIndex) == sContentIndex;
+}
+
 std::vector<const TContentFile::TLine*> TContentFile::LinesFor(const QString& sContentIndex) const {
     const QString sFolded = sContentIndex.toCaseFolded();
     std::vector<int> positions;
     auto it = std::lower_bound(SortedKeys.begin(), SortedKeys.end(), std::make_pair(sFolded, -1));
     for (; it != SortedKeys.end() && it->first.startsWith(sFolded); ++it) {
-        if (IsDecimal(QStringView(it->first).mid(sFolded.size()))) {
+        const QString& sKey = Lines[size_t(it->second)].sKey;
+        if (IsDecimal(QStringView(it->first).mid(sFolded.size())) && IsOwnedBy(sKey, sContentIndex)) {
             positions.push_back(it->second);
         }
     }
     std::sort(positions.begin(), positions.end());
     std::vector<const TLine*> result;
     result.reserve(positions.size());
+    QSet<QString> keys;
     for (const int iPosition : positions) {
-        result.push_back(&Lines[size_t(iPosition)]);
+        const TLine& line = Lines[size_t(iPosition)];
+        if (!keys.contains(line.sKey)) {
+            keys.insert(line.sKey);
+            result.push_back(&line);
+        }
     }
     return result;
 }
@@ -126,8 +161,12 @@ void TContentList::LoadInstanceContent(const TContentFile& contentFile, const QS
         oItem->sIndex = line->sKey;
         // The rest is empty or decimal digits; too many digits read as 0.
         oItem->iLID = line->sKey.mid(sInstanceStem.size()).toInt();
-        oItem->sHTML = line->sHTML;
-        Entries.push_back(TEntry{line->sLine, std::move(oItem)});
+        // A string literal is kept as its value, written in the form of every content string; anything else
+        // stays as it stands, for the compile to refuse and the designer to mend, so nothing is lost.
+        QString sValue;
+        oItem->sHTML = ParseScriptString(line->sHTML, sValue) ? QuoteScriptString(sValue) : line->sHTML;
+        const QString sLine = oItem->sHTML == line->sHTML ? line->sLine : oItem->sIndex + '=' + oItem->sHTML;
+        Entries.push_back(TEntry{sLine, std::move(oItem)});
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "ZEPTypes.h"
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -48,22 +50,35 @@ public:
         QString sLine; // the whole line, trimmed
     };
 
-    // Reads the file; a missing file gives no lines, an unreadable one fails.
+    // Reads the file; a missing file gives no lines. A file that cannot be
+    // read fails with "Error loading content file <" path ">" (and the reason
+    // when it is not a regular file or too large) for GetLastError.
     bool Load(const QString& sFile);
     void LoadFromLines(const QStringList& lines);
+    QString GetLastError() const { return sLastError; }
+
+    // The content indexes of the project's popups, in project order. Each line
+    // then belongs to one popup only: the one with the longest index that the
+    // key begins with (followed by decimal digits), so that zep_p10's lines
+    // are p10's and never items of p1; of indexes that differ only in letter
+    // case, the one spelled as in the key, else the first.
+    void SetProjectIndexes(const QStringList& indexes);
 
     // The lines whose key is the content index followed by nothing or by
-    // decimal digits (letter case ignored), in file order.
+    // decimal digits (letter case ignored) and that no other index of the
+    // project owns, in file order; of several lines with one key, the first.
     std::vector<const TLine*> LinesFor(const QString& sContentIndex) const;
 
 private:
+    bool IsOwnedBy(const QString& sKey, const QString& sContentIndex) const;
+
     std::vector<TLine> Lines;
     // (folded key, position in Lines), sorted: keys sharing a prefix are adjacent.
     std::vector<std::pair<QString, int>> SortedKeys;
+    QSet<QString> ProjectIndexes;
+    QHash<QString, QString> FirstSpelling; // folded index -> the project's first index of that spelling
+    QString sLastError;
 };
-
-// The message of a content file that exists but cannot be read.
-QString ContentLoadingMessage(const QString& sFile);
 
 // The content items of one popup, each with its content-file line
 // ("index=string"), in insertion order. The list owns its items.

@@ -12,6 +12,25 @@ namespace {
 const QString sSystemSection = QStringLiteral("SYSTEM");
 const QString sTemplateKey = QStringLiteral("Template");
 
+// Opens the project file for reading. Fails with the reason for a missing
+// file, one that cannot be read (a pipe, device or folder among them) and one
+// without the "SYSTEM" "Template" key.
+bool OpenProjectFile(const QString& sPath, TProfileFile& projectFile, QString& sError) {
+    if (!QFileInfo::exists(sPath)) {
+        sError = QStringLiteral("Project file <") + sPath + QStringLiteral("> does not exist");
+        return false;
+    }
+    if (!projectFile.Open(sPath)) {
+        sError = projectFile.GetLastError();
+        return false;
+    }
+    if (!projectFile.ValueExists(sSystemSection, sTemplateKey)) {
+        sError = QStringLiteral("The file <") + sPath + QStringLiteral("> is not a Brisola project");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool TProjectDocument::Fail(const QString& sMessage) {
@@ -19,22 +38,23 @@ bool TProjectDocument::Fail(const QString& sMessage) {
     return false;
 }
 
-bool TProjectDocument::IsProjectFile(const QString& sFileName) {
+bool TProjectDocument::IsProjectFile(const QString& sFileName, QString* sReason) {
     TProfileFile projectFile;
-    return QFileInfo(sFileName).isFile() && projectFile.Open(sFileName) &&
-           projectFile.ValueExists(sSystemSection, sTemplateKey);
+    QString sError;
+    if (OpenProjectFile(QFileInfo(sFileName).absoluteFilePath(), projectFile, sError))
+        return true;
+    if (sReason != nullptr)
+        *sReason = sError;
+    return false;
 }
 
 bool TProjectDocument::Open(const QString& sFileName, bool bTemplateRequired) {
     sLastError.clear();
     const QString sPath = QFileInfo(sFileName).absoluteFilePath();
-    if (!QFileInfo(sPath).isFile())
-        return Fail(QStringLiteral("Project file <") + sPath + QStringLiteral("> does not exist"));
     TProfileFile projectFile;
-    if (!projectFile.Open(sPath))
-        return Fail(projectFile.GetLastError());
-    if (!projectFile.ValueExists(sSystemSection, sTemplateKey))
-        return Fail(QStringLiteral("The file <") + sPath + QStringLiteral("> is not a Brisola project"));
+    QString sError;
+    if (!OpenProjectFile(sPath, projectFile, sError))
+        return Fail(sError);
     Project.sFullProjectName = sPath;
     if (!Project.LoadFromIniFile(projectFile, bTemplateRequired))
         return Fail(Project.GetLastError());

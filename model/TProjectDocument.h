@@ -11,8 +11,10 @@
 // project in one.
 class TProjectDocument {
 public:
-    // True when the file exists and its "SYSTEM" section has a "Template" key.
-    static bool IsProjectFile(const QString& sFileName);
+    // True when the file exists, can be read and its "SYSTEM" section has a
+    // "Template" key; otherwise sReason, when given, receives why not, in the
+    // words of Open.
+    static bool IsProjectFile(const QString& sFileName, QString* sReason = nullptr);
 
     // Opens the project file into the record. Fails with a message for a
     // missing file, a file that is not a project and a project that does not

@@ -1,6 +1,7 @@
 #include "TZEPInstance.h"
 
 #include "ProjectFiles.h"
+#include "ScriptString.h"
 #include "StringUtils.h"
 #include "TProfileFile.h"
 #include "TZEPProject.h"
@@ -193,8 +194,16 @@ TZEPInstance::TZEPInstance(TZEPProject* oParentProject) : oProject(oParentProjec
     Clear();
 }
 
+namespace {
+
+QString SuffixFor(int iInstanceID) {
+    return iInstanceID == TZEPInstance::iSingleInstanceID ? QString() : QString::number(iInstanceID);
+}
+
+} // namespace
+
 QString TZEPInstance::Suffix() const {
-    return iInstanceID == iSingleInstanceID ? QString() : QString::number(iInstanceID);
+    return SuffixFor(iInstanceID);
 }
 
 QString TZEPInstance::HTMLFileName(const QString& sFullProject) const {
@@ -211,7 +220,7 @@ bool TZEPInstance::LoadFromIniFile(const TProfileFile& fProjFile, const QString&
     TContentFile contentFile;
     const QString sContentFile = ContentFileName(sFullProject);
     if (!contentFile.Load(sContentFile)) {
-        sLastError = ContentLoadingMessage(sContentFile);
+        sLastError = contentFile.GetLastError();
         return false;
     }
     return LoadFromIniFile(fProjFile, sFullProject, contentFile);
@@ -232,8 +241,9 @@ bool TZEPInstance::LoadFromIniFile(const TProfileFile& fProjFile, const QString&
     ContentStrings.LoadObjects(fProjFile, "CONTENT" + sSuffix);
     HTMLFile.clear();
     const QString sHTMLFile = HTMLFileName(sFullProject);
-    if (!ReadTextLines(sHTMLFile, HTMLFile)) {
-        return Fail("Error loading HTML file <" + sHTMLFile + ">");
+    QString sReason;
+    if (!ReadTextLines(sHTMLFile, HTMLFile, &sReason)) {
+        return Fail("Error loading HTML file <" + sHTMLFile + ">" + ReasonSuffix(sReason));
     }
     UpdateContentFromHTML();
     ReadAttachedFiles(fProjFile);
@@ -341,8 +351,20 @@ bool TZEPInstance::CopyAttachedFiles(const QString& sSrcDir) {
     return true;
 }
 
+QString TZEPInstance::GetScriptName() const {
+    return TrimText(sUniqueID);
+}
+
 QString TZEPInstance::GetContentIndex() const {
+    return ContentIndexFor(sUniqueID);
+}
+
+QString TZEPInstance::ContentIndexFor(const QString& sUniqueID) {
     return "zep_" + TrimText(sUniqueID);
+}
+
+QString TZEPInstance::ReadContentIndex(const TProfileFile& fProjFile, int iInstanceID) {
+    return ContentIndexFor(fProjFile.ReadString("REFERENCE" + SuffixFor(iInstanceID), "UniqueID", QString()));
 }
 
 namespace {
@@ -400,10 +422,8 @@ QString TZEPInstance::GetHTMLForScript() const {
         JoinTextLines(HTMLFile), QLatin1String("<SCRIPT"),
         QStringLiteral("<div style=\"\"position:absolute;top:0px;left:0px;\"\">&nbsp;</div><script defer"));
     sText.remove('\r');
-    sText.replace('\\', QStringLiteral("\\\\"));
-    sText.replace('"', QStringLiteral("\\\""));
     sText.replace('\n', ' ');
-    return '"' + sText + '"';
+    return QuoteScriptString(sText);
 }
 
 void TZEPInstance::UpdateContentFromHTML() {

@@ -111,9 +111,15 @@ public:
     // directory (used when a popup is imported from another project).
     bool CopyAttachedFiles(const QString& sSrcDir);
 
+    // The popup's name in generated script: the unique id trimmed. Every
+    // generator names the popup by this one value.
+    QString GetScriptName() const;
     // "zep_" followed by the trimmed unique id: the name of item 0's variable.
     QString GetContentIndex() const;
-    // The HTML as one double-quoted script string.
+    // The content index of instance iInstanceID as the project file holds it,
+    // read before the instance itself is loaded.
+    static QString ReadContentIndex(const TProfileFile& fProjFile, int iInstanceID);
+    // The HTML as one double-quoted script string (line ends become blanks).
     QString GetHTMLForScript() const;
     // Refreshes content item 0 from the HTML, size, position and location.
     void UpdateContentFromHTML();
@@ -122,6 +128,7 @@ public:
     TContentItem* GetContentObjectForID(int iID);
 
 private:
+    static QString ContentIndexFor(const QString& sUniqueID);
     bool ReadSettings(const TProfileFile& fProjFile);
     void WriteSettings(TProfileFile& fProjFile) const;
     void ReadAttachedFiles(const TProfileFile& fProjFile);

@@ -54,11 +54,11 @@ bool TZEPProject::LoadFromIniFile(const TProfileFile& fProjFile, bool bTemplateR
     // The content file is read once for all instances. Layers that cannot be
     // read must not vanish silently: the next save would overwrite them.
     TContentFile contentFile;
-    const QString sContentFile = ContentFileName(sFullProjectName);
-    if (!contentFile.Load(sContentFile)) {
-        return Fail(ContentLoadingMessage(sContentFile));
+    if (!contentFile.Load(ContentFileName(sFullProjectName))) {
+        return Fail(contentFile.GetLastError());
     }
     const int iInstances = fProjFile.ReadInteger("SYSTEM", "Instances", 0);
+    contentFile.SetProjectIndexes(ReadContentIndexes(fProjFile, iInstances));
     InstanceList.Clear();
     if (iInstances <= 0) {
         bMultipleInstances = 0;
@@ -77,6 +77,18 @@ bool TZEPProject::LoadFromIniFile(const TProfileFile& fProjFile, bool bTemplateR
     }
     ReadOptions(fProjFile);
     return true;
+}
+
+QStringList TZEPProject::ReadContentIndexes(const TProfileFile& fProjFile, int iInstances) {
+    if (iInstances <= 0) {
+        return {TZEPInstance::ReadContentIndex(fProjFile, TZEPInstance::iSingleInstanceID)};
+    }
+    // Only instances with a reference section load, so a huge count stops at the first missing one.
+    QStringList indexes;
+    for (int k = 0; k < iInstances && fProjFile.SectionExists("REFERENCE" + QString::number(k)); ++k) {
+        indexes << TZEPInstance::ReadContentIndex(fProjFile, k);
+    }
+    return indexes;
 }
 
 bool TZEPProject::LoadInstance(const TProfileFile& fProjFile, int iInstanceID, const TContentFile& contentFile) {

@@ -82,6 +82,8 @@ public:
     std::unique_ptr<TZEPInstance> CreateInstance() { return std::make_unique<TZEPInstance>(this); }
 
 private:
+    // The content indexes of the instances the file holds, before they are loaded.
+    static QStringList ReadContentIndexes(const TProfileFile& fProjFile, int iInstances);
     bool LoadInstance(const TProfileFile& fProjFile, int iInstanceID, const TContentFile& contentFile);
     void ReadOptions(const TProfileFile& fProjFile);
     void WriteOptions(TProfileFile& fProjFile, int iInstanceCount) const;

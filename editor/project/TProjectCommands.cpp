@@ -53,7 +53,9 @@ void TProjectCommands::ConnectActions(const TProjectActions& actions) {
     }
 }
 
+// Every error box also writes its text to the session log.
 void TProjectCommands::ShowError(const QString& sText) {
+    Window.Log().Add(sText);
     Services.Ask(Parent, CMessageKind::mkError, sText, QMessageBox::Ok);
 }
 

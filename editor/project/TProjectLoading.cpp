@@ -54,9 +54,15 @@ void TProjectCommands::StartUpLoad(const QStringList& arguments, const QString& 
     Window.Log().Add(QStringLiteral("ParamCount = %1, ParamStr(1) = %2").arg(arguments.size()).arg(arguments.value(0)));
     QString& sProject = Document.Project.sFullProjectName;
     bool bLoaded = false;
+    QString sRefusal; // why the project named on the command line did not open
     if (arguments.size() == 1 && QFileInfo(arguments[0]).suffix().toUpper() == QStringLiteral("ZRJ")) {
         sProject = QFileInfo(arguments[0]).absoluteFilePath();
         bLoaded = LoadProject(false);
+        // A project whose load failed has shown its reason already; a file that is no project says why here.
+        if (!bLoaded && TProjectDocument::IsProjectFile(sProject, &sRefusal))
+            sRefusal = Document.GetLastError();
+        else if (!bLoaded)
+            ShowError(sRefusal);
     }
     if (!bLoaded) {
         sProject = sStartUpTemplate;
@@ -69,6 +75,8 @@ void TProjectCommands::StartUpLoad(const QStringList& arguments, const QString& 
         Window.SetNoProjectTitle();
         sProject.clear();
     }
+    if (!sRefusal.isEmpty())
+        Window.Status(sRefusal);
 }
 
 // An edited project is offered a save first; a save that did not write the

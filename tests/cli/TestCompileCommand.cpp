@@ -7,30 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
+#include "CliTestSupport.h"
+
 namespace {
-
-struct TRun {
-    int iExitCode = -1;
-    QString sOut;
-    QString sErr;
-};
-
-TRun RunCompile(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(BRISOLA_COMPILE_PROGRAM), arguments);
-    TRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        return run;
-    }
-    run.iExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.sOut = QString::fromUtf8(process.readAllStandardOutput());
-    run.sErr = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QString Templates() {
     return QStringLiteral(BRISOLA_SOURCE_DIR "/templates/");
@@ -136,5 +119,94 @@ TEST_F(CompileCommand, AnUnwritableLibraryFileIsReportedAndLeavesTheProjectFileW
     EXPECT_TRUE(run.sOut.isEmpty());
     EXPECT_EQ(ReadWholeFile(sProject), before);
 }
+
+// A pipe in place of the project file or of its HTML file ends the compile
+// at once with the reason, instead of waiting for a writer.
+TEST(CompileCommandLine, PipeInPlaceOfAProjectFileEndsWithAMessage) {
+    QTemporaryDir dir;
+    const QString sPipe = dir.path() + QStringLiteral("/pipe.zrj");
+    ASSERT_EQ(mkfifo(QFile::encodeName(sPipe).constData(), 0600), 0);
+    const TRun project = RunCompile({sPipe});
+    EXPECT_EQ(project.iExitCode, 1);
+    EXPECT_TRUE(project.sErr.contains(QStringLiteral("Unable to read <") + sPipe +
+                                      QStringLiteral(">: it is not a regular file")))
+        << project.sErr.toStdString();
+
+    const QString sProject = WriteTestProject(dir.path(), QStringLiteral("site.zrj"), {TTestPopup("promo")});
+    const QString sHtml = dir.path() + QStringLiteral("/site.html");
+    ASSERT_TRUE(QFile::remove(sHtml));
+    ASSERT_EQ(mkfifo(QFile::encodeName(sHtml).constData(), 0600), 0);
+    const TRun html = RunCompile({sProject});
+    EXPECT_EQ(html.iExitCode, 1);
+    EXPECT_TRUE(html.sErr.contains(QStringLiteral("Object loading error <Error loading HTML file <") + sHtml +
+                                   QStringLiteral(">: it is not a regular file>")))
+        << html.sErr.toStdString();
+}
+
+// Popups whose IDs begin with one another keep their own content lines: ten
+// compiles (each loads and saves the project) leave the content file and the
+// preview page's links as the first compile wrote them. IDs that differ only
+// in letter case are refused and the files stay untouched.
+struct TStableCase {
+    const char* sName;
+    QList<TTestPopup> popups;
+    const char* sRefusal;
+};
+
+TTestPopup ClickPopupWithLayer(const QByteArray& uniqueID) {
+    return TTestPopup(uniqueID)
+        .Sections("[METHOD]\r\nOnClickSelected=1\r\n")
+        .Html("<p>" + uniqueID + "</p>")
+        .Layers({"\"layer of " + uniqueID + "\""});
+}
+
+const TStableCase aStableCases[] = {
+    {"p1_p10", {ClickPopupWithLayer("p1"), ClickPopupWithLayer("p10")}, ""},
+    {"p1_p12", {ClickPopupWithLayer("p1"), ClickPopupWithLayer("p12")}, ""},
+    {"promo_PROMO",
+     {ClickPopupWithLayer("promo"), ClickPopupWithLayer("PROMO")},
+     "Compile Error : Unique IDs <promo> and <PROMO> differ only in letter case"},
+};
+
+void PrintTo(const TStableCase& c, std::ostream* os) {
+    *os << c.sName;
+}
+
+class RepeatedCompile : public ::testing::TestWithParam<TStableCase> {};
+
+TEST_P(RepeatedCompile, LeavesTheContentFileAsItWas) {
+    QTemporaryDir dir;
+    const QString sProject = WriteTestProject(dir.path(), QStringLiteral("site.zrj"), GetParam().popups);
+    const QString sContent = dir.path() + QStringLiteral("/site_ZEPcontent.js");
+    const QString sPreview = dir.path() + QStringLiteral("/site_Preview.html");
+    QByteArray firstContent;
+    QByteArray firstPreview;
+    for (int iCompile = 0; iCompile < 10; ++iCompile) {
+        const QByteArray before = ReadWholeFile(sContent);
+        const TRun run = RunCompile({sProject});
+        if (*GetParam().sRefusal != 0) {
+            EXPECT_EQ(run.iExitCode, 1);
+            EXPECT_TRUE(run.sErr.contains(QLatin1String(GetParam().sRefusal))) << run.sErr.toStdString();
+            EXPECT_EQ(ReadWholeFile(sContent), before);
+            continue;
+        }
+        ASSERT_EQ(run.iExitCode, 0) << run.sErr.toStdString();
+        if (iCompile == 0) {
+            firstContent = ReadWholeFile(sContent);
+            firstPreview = ReadWholeFile(sPreview);
+            // Each popup has its own content and one layer, and a link for each.
+            EXPECT_EQ(firstContent.count("\r\n"), 4) << firstContent.toStdString();
+            EXPECT_EQ(firstPreview.count("onclick"), 4) << firstPreview.toStdString();
+        }
+        EXPECT_EQ(ReadWholeFile(sContent), firstContent) << "compile " << iCompile;
+        EXPECT_EQ(ReadWholeFile(sPreview), firstPreview) << "compile " << iCompile;
+    }
+}
+
+std::string StableCaseName(const ::testing::TestParamInfo<TStableCase>& info) {
+    return info.param.sName;
+}
+
+INSTANTIATE_TEST_SUITE_P(Pairs, RepeatedCompile, ::testing::ValuesIn(aStableCases), StableCaseName);
 
 } // namespace

@@ -125,20 +125,21 @@ TEST_F(ConstructorTest, EdgeValuesTogetherInOneStatement) {
     SetFont(QStringLiteral("Arial"), 9, false, false, true);
     o.bModal = 1;
     EXPECT_EQ(CreateInstanceFunction(o),
-              QStringLiteral("promo = new QEL.zep.zepInstance(\"promo \", 0, \"transparent\", 1, 0, 1, 12, 0, 4, 5, 1, "
+              QStringLiteral("promo = new QEL.zep.zepInstance(\"promo\", 0, \"transparent\", 1, 0, 1, 12, 0, 4, 5, 1, "
                              "172800, 1.563, 6, 0, 1, 0, 1, 2, 25, -10, 50, 50, 1, \"#FFFFFF\", \"#123456\", "
                              "\"transparent\", 0, 0, \"#808080\", 1, 1, 1, 0, 1, \"9pt Arial\", \"#010203\", 1, 1);"));
 }
 
-TEST_F(ConstructorTest, UniqueIDWithTrailingBlankIsTrimmedOnlyForTheVariable) {
+// The runtime finds a popup's elements by the uid it was constructed with and
+// the commands address it by the variable's name: both are the trimmed ID.
+TEST_F(ConstructorTest, UniqueIDIsTrimmedForTheVariableAndTheRuntimeUid) {
     o.sUniqueID = QStringLiteral("promo ");
     const QString sText = CreateInstanceFunction(o);
-    EXPECT_TRUE(sText.startsWith(QStringLiteral("promo = new QEL.zep.zepInstance(\"promo \", 3, ")))
+    EXPECT_TRUE(sText.startsWith(QStringLiteral("promo = new QEL.zep.zepInstance(\"promo\", 3, ")))
         << sText.toStdString();
     // Every character of code 32 or below counts as a blank, control characters included; a no-break space does not.
     o.sUniqueID = QStringLiteral("\x1Fpromo\x01 ");
-    EXPECT_TRUE(CreateInstanceFunction(o).startsWith(
-        QStringLiteral("promo = new QEL.zep.zepInstance(\"\x1Fpromo\x01 \", 3, ")));
+    EXPECT_TRUE(CreateInstanceFunction(o).startsWith(QStringLiteral("promo = new QEL.zep.zepInstance(\"promo\", 3, ")));
     EXPECT_EQ(o.GetContentIndex(), QStringLiteral("zep_promo"));
     o.sUniqueID = QStringLiteral("promo\u00A0");
     EXPECT_TRUE(CreateInstanceFunction(o).startsWith(QStringLiteral("promo\u00A0 = new ")));

@@ -62,7 +62,8 @@ TEST_F(LibraryAssembly, LocalImageFolderGetsForwardSlashesAndAWebAddressKeepsIts
         {"C:\\Site\\images", "url(C:/Site/images/close.gif) url(C:/Site/images/resize.gif)"},
         {"..\\img", "url(../img/close.gif) url(../img/resize.gif)"},
         {"https://cdn.example/img", "url(https://cdn.example/img/close.gif) url(https://cdn.example/img/resize.gif)"},
-        {"http://host\\odd", "url(http://host\\odd/close.gif) url(http://host\\odd/resize.gif)"},
+        // Kept, and escaped as the script string it stands in.
+        {"http://host\\odd", "url(http://host\\\\odd/close.gif) url(http://host\\\\odd/resize.gif)"},
     };
     for (const auto& [sPath, sExpected] : cases) {
         oInstance.sCustomPath = sPath;

@@ -1,21 +1,10 @@
-// Texts written into generated script: escaping and unique ID checks.
+// Names written into generated script: unique ID checks.
 
 #include <gtest/gtest.h>
 
 #include "ScriptNames.h"
 
 namespace {
-
-TEST(EscapeScriptString, EscapesWhatWouldEndOrBreakTheString) {
-    EXPECT_EQ(EscapeScriptString(QStringLiteral("Welcome")), QStringLiteral("Welcome"));
-    EXPECT_EQ(EscapeScriptString(QStringLiteral("Say \"hi\"")), QStringLiteral("Say \\\"hi\\\""));
-    EXPECT_EQ(EscapeScriptString(QStringLiteral("a\\b")), QStringLiteral("a\\\\b"));
-    EXPECT_EQ(EscapeScriptString(QStringLiteral("one\r\ntwo\nthree")), QStringLiteral("one\\r\\ntwo\\nthree"));
-    EXPECT_EQ(EscapeScriptString(QStringLiteral("<b>x</b></script>")), QStringLiteral("<b>x<\\/b><\\/script>"));
-    EXPECT_EQ(EscapeScriptString(QStringLiteral("a/b < /c")), QStringLiteral("a/b < /c"));
-    EXPECT_EQ(EscapeScriptString(QString(QChar(0x2028))), QStringLiteral("\\u2028"));
-    EXPECT_EQ(EscapeScriptString(QStringLiteral("it's\tfine")), QStringLiteral("it's\tfine"));
-}
 
 TEST(IsValidScriptName, AcceptsIdentifiersOnly) {
     for (const char* sName : {"promo", "_x", "$", "zep2", "Promo_Offer$1", "newsletter", "dontshowagain"}) {
@@ -28,15 +17,36 @@ TEST(IsValidScriptName, AcceptsIdentifiersOnly) {
 }
 
 TEST(IsValidScriptName, RefusesTheRuntimeLibrarysOwnGlobals) {
-    // A popup named after a library routine would replace it on the page.
-    for (const char* sName : {"move", "resize", "adj", "na", "zepNum"}) {
+    // A popup named after a library routine or variable would replace it on the page; a variable may be declared
+    // after others on one line.
+    for (const char* sName : {"move", "resize", "adj", "na", "zepNum", "drs", "moving", "resizing", "ism3", "Mousey"}) {
         EXPECT_FALSE(IsValidScriptName(QString::fromUtf8(sName))) << sName;
     }
     EXPECT_TRUE(IsValidScriptName(QStringLiteral("mover")));
 }
 
+TEST(IsValidScriptName, RefusesTheGlobalsOfTheLanguageAndOfEveryBrowser) {
+    for (const char* sName :
+         {"setTimeout", "Math",       "String",      "arguments",   "__proto__", "eval",           "undefined",
+          "NaN",        "globalThis", "JSON",        "Promise",     "alert",     "fetch",          "localStorage",
+          "onload",     "toString",   "constructor", "HTMLElement", "Image",     "InstallTrigger", "attachEvent",
+          "opera",      "webkitURL",  "Iterator"}) {
+        EXPECT_FALSE(IsValidScriptName(QString::fromUtf8(sName))) << sName;
+        EXPECT_TRUE(IsScriptIdentifier(QString::fromUtf8(sName))) << sName;
+    }
+    EXPECT_TRUE(IsValidScriptName(QStringLiteral("setTimeouts")));
+    EXPECT_TRUE(IsValidScriptName(QStringLiteral("math")));
+}
+
 TEST(CheckUniqueIDs, ReportsTheFirstProblemWithTheTrimmedID) {
-    EXPECT_TRUE(CheckUniqueIDs({QStringLiteral("a"), QStringLiteral(" b "), QStringLiteral("A")}).isEmpty());
+    EXPECT_TRUE(CheckUniqueIDs({QStringLiteral("a"), QStringLiteral(" b "), QStringLiteral("promo\x01")}).isEmpty());
+    EXPECT_EQ(CheckUniqueIDs({QStringLiteral("pro\x01mo")}),
+              QStringLiteral("Compile Error : Unique ID <pro\x01mo> is not a valid script name"));
+    EXPECT_EQ(CheckUniqueIDs({QStringLiteral("a"), QStringLiteral("setTimeout")}),
+              QStringLiteral("Compile Error : Unique ID <setTimeout> is a global name of the browser, the language or "
+                             "the popup scripts"));
+    EXPECT_EQ(CheckUniqueIDs({QStringLiteral("promo"), QStringLiteral("other"), QStringLiteral(" PROMO")}),
+              QStringLiteral("Compile Error : Unique IDs <promo> and <PROMO> differ only in letter case"));
     EXPECT_EQ(CheckUniqueIDs({QStringLiteral("a"), QStringLiteral(" 9lives ")}),
               QStringLiteral("Compile Error : Unique ID <9lives> is not a valid script name"));
     EXPECT_EQ(CheckUniqueIDs({QStringLiteral("promo"), QStringLiteral("other"), QStringLiteral("promo\t")}),

@@ -116,10 +116,10 @@ TEST_F(SnippetTest, MaskCommandForEachMode) {
         QStringLiteral("  if(!promo.pars.isc)\r\n    zepMask.zepTimer('zepMask','','','QEL.zep.zepHide','',0,7);"));
 }
 
-TEST_F(SnippetTest, MaskGuardUsesTheIdentifierAsStored) {
+TEST_F(SnippetTest, MaskGuardUsesThePopupsScriptName) {
     o.bModal = 1;
     o.sUniqueID = QStringLiteral("promo ");
-    EXPECT_EQ(GenerateModalString(o), QStringLiteral("  if(!promo .pars.isc)\r\n    QEL.zep.zepShow('zepMask');"));
+    EXPECT_EQ(GenerateModalString(o), QStringLiteral("  if(!promo.pars.isc)\r\n    QEL.zep.zepShow('zepMask');"));
 }
 
 TEST_F(SnippetTest, NoMaskCommandForANonModalPopup) {
@@ -165,14 +165,14 @@ TEST_F(SnippetTest, ContentSwitchOfAManualPopupUsesTheItemsPosition) {
     item.iAPITop = 25;
     item.APILocation = ltCentre;
     item.bAPIRelativePositioning = 1;
-    // The identifier is written as stored.
+    // The popup is addressed by its script name, as the constructor names it.
     EXPECT_EQ(
         CreateLinkFunctions(item, o),
-        QStringLiteral("QEL.zep.zepHide('promo ');QEL.zep.zepSize('promo ', 40, 60);"
-                       "QEL.zep.zepContent('promo ', zep_promo1);QEL.zep.zepLocation('promo ', -15, 25, 1, event);"));
+        QStringLiteral("QEL.zep.zepHide('promo');QEL.zep.zepSize('promo', 40, 60);"
+                       "QEL.zep.zepContent('promo', zep_promo1);QEL.zep.zepLocation('promo', -15, 25, 1, event);"));
     item.bAPIRelativePositioning = 0;
     EXPECT_TRUE(
-        CreateLinkFunctions(item, o).endsWith(QStringLiteral("QEL.zep.zepLocation('promo ', -15, 25, 0, event);")));
+        CreateLinkFunctions(item, o).endsWith(QStringLiteral("QEL.zep.zepLocation('promo', -15, 25, 0, event);")));
 }
 
 TEST_F(SnippetTest, ContentSwitchPrefixesTheLinkOfAClickPopup) {

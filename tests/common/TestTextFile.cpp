@@ -1,3 +1,4 @@
+#include "TProfileFile.h"
 #include "TextFile.h"
 
 #include <QDateTime>
@@ -6,6 +7,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 TEST(TextFile, DecodesUtf8AndFallsBackToWindows1252) {
     EXPECT_EQ(DecodeText("caf\xC3\xA9"), QString::fromUtf8("caf\xC3\xA9"));
@@ -35,6 +38,51 @@ TEST(TextFile, WritesCrLfAfterEveryLineWithoutByteOrderMark) {
 TEST(TextFile, ReadingAMissingFileFails) {
     QStringList lines;
     EXPECT_FALSE(ReadTextLines("/nonexistent/file.txt", lines));
+}
+
+// Reading a pipe would wait for a writer, a device might never end, and a
+// huge file would be read whole: all are refused before they are opened.
+TEST(TextFile, RefusesWhatIsNotARegularFileOrTooLarge) {
+    QTemporaryDir dir;
+    const QString sPipe = dir.filePath("pipe.html");
+    ASSERT_EQ(mkfifo(QFile::encodeName(sPipe).constData(), 0600), 0);
+    const QString sLarge = dir.filePath("large.html");
+    QFile large(sLarge);
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.resize(ciMaxTextFileSize + 1));
+    large.close();
+    const QString sLimit = dir.filePath("limit.html");
+    QFile limit(sLimit);
+    ASSERT_TRUE(limit.open(QIODevice::WriteOnly) && limit.resize(ciMaxTextFileSize));
+    limit.close();
+
+    const struct {
+        QString sPath;
+        const char* sReason;
+    } cases[] = {{sPipe, "it is not a regular file"},
+                 {dir.path(), "it is not a regular file"},
+                 {QStringLiteral("/dev/zero"), "it is not a regular file"},
+                 {sLarge, "it is larger than 64 MB"},
+                 {dir.filePath("missing.html"), ""}};
+    for (const auto& c : cases) {
+        QStringList lines{QStringLiteral("kept")};
+        QString sReason = QStringLiteral("unset");
+        EXPECT_FALSE(ReadTextLines(c.sPath, lines, &sReason)) << c.sPath.toStdString();
+        EXPECT_EQ(sReason, QLatin1String(c.sReason)) << c.sPath.toStdString();
+        EXPECT_EQ(lines, QStringList{QStringLiteral("kept")});
+    }
+    QString sText;
+    EXPECT_TRUE(ReadTextFile(sLimit, sText));
+    EXPECT_EQ(sText.size(), ciMaxTextFileSize);
+}
+
+TEST(ProfileFile, RefusedFilesFailToOpenWithTheReason) {
+    QTemporaryDir dir;
+    const QString sPipe = dir.filePath("pipe.zrj");
+    ASSERT_EQ(mkfifo(QFile::encodeName(sPipe).constData(), 0600), 0);
+    TProfileFile file;
+    EXPECT_FALSE(file.Open(sPipe));
+    EXPECT_EQ(file.GetLastError(), "Unable to read <" + sPipe + ">: it is not a regular file");
+    EXPECT_TRUE(file.SectionNames().isEmpty());
 }
 
 namespace {

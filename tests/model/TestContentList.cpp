@@ -107,6 +107,47 @@ TEST(ContentFile, KeysMatchOnlyWithAnEmptyOrDecimalRest) {
     EXPECT_EQ(list.Item(1).iLID, 4);
 }
 
+// Keys read against the content indexes of the whole project: each line goes
+// to one popup only.
+TEST(ContentFile, EachLineBelongsToTheBestMatchingIndexOfTheProject) {
+    TContentFile file;
+    file.LoadFromLines({"zep_p1=\"a\"", "zep_p11=\"b\"", "zep_p10=\"c\"", "zep_p101=\"d\"", "zep_p1011=\"e\"",
+                        "zep_promo=\"f\"", "zep_PROMO=\"g\"", "zep_promo1=\"h\"", "Zep_Promo2=\"i\"",
+                        "zep_p11=\"second line of one key\"", "zep_promo3=\"j\""});
+    file.SetProjectIndexes({"zep_p1", "zep_p10", "zep_promo", "zep_PROMO"});
+    const auto keysFor = [&file](const QString& sIndex) {
+        QStringList keys;
+        for (const TContentFile::TLine* line : file.LinesFor(sIndex)) {
+            keys << line->sKey + '=' + line->sHTML;
+        }
+        return keys;
+    };
+    EXPECT_EQ(keysFor("zep_p1"), QStringList({"zep_p1=\"a\"", "zep_p11=\"b\""}));
+    EXPECT_EQ(keysFor("zep_p10"), QStringList({"zep_p10=\"c\"", "zep_p101=\"d\"", "zep_p1011=\"e\""}));
+    EXPECT_EQ(keysFor("zep_promo"),
+              QStringList({"zep_promo=\"f\"", "zep_promo1=\"h\"", "Zep_Promo2=\"i\"", "zep_promo3=\"j\""}));
+    EXPECT_EQ(keysFor("zep_PROMO"), QStringList({"zep_PROMO=\"g\""}));
+    // An index the project does not name still finds the lines that no other index takes.
+    EXPECT_EQ(keysFor("zep_p"), QStringList());
+    file.SetProjectIndexes({});
+    EXPECT_EQ(keysFor("zep_p").size(), 5);
+}
+
+TEST_F(Content, LayerLinesAreReadAsStringLiteralsAndOthersKeptForTheCompileToRefuse) {
+    WriteBytes(dir.filePath("promo_ZEPcontent.js"), "zep_promo1='it\\'s \\x41'\r\nzep_promo2 = \"as \\\"is\\\"\" \r\n"
+                                                    "zep_promo3=\"unterminated\r\nzep_promo4=\"a\";alert(1)\r\n");
+    ASSERT_TRUE(LoadInstance("[REFERENCE]\r\nUniqueID=promo\r\n"));
+    const TContentList& list = instance->ContentStrings;
+    ASSERT_EQ(list.Count(), 5);
+    EXPECT_EQ(list.Item(0).sHTML, "\"it's A\"");
+    EXPECT_EQ(list.Line(0), "zep_promo1=\"it's A\"");
+    EXPECT_EQ(list.Item(1).sHTML, "\"as \\\"is\\\"\"");
+    EXPECT_EQ(list.Line(1), "zep_promo2 = \"as \\\"is\\\"\"");
+    EXPECT_EQ(list.Item(2).sHTML, "\"unterminated");
+    EXPECT_EQ(list.Line(2), "zep_promo3=\"unterminated");
+    EXPECT_EQ(list.Line(3), "zep_promo4=\"a\";alert(1)");
+}
+
 TEST(ContentList, NextFreeNumberRemoveAndCopy) {
     TZEPInstance instance(nullptr);
     TContentList& list = instance.ContentStrings;

@@ -93,7 +93,8 @@ TEST_F(ProjectDocument, AFailedSaveAsKeepsTheNameAndTheTemplateFlag) {
 
     QDir().mkpath(root.filePath("C/copy.zrj")); // a folder where the project file belongs
     EXPECT_FALSE(document.SaveAs(root.filePath("C/copy.zrj")));
-    EXPECT_EQ(document.GetLastError(), "Unable to read <" + root.filePath("C/copy.zrj") + ">");
+    EXPECT_EQ(document.GetLastError(),
+              "Unable to read <" + root.filePath("C/copy.zrj") + ">: it is not a regular file");
     EXPECT_EQ(document.Project.sFullProjectName, sDirA + "t.zrj");
     EXPECT_EQ(document.Project.bTemplate, 1);
 }

@@ -1,8 +1,11 @@
 #include "ModelTestFiles.h"
 #include "TProfileFile.h"
 #include "TZEPProject.h"
+#include "TextFile.h"
 
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -138,6 +141,21 @@ TEST_F(ProjectLoad, MissingHtmlFileFailsWithItsPath) {
               "Object loading error <Error loading HTML file <" + dir.filePath("promo.html") + ">>");
 }
 
+TEST_F(ProjectLoad, HtmlFileThatIsAPipeOrTooLargeIsRefusedWithoutReadingIt) {
+    const QString sHtml = dir.filePath("promo.html");
+    ASSERT_EQ(mkfifo(QFile::encodeName(sHtml).constData(), 0600), 0);
+    EXPECT_FALSE(Load("[REFERENCE]\r\nUniqueID=x\r\n", {}));
+    EXPECT_EQ(project.GetLastError(),
+              "Object loading error <Error loading HTML file <" + sHtml + ">: it is not a regular file>");
+    QFile::remove(sHtml);
+    QFile large(sHtml);
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.resize(ciMaxTextFileSize + 1));
+    large.close();
+    EXPECT_FALSE(Load("[REFERENCE]\r\nUniqueID=x\r\n", {}));
+    EXPECT_EQ(project.GetLastError(),
+              "Object loading error <Error loading HTML file <" + sHtml + ">: it is larger than 64 MB>");
+}
+
 TEST_F(ProjectLoad, TemplateRequiredRefusesAProjectAndKeepsTheInstances) {
     ASSERT_TRUE(Load("[REFERENCE]\r\nUniqueID=kept\r\n", {"promo.html"}));
     EXPECT_FALSE(Load("[SYSTEM]\r\nTemplate=0\r\n[REFERENCE]\r\nUniqueID=other\r\n", {}, true));
@@ -221,7 +239,8 @@ TEST_F(ProjectLoad, UnreadableContentFileFailsTheLoadAndKeepsTheInstances) {
     ASSERT_TRUE(Load("[REFERENCE]\r\nUniqueID=kept\r\n", {"promo.html"}));
     QDir(dir.path()).mkdir("promo_ZEPcontent.js"); // exists, but cannot be read as a file
     EXPECT_FALSE(Load("[REFERENCE]\r\nUniqueID=other\r\n", {}));
-    EXPECT_EQ(project.GetLastError(), "Error loading content file <" + dir.filePath("promo_ZEPcontent.js") + ">");
+    EXPECT_EQ(project.GetLastError(),
+              "Error loading content file <" + dir.filePath("promo_ZEPcontent.js") + ">: it is not a regular file");
     EXPECT_EQ(Only().sUniqueID, "kept");
 }
 

@@ -156,7 +156,8 @@ TEST_F(SaveAndCloseTest, AFailedSaveShowsWhyAndTheProjectStaysEdited) {
     TurnOffAudioInTheOptions();
     ASSERT_TRUE(QFile::remove(sProject));
     ASSERT_TRUE(QDir().mkdir(sProject)); // a folder where the project file belongs
-    Env.Services.ExpectQuestion(QStringLiteral("Unable to read <") + sProject + QStringLiteral(">"), QMessageBox::Ok);
+    Env.Services.ExpectQuestion(
+        QStringLiteral("Unable to read <") + sProject + QStringLiteral(">: it is not a regular file"), QMessageBox::Ok);
     Form->Actions().SaveProjectMenu->trigger();
     EXPECT_TRUE(Form->IsEdited());
 }
