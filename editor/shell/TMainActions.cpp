@@ -74,9 +74,7 @@ void TMainActions::BuildFileMenu(QMainWindow& window) {
     SaveProjectAsMenu = AddEntry(menu, "SaveProjectAsMenu", "Save As ...");
     SaveTemplateMenu = AddEntry(menu, "SaveTemplateMenu", "Save Template");
     SaveTemplateMenu->setVisible(false);
-    // The instance editor's rules show the entry for a single-popup template;
-    // it stays disabled until the Save Template command is connected.
-    SaveTemplateMenu->setEnabled(false);
+    // The instance editor's rules show the entry for a single-popup template.
     menu->addSeparator();
     ExitMenu = AddEntry(menu, "ExitMenu", "Exit");
     QObject::connect(ExitMenu, &QAction::triggered, &window, &QWidget::close);

@@ -1,4 +1,5 @@
 #include "MainFormTestSupport.h"
+#include "ProjectTestFiles.h"
 #include "TCompileForm.h"
 #include "TOptionsForm.h"
 #include "TZEPProject.h"
@@ -6,6 +7,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -33,6 +36,9 @@ protected:
     }
     QString User(const QString& sName) const { return Env.Path(QStringLiteral("docs/Brisola/User/")) + sName; }
 
+    // The instance editor's "Reference" group.
+    QGroupBox& Reference() const { return *FindByAccessibleName<QGroupBox>(*Form, QStringLiteral("Reference")); }
+
     TMainFormEnvironment Env;
     std::unique_ptr<TMainForm> Form;
 };
@@ -56,10 +62,9 @@ TEST_F(CompileFromEditorTest, AnEditedProjectIsSavedWithoutAQuestionAndItsPrevie
     const QString sProject = Env.Path(QStringLiteral("promo.zrj"));
     TTestEnvironment::WriteProject(sProject, false);
     Start({sProject});
-    Form->CurrentProject().InstanceList.Instance(0).sTitle = QStringLiteral("Autumn offer");
-    // The editor writes its controls back before a save, so they show the change too.
-    Form->UpdateDisplayFromInstance(&Form->CurrentProject().InstanceList.Instance(0));
-    Form->InterfaceChange();
+    ASSERT_TRUE(FindByAccessibleName<QCheckBox>(Reference(), QStringLiteral("Title"))->isChecked());
+    TypeOver(FindByAccessibleName<QLineEdit>(Reference(), QStringLiteral("Title")), QStringLiteral("Autumn offer"));
+    ASSERT_TRUE(Form->IsEdited());
     ExpectResults(true);
     Form->Actions().CompileMenu->trigger();
     EXPECT_FALSE(Form->IsEdited());

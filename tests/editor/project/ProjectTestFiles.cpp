@@ -6,9 +6,11 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
+#include <QtTest/QTest>
 
 void WriteFile(const QString& sPath, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(sPath).absolutePath());
@@ -49,4 +51,10 @@ bool DropFiles(QWidget* target, const QStringList& files) {
     QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
     return drop.isAccepted();
+}
+
+void TypeOver(QLineEdit* edit, const QString& sText) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, sText);
 }

@@ -9,11 +9,15 @@
 #include "TZEPProject.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -55,6 +59,9 @@ protected:
     void Edit() { Form->InterfaceChange(); }
     TAuxFilePage* Page(const QString& sName) { return Form->EditableFilePages().FindPage(sName); }
     bool Logged(const QString& sLine) const { return Env.LogLines().contains(sLine); }
+
+    // The instance editor's "Reference" group.
+    QGroupBox& Reference() const { return *FindByAccessibleName<QGroupBox>(*Form, QStringLiteral("Reference")); }
 
     TMainFormEnvironment Env;
     std::unique_ptr<TMainForm> Form;
@@ -175,10 +182,9 @@ TEST_F(ProjectCommandsTest, AnEditedProjectIsOfferedASaveBeforeAnotherIsOpened) 
     WriteProjectFiles(sFirst, false);
     WriteProjectFiles(sSecond, false);
     Start({sFirst});
-    Form->CurrentProject().InstanceList.Instance(0).sTitle = QStringLiteral("Kept");
-    // The editor writes its controls back before a save, so they show the change too.
-    Form->UpdateDisplayFromInstance(&Form->CurrentProject().InstanceList.Instance(0));
-    Edit();
+    ASSERT_TRUE(FindByAccessibleName<QCheckBox>(Reference(), QStringLiteral("Title"))->isChecked());
+    TypeOver(FindByAccessibleName<QLineEdit>(Reference(), QStringLiteral("Title")), QStringLiteral("Kept"));
+    ASSERT_TRUE(Form->IsEdited());
     Env.Services.ExpectQuestion(QStringLiteral("Save current project first?"), QMessageBox::Yes);
     Env.Services.ExpectFileDialog(QStringLiteral("Open Project"), sSecond);
     Form->Actions().OpenProjectMenu->trigger();
@@ -236,6 +242,16 @@ TEST_F(ProjectCommandsTest, EditableFilePagesOpenWithTheProjectAndTypingMarksThe
     EXPECT_TRUE(Form->IsEdited());
     EXPECT_TRUE(Form->IsPreviewNeeded());
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Brisola - V4.0 - promo (unsaved)"));
+    EXPECT_FALSE(Page(QStringLiteral("site.js"))->bEdited);
+
+    // The popup's HTML editor is the first source page; typing there marks no page.
+    auto* sourcePages = Form->findChild<QTabWidget*>(QStringLiteral("SourcePages"));
+    ASSERT_NE(sourcePages, nullptr);
+    EXPECT_EQ(sourcePages->tabText(0), QStringLiteral("HTML"));
+    auto* html =
+        FindByAccessibleName<QPlainTextEdit>(*sourcePages->widget(0), QStringLiteral("Popup Content HTML Editor"));
+    ASSERT_NE(html, nullptr);
+    QTest::keyClicks(html, QStringLiteral("<b>"));
     EXPECT_FALSE(Page(QStringLiteral("site.js"))->bEdited);
 
     Form->Actions().SaveProjectMenu->trigger();
