@@ -10,8 +10,6 @@
 
 namespace {
 
-TShellOpenHandler ShellOpenHandler;
-
 // Application data shared by all users: the last of the desktop's data
 // folders, unless that is the user's own.
 QString CommonDataFolder() {
@@ -125,14 +123,6 @@ bool ShellCopy(const QString& sSource, const QString& sTarget) {
         return false;
     }
     return CopyTree(sFrom, sDestination);
-}
-
-void SetShellOpenHandler(TShellOpenHandler handler) {
-    ShellOpenHandler = std::move(handler);
-}
-
-bool ShellOpen(const QString& sFile, const QString& sParameters, const QString& sFolder) {
-    return ShellOpenHandler ? ShellOpenHandler(sFile, sParameters, sFolder) : false;
 }
 
 bool WriteTextFile(const QString& sFileName, const QString& sText) {

@@ -2,11 +2,8 @@
 
 #include <QString>
 
-#include <functional>
-
 // File and folder operations of the desktop: special folders, silent delete
-// and copy of whole folder trees, opening a file or address with its default
-// application, and writing a text as lines.
+// and copy of whole folder trees, and writing a text as lines.
 
 enum class CSpecialFolder {
     sfDocuments,     // the user's documents folder
@@ -30,14 +27,6 @@ bool ShellDelete(const QString& sPath);
 // A file copied to an existing folder goes inside it. Trailing separators are
 // removed from both paths. Copying a folder into itself fails.
 bool ShellCopy(const QString& sSource, const QString& sTarget);
-
-// Opening with the default application needs the desktop's GUI services,
-// which common code does not link: the editor installs the handler. It gets
-// the file or address, the parameters and the working folder, and answers
-// success. Without a handler ShellOpen fails.
-using TShellOpenHandler = std::function<bool(const QString& sFile, const QString& sParameters, const QString& sFolder)>;
-void SetShellOpenHandler(TShellOpenHandler handler);
-bool ShellOpen(const QString& sFile, const QString& sParameters = QString(), const QString& sFolder = QString());
 
 // Writes the text as lines (CR LF after each line, the last included),
 // replacing the file in one go.

@@ -258,7 +258,6 @@ void TUpLoadForm::StepFinished() {
         FinishClosing();
     }
     ApplyControls();
-    emit TransferFinished();
 }
 
 void TUpLoadForm::done(int iResult) {

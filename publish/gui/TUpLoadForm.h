@@ -73,10 +73,6 @@ public:
     QPushButton* CancelBtn = nullptr;
     std::array<QLabel*, 3> StatusPanels = {}; // connection state, remote directory, "Completed"
 
-signals:
-    // A connect or upload step has ended (the controls show its outcome).
-    void TransferFinished();
-
 protected:
     void showEvent(QShowEvent* event) override;
 

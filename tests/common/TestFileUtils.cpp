@@ -93,19 +93,6 @@ TEST_F(FileUtilsTest, DeleteRemovesFilesAndFolderTrees) {
     EXPECT_FALSE(ShellDelete("  "));
 }
 
-TEST(FileUtils, ShellOpenGoesThroughTheInstalledHandler) {
-    EXPECT_FALSE(ShellOpen("https://example.com/"));
-    QStringList received;
-    SetShellOpenHandler([&](const QString& sFile, const QString& sParameters, const QString& sFolder) {
-        received = {sFile, sParameters, sFolder};
-        return true;
-    });
-    EXPECT_TRUE(ShellOpen("/w/site_Preview.html", "", "/w"));
-    EXPECT_EQ(received, QStringList({"/w/site_Preview.html", "", "/w"}));
-    SetShellOpenHandler(nullptr);
-    EXPECT_FALSE(ShellOpen("/w/site_Preview.html"));
-}
-
 TEST(FileUtils, WriteTextFileEndsEveryLineWithCrLf) {
     QTemporaryDir dir;
     const QString sPath = dir.filePath("out.txt");
