@@ -5,45 +5,87 @@
 #include "TUpLoadForm.h"
 #include "TZEPProject.h"
 
+#include <type_traits>
+
+namespace {
+
+// Each pairing below lists every dialog value beside the field that keeps it,
+// once for both directions: the copy is handed (kept field, dialog value),
+// with whichever side is being written left non-const.
+
+template <class TProject, class TOptions, class TCopy>
+void PairProjectOptions(TProject& project, TOptions& options, TCopy copy) {
+    copy(project.bIncludeDynamicFunctions, options.bIncludeDynamicFunctions);
+    copy(project.bDynamicContent, options.bDynamicContent);
+    copy(project.bTurnOffAudio, options.bTurnOffAudio);
+    copy(project.bCoverBoxes, options.bCoverBoxes);
+    copy(project.InitialisationOption, options.iInitialisationOption);
+}
+
+template <class TSettings, class TOptions, class TCopy>
+void PairApplicationOptions(TSettings& settings, TOptions& options, TCopy copy) {
+    copy(settings.sBaseLocation, options.sBaseLocation);
+    copy(settings.bAutoSave, options.bAutoSave);
+    copy(settings.bShowCompile, options.bShowCompile);
+    copy(settings.bDeleteLog, options.bDeleteLog);
+    copy(settings.iUpdateFrequency, options.iUpdateFrequency);
+    copy(settings.dLastUpdated, options.dLastUpdated);
+}
+
+template <class TSettings, class TUpLoad, class TCopy>
+void PairUpLoadSettings(TSettings& settings, TUpLoad& upLoad, TCopy copy) {
+    copy(settings.sFTPSite, upLoad.sSite);
+    copy(settings.sUsername, upLoad.sUsername);
+    copy(settings.sPassword, upLoad.sPassword);
+    copy(settings.sRemotePath, upLoad.sRemotePath);
+    copy(settings.bFTPRequireTLS, upLoad.bRequireTls);
+    copy(settings.UpLoadPosition, upLoad.Position);
+}
+
+// Copies one value, converting where the two sides keep it differently: a
+// project flag counts as set only when it holds exactly 1, and the dialog's
+// list rows follow the enumeration's order.
+template <class TTo, class TFrom> void Assign(TTo& to, const TFrom& from) {
+    if constexpr (std::is_same_v<TTo, bool> && std::is_same_v<TFrom, quint8>) {
+        to = from == 1;
+    } else {
+        to = static_cast<TTo>(from);
+    }
+}
+
+constexpr auto ToDialog = [](const auto& kept, auto& value) { Assign(value, kept); };
+constexpr auto ToKeeper = [](auto& kept, const auto& value) { Assign(kept, value); };
+
+} // namespace
+
 TProjectOptions ProjectOptionsOf(const TZEPProject& project) {
-    return {project.bIncludeDynamicFunctions == 1, project.bDynamicContent == 1, project.bTurnOffAudio == 1,
-            project.bCoverBoxes == 1, int(project.InitialisationOption)};
+    TProjectOptions options;
+    PairProjectOptions(project, options, ToDialog);
+    return options;
 }
 
 void ApplyProjectOptions(const TProjectOptions& options, TZEPProject& project) {
-    project.bIncludeDynamicFunctions = options.bIncludeDynamicFunctions ? 1 : 0;
-    project.bDynamicContent = options.bDynamicContent ? 1 : 0;
-    project.bTurnOffAudio = options.bTurnOffAudio ? 1 : 0;
-    project.bCoverBoxes = options.bCoverBoxes ? 1 : 0;
-    project.InitialisationOption = CInitialisationOptions(options.iInitialisationOption);
+    PairProjectOptions(project, options, ToKeeper);
 }
 
 TApplicationOptions ApplicationOptionsOf(const TAppSettings& settings) {
-    return {settings.sBaseLocation, settings.bAutoSave,        settings.bShowCompile,
-            settings.bDeleteLog,    settings.iUpdateFrequency, settings.dLastUpdated};
+    TApplicationOptions options;
+    PairApplicationOptions(settings, options, ToDialog);
+    return options;
 }
 
 void ApplyApplicationOptions(const TApplicationOptions& options, TAppSettings& settings) {
-    settings.sBaseLocation = options.sBaseLocation;
-    settings.bAutoSave = options.bAutoSave;
-    settings.bShowCompile = options.bShowCompile;
-    settings.bDeleteLog = options.bDeleteLog;
-    settings.iUpdateFrequency = options.iUpdateFrequency;
-    settings.dLastUpdated = options.dLastUpdated;
+    PairApplicationOptions(settings, options, ToKeeper);
 }
 
 TUpLoadSettings UpLoadSettingsOf(const TAppSettings& settings) {
-    return {settings.sFTPSite,    settings.sUsername,      settings.sPassword,
-            settings.sRemotePath, settings.bFTPRequireTLS, settings.UpLoadPosition};
+    TUpLoadSettings upLoad;
+    PairUpLoadSettings(settings, upLoad, ToDialog);
+    return upLoad;
 }
 
 void ApplyUpLoadSettings(const TUpLoadSettings& upLoad, TAppSettings& settings) {
-    settings.sFTPSite = upLoad.sSite;
-    settings.sUsername = upLoad.sUsername;
-    settings.sPassword = upLoad.sPassword;
-    settings.sRemotePath = upLoad.sRemotePath;
-    settings.bFTPRequireTLS = upLoad.bRequireTls;
-    settings.UpLoadPosition = upLoad.Position;
+    PairUpLoadSettings(settings, upLoad, ToKeeper);
 }
 
 void ShowSettings(const TAppSettings& settings, QWidget& mainWindow, TTipsForm& tips, TOptionsForm& options,
