@@ -3,7 +3,11 @@
 #include "TAppSettings.h"
 #include "TTipsForm.h"
 #include "TUpLoadForm.h"
+#include "TWorkingFolders.h"
 #include "TZEPProject.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <type_traits>
 
@@ -88,24 +92,37 @@ void ApplyUpLoadSettings(const TUpLoadSettings& upLoad, TAppSettings& settings) 
     PairUpLoadSettings(settings, upLoad, ToKeeper);
 }
 
-void ShowSettings(const TAppSettings& settings, QWidget& mainWindow, TTipsForm& tips, TOptionsForm& options,
-                  TUpLoadForm& upLoad) {
-    mainWindow.move(settings.MainPosition);
-    mainWindow.resize(settings.iWidth, settings.iHeight);
-    tips.move(settings.QuickTipsPosition);
-    tips.bShowTipsAtStartUp = settings.bShowTips;
-    tips.bRandomTips = settings.bRandomTips;
-    options.SetApplicationOptions(ApplicationOptionsOf(settings));
-    upLoad.SetSettings(UpLoadSettingsOf(settings));
+TSettingsDefaults SettingsDefaults(const TWorkingFolders& folders, const TSettingsWindows& windows) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    TSettingsDefaults defaults;
+    defaults.sUserPath = folders.sUserPath;
+    defaults.sBaseTemplatePath = folders.sBaseTemplatePath;
+    defaults.ScreenSize = screen ? screen->size() : QSize(1024, 768);
+    defaults.MainPosition = windows.MainWindow.pos();
+    defaults.QuickTipsPosition = windows.Tips.pos();
+    defaults.UpLoadPosition = windows.UpLoad.pos();
+    defaults.CompileResultsPosition = windows.CompileResults.pos();
+    return defaults;
 }
 
-void KeepSettings(TAppSettings& settings, const QWidget& mainWindow, const TTipsForm& tips, const TOptionsForm& options,
-                  const TUpLoadForm& upLoad) {
-    settings.MainPosition = mainWindow.pos();
-    settings.iHeight = mainWindow.height();
-    settings.iWidth = mainWindow.width();
-    settings.QuickTipsPosition = tips.pos();
-    settings.bShowTips = tips.bShowTipsAtStartUp;
-    ApplyApplicationOptions(options.ApplicationOptions(), settings);
-    ApplyUpLoadSettings(upLoad.Settings(), settings);
+void ShowSettings(const TAppSettings& settings, const TSettingsWindows& windows) {
+    windows.MainWindow.move(settings.MainPosition);
+    windows.MainWindow.resize(settings.iWidth, settings.iHeight);
+    windows.Tips.move(settings.QuickTipsPosition);
+    windows.Tips.bShowTipsAtStartUp = settings.bShowTips;
+    windows.Tips.bRandomTips = settings.bRandomTips;
+    windows.Options.SetApplicationOptions(ApplicationOptionsOf(settings));
+    windows.UpLoad.SetSettings(UpLoadSettingsOf(settings));
+    windows.CompileResults.move(settings.CompileResultsPosition);
+}
+
+void KeepSettings(TAppSettings& settings, const TSettingsWindows& windows) {
+    settings.MainPosition = windows.MainWindow.pos();
+    settings.iHeight = windows.MainWindow.height();
+    settings.iWidth = windows.MainWindow.width();
+    settings.QuickTipsPosition = windows.Tips.pos();
+    settings.bShowTips = windows.Tips.bShowTipsAtStartUp;
+    ApplyApplicationOptions(windows.Options.ApplicationOptions(), settings);
+    ApplyUpLoadSettings(windows.UpLoad.Settings(), settings);
+    settings.CompileResultsPosition = windows.CompileResults.pos();
 }

@@ -4,8 +4,10 @@
 #include "TUpLoadSettings.h"
 
 struct TAppSettings;
+struct TSettingsDefaults;
 class QWidget;
 class TTipsForm;
+class TWorkingFolders;
 class TUpLoadForm;
 class TZEPProject;
 
@@ -21,10 +23,20 @@ void ApplyApplicationOptions(const TApplicationOptions& options, TAppSettings& s
 TUpLoadSettings UpLoadSettingsOf(const TAppSettings& settings);
 void ApplyUpLoadSettings(const TUpLoadSettings& upLoad, TAppSettings& settings);
 
-// The settings that windows keep while the program runs: the main window's
-// and the tips window's places, the tips options, the application options
+// The windows whose places and values the settings keep while the program
+// runs: the main window's, the tips window's, the upload dialog's and the
+// compile results dialog's places, the tips options, the application options
 // and the upload dialog's values.
-void ShowSettings(const TAppSettings& settings, QWidget& mainWindow, TTipsForm& tips, TOptionsForm& options,
-                  TUpLoadForm& upLoad);
-void KeepSettings(TAppSettings& settings, const QWidget& mainWindow, const TTipsForm& tips, const TOptionsForm& options,
-                  const TUpLoadForm& upLoad);
+struct TSettingsWindows {
+    QWidget& MainWindow;
+    TTipsForm& Tips;
+    TOptionsForm& Options;
+    TUpLoadForm& UpLoad;
+    QWidget& CompileResults;
+};
+
+// What the store falls back on: the working folders, the primary screen's
+// size and the places the windows have now.
+TSettingsDefaults SettingsDefaults(const TWorkingFolders& folders, const TSettingsWindows& windows);
+void ShowSettings(const TAppSettings& settings, const TSettingsWindows& windows);
+void KeepSettings(TAppSettings& settings, const TSettingsWindows& windows);

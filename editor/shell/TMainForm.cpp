@@ -100,11 +100,13 @@ bool TMainForm::Create() {
         std::make_unique<TProjectCompileHost>(static_cast<IProjectWindow&>(*this), *oProjectCommands, *oOptionsForm);
     oCompileCommands = std::make_unique<TCompileCommands>(Services, this, *oCompileHost, *oDocument, *oScriptForm,
                                                           Context.Folders.sBaseTemplatePath);
-    oPreviewGenerator = std::make_unique<TPreviewGenerator>(Layout.PreviewPanel->Browser(), *oScriptForm, *oLog);
+    oPreviewGenerator = std::make_unique<TPreviewGenerator>(
+        Layout.PreviewPanel->Browser(), *oScriptForm, *oLog,
+        TPreviewGenerator::TWindow{*oEditableFiles, [this](const QString& sText) { Status(sText); },
+                                   [this] { RefreshBtnClick(); }});
     oPopupCommands = new TPopupCommands(Services, *this, *oDocument, *Layout.InstanceTabs, Settings, this);
     oUpLoadCommands = std::make_unique<TUpLoadCommands>(Services, *oLog, *this, *oDocument);
     ConnectCommands();
-    bCompiling = false;
     TEditCommands::ClearClipboardMark();
     Layout.FillInstanceTabs({});
 
@@ -184,29 +186,23 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+TSettingsWindows TMainForm::SettingsWindows() {
+    return {*this, *oTipsForm, *oOptionsForm, oUpLoadCommands->Form(), CompileForm()};
+}
+
 void TMainForm::LoadSettings() {
     const TScopedFlag updating(bUpdating);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    TSettingsDefaults defaults;
-    defaults.sUserPath = Context.Folders.sUserPath;
-    defaults.sBaseTemplatePath = Context.Folders.sBaseTemplatePath;
-    defaults.ScreenSize = screen ? screen->size() : QSize(1024, 768);
-    defaults.MainPosition = pos();
-    defaults.QuickTipsPosition = oTipsForm->pos();
-    defaults.UpLoadPosition = oUpLoadCommands->Form().pos();
-    defaults.CompileResultsPosition = CompileForm().pos();
+    const TSettingsDefaults defaults = SettingsDefaults(Context.Folders, SettingsWindows());
     Settings = TSettingsStore::Load(*Services.OpenSettings(), defaults, DecodePassword);
-    ShowSettings(Settings, *this, *oTipsForm, *oOptionsForm, oUpLoadCommands->Form());
-    CompileForm().move(Settings.CompileResultsPosition);
+    ShowSettings(Settings, SettingsWindows());
     oProjectCommands->RecentProjects().Assign(Settings.ProjectList);
     StartUpLoad();
 }
 
 void TMainForm::SaveSettings() {
-    KeepSettings(Settings, *this, *oTipsForm, *oOptionsForm, oUpLoadCommands->Form());
     Settings.sCurrentProject = oDocument->Project.sFullProjectName;
     Settings.ProjectList = oProjectCommands->RecentProjects().Items();
-    Settings.CompileResultsPosition = CompileForm().pos();
+    KeepSettings(Settings, SettingsWindows());
     TSettingsStore::Save(*Services.OpenSettings(), Settings, EncodePassword);
 }
 
@@ -303,31 +299,8 @@ void TMainForm::PreviewChange() {
 }
 
 void TMainForm::GeneratePreview(TZEPInstance* instance) {
-    if (instance == nullptr)
-        return;
-    // Events run while the browser loads; a request arriving then is served
-    // once this preview has finished.
-    if (bGeneratingPreview) {
-        bPreviewRequested = true;
-        return;
-    }
-    const TScopedFlag generating(bGeneratingPreview);
-    bCompiling = false;
-    Status(QStringLiteral("Generating preview..."));
-    // The preview shows the unsaved text of the editable files.
-    oEditableFiles->BackupEditableFiles();
-    const auto outcome = oPreviewGenerator->Show(oDocument->Project, *instance, Context.Folders.sBaseTemplatePath);
-    oEditableFiles->RestoreEditableFiles();
-    // Without a preview page the preview stops silently and stays pending.
-    if (outcome == TPreviewGenerator::poNoPage)
-        return;
-    Status(outcome == TPreviewGenerator::poShown ? QStringLiteral("Preview generated")
-                                                 : QStringLiteral("Error generating preview"));
-    bPreviewNeeded = false;
-    if (bPreviewRequested) {
-        bPreviewRequested = false;
-        QTimer::singleShot(0, this, &TMainForm::RefreshBtnClick);
-    }
+    if (instance && oPreviewGenerator->Generate(oDocument->Project, *instance, Context.Folders.sBaseTemplatePath))
+        bPreviewNeeded = false;
 }
 
 void TMainForm::ShowAbout() {

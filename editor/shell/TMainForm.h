@@ -30,6 +30,7 @@ class TPreviewGenerator;
 class TProjectCompileHost;
 class TProjectDocument;
 class TScriptForm;
+struct TSettingsWindows;
 class TSplashForm;
 class TTipsForm;
 class TZEPInstance;
@@ -168,6 +169,7 @@ private:
     bool PrepareWorkingFolders();
     void CreateDialogs();
     void ConnectCommands();
+    TSettingsWindows SettingsWindows();
     void LoadSettings();
     void SaveSettings();
     void FirstDisplay();
@@ -206,10 +208,7 @@ private:
     bool bUpdating = false; // the window is being filled from the project; changes are ignored
     bool bEdited = false;
     bool bRunning = false;
-    bool bCompiling = false;
     bool bPreviewNeeded = false;
     quintptr hWebBrowser = 0;
     bool bShownOnce = false;
-    bool bGeneratingPreview = false; // a preview is waiting for the browser
-    bool bPreviewRequested = false;  // asked for again while it waited
 };

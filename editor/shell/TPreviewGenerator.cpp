@@ -1,9 +1,13 @@
 #include "TPreviewGenerator.h"
 
 #include "PreviewPages.h"
+#include "TEditableFilePages.h"
 #include "TLog.h"
 #include "TPreviewBrowser.h"
+#include "TScopedFlag.h"
 #include "TScriptForm.h"
+
+#include <QTimer>
 
 namespace {
 
@@ -20,8 +24,29 @@ private:
 
 } // namespace
 
-TPreviewGenerator::TPreviewGenerator(TPreviewBrowser& browser, TScriptForm& scripts, TLog& log)
-    : Browser(browser), Scripts(scripts), Log(log) {}
+TPreviewGenerator::TPreviewGenerator(TPreviewBrowser& browser, TScriptForm& scripts, TLog& log, TWindow window)
+    : Browser(browser), Scripts(scripts), Log(log), Window(std::move(window)) {}
+
+bool TPreviewGenerator::Generate(TZEPProject& project, TZEPInstance& instance, const QString& sBaseTemplatePath) {
+    if (bGenerating) {
+        bRequested = true;
+        return false;
+    }
+    const TScopedFlag generating(bGenerating);
+    Window.Status(QStringLiteral("Generating preview..."));
+    Window.Pages.BackupEditableFiles();
+    const CPreviewOutcome outcome = Show(project, instance, sBaseTemplatePath);
+    Window.Pages.RestoreEditableFiles();
+    if (outcome == poNoPage)
+        return false;
+    Window.Status(outcome == poShown ? QStringLiteral("Preview generated")
+                                     : QStringLiteral("Error generating preview"));
+    if (bRequested) {
+        bRequested = false;
+        QTimer::singleShot(0, &Browser, Window.Refresh);
+    }
+    return true;
+}
 
 TPreviewGenerator::CPreviewOutcome TPreviewGenerator::Show(TZEPProject& project, TZEPInstance& instance,
                                                            const QString& sBaseTemplatePath) {
