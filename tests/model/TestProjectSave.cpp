@@ -32,6 +32,16 @@ protected:
     TZEPProject project;
 };
 
+// The attached files section of a single popup: always twelve keys, the
+// names first.
+QByteArray AttachedFilesSection(const QStringList& names = {}) {
+    QByteArray section = "[ATTACHED_FILES]\r\n";
+    for (int i = 0; i < 12; ++i) {
+        section += "File" + QByteArray::number(i + 1) + "=" + names.value(i).toUtf8() + "\r\n";
+    }
+    return section;
+}
+
 } // namespace
 
 TEST_F(ProjectSave, SinglePopupWritesEveryKeyInOrderAndSharesSystemAndAdditionalOptions) {
@@ -125,26 +135,14 @@ TEST_F(ProjectSave, SinglePopupWritesEveryKeyInOrderAndSharesSystemAndAdditional
               "Rotation=0\r\n"
               "AddedCode=1\r\n"
               "[CONTENT]\r\n"
-              "zep_promoSpecificLinkText0=Add your textual or image link here for \r\n"
-              "[ATTACHED_FILES]\r\n"
-              "File1=a.gif\r\n"
-              "File2=\r\n"
-              "File3=\r\n"
-              "File4=\r\n"
-              "File5=\r\n"
-              "File6=\r\n"
-              "File7=\r\n"
-              "File8=\r\n"
-              "File9=\r\n"
-              "File10=\r\n"
-              "File11=\r\n"
-              "File12=\r\n"
-              "[OPTIONS]\r\n"
-              "IncludeDynamicFunctions=0\r\n"
-              "DynamicContent=1\r\n"
-              "TurnOffAudio=0\r\n"
-              "CoverBoxes=0\r\n"
-              "InitialisationOption=0\r\n");
+              "zep_promoSpecificLinkText0=Add your textual or image link here for \r\n" +
+                  AttachedFilesSection({"a.gif"}) +
+                  "[OPTIONS]\r\n"
+                  "IncludeDynamicFunctions=0\r\n"
+                  "DynamicContent=1\r\n"
+                  "TurnOffAudio=0\r\n"
+                  "CoverBoxes=0\r\n"
+                  "InitialisationOption=0\r\n");
     EXPECT_EQ(ReadWholeFile(dir.filePath("promo.html")), "hello\r\nworld\r\n");
     EXPECT_EQ(ReadWholeFile(dir.filePath("promo_ZEPcontent.js")), "zep_promo=\"hello world \"\r\n");
 }
@@ -237,20 +235,8 @@ TEST_F(ProjectSave, OlderWindowsFileKeepsItsLayoutAndGainsTheMissingKeysInOrder)
               "Rotation=0\r\n"
               "AddedCode=0\r\n"
               "[CONTENT]\r\n"
-              "zep_promoSpecificLinkText0=Add your textual or image link here for \r\n"
-              "[ATTACHED_FILES]\r\n"
-              "File1=\r\n"
-              "File2=\r\n"
-              "File3=\r\n"
-              "File4=\r\n"
-              "File5=\r\n"
-              "File6=\r\n"
-              "File7=\r\n"
-              "File8=\r\n"
-              "File9=\r\n"
-              "File10=\r\n"
-              "File11=\r\n"
-              "File12=\r\n");
+              "zep_promoSpecificLinkText0=Add your textual or image link here for \r\n" +
+                  AttachedFilesSection());
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("promo_ZEPcontent.js")));
 }
 
