@@ -7,8 +7,8 @@ struct TAppSettings;
 struct TSettingsDefaults;
 class QWidget;
 class TTipsForm;
-class TWorkingFolders;
 class TUpLoadForm;
+class TWorkingFolders;
 class TZEPProject;
 
 // The options dialog's values to and from where they are kept: the project's
@@ -38,5 +38,6 @@ struct TSettingsWindows {
 // What the store falls back on: the working folders, the primary screen's
 // size and the places the windows have now.
 TSettingsDefaults SettingsDefaults(const TWorkingFolders& folders, const TSettingsWindows& windows);
+// Puts the settings into the windows, and takes the windows' values back.
 void ShowSettings(const TAppSettings& settings, const TSettingsWindows& windows);
 void KeepSettings(TAppSettings& settings, const TSettingsWindows& windows);
