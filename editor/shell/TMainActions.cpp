@@ -58,8 +58,10 @@ void TMainActions::RebuildReopenMenus(const QStringList& entries,
     ReopenMenu->clear();
     PreviousProjectPopUp->clear();
     for (const QString& sEntry : entries) {
+        // A path is shown as it is: an '&' in it is no mnemonic.
+        const QString sCaption = QString(sEntry).replace(u'&', QStringLiteral("&&"));
         for (QMenu* menu : {ReopenMenu, PreviousProjectPopUp})
-            QObject::connect(menu->addAction(sEntry), &QAction::triggered, menu, [reopen, sEntry] { reopen(sEntry); });
+            QObject::connect(menu->addAction(sCaption), &QAction::triggered, menu, [reopen, sEntry] { reopen(sEntry); });
     }
 }
 
@@ -171,6 +173,11 @@ void TMainActions::BuildToolBar(QMainWindow& window, TEditCommands& editCommands
     bar->addSeparator();
     HelpBtn = AddButton(bar, "HelpBtn", "Help", icon(QStyle::SP_DialogHelpButton), "Help");
 
-    for (QWidget* button : bar->findChildren<QWidget*>())
-        button->setToolTipDuration(3000);
+    // The buttons show pictures only: a screen reader names each by its tool tip.
+    for (QAction* action : bar->actions()) {
+        if (QWidget* button = bar->widgetForAction(action); button && !action->isSeparator()) {
+            button->setAccessibleName(button->toolTip());
+            button->setToolTipDuration(3000);
+        }
+    }
 }

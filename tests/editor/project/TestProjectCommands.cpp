@@ -108,6 +108,22 @@ TEST_F(ProjectCommandsTest, SaveAsOfATemplateTakesItsFilesAlongReloadsAndTheNext
     EXPECT_FALSE(Form->IsEdited());
 }
 
+TEST_F(ProjectCommandsTest, SaveTemplateIsOfferedOnlyWhileTheLoadedProjectIsATemplate) {
+    Start();
+    const QAction* saveTemplate = Form->Actions().SaveTemplateMenu;
+    EXPECT_TRUE(saveTemplate->isVisible()) << "the start-up template";
+    const QString sProject = User(QStringLiteral("promo.zrj"));
+    WriteProjectFiles(sProject, false);
+    Env.Services.ExpectFileDialog(QStringLiteral("Open Project"), sProject);
+    Form->Actions().OpenProjectMenu->trigger();
+    EXPECT_FALSE(saveTemplate->isVisible()) << "an opened project";
+    NewFromClick();
+    EXPECT_TRUE(saveTemplate->isVisible()) << "a new project from a template";
+    Env.Services.ExpectFileDialog(sTemplateSaveCaption, User(QStringLiteral("offer.zrj")));
+    Form->Actions().SaveProjectAsMenu->trigger();
+    EXPECT_FALSE(saveTemplate->isVisible()) << "the template saved as a project";
+}
+
 TEST_F(ProjectCommandsTest, SaveTemplateWritesTheTemplateOverItselfAndKeepsItATemplate) {
     Start();
     NewFromClick();
