@@ -61,7 +61,8 @@ void TMainActions::RebuildReopenMenus(const QStringList& entries,
         // A path is shown as it is: an '&' in it is no mnemonic.
         const QString sCaption = QString(sEntry).replace(u'&', QStringLiteral("&&"));
         for (QMenu* menu : {ReopenMenu, PreviousProjectPopUp})
-            QObject::connect(menu->addAction(sCaption), &QAction::triggered, menu, [reopen, sEntry] { reopen(sEntry); });
+            QObject::connect(menu->addAction(sCaption), &QAction::triggered, menu,
+                             [reopen, sEntry] { reopen(sEntry); });
     }
 }
 

@@ -367,8 +367,7 @@ TEST_F(MainFormTest, MenusAndToolButtonsAreNamedForAScreenReaderInTheirOrder) {
         {"Undo", "Redo", "Cut", "Copy", "Paste", "Select All"},
         {"Compile DHTML Popup", "View in default browser", "Load external HTML file", "Add files to Project",
          "Options ..."},
-        {"Contents", "Search for help on ...", "How do I ...", "Tips", "Visit Wendmark on the Web", "Support",
-         "About"},
+        {"Contents", "Search for help on ...", "How do I ...", "Tips", "Visit Wendmark on the Web", "Support", "About"},
     };
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(AccessibleNames(menuBar->actions()[i]->menu()), entries[i]) << i;
