@@ -3,6 +3,7 @@
 #include "TEditCommands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStyle>
@@ -154,7 +155,11 @@ void TMainActions::BuildToolBar(QMainWindow& window, TEditCommands& editCommands
         QAction* command = editCommands.Action(button.Command);
         auto* copy = bar->addAction(QIcon::fromTheme(QString::fromLatin1(button.sThemeIcon)), command->text());
         copy->setToolTip(QString::fromUtf8(button.sToolTip));
-        QObject::connect(copy, &QAction::triggered, command, &QAction::trigger);
+        // The button acts on the focused control whatever the menu entries
+        // were last set to when the "Edit" menu or a context menu opened.
+        QObject::connect(copy, &QAction::triggered, &editCommands, [&editCommands, button] {
+            editCommands.Execute(button.Command, QApplication::focusWidget());
+        });
         if (button.Command == TEditCommands::ecPaste)
             bar->addSeparator();
     }

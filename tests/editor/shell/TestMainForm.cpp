@@ -231,6 +231,33 @@ TEST_F(MainFormTest, EditMenuFollowsTheFocusedControl) {
         EXPECT_FALSE(enabled(TEditCommands::CEditCommand(i))) << i;
 }
 
+TEST_F(MainFormTest, ToolBarEditButtonsActOnTheFocusedFieldWhateverTheEditMenuLastShowed) {
+    Start();
+    ShowAndWait();
+    auto* field = Form->findChild<QLineEdit*>(QStringLiteral("TitleEdit"));
+    auto* box = Form->findChild<QCheckBox*>(QStringLiteral("CanMoveBox"));
+    ASSERT_TRUE(field && box);
+    box->setFocus();
+    emit Form->Actions().EditMenu->aboutToShow(); // every entry disabled for a check box
+    auto button = [this](const QString& sToolTip) {
+        for (QAction* action : Form->findChild<QToolBar*>(QStringLiteral("ToolBar"))->actions()) {
+            if (action->toolTip() == sToolTip)
+                return action;
+        }
+        return static_cast<QAction*>(nullptr);
+    };
+    field->setText(QStringLiteral("Unique text"));
+    field->setFocus();
+    field->setSelection(0, 6);
+    QApplication::clipboard()->clear();
+    button(QStringLiteral("Copy content"))->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Unique"));
+    button(QStringLiteral("Cut content"))->trigger();
+    EXPECT_EQ(field->text(), QStringLiteral(" text"));
+    button(QStringLiteral("Undo previous edit"))->trigger();
+    EXPECT_EQ(field->text(), QStringLiteral("Unique text"));
+}
+
 TEST_F(MainFormTest, MultiLineControlsHaveRedo) {
     Start();
     QPlainTextEdit editor;
