@@ -8,11 +8,14 @@
 #include "TZEPInstance.h"
 #include "TZEPProject.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -331,6 +334,25 @@ TEST_F(ProjectCommandsTest, AddFilesCopiesADroppedStyleSheetOpensItsPageAndMarks
     EXPECT_TRUE(Logged(QStringLiteral("Files added or removed")));
     Form->Actions().SaveProjectMenu->trigger();
     EXPECT_EQ(Value(sProject, "AUX_FILES", "File1"), QStringLiteral("extra.css"));
+}
+
+TEST_F(ProjectCommandsTest, TheFileListsDialogFromTheToolsMenuNamesEachControlByItsCaption) {
+    Start();
+    QStringList names;
+    Env.Services.ExpectDialog(QStringLiteral("FileListForm"), [&names](QDialog& dialog) {
+        names << QAccessible::queryAccessibleInterface(&dialog)->text(QAccessible::Name);
+        for (QWidget* control : dialog.findChildren<QWidget*>()) {
+            if (qobject_cast<QGroupBox*>(control) || qobject_cast<QAbstractButton*>(control) ||
+                qobject_cast<QListWidget*>(control))
+                names << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        }
+        dialog.reject();
+    });
+    Form->Actions().AddFilesMenu->trigger();
+    Env.Services.VerifyAllAsked();
+    EXPECT_EQ(names, QStringList({"Add Files to or Remove Files from Project", " Editable Files ", "Editable Files",
+                                  "Add File ...", "Remove File", " Binary & Graphic Files ", "Binary & Graphic Files",
+                                  "Add File ...", "Remove File", "OK", "Cancel"}));
 }
 
 TEST_F(ProjectCommandsTest, LoadExternalHTMLReplacesThePopupsHTMLAskingFirstWhenEdited) {
