@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -193,6 +194,22 @@ TEST_F(ProjectCommandsTest, OpenStartsInTheDefaultFolderFromATemplateAndOffersTh
     Form->Actions().OpenProjectMenu->trigger();
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Brisola - V4.0 - NO PROJECT LOADED"));
     EXPECT_EQ(Form->StatusText(), QStringLiteral("Error loading project <") + sBroken + u'>');
+}
+
+TEST_F(ProjectCommandsTest, AfterAFailedOpenSaveAsksForAFileInsteadOfWritingToTheFolder) {
+    const QString sProject = Env.Path(QStringLiteral("promo.zrj"));
+    WriteProjectFiles(sProject, false);
+    Start({sProject});
+    const QString sBroken = User(QStringLiteral("broken.zrj"));
+    WriteFile(sBroken, "[OTHER]\r\n");
+    Env.Services.ExpectFileDialog(QStringLiteral("Open Project"), sBroken);
+    Form->Actions().OpenProjectMenu->trigger();
+    ASSERT_TRUE(QFileInfo(Form->CurrentProject().sFullProjectName).isDir());
+    Edit();
+    Env.Services.ExpectFileDialog(QStringLiteral("Save project as..."), QString());
+    Form->Actions().SaveProjectMenu->trigger();
+    Env.Services.VerifyAllAsked();
+    EXPECT_TRUE(Form->IsEdited());
 }
 
 TEST_F(ProjectCommandsTest, AnEditedProjectIsOfferedASaveBeforeAnotherIsOpened) {
