@@ -131,5 +131,5 @@ private:
     TFileListForm* FileListForm; // owned by the parent window
     bool bProjectSaveSuccess = false;
     bool bNoProjectLoaded = false; // the last load failed: the name is a folder
-    QString sSaveFolder; // where the save dialog starts next
+    QString sSaveFolder;           // where the save dialog starts next
 };
