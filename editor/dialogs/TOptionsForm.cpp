@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -179,6 +180,9 @@ void TOptionsForm::showEvent(QShowEvent* event) {
     ApplyDependencyRule();
     ShowLastUpdate();
     bDCUEdited = false;
+    // Centred on the screen rather than on the main window.
+    if (const QScreen* shownOn = screen())
+        move(shownOn->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
 }
 
