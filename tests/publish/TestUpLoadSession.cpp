@@ -41,7 +41,7 @@ public:
     void ShowError(const QString& sMessage) override { Errors.append(sMessage); }
     void ReportError(const QString& sMessage) override {
         Reported.append(sMessage);
-        LogLines.append("Error : " + sMessage);
+        LogLines.append(sMessage);
         Errors.append(sMessage);
     }
     void Log(const QString& sLine) override { LogLines.append(sLine); }
@@ -141,7 +141,7 @@ TEST_F(UpLoadSession, LosingTheConnectionDuringTheWalkIsReported) {
     ASSERT_TRUE(Server.Start({"--close-after", "CWD"}));
     EXPECT_FALSE(Connect("public_html\\popups"));
     EXPECT_EQ(Ui.Reported, QStringList({"Cannot log on to directory <public_html\\popups>"}));
-    EXPECT_TRUE(LogContains("Error : Cannot log on to directory <public_html\\popups>"));
+    EXPECT_TRUE(LogContains("Cannot log on to directory <public_html\\popups>"));
     EXPECT_FALSE(Ui.LastControls.bUpLoadEnabled);
     EXPECT_TRUE(Ui.LastControls.bEditsEnabled);
 }
