@@ -264,6 +264,19 @@ TEST_F(UpLoadSession, ARefusedFileIsReportedAndTheOthersStillGo) {
     EXPECT_FALSE(Session.IsConnected());
 }
 
+TEST_F(UpLoadSession, ARefusedFileWithAnOlderCopyOnTheServerLeavesTheUploadIncomplete) {
+    Server.WriteFile("site/popup.js", "remote popup");
+    ASSERT_TRUE(Server.Start({"--refuse-stor", "popup.js"}));
+    Session.TransferSetUp({Local.Write("popup.js", "local popup"), Local.Write("lead.js", "var a;")});
+    ASSERT_TRUE(Connect());
+    Ui.OverwriteAnswers = {oaYes};
+    EXPECT_FALSE(Session.UpLoadFileList());
+    EXPECT_EQ(Ui.Errors, QStringList({"File UpLoad Error = 552 :Storage refused by the test server."}));
+    EXPECT_EQ(Server.ReadFile("site/lead.js"), "var a;");
+    EXPECT_NE(Ui.Panels[spCompleted], "Completed");
+    EXPECT_FALSE(Ui.LastControls.bDoneEnabled);
+}
+
 TEST_F(UpLoadSession, ARefusedListingBeforeTheUploadSendsNothing) {
     Server.MakeDir("site");
     ASSERT_TRUE(Server.Start({"--refuse-list-from", "1"}));
