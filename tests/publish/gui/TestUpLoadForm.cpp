@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
     Table, UpLoadFormFailure,
     ::testing::Values(
         TFailureCase{
-            "BadLogin", {}, "", "wrong", false, {"Exception whilst connecting"}, "Error : Exception whilst connecting"},
+            "BadLogin", {}, "", "wrong", false, {"Exception whilst connecting"}, "Exception whilst connecting"},
         TFailureCase{"RefusedDirectory", {}, "public_html\\missing", "", false, {"Change Dir Error = 550 :"}, ""},
         TFailureCase{"LostInTheDirectory",
                      {"--close-after", "CWD"},
@@ -217,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "",
                      false,
                      {"Cannot log on to directory <public_html\\site>"},
-                     "Error : Cannot log on to directory <public_html\\site>"},
+                     "Cannot log on to directory <public_html\\site>"},
         TFailureCase{"RefusedStore",
                      {"--refuse-stor", "popup.js"},
                      "site",
