@@ -341,6 +341,7 @@ TEST_F(UpLoadSession, TlsAgainstAPlainServerIsRefusedClearly) {
     ASSERT_TRUE(Server.Start());
     TFtpOptions options;
     options.bUseTls = true;
+    options.bLoopbackMayBePlain = false; // as for a server elsewhere
     Session.SetFtpOptions(options);
     EXPECT_FALSE(Connect(""));
     EXPECT_EQ(Ui.Reported,

@@ -352,8 +352,26 @@ TEST_F(UpLoadForm, UploadsOverTlsWhenRequired) {
     EXPECT_FALSE(Server.Commands().contains("PASS 0"));
 }
 
+TEST_F(UpLoadForm, APlainServerOnThisComputerIsReachedWithTheBoxLeftOn) {
+    ASSERT_TRUE(Server.Start());
+    Form->TransferSetUp({Local.Write("index.html", "<p>")});
+    ShowWithServerFields();
+    Form->RequireTlsBox->setChecked(true); // as a new site has it
+    Click("Connect");
+    WaitForStep();
+    Click("Upload Files");
+    WaitForStep();
+    EXPECT_EQ(Panel(spCompleted), "Completed");
+    EXPECT_EQ(Server.ReadFile("site/index.html"), "<p>");
+}
+
 TEST_F(UpLoadForm, RequiringTlsFromAPlainServerSaysHowToSwitchItOff) {
     ASSERT_TRUE(Server.Start());
+    // The refusal a remote server without TLS gets: this one is on this
+    // computer, so the test takes away the leave loopback servers have.
+    TFtpOptions options;
+    options.bLoopbackMayBePlain = false;
+    Form->SetFtpOptions(options);
     ShowWithServerFields();
     Form->RequireTlsBox->setChecked(true);
     Prompts.Expect("Exception whilst connecting\nThe server does not offer an encrypted connection (FTPS). To upload "
