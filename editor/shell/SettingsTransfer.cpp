@@ -60,6 +60,11 @@ template <class TTo, class TFrom> void Assign(TTo& to, const TFrom& from) {
 constexpr auto ToDialog = [](const auto& kept, auto& value) { Assign(value, kept); };
 constexpr auto ToKeeper = [](auto& kept, const auto& value) { Assign(kept, value); };
 
+void CentreOnScreen(QWidget& window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - QPoint(window.width() / 2, window.height() / 2));
+}
+
 } // namespace
 
 TProjectOptions ProjectOptionsOf(const TZEPProject& project) {
@@ -90,6 +95,13 @@ TUpLoadSettings UpLoadSettingsOf(const TAppSettings& settings) {
 
 void ApplyUpLoadSettings(const TUpLoadSettings& upLoad, TAppSettings& settings) {
     PairUpLoadSettings(settings, upLoad, ToKeeper);
+}
+
+void PlaceAtDesignPositions(QWidget& mainWindow, QWidget& tips) {
+    mainWindow.resize(800, 640);
+    CentreOnScreen(mainWindow);
+    tips.adjustSize();
+    CentreOnScreen(tips);
 }
 
 TSettingsDefaults SettingsDefaults(const TWorkingFolders& folders, const TSettingsWindows& windows) {

@@ -35,6 +35,9 @@ struct TSettingsWindows {
     QWidget& CompileResults;
 };
 
+// The places before the settings are read: the main window at its design size
+// and the tips window, each in the middle of the primary screen.
+void PlaceAtDesignPositions(QWidget& mainWindow, QWidget& tips);
 // What the store falls back on: the working folders, the primary screen's
 // size and the places the windows have now.
 TSettingsDefaults SettingsDefaults(const TWorkingFolders& folders, const TSettingsWindows& windows);

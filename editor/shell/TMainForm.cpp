@@ -30,7 +30,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QSettings>
 #include <QTabBar>
 #include <QTimer>
@@ -38,13 +37,6 @@
 namespace {
 
 const QString sStartUpTemplate = QStringLiteral("Default");
-
-// The design position of a window: the middle of the primary screen. Stored
-// positions replace it when the settings are read.
-void CentreOnScreen(QWidget& window) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.move(screen->availableGeometry().center() - QPoint(window.width() / 2, window.height() / 2));
-}
 
 } // namespace
 
@@ -79,10 +71,7 @@ bool TMainForm::Create() {
     }
     CreateDialogs();
 
-    resize(800, 640);
-    CentreOnScreen(*this);
-    oTipsForm->adjustSize();
-    CentreOnScreen(*oTipsForm);
+    PlaceAtDesignPositions(*this, *oTipsForm);
     sTitleBase = TitleBase(oLog->sVersionStrings[2], oLog->sShortVersion2);
     setWindowTitle(sTitleBase);
     sLongVersionString = LongVersionString(oLog->sVersion);
