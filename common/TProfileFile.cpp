@@ -370,7 +370,8 @@ void TProfileFile::EraseSection(QAnyStringView sSection) {
     const qsizetype iBefore = qsizetype(Sections.size());
     const TName name(sSection);
     const QStringView sName = name.View().trimmed();
-    std::erase_if(Sections, [sName](const TSection& section) { return TNameIndex::FoldedEqual(section.Name(), sName); });
+    std::erase_if(Sections,
+                  [sName](const TSection& section) { return TNameIndex::FoldedEqual(section.Name(), sName); });
     bModified = bModified || qsizetype(Sections.size()) != iBefore;
     RebuildSectionIndex();
 }

@@ -80,11 +80,11 @@ private:
     // its characters in place, so the views stay valid.
     struct TLine {
         QStringView sText;
-        int iNameStart = 0;     // the key (or a header's section name), trimmed
-        int iNameLength = 0;    // 0 for comments, blank lines and lines without "="
-        int iValueStart = 0;    // where the text after "=" starts
-        int iOwnText = -1;      // position of the line's own text in OwnTexts, or -1
-        bool bIndexed = false;  // the first line of its name: the one that lookups find
+        int iNameStart = 0;    // the key (or a header's section name), trimmed
+        int iNameLength = 0;   // 0 for comments, blank lines and lines without "="
+        int iValueStart = 0;   // where the text after "=" starts
+        int iOwnText = -1;     // position of the line's own text in OwnTexts, or -1
+        bool bIndexed = false; // the first line of its name: the one that lookups find
 
         QStringView Name() const { return sText.mid(iNameStart, iNameLength); }
         // True when lookups of sName find this line.
@@ -139,7 +139,7 @@ private:
 
     QString sFileName;
     QString sLastError;
-    QString sSourceText;         // the text parsed last, which the lines view
+    QString sSourceText;           // the text parsed last, which the lines view
     std::vector<QString> OwnTexts; // the texts of lines made or changed by writes
     std::vector<TLine> Preamble;   // lines before the first section
     std::vector<TSection> Sections;
