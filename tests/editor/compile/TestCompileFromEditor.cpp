@@ -77,6 +77,20 @@ TEST_F(CompileFromEditorTest, AnEditedProjectIsSavedWithoutAQuestionAndItsPrevie
     EXPECT_EQ(Env.Services.Opened, QStringList{sFolder + QStringLiteral("promo_Preview.html | ") + sFolder});
 }
 
+TEST_F(CompileFromEditorTest, ClosingTheResultsDialogWithoutOKLeavesTheOption) {
+    const QString sProject = Env.Path(QStringLiteral("promo.zrj"));
+    TTestEnvironment::WriteProject(sProject, false);
+    Start({sProject});
+    ASSERT_TRUE(Form->OptionsForm().ApplicationOptions().bShowCompile);
+    Env.Services.ExpectDialog(QStringLiteral("CompileForm"), [](QDialog& dialog) {
+        static_cast<TCompileForm&>(dialog).ShowFormBox->setChecked(false);
+        dialog.close();
+    });
+    Form->Actions().CompileMenu->trigger();
+    EXPECT_EQ(Form->StatusText(), QStringLiteral("Compilation complete"));
+    EXPECT_TRUE(Form->OptionsForm().ApplicationOptions().bShowCompile);
+}
+
 TEST_F(CompileFromEditorTest, TheResultsDialogKeepsItsPlaceAcrossARestart) {
     Start();
     Form->CompileForm().move(123, 145);

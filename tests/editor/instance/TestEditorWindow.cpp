@@ -179,6 +179,14 @@ TEST_P(WindowRoundTripTest, TheWindowShowsAndWritesBackEveryFieldUnchanged) {
     ExpectSameInstance(instance, untouched->InstanceList.Instance(0));
 }
 
+// A template holds a state the editor itself produces: opening it lets the
+// enabling rules force no value.
+TEST_P(WindowRoundTripTest, StartingOnTheTemplateForcesNoValue) {
+    StartOn(GetParam());
+    ASSERT_TRUE(Form->CurrentInstance());
+    ExpectSameInstance(*Form->CurrentInstance(), LoadTemplate(GetParam())->InstanceList.Instance(0));
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryTemplate, WindowRoundTripTest, ::testing::ValuesIn(TemplateNames()),
                          [](const auto& info) { return info.param.toStdString(); });
 

@@ -19,7 +19,9 @@ namespace {
 
 TEST_F(InstanceEditorTest, TheControlsShowTheStoredValues) {
     Project = LoadTemplate(QStringLiteral("Default"));
-    const TZEPInstance& i = Project->InstanceList.Instance(0);
+    TZEPInstance& i = Project->InstanceList.Instance(0);
+    // The template closes without an exit effect; one is stored to see it shown.
+    i.ExitEffect = xeFadeOut;
     Editor->UpdateDisplayFromInstance(&i);
     EXPECT_EQ(Editor->Reference().UniqueIDEdit->text(), QStringLiteral("welcome"));
     EXPECT_EQ(Editor->Reference().TitleBox->isChecked(), i.bTitleSelected == 1);
