@@ -80,13 +80,18 @@ bool TCompilePipeline::CompileProject(const TInstanceRefs& instances) {
         outputFiles << context.sProjectFolder + sFile;
     }
     bool bDone = false;
+    bool bEnded = false;
     try {
         bDone = ProduceFiles(context, compiled, outputFiles);
+        bEnded = bDone;
     } catch (...) {
+        // An unexpected failure is reported, and the compile still ends as a
+        // finished one does, so the status bar does not stay on a step.
         oUi.ShowError(QStringLiteral("Compile Error : Unknown exception"));
+        bEnded = true;
     }
     bCompiling = false;
-    if (bDone) {
+    if (bEnded) {
         oUi.Status(QStringLiteral("Compilation complete"));
     }
     return bDone;

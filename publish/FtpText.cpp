@@ -1,5 +1,7 @@
 #include "FtpText.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 TFtpSite SplitSite(const QString& sSite) {
@@ -28,6 +30,20 @@ bool IsValidHostName(const QString& sHost) {
     return !sHost.isEmpty() && std::all_of(sHost.begin(), sHost.end(), [](QChar c) {
         return c.isLetterOrNumber() || c == u'.' || c == u'-' || c == u'_';
     });
+}
+
+bool IsLoopbackHost(const QString& sHost) {
+    if (sHost.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0 || sHost == QStringLiteral("[::1]") ||
+        sHost == QStringLiteral("::1")) {
+        return true;
+    }
+    const QStringList parts = sHost.split(u'.');
+    return parts.size() == 4 && parts.front() == QStringLiteral("127") &&
+           std::all_of(parts.begin(), parts.end(), [](const QString& sPart) {
+               bool bNumber = false;
+               const int iValue = sPart.toInt(&bNumber);
+               return bNumber && !sPart.startsWith(u'+') && iValue >= 0 && iValue <= 255;
+           });
 }
 
 bool HasLineBreak(const QString& sText) {

@@ -19,6 +19,10 @@ TFtpSite SplitSite(const QString& sSite);
 // port, path or query parts.
 bool IsValidHostName(const QString& sHost);
 
+// A name for this computer itself: "localhost" or a loopback address
+// (127.x.x.x, [::1]). What is sent to it never leaves the machine.
+bool IsLoopbackHost(const QString& sHost);
+
 // A carriage return, line feed or NUL: such a text would end an FTP command
 // early and let the rest pass as a further command.
 bool HasLineBreak(const QString& sText);

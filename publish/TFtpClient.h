@@ -27,6 +27,10 @@ struct TFtpOptions {
     // server's certificate verified against sCaFile, or the system's
     // certificate authorities when that is empty.
     bool bUseTls = false;
+    // A server on this computer may answer without TLS even when it is
+    // required: the password does not travel over a network then. TLS is
+    // still used when such a server offers it.
+    bool bLoopbackMayBePlain = true;
     QString sCaFile;
     // Seconds; so that a dead server or network never blocks for long.
     int iConnectTimeout = 20;

@@ -77,6 +77,7 @@ private:
     bool RunOperation(const std::function<bool()>& operation);
     bool RequireConnection();
     bool OpenHandle();
+    long TlsUse() const; // libcurl's level of TLS for the options and the host
     void CloseHandle();
     bool ControlConnectionAlive() const;
     bool Perform(CFtpRequest request, const QString& sPath, const QStringList& commands = {});

@@ -45,6 +45,13 @@ bool TFtpClient::TImpl::RequireConnection() {
     return bConnected || Refuse(QStringLiteral("Not connected"));
 }
 
+long TFtpClient::TImpl::TlsUse() const {
+    if (!options.bUseTls) {
+        return CURLUSESSL_NONE;
+    }
+    return options.bLoopbackMayBePlain && IsLoopbackHost(sHost) ? CURLUSESSL_TRY : CURLUSESSL_ALL;
+}
+
 bool TFtpClient::TImpl::OpenHandle() {
     pCurl = curl_easy_init();
     if (!pCurl) {
@@ -68,7 +75,7 @@ bool TFtpClient::TImpl::OpenHandle() {
     curl_easy_setopt(pCurl, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(pCurl, CURLOPT_LOW_SPEED_TIME, long(options.iStallTimeout));
     curl_easy_setopt(pCurl, CURLOPT_TCP_KEEPALIVE, 1L);
-    curl_easy_setopt(pCurl, CURLOPT_USE_SSL, long(options.bUseTls ? CURLUSESSL_ALL : CURLUSESSL_NONE));
+    curl_easy_setopt(pCurl, CURLOPT_USE_SSL, TlsUse());
     curl_easy_setopt(pCurl, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
     curl_easy_setopt(pCurl, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(pCurl, CURLOPT_SSL_VERIFYHOST, 2L);

@@ -163,6 +163,7 @@ bool TUpLoadSession::UpLoadFileList() {
     bBusy = true;
     UpdateControls();
     CopyMode = cmNone;
+    bSendFailed = false;
     bool bCompleted = false;
     if (const std::optional<QStringList> existing = ReadRemoteFileNames(); !existing) {
         ShowError(QStringLiteral("Could not check existing file list"));
@@ -174,11 +175,13 @@ bool TUpLoadSession::UpLoadFileList() {
             const auto missing = std::find_if(Files.cbegin(), Files.cend(), [&](const QString& sFile) {
                 return !uploaded->contains(QFileInfo(sFile).fileName(), Qt::CaseSensitive);
             });
-            bCompleted = missing == Files.cend();
-            if (!bCompleted) {
+            if (missing != Files.cend()) {
                 ShowError(QStringLiteral("Could not find file <") + QFileInfo(*missing).fileName() +
                           QStringLiteral("> after transferring it"));
             }
+            // An older copy on the server passes the check; a refused send,
+            // already reported, still leaves the upload incomplete.
+            bCompleted = missing == Files.cend() && !bSendFailed;
         }
     }
     if (bCompleted) {
@@ -218,6 +221,7 @@ void TUpLoadSession::SendFile(int iFile) {
     }
     iCurrentFile = iFile;
     if (!FTPClient.Put(Files.at(iFile))) {
+        bSendFailed = true;
         ShowError(ReplyError(QStringLiteral("File UpLoad Error = "), FTPClient));
     }
     iCurrentFile = -1;

@@ -88,7 +88,8 @@ private:
     bool bEdited = false;
     bool bUpLoadEnabled = false;
     bool bDoneEnabled = false;
-    bool bBusy = false; // connecting or uploading: Connect and Upload stay disabled
+    bool bBusy = false;       // connecting or uploading: Connect and Upload stay disabled
+    bool bSendFailed = false; // a file of this upload was refused
     std::atomic<bool> bAborted = false;
 
     void UpdateControls();

@@ -66,6 +66,8 @@ QPlainTextEdit* TCompileForm::AddMemo(const QString& sCaption, const char* sName
     row->addWidget(memo, 1);
     if (copyButton != nullptr) {
         *copyButton = new QPushButton(QStringLiteral("Copy to clipboard"), this);
+        // The three copy buttons share their caption; the description tells them apart.
+        (*copyButton)->setAccessibleDescription(sCaption);
         connect(*copyButton, &QPushButton::clicked, memo, [memo] { CopyToClipboard(memo); });
         row->addWidget(*copyButton, 0, Qt::AlignTop);
     }

@@ -4,6 +4,8 @@
 #include "TCompileForm.h"
 #include "TEditorServices.h"
 
+#include <QDialog>
+
 TEditorCompileUi::TEditorCompileUi(IEditorServices& services, QWidget* parent, ICompileHost& host, TCompileForm& form)
     : Services(services), Parent(parent), Host(host), Form(form) {}
 
@@ -46,8 +48,11 @@ bool TEditorCompileUi::SaveProjectAs() {
     return Host.SaveProjectAs();
 }
 
+// Only OK takes the check box into the option; the close box leaves it.
 bool TEditorCompileUi::ShowResults(const TCompileResults& results) {
     Form.Fill(results);
-    Services.RunModal(Form);
+    if (Services.RunModal(Form) != QDialog::Accepted) {
+        return results.bShowFormBox;
+    }
     return Form.ShowFormEveryTime();
 }

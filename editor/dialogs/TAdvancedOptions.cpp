@@ -5,10 +5,21 @@
 #include "TEditorServices.h"
 
 TAdvancedOptions::TAdvancedOptions(IEditorServices& services)
-    : Services(services), oMethodsForm(std::make_unique<TAdvancedMethodsOptionsForm>()),
-      oReferenceForm(std::make_unique<TAdvancedReferenceOptionsForm>(services)) {}
+    : Services(services), oMethodsForm(new TAdvancedMethodsOptionsForm),
+      oReferenceForm(new TAdvancedReferenceOptionsForm(services)) {}
 
-TAdvancedOptions::~TAdvancedOptions() = default;
+TAdvancedOptions::~TAdvancedOptions() {
+    delete oMethodsForm.data();
+    delete oReferenceForm.data();
+}
+
+TAdvancedMethodsOptionsForm& TAdvancedOptions::MethodsForm() const {
+    return *oMethodsForm;
+}
+
+TAdvancedReferenceOptionsForm& TAdvancedOptions::ReferenceForm() const {
+    return *oReferenceForm;
+}
 
 void TAdvancedOptions::SetProject(const TZEPProject* oProject) {
     oMethodsForm->SetProject(oProject);
@@ -25,11 +36,19 @@ void TAdvancedOptions::StoreInstance(TZEPInstance& oInstance) const {
 }
 
 void TAdvancedOptions::AdvancedReferenceBtnClick() {
-    if (Services.RunModal(*oReferenceForm) == QDialog::Accepted)
-        emit InterfaceChange();
+    RunDialog(*oReferenceForm);
 }
 
 void TAdvancedOptions::AdvancedMethodsBtnClick() {
-    if (Services.RunModal(*oMethodsForm) == QDialog::Accepted)
+    RunDialog(*oMethodsForm);
+}
+
+void TAdvancedOptions::RunDialog(QDialog& dialog) {
+    // Parented to its window the dialog stays above it, opens centred on it
+    // and blocks only it, as a dialog of that window should.
+    const auto* button = qobject_cast<const QWidget*>(sender());
+    if (button && dialog.parentWidget() != button->window())
+        dialog.setParent(button->window(), dialog.windowFlags() | Qt::Dialog);
+    if (Services.RunModal(dialog) == QDialog::Accepted)
         emit InterfaceChange();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QObject>
-
-#include <memory>
+#include <QPointer>
 
 class IEditorServices;
+class QDialog;
 class TAdvancedMethodsOptionsForm;
 class TAdvancedReferenceOptionsForm;
 class TZEPInstance;
@@ -29,8 +29,8 @@ public:
     void AdvancedReferenceBtnClick();
     void AdvancedMethodsBtnClick();
 
-    TAdvancedMethodsOptionsForm& MethodsForm() const { return *oMethodsForm; }
-    TAdvancedReferenceOptionsForm& ReferenceForm() const { return *oReferenceForm; }
+    TAdvancedMethodsOptionsForm& MethodsForm() const;
+    TAdvancedReferenceOptionsForm& ReferenceForm() const;
 
 signals:
     // A dialog was closed with OK: the editor's change handling stores the
@@ -38,8 +38,12 @@ signals:
     void InterfaceChange();
 
 private:
+    // Runs the dialog as a modal child of the window whose button opened it.
+    void RunDialog(QDialog& dialog);
+
     IEditorServices& Services;
-    // Windows of their own: they are not controls of the editor's groups.
-    std::unique_ptr<TAdvancedMethodsOptionsForm> oMethodsForm;
-    std::unique_ptr<TAdvancedReferenceOptionsForm> oReferenceForm;
+    // Owned here; once opened they are also children of the window, which
+    // deletes them when it goes first (the guards then read null).
+    QPointer<TAdvancedMethodsOptionsForm> oMethodsForm;
+    QPointer<TAdvancedReferenceOptionsForm> oReferenceForm;
 };

@@ -32,9 +32,13 @@ QLabel* NewLabelFor(const QString& sCaption, QWidget* control, QWidget* parent) 
 QLineEdit* NewEdit(const char* sName, int iMaxLength, bool bDigitsOnly, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(sName));
-    edit->setMaxLength(iMaxLength);
-    if (bDigitsOnly)
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    // A validator limits only what the user types or pastes; a length limit
+    // would also cut a longer value shown from the popup (1000 days would
+    // become 100 and be stored so at the next change).
+    const QString sCharacter = bDigitsOnly ? QStringLiteral("[0-9]") : QStringLiteral(".");
+    const QRegularExpression limit(sCharacter + QStringLiteral("{0,%1}").arg(iMaxLength),
+                                   QRegularExpression::DotMatchesEverythingOption);
+    edit->setValidator(new QRegularExpressionValidator(limit, edit));
     return edit;
 }
 

@@ -19,6 +19,6 @@ class QHBoxLayout;
 QHBoxLayout* NewButtonRow(QPushButton* okBtn, QPushButton* cancelBtn);
 // A label that names the control: the control becomes its buddy.
 QLabel* NewLabelFor(const QString& sCaption, QWidget* control, QWidget* parent);
-// A line edit taking at most iMaxLength characters; with bDigitsOnly only the
-// digits 0 to 9.
+// A line edit where the user types at most iMaxLength characters; with
+// bDigitsOnly only the digits 0 to 9. Text set by the program is shown whole.
 QLineEdit* NewEdit(const char* sName, int iMaxLength, bool bDigitsOnly, QWidget* parent);

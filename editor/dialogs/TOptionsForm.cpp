@@ -1,5 +1,6 @@
 #include "TOptionsForm.h"
 
+#include "TDialogControls.h"
 #include "TEditorServices.h"
 #include "TScopedFlag.h"
 
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,12 +22,6 @@ namespace {
 const char* const sUpdateToolTip =
     "Brisola keeps how often you want to check for updates and when the last check was made, "
     "but it makes no check itself: there is no update server to ask.";
-
-QCheckBox* NewCheckBox(const char* sName, const char* sCaption, QWidget* parent) {
-    auto* box = new QCheckBox(QString::fromUtf8(sCaption), parent);
-    box->setObjectName(QString::fromUtf8(sName));
-    return box;
-}
 
 } // namespace
 
@@ -49,12 +45,11 @@ TOptionsForm::TOptionsForm(IEditorServices& services, QWidget* parent) : QDialog
 
 QWidget* TOptionsForm::BuildProjectSpaceGroup() {
     auto* group = new QGroupBox(QStringLiteral(" Project Space "), this);
-    AutoSaveBox = NewCheckBox("AutoSaveBox", "Auto save when compiling", group);
+    AutoSaveBox = NewCheckBox("AutoSaveBox", QStringLiteral("Auto save when compiling"), group);
     BaseLocationEdit = new QLineEdit(group);
     BaseLocationEdit->setObjectName(QStringLiteral("BaseLocationEdit"));
     BaseLocationEdit->setReadOnly(true);
-    BrowseBtn = new QPushButton(QStringLiteral("Browse..."), group);
-    BrowseBtn->setObjectName(QStringLiteral("BrowseBtn"));
+    BrowseBtn = NewButton("BrowseBtn", QStringLiteral("Browse..."), group);
     connect(BrowseBtn, &QPushButton::clicked, this, &TOptionsForm::BrowseBtnClick);
 
     auto* folderRow = new QHBoxLayout;
@@ -62,28 +57,30 @@ QWidget* TOptionsForm::BuildProjectSpaceGroup() {
     folderRow->addWidget(BrowseBtn);
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(AutoSaveBox);
-    layout->addWidget(new QLabel(QStringLiteral("Set base folder location:"), group));
+    layout->addWidget(NewLabelFor(QStringLiteral("Set base folder location:"), BaseLocationEdit, group));
     layout->addLayout(folderRow);
     return group;
 }
 
 QWidget* TOptionsForm::BuildCompileGroup() {
     auto* group = new QGroupBox(QStringLiteral(" Compile "), this);
-    IncludeDynamicFunctionsBox = NewCheckBox("IncludeDynamicFunctionsBox", "Include dynamic functions", group);
-    DynamicContentBox = NewCheckBox("DynamicContentBox", "Dynamic content file", group);
-    TurnOffAudioBox = NewCheckBox("TurnOffAudioBox", "On close turn off audio (on compile only)", group);
-    CoverBoxesBox = NewCheckBox("CoverBoxesBox", "Cover select boxes in the page", group);
+    IncludeDynamicFunctionsBox =
+        NewCheckBox("IncludeDynamicFunctionsBox", QStringLiteral("Include dynamic functions"), group);
+    DynamicContentBox = NewCheckBox("DynamicContentBox", QStringLiteral("Dynamic content file"), group);
+    TurnOffAudioBox =
+        NewCheckBox("TurnOffAudioBox", QStringLiteral("On close turn off audio (on compile only)"), group);
+    CoverBoxesBox = NewCheckBox("CoverBoxesBox", QStringLiteral("Cover select boxes in the page"), group);
     InitialisationOptionsBox = new QComboBox(group);
     InitialisationOptionsBox->setObjectName(QStringLiteral("InitialisationOptionsBox"));
     InitialisationOptionsBox->addItems({QStringLiteral("Run when page has finished loading"),
                                         QStringLiteral("Run immediately"), QStringLiteral("Do not initialise")});
-    ShowCompileBox = NewCheckBox("ShowCompileBox", "Show compile form", group);
+    ShowCompileBox = NewCheckBox("ShowCompileBox", QStringLiteral("Show compile form"), group);
     for (QCheckBox* box : {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox})
         connect(box, &QCheckBox::toggled, this, &TOptionsForm::ProjectOptionChanged);
     connect(InitialisationOptionsBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::ProjectOptionChanged);
 
     auto* initRow = new QHBoxLayout;
-    initRow->addWidget(new QLabel(QStringLiteral("Initialisation:"), group));
+    initRow->addWidget(NewLabelFor(QStringLiteral("Initialisation:"), InitialisationOptionsBox, group));
     initRow->addWidget(InitialisationOptionsBox, 1);
     auto* layout = new QVBoxLayout(group);
     for (QCheckBox* box : {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox})
@@ -95,7 +92,7 @@ QWidget* TOptionsForm::BuildCompileGroup() {
 
 QWidget* TOptionsForm::BuildMiscellaneousGroup() {
     auto* group = new QGroupBox(QStringLiteral(" Miscellaneous "), this);
-    DeleteLogBox = NewCheckBox("DeleteLogBox", "Delete all log files", group);
+    DeleteLogBox = NewCheckBox("DeleteLogBox", QStringLiteral("Delete all log files"), group);
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(DeleteLogBox);
     return group;
@@ -106,6 +103,8 @@ QWidget* TOptionsForm::BuildUpdateGroup() {
     group->setToolTip(QString::fromUtf8(sUpdateToolTip));
     UpdateFrequencyListBox = new QListWidget(group);
     UpdateFrequencyListBox->setObjectName(QStringLiteral("UpdateFrequencyListBox"));
+    // The list has no label of its own: its group names it.
+    UpdateFrequencyListBox->setAccessibleName(group->title().trimmed());
     UpdateFrequencyListBox->addItems(
         {QStringLiteral("Never"), QStringLiteral("Monthly"), QStringLiteral("Weekly"), QStringLiteral("Daily")});
     UpdateFrequencyListBox->setMaximumHeight(UpdateFrequencyListBox->sizeHintForRow(0) * 4 + 8);
@@ -181,6 +180,9 @@ void TOptionsForm::showEvent(QShowEvent* event) {
     ApplyDependencyRule();
     ShowLastUpdate();
     bDCUEdited = false;
+    // Centred on the screen rather than on the main window.
+    if (const QScreen* shownOn = screen())
+        move(shownOn->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
 }
 

@@ -1,5 +1,7 @@
 #include "TPreviewBrowser.h"
 
+#include "PreviewEngineFlags.h"
+
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -29,9 +31,16 @@ QString ResourceText(const QString& sName) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// The view, with the preview's engine flags in place first: an engine started
+// for it starts with them.
+QWebEngineView* CreateView(QWidget* parent) {
+    PreviewEngineFlags::Apply();
+    return new QWebEngineView(parent);
+}
+
 } // namespace
 
-TPreviewBrowser::TPreviewBrowser(QWidget* parent) : QObject(parent), oView(new QWebEngineView(parent)) {
+TPreviewBrowser::TPreviewBrowser(QWidget* parent) : QObject(parent), oView(CreateView(parent)) {
     oView->setObjectName(QStringLiteral("PreviewBrowser"));
     oView->setContextMenuPolicy(Qt::NoContextMenu);
 }

@@ -67,7 +67,8 @@ bool TProjectCommands::Ask(const QString& sQuestion) {
 bool TProjectCommands::Save() {
     bProjectSaveSuccess = false;
     const TZEPProject& project = Document.Project;
-    if (!QFileInfo::exists(project.sFullProjectName) || project.bTemplate == 1)
+    // After a failed load the name is a folder, which is no project to write to.
+    if (bNoProjectLoaded || !QFileInfo::exists(project.sFullProjectName) || project.bTemplate == 1)
         return SaveAs();
     if (!SaveProject(true))
         return false;

@@ -130,5 +130,6 @@ private:
     std::unique_ptr<TFileListHost> FileListHost;
     TFileListForm* FileListForm; // owned by the parent window
     bool bProjectSaveSuccess = false;
-    QString sSaveFolder; // where the save dialog starts next
+    bool bNoProjectLoaded = false; // the last load failed: the name is a folder
+    QString sSaveFolder;           // where the save dialog starts next
 };

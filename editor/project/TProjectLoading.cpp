@@ -38,6 +38,7 @@ bool TProjectCommands::LoadProject(bool bTemplateRequired) {
     for (const QString& sFile : Document.EditableFiles)
         Pages.AddEditableFilePage(sFile);
     Window.ShowLoadedProject();
+    bNoProjectLoaded = false;
     log.Add(QStringLiteral("Project ") + Bracketed(sPath) + QStringLiteral(" loaded successfully"));
     ProjectList.Add(sPath, Document.Project.bTemplate == 1);
     Window.ShowRecentProjects(ProjectList.MenuEntries(sPath));
@@ -48,6 +49,7 @@ void TProjectCommands::LoadFailed(const QString& sStatus, const QString& sNextPr
     Window.Status(sStatus);
     Window.SetNoProjectTitle();
     Document.Project.sFullProjectName = sNextProjectName;
+    bNoProjectLoaded = true;
 }
 
 void TProjectCommands::StartUpLoad(const QStringList& arguments, const QString& sStartUpTemplate) {

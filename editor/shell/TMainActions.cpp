@@ -3,6 +3,7 @@
 #include "TEditCommands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStyle>
@@ -58,8 +59,11 @@ void TMainActions::RebuildReopenMenus(const QStringList& entries,
     ReopenMenu->clear();
     PreviousProjectPopUp->clear();
     for (const QString& sEntry : entries) {
+        // A path is shown as it is: an '&' in it is no mnemonic.
+        const QString sCaption = QString(sEntry).replace(u'&', QStringLiteral("&&"));
         for (QMenu* menu : {ReopenMenu, PreviousProjectPopUp})
-            QObject::connect(menu->addAction(sEntry), &QAction::triggered, menu, [reopen, sEntry] { reopen(sEntry); });
+            QObject::connect(menu->addAction(sCaption), &QAction::triggered, menu,
+                             [reopen, sEntry] { reopen(sEntry); });
     }
 }
 
@@ -151,7 +155,11 @@ void TMainActions::BuildToolBar(QMainWindow& window, TEditCommands& editCommands
         QAction* command = editCommands.Action(button.Command);
         auto* copy = bar->addAction(QIcon::fromTheme(QString::fromLatin1(button.sThemeIcon)), command->text());
         copy->setToolTip(QString::fromUtf8(button.sToolTip));
-        QObject::connect(copy, &QAction::triggered, command, &QAction::trigger);
+        // The button acts on the focused control whatever the menu entries
+        // were last set to when the "Edit" menu or a context menu opened.
+        QObject::connect(copy, &QAction::triggered, &editCommands, [&editCommands, button] {
+            editCommands.Execute(button.Command, QApplication::focusWidget());
+        });
         if (button.Command == TEditCommands::ecPaste)
             bar->addSeparator();
     }
@@ -171,6 +179,11 @@ void TMainActions::BuildToolBar(QMainWindow& window, TEditCommands& editCommands
     bar->addSeparator();
     HelpBtn = AddButton(bar, "HelpBtn", "Help", icon(QStyle::SP_DialogHelpButton), "Help");
 
-    for (QWidget* button : bar->findChildren<QWidget*>())
-        button->setToolTipDuration(3000);
+    // The buttons show pictures only: a screen reader names each by its tool tip.
+    for (QAction* action : bar->actions()) {
+        if (QWidget* button = bar->widgetForAction(action); button && !action->isSeparator()) {
+            button->setAccessibleName(button->toolTip());
+            button->setToolTipDuration(3000);
+        }
+    }
 }

@@ -225,6 +225,8 @@ void TMainForm::ShowLoadedProject() {
     Layout.FillInstanceTabs(captions);
     UpdateDisplayFromInstance(CurrentInstance());
     UpdateOptionsFromProject();
+    // The rules follow the new project: its instance tabs, "Save Template".
+    UpdateInterface(false);
     bEdited = false;
 }
 

@@ -161,7 +161,8 @@ QWidget* TUpLoadForm::BuildStatusBar() {
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setAccessibleName(QString::fromLatin1(aStatusPanels.at(i).sName));
+        // A screen reader reads the panel's text; the description says which panel it is.
+        panel->setAccessibleDescription(QString::fromLatin1(aStatusPanels.at(i).sName));
         panel->setMinimumWidth(aStatusPanels.at(i).iWidth);
         bar->addWidget(panel, i == spDirectory ? 1 : 0);
         StatusPanels.at(i) = panel;
@@ -331,8 +332,10 @@ void TUpLoadForm::ShowError(const QString& sMessage) {
     Ask(QMessageBox::Critical, sMessage, QMessageBox::Ok);
 }
 
+// The dialog's reports go to the session log as the message alone, as every
+// log-and-show error does, then into an error box.
 void TUpLoadForm::ReportError(const QString& sMessage) {
-    oLog.Add(QStringLiteral("Error : ") + sMessage);
+    oLog.Add(sMessage);
     ShowError(sMessage);
 }
 

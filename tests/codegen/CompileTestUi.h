@@ -29,6 +29,9 @@ public:
     }
     bool ShowResults(const TCompileResults& results) override {
         Results << results;
+        if (OnResults) {
+            OnResults();
+        }
         return results.bShowFormBox;
     }
 
@@ -44,6 +47,7 @@ public:
     int iSavesAs = 0;
     std::function<bool()> OnSave;
     std::function<bool()> OnSaveAs;
+    std::function<void()> OnResults; // runs while the results are shown
 
 private:
     bool Answer(const QString& sQuestion) {

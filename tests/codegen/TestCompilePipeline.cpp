@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -240,6 +242,18 @@ TEST_F(CompilePipeline, UnwritableProjectFileKeepsTheUploadListAndWritesNoPrevie
     EXPECT_TRUE(QFileInfo::exists(fixture.Path(QStringLiteral("promo.js"))));
     EXPECT_FALSE(QFileInfo::exists(fixture.Path(QStringLiteral("promo_Preview.html"))));
     EXPECT_EQ(fixture.Pipeline->UpLoadIncludeList, QStringList{QStringLiteral("old.js")});
+}
+
+TEST_F(CompilePipeline, AnUnexpectedFailureIsReportedAndTheCompileStillEnds) {
+    ASSERT_TRUE(OpenCase(QStringLiteral("plain")));
+    fixture.Pipeline->UpLoadIncludeList = {QStringLiteral("old.js")};
+    fixture.Ui.OnResults = [] { throw std::runtime_error("results dialog failed"); };
+    EXPECT_FALSE(fixture.Compile());
+    EXPECT_EQ(fixture.Ui.Errors, QStringList{QStringLiteral("Compile Error : Unknown exception")});
+    EXPECT_EQ(fixture.Ui.Statuses.last(), QStringLiteral("Compilation complete"));
+    EXPECT_FALSE(fixture.Pipeline->bCompiling);
+    EXPECT_EQ(fixture.Pipeline->UpLoadIncludeList, QStringList{QStringLiteral("old.js")});
+    EXPECT_FALSE(QFileInfo::exists(fixture.Path(QStringLiteral("promo_Preview.html"))));
 }
 
 TEST_F(CompilePipeline, UploadListReplacesTheStoredListWithoutTheResultsForm) {

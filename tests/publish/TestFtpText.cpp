@@ -60,6 +60,16 @@ TEST(FtpText, HostNamesCannotCarryOtherUrlParts) {
     }
 }
 
+TEST(FtpText, LoopbackHostsAreThisComputerOnly) {
+    for (const char* sHost : {"localhost", "LocalHost", "127.0.0.1", "127.1.2.3", "[::1]"}) {
+        EXPECT_TRUE(IsLoopbackHost(sHost)) << sHost;
+    }
+    for (const char* sHost : {"", "ftp.example.com", "localhost.example.com", "127.0.0.1.example.com", "128.0.0.1",
+                              "127.0.0", "127.0.0.256", "127.0.0.+1", "[fe80::1]", "10.0.0.1"}) {
+        EXPECT_FALSE(IsLoopbackHost(sHost)) << sHost;
+    }
+}
+
 TEST(FtpText, ReadsTheDirectoryOfAPwdReply) {
     EXPECT_EQ(ParseDirectoryReply(R"("/public_html" is the current directory.)"), "/public_html");
     EXPECT_EQ(ParseDirectoryReply(R"("/say ""hi""/x" created)"), R"(/say "hi"/x)");

@@ -41,7 +41,7 @@ public:
     void ShowError(const QString& sMessage) override { Errors.append(sMessage); }
     void ReportError(const QString& sMessage) override {
         Reported.append(sMessage);
-        LogLines.append("Error : " + sMessage);
+        LogLines.append(sMessage);
         Errors.append(sMessage);
     }
     void Log(const QString& sLine) override { LogLines.append(sLine); }
@@ -141,7 +141,7 @@ TEST_F(UpLoadSession, LosingTheConnectionDuringTheWalkIsReported) {
     ASSERT_TRUE(Server.Start({"--close-after", "CWD"}));
     EXPECT_FALSE(Connect("public_html\\popups"));
     EXPECT_EQ(Ui.Reported, QStringList({"Cannot log on to directory <public_html\\popups>"}));
-    EXPECT_TRUE(LogContains("Error : Cannot log on to directory <public_html\\popups>"));
+    EXPECT_TRUE(LogContains("Cannot log on to directory <public_html\\popups>"));
     EXPECT_FALSE(Ui.LastControls.bUpLoadEnabled);
     EXPECT_TRUE(Ui.LastControls.bEditsEnabled);
 }
@@ -264,6 +264,19 @@ TEST_F(UpLoadSession, ARefusedFileIsReportedAndTheOthersStillGo) {
     EXPECT_FALSE(Session.IsConnected());
 }
 
+TEST_F(UpLoadSession, ARefusedFileWithAnOlderCopyOnTheServerLeavesTheUploadIncomplete) {
+    Server.WriteFile("site/popup.js", "remote popup");
+    ASSERT_TRUE(Server.Start({"--refuse-stor", "popup.js"}));
+    Session.TransferSetUp({Local.Write("popup.js", "local popup"), Local.Write("lead.js", "var a;")});
+    ASSERT_TRUE(Connect());
+    Ui.OverwriteAnswers = {oaYes};
+    EXPECT_FALSE(Session.UpLoadFileList());
+    EXPECT_EQ(Ui.Errors, QStringList({"File UpLoad Error = 552 :Storage refused by the test server."}));
+    EXPECT_EQ(Server.ReadFile("site/lead.js"), "var a;");
+    EXPECT_NE(Ui.Panels[spCompleted], "Completed");
+    EXPECT_FALSE(Ui.LastControls.bDoneEnabled);
+}
+
 TEST_F(UpLoadSession, ARefusedListingBeforeTheUploadSendsNothing) {
     Server.MakeDir("site");
     ASSERT_TRUE(Server.Start({"--refuse-list-from", "1"}));
@@ -328,6 +341,7 @@ TEST_F(UpLoadSession, TlsAgainstAPlainServerIsRefusedClearly) {
     ASSERT_TRUE(Server.Start());
     TFtpOptions options;
     options.bUseTls = true;
+    options.bLoopbackMayBePlain = false; // as for a server elsewhere
     Session.SetFtpOptions(options);
     EXPECT_FALSE(Connect(""));
     EXPECT_EQ(Ui.Reported,

@@ -62,8 +62,8 @@ TEST_F(CompileFromEditorTest, AnEditedProjectIsSavedWithoutAQuestionAndItsPrevie
     const QString sProject = Env.Path(QStringLiteral("promo.zrj"));
     TTestEnvironment::WriteProject(sProject, false);
     Start({sProject});
-    ASSERT_TRUE(FindByAccessibleName<QCheckBox>(Reference(), QStringLiteral("Title"))->isChecked());
-    TypeOver(FindByAccessibleName<QLineEdit>(Reference(), QStringLiteral("Title")), QStringLiteral("Autumn offer"));
+    ASSERT_TRUE(FindByAccessibleName<QCheckBox>(Reference(), QStringLiteral("Title:"))->isChecked());
+    TypeOver(FindByAccessibleName<QLineEdit>(Reference(), QStringLiteral("Title:")), QStringLiteral("Autumn offer"));
     ASSERT_TRUE(Form->IsEdited());
     ExpectResults(true);
     Form->Actions().CompileMenu->trigger();
@@ -75,6 +75,20 @@ TEST_F(CompileFromEditorTest, AnEditedProjectIsSavedWithoutAQuestionAndItsPrevie
     Form->Actions().ViewInBrowserMenu->trigger();
     const QString sFolder = Env.Path(QString()) + u'/';
     EXPECT_EQ(Env.Services.Opened, QStringList{sFolder + QStringLiteral("promo_Preview.html | ") + sFolder});
+}
+
+TEST_F(CompileFromEditorTest, ClosingTheResultsDialogWithoutOKLeavesTheOption) {
+    const QString sProject = Env.Path(QStringLiteral("promo.zrj"));
+    TTestEnvironment::WriteProject(sProject, false);
+    Start({sProject});
+    ASSERT_TRUE(Form->OptionsForm().ApplicationOptions().bShowCompile);
+    Env.Services.ExpectDialog(QStringLiteral("CompileForm"), [](QDialog& dialog) {
+        static_cast<TCompileForm&>(dialog).ShowFormBox->setChecked(false);
+        dialog.close();
+    });
+    Form->Actions().CompileMenu->trigger();
+    EXPECT_EQ(Form->StatusText(), QStringLiteral("Compilation complete"));
+    EXPECT_TRUE(Form->OptionsForm().ApplicationOptions().bShowCompile);
 }
 
 TEST_F(CompileFromEditorTest, TheResultsDialogKeepsItsPlaceAcrossARestart) {

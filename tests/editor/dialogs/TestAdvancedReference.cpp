@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,11 @@ TEST_F(AdvancedReference, CaptionsAndThePathEditFollowingTheBox) {
     EXPECT_EQ(Form.windowTitle(), "Advanced Reference");
     EXPECT_EQ(Form.UseCustomBox->text(),
               "Use custom close/resize image path for compilation: (specify path/URL to folder)");
-    EXPECT_EQ(Form.UseCustomPathEdit->maxLength(), 250);
+    Form.show();
+    Form.UseCustomPathEdit->clear();
+    QTest::keyClicks(Form.UseCustomPathEdit, QString(260, QLatin1Char('p')));
+    EXPECT_EQ(Form.UseCustomPathEdit->text().size(), 250) << "the path takes at most 250 typed characters";
+    Form.UseCustomPathEdit->setText("https://cdn.example/img");
     EXPECT_TRUE(Form.UseCustomPathEdit->isEnabled());
     Form.UseCustomBox->click();
     EXPECT_FALSE(Form.UseCustomPathEdit->isEnabled());

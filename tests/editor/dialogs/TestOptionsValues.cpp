@@ -2,6 +2,7 @@
 
 #include "TOptionsForm.h"
 
+#include <QScreen>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -57,6 +58,16 @@ TEST_F(OptionsValuesTest, CancelRestoresTheValuesShownAndOkReportsAMovedBaseFold
     Options.accept();
     ASSERT_EQ(moved.count(), 1);
     EXPECT_EQ(moved.front().front().toString(), QStringLiteral("/elsewhere"));
+}
+
+TEST_F(OptionsValuesTest, OpensCentredOnTheScreenEvenBesideItsWindow) {
+    QWidget window;
+    window.setGeometry(0, 0, 200, 100);
+    TOptionsForm options{Services, &window};
+    options.show();
+    const QPoint offset = options.frameGeometry().center() - options.screen()->availableGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 8) << offset.x() << "," << offset.y();
+    options.reject();
 }
 
 } // namespace

@@ -19,7 +19,9 @@ namespace {
 
 TEST_F(InstanceEditorTest, TheControlsShowTheStoredValues) {
     Project = LoadTemplate(QStringLiteral("Default"));
-    const TZEPInstance& i = Project->InstanceList.Instance(0);
+    TZEPInstance& i = Project->InstanceList.Instance(0);
+    // The template closes without an exit effect; one is stored to see it shown.
+    i.ExitEffect = xeFadeOut;
     Editor->UpdateDisplayFromInstance(&i);
     EXPECT_EQ(Editor->Reference().UniqueIDEdit->text(), QStringLiteral("welcome"));
     EXPECT_EQ(Editor->Reference().TitleBox->isChecked(), i.bTitleSelected == 1);
@@ -61,6 +63,28 @@ TEST_F(InstanceEditorTest, ANumberFieldWithoutANumberWritesZeroAndKeepsItsText) 
     EXPECT_EQ(i.iHeight, 0);
     EXPECT_EQ(i.iTop, -12);
     EXPECT_TRUE(Editor->SizePosition().HeightEdit->text().isEmpty());
+}
+
+TEST_F(InstanceEditorTest, StoredValuesLongerThanTheirFieldsTakeAreShownAndWrittenBackWhole) {
+    Open(QStringLiteral("Default"));
+    TZEPInstance& i = Instance();
+    const QString sLongID = QStringLiteral("aVeryLongPopupName"); // from a hand-edited file
+    const QString sLongTitle(300, u't');
+    i.sUniqueID = sLongID;
+    i.sTitle = sLongTitle;
+    i.iWidth = 12345;
+    i.iOpenAfterDelay = 1000;
+    Editor->UpdateDisplayFromInstance(&i);
+    EXPECT_EQ(Editor->Reference().UniqueIDEdit->text(), sLongID);
+    Editor->UpdateInstanceFromDisplay(&i);
+    EXPECT_EQ(i.sUniqueID, sLongID);
+    EXPECT_EQ(i.sTitle, sLongTitle);
+    EXPECT_EQ(i.iWidth, 12345);
+    EXPECT_EQ(i.iOpenAfterDelay, 1000);
+
+    Open(QStringLiteral("Default"));
+    TypeInto(Editor->Reference().UniqueIDEdit, QStringLiteral("abcdefghijklmnopqrstu"));
+    EXPECT_EQ(Instance().sUniqueID, QStringLiteral("abcdefghijklmno")) << "typing is still limited";
 }
 
 TEST_F(InstanceEditorTest, ShowingAnotherPopupDropsTheContentPutAsideForTheURL) {

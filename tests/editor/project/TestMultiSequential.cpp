@@ -162,6 +162,23 @@ TEST_F(MultiSequential, SetStoresTheFieldsAndSetAllGivesEveryLayerTheSame) {
     }
 }
 
+TEST_F(MultiSequential, OkKeepsALayersStoredPlaceThatIsLongerThanTheFieldsTake) {
+    TContentItem& layer = Popup->ContentStrings.Item(Popup->ContentStrings.FindContentIndex(3));
+    layer.iAPILeft = -12000;
+    layer.iAPIWidth = 20480;
+    Run(
+        true,
+        [this] {
+            SelectRow(2);
+            QTest::keyClicks(Form.HeightEdit, "12345");
+            EXPECT_EQ(Form.HeightEdit->text().size(), 4) << "typing stops at four digits";
+        },
+        Form.OKBtn);
+    const TContentItem& stored = Form.Content().Item(Form.Content().FindContentIndex(3));
+    EXPECT_EQ(stored.iAPILeft, -12000);
+    EXPECT_EQ(stored.iAPIWidth, 20480);
+}
+
 TEST_F(MultiSequential, RelativePositioningZeroesLeftAndTopAndAFixedLocationOffersTheList) {
     Popup->Location = ltCentre;
     Run(

@@ -64,6 +64,33 @@ TEST_F(PopupCommandsInWindow, TheMultipleInstancesButtonAddsAPopupAndOkSwitchesT
     EXPECT_TRUE(Logged("Multiple popup form edited from False to True"));
 }
 
+TEST_F(PopupCommandsInWindow, DeletingTheSelectedPopupShowsTheLastOneInTheEditor) {
+    const QStringList uids = {"offer", "survey"};
+    for (const QString& sUid : uids)
+        ASSERT_TRUE(WriteSinglePopupProject(Env.Path("more/" + sUid + ".zrj"), sUid));
+    Env.Services.ExpectDialog("MultiPopupModeForm", [this, uids](QDialog& dialog) {
+        auto& form = static_cast<TMultiPopupModeForm&>(dialog);
+        form.EnableMultiplePopupBox->click();
+        for (const QString& sUid : uids) {
+            Env.Services.ExpectFileDialog("Open", Env.Path("more/" + sUid + ".zrj"));
+            form.AddBtn->click();
+        }
+        Tabs().setCurrentIndex(0);
+        form.EnableMultiplePopupBox->click(); // refreshes the labels for the selected tab
+        const QString sFirst = Tabs().tabText(0);
+        Env.Services.ExpectQuestion("You are about to delete instance <" + sFirst +
+                                        ">.\r\nAre you sure you wish to continue?",
+                                    QMessageBox::Yes);
+        form.DeleteBtn->click();
+        form.OKBtn->click();
+    });
+    Form->Actions().MultipleInstancesBtn->trigger();
+    ASSERT_EQ(Tabs().count(), 2);
+    EXPECT_EQ(Tabs().currentIndex(), 1);
+    EXPECT_EQ(Tabs().tabText(1), "survey");
+    EXPECT_EQ(Form->findChild<QLineEdit*>("UniqueIDEdit")->text(), "survey") << "the editor shows the last popup";
+}
+
 TEST_F(PopupCommandsInWindow, CancelLeavesTheModeAndTheProjectAlone) {
     Env.Services.ExpectDialog("MultiPopupModeForm", [](QDialog& dialog) {
         auto& form = static_cast<TMultiPopupModeForm&>(dialog);

@@ -8,11 +8,15 @@
 #include "TZEPInstance.h"
 #include "TZEPProject.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -108,6 +112,22 @@ TEST_F(ProjectCommandsTest, SaveAsOfATemplateTakesItsFilesAlongReloadsAndTheNext
     EXPECT_FALSE(Form->IsEdited());
 }
 
+TEST_F(ProjectCommandsTest, SaveTemplateIsOfferedOnlyWhileTheLoadedProjectIsATemplate) {
+    Start();
+    const QAction* saveTemplate = Form->Actions().SaveTemplateMenu;
+    EXPECT_TRUE(saveTemplate->isVisible()) << "the start-up template";
+    const QString sProject = User(QStringLiteral("promo.zrj"));
+    WriteProjectFiles(sProject, false);
+    Env.Services.ExpectFileDialog(QStringLiteral("Open Project"), sProject);
+    Form->Actions().OpenProjectMenu->trigger();
+    EXPECT_FALSE(saveTemplate->isVisible()) << "an opened project";
+    NewFromClick();
+    EXPECT_TRUE(saveTemplate->isVisible()) << "a new project from a template";
+    Env.Services.ExpectFileDialog(sTemplateSaveCaption, User(QStringLiteral("offer.zrj")));
+    Form->Actions().SaveProjectAsMenu->trigger();
+    EXPECT_FALSE(saveTemplate->isVisible()) << "the template saved as a project";
+}
+
 TEST_F(ProjectCommandsTest, SaveTemplateWritesTheTemplateOverItselfAndKeepsItATemplate) {
     Start();
     NewFromClick();
@@ -176,14 +196,30 @@ TEST_F(ProjectCommandsTest, OpenStartsInTheDefaultFolderFromATemplateAndOffersTh
     EXPECT_EQ(Form->StatusText(), QStringLiteral("Error loading project <") + sBroken + u'>');
 }
 
+TEST_F(ProjectCommandsTest, AfterAFailedOpenSaveAsksForAFileInsteadOfWritingToTheFolder) {
+    const QString sProject = Env.Path(QStringLiteral("promo.zrj"));
+    WriteProjectFiles(sProject, false);
+    Start({sProject});
+    const QString sBroken = User(QStringLiteral("broken.zrj"));
+    WriteFile(sBroken, "[OTHER]\r\n");
+    Env.Services.ExpectFileDialog(QStringLiteral("Open Project"), sBroken);
+    Form->Actions().OpenProjectMenu->trigger();
+    ASSERT_TRUE(QFileInfo(Form->CurrentProject().sFullProjectName).isDir());
+    Edit();
+    Env.Services.ExpectFileDialog(QStringLiteral("Save project as..."), QString());
+    Form->Actions().SaveProjectMenu->trigger();
+    Env.Services.VerifyAllAsked();
+    EXPECT_TRUE(Form->IsEdited());
+}
+
 TEST_F(ProjectCommandsTest, AnEditedProjectIsOfferedASaveBeforeAnotherIsOpened) {
     const QString sFirst = Env.Path(QStringLiteral("first.zrj"));
     const QString sSecond = Env.Path(QStringLiteral("second.zrj"));
     WriteProjectFiles(sFirst, false);
     WriteProjectFiles(sSecond, false);
     Start({sFirst});
-    ASSERT_TRUE(FindByAccessibleName<QCheckBox>(Reference(), QStringLiteral("Title"))->isChecked());
-    TypeOver(FindByAccessibleName<QLineEdit>(Reference(), QStringLiteral("Title")), QStringLiteral("Kept"));
+    ASSERT_TRUE(FindByAccessibleName<QCheckBox>(Reference(), QStringLiteral("Title:"))->isChecked());
+    TypeOver(FindByAccessibleName<QLineEdit>(Reference(), QStringLiteral("Title:")), QStringLiteral("Kept"));
     ASSERT_TRUE(Form->IsEdited());
     Env.Services.ExpectQuestion(QStringLiteral("Save current project first?"), QMessageBox::Yes);
     Env.Services.ExpectFileDialog(QStringLiteral("Open Project"), sSecond);
@@ -315,6 +351,25 @@ TEST_F(ProjectCommandsTest, AddFilesCopiesADroppedStyleSheetOpensItsPageAndMarks
     EXPECT_TRUE(Logged(QStringLiteral("Files added or removed")));
     Form->Actions().SaveProjectMenu->trigger();
     EXPECT_EQ(Value(sProject, "AUX_FILES", "File1"), QStringLiteral("extra.css"));
+}
+
+TEST_F(ProjectCommandsTest, TheFileListsDialogFromTheToolsMenuNamesEachControlByItsCaption) {
+    Start();
+    QStringList names;
+    Env.Services.ExpectDialog(QStringLiteral("FileListForm"), [&names](QDialog& dialog) {
+        names << QAccessible::queryAccessibleInterface(&dialog)->text(QAccessible::Name);
+        for (QWidget* control : dialog.findChildren<QWidget*>()) {
+            if (qobject_cast<QGroupBox*>(control) || qobject_cast<QAbstractButton*>(control) ||
+                qobject_cast<QListWidget*>(control))
+                names << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        }
+        dialog.reject();
+    });
+    Form->Actions().AddFilesMenu->trigger();
+    Env.Services.VerifyAllAsked();
+    EXPECT_EQ(names, QStringList({"Add Files to or Remove Files from Project", " Editable Files ", "Editable Files",
+                                  "Add File ...", "Remove File", " Binary & Graphic Files ", "Binary & Graphic Files",
+                                  "Add File ...", "Remove File", "OK", "Cancel"}));
 }
 
 TEST_F(ProjectCommandsTest, LoadExternalHTMLReplacesThePopupsHTMLAskingFirstWhenEdited) {

@@ -8,6 +8,7 @@
 #include "TTipsForm.h"
 #include "TZEPProject.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -229,6 +231,33 @@ TEST_F(MainFormTest, EditMenuFollowsTheFocusedControl) {
         EXPECT_FALSE(enabled(TEditCommands::CEditCommand(i))) << i;
 }
 
+TEST_F(MainFormTest, ToolBarEditButtonsActOnTheFocusedFieldWhateverTheEditMenuLastShowed) {
+    Start();
+    ShowAndWait();
+    auto* field = Form->findChild<QLineEdit*>(QStringLiteral("TitleEdit"));
+    auto* box = Form->findChild<QCheckBox*>(QStringLiteral("CanMoveBox"));
+    ASSERT_TRUE(field && box);
+    box->setFocus();
+    emit Form->Actions().EditMenu->aboutToShow(); // every entry disabled for a check box
+    auto button = [this](const QString& sToolTip) {
+        for (QAction* action : Form->findChild<QToolBar*>(QStringLiteral("ToolBar"))->actions()) {
+            if (action->toolTip() == sToolTip)
+                return action;
+        }
+        return static_cast<QAction*>(nullptr);
+    };
+    field->setText(QStringLiteral("Unique text"));
+    field->setFocus();
+    field->setSelection(0, 6);
+    QApplication::clipboard()->clear();
+    button(QStringLiteral("Copy content"))->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Unique"));
+    button(QStringLiteral("Cut content"))->trigger();
+    EXPECT_EQ(field->text(), QStringLiteral(" text"));
+    button(QStringLiteral("Undo previous edit"))->trigger();
+    EXPECT_EQ(field->text(), QStringLiteral("Unique text"));
+}
+
 TEST_F(MainFormTest, MultiLineControlsHaveRedo) {
     Start();
     QPlainTextEdit editor;
@@ -343,6 +372,53 @@ TEST_F(MainFormTest, EveryMenuEntryAndToolTipIsThere) {
     EXPECT_EQ(Form->Actions().RefreshMenu->shortcut(), QKeySequence(Qt::Key_F12));
     EXPECT_EQ(Form->Actions().CompileMenu->shortcut(), QKeySequence(QStringLiteral("Ctrl+F8")));
     EXPECT_TRUE(Form->Actions().SaveTemplateMenu->isVisible()) << "the start-up project is a single-popup template";
+}
+
+// The names a screen reader gives the children of a control, separators left out.
+QStringList AccessibleNames(QObject* control) {
+    QStringList names;
+    QAccessibleInterface* parent = QAccessible::queryAccessibleInterface(control);
+    for (int i = 0; i < parent->childCount(); ++i) {
+        if (parent->child(i)->role() != QAccessible::Separator)
+            names << parent->child(i)->text(QAccessible::Name);
+    }
+    return names;
+}
+
+TEST_F(MainFormTest, MenusAndToolButtonsAreNamedForAScreenReaderInTheirOrder) {
+    Start();
+    auto* menuBar = Form->findChild<QMenuBar*>();
+    ASSERT_EQ(AccessibleNames(menuBar), QStringList({"File", "Edit", "Tools", "Help"}));
+    const QStringList entries[] = {
+        {"New Project", "Open Project", "Reopen...", "Save", "Save As ...", "Save Template", "Exit"},
+        {"Undo", "Redo", "Cut", "Copy", "Paste", "Select All"},
+        {"Compile DHTML Popup", "View in default browser", "Load external HTML file", "Add files to Project",
+         "Options ..."},
+        {"Contents", "Search for help on ...", "How do I ...", "Tips", "Visit Wendmark on the Web", "Support", "About"},
+    };
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(AccessibleNames(menuBar->actions()[i]->menu()), entries[i]) << i;
+
+    QStringList buttons;
+    auto* bar = Form->findChild<QToolBar*>(QStringLiteral("ToolBar"));
+    for (QAction* action : bar->actions()) {
+        if (!action->isSeparator())
+            buttons << QAccessible::queryAccessibleInterface(bar->widgetForAction(action))->text(QAccessible::Name);
+    }
+    EXPECT_EQ(buttons, QStringList({"Open a template project", "Open project", "Save project", "Cut content",
+                                    "Copy content", "Paste content", "Undo previous edit", "Redo a previous undo",
+                                    "Open tools dialog", "Add files to the project", "Multiple simultaneous instances",
+                                    "Multiple sequential instances", "Refresh preview", "Compile project",
+                                    "View compiled project in browser", "Upload files via FTP", "Help"}));
+}
+
+TEST_F(MainFormTest, ARecentProjectIsCaptionedWithItsPathAsItIs) {
+    const QString sProject = Env.Path(QStringLiteral("Tom & Ann/promo.zrj"));
+    QDir().mkpath(Env.Path(QStringLiteral("Tom & Ann")));
+    TTestEnvironment::WriteProject(sProject, false);
+    Env.SetStoreValue(QStringLiteral("PreviousProject0"), sProject);
+    Start();
+    EXPECT_EQ(AccessibleNames(Form->Actions().ReopenMenu), QStringList({sProject}));
 }
 
 TEST_F(MainFormTest, ContextHelpShowsHintAndTheTemplateStoresHelpText) {

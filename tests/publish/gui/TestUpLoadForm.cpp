@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
     Table, UpLoadFormFailure,
     ::testing::Values(
         TFailureCase{
-            "BadLogin", {}, "", "wrong", false, {"Exception whilst connecting"}, "Error : Exception whilst connecting"},
+            "BadLogin", {}, "", "wrong", false, {"Exception whilst connecting"}, "Exception whilst connecting"},
         TFailureCase{"RefusedDirectory", {}, "public_html\\missing", "", false, {"Change Dir Error = 550 :"}, ""},
         TFailureCase{"LostInTheDirectory",
                      {"--close-after", "CWD"},
@@ -217,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "",
                      false,
                      {"Cannot log on to directory <public_html\\site>"},
-                     "Error : Cannot log on to directory <public_html\\site>"},
+                     "Cannot log on to directory <public_html\\site>"},
         TFailureCase{"RefusedStore",
                      {"--refuse-stor", "popup.js"},
                      "site",
@@ -352,8 +352,26 @@ TEST_F(UpLoadForm, UploadsOverTlsWhenRequired) {
     EXPECT_FALSE(Server.Commands().contains("PASS 0"));
 }
 
+TEST_F(UpLoadForm, APlainServerOnThisComputerIsReachedWithTheBoxLeftOn) {
+    ASSERT_TRUE(Server.Start());
+    Form->TransferSetUp({Local.Write("index.html", "<p>")});
+    ShowWithServerFields();
+    Form->RequireTlsBox->setChecked(true); // as a new site has it
+    Click("Connect");
+    WaitForStep();
+    Click("Upload Files");
+    WaitForStep();
+    EXPECT_EQ(Panel(spCompleted), "Completed");
+    EXPECT_EQ(Server.ReadFile("site/index.html"), "<p>");
+}
+
 TEST_F(UpLoadForm, RequiringTlsFromAPlainServerSaysHowToSwitchItOff) {
     ASSERT_TRUE(Server.Start());
+    // The refusal a remote server without TLS gets: this one is on this
+    // computer, so the test takes away the leave loopback servers have.
+    TFtpOptions options;
+    options.bLoopbackMayBePlain = false;
+    Form->SetFtpOptions(options);
     ShowWithServerFields();
     Form->RequireTlsBox->setChecked(true);
     Prompts.Expect("Exception whilst connecting\nThe server does not offer an encrypted connection (FTPS). To upload "

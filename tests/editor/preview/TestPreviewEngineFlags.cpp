@@ -1,0 +1,41 @@
+#include "PreviewEngineFlags.h"
+#include "TPreviewBrowser.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TFlagsCase {
+    const char* sGiven;
+    const char* sExpected;
+};
+
+class PreviewEngineFlagsTest : public ::testing::TestWithParam<TFlagsCase> {};
+
+// The preview's script heap setting goes first and keeps every flag given; a
+// script engine setting already given is left alone, and applying twice adds
+// nothing.
+TEST_P(PreviewEngineFlagsTest, PutsTheScriptHeapSettingBeforeTheGivenFlags) {
+    const QString sResult = PreviewEngineFlags::WithPreviewFlags(QString::fromUtf8(GetParam().sGiven));
+    EXPECT_EQ(sResult, QString::fromUtf8(GetParam().sExpected));
+    EXPECT_EQ(PreviewEngineFlags::WithPreviewFlags(sResult), sResult);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PreviewEngineFlagsTest,
+                         ::testing::Values(TFlagsCase{"", "--js-flags=--optimize-for-size"},
+                                           TFlagsCase{"  ", "--js-flags=--optimize-for-size"},
+                                           TFlagsCase{"--disable-gpu --no-sandbox",
+                                                      "--js-flags=--optimize-for-size --disable-gpu --no-sandbox"},
+                                           TFlagsCase{"--disable-gpu --js-flags=--expose-gc",
+                                                      "--disable-gpu --js-flags=--expose-gc"}));
+
+// The setting is in place once a preview browser exists, before its engine starts.
+TEST(PreviewEngineFlags, ABrowserPutsTheSettingIntoTheEnvironment) {
+    QWidget window;
+    const TPreviewBrowser browser(&window);
+    EXPECT_TRUE(qEnvironmentVariable(PreviewEngineFlags::sVariable).contains(QLatin1String("--optimize-for-size")));
+}
+
+} // namespace
