@@ -4,14 +4,30 @@
 
 #include <QFileInfo>
 
-TProfileFile::TLine TProfileFile::TLine::Own(QString sText, qsizetype iNameStart, qsizetype iNameLength) {
-    TLine line;
-    line.sOwnText = std::move(sText);
-    line.sText = line.sOwnText;
-    line.iNameStart = iNameStart;
-    line.iNameLength = iNameLength;
-    line.iValueStart = iNameStart + iNameLength + 1;
-    return line;
+#include <type_traits>
+
+TProfileFile::TName::TName(QAnyStringView sName) {
+    sName.visit([this](auto sText) {
+        if constexpr (std::is_same_v<decltype(sText), QStringView>) {
+            sView = sText;
+        } else {
+            // Latin-1 widens unit by unit, and so does UTF-8 while it is ASCII.
+            const auto* pBytes = reinterpret_cast<const uchar*>(sText.data());
+            const qsizetype iSize = sText.size();
+            constexpr bool bLatin1 = std::is_same_v<decltype(sText), QLatin1String>;
+            Buffer.resize(iSize);
+            uchar iAllBits = 0;
+            for (qsizetype i = 0; i < iSize; ++i) {
+                Buffer[i] = pBytes[i];
+                iAllBits |= pBytes[i];
+            }
+            sView = QStringView(Buffer.data(), iSize);
+            if (!bLatin1 && iAllBits >= 0x80) {
+                sCopy = sText.toString();
+                sView = sCopy;
+            }
+        }
+    });
 }
 
 TProfileFile::TProfileFile(const QString& sFileName) {
@@ -38,6 +54,7 @@ bool TProfileFile::Open(const QString& sFileName) {
 }
 
 void TProfileFile::LoadFromText(const QString& sText) {
+    OwnTexts.clear();
     Preamble.clear();
     Sections.clear();
     SectionIndex.Clear();
@@ -50,7 +67,7 @@ void TProfileFile::LoadFromText(const QString& sText) {
 }
 
 void TProfileFile::ParseLine(QStringView sLine, TSection*& current) {
-    const auto offsetOf = [sLine](QStringView sPart) { return qsizetype(sPart.data() - sLine.data()); };
+    const auto offsetOf = [sLine](QStringView sPart) { return int(sPart.data() - sLine.data()); };
     TLine line;
     line.sText = sLine;
     const QStringView sTrimmed = sLine.trimmed();
@@ -58,49 +75,84 @@ void TProfileFile::ParseLine(QStringView sLine, TSection*& current) {
         const qsizetype iClose = sTrimmed.indexOf(u']');
         const QStringView sName = sTrimmed.mid(1, iClose < 0 ? -1 : iClose - 1).trimmed();
         line.iNameStart = offsetOf(sName);
-        line.iNameLength = sName.size();
-        current = &AddSection(std::move(line));
+        line.iNameLength = int(sName.size());
+        current = &AddSection(line);
         return;
     }
     const qsizetype iEquals = sLine.indexOf(u'=');
     if (iEquals > 0 && !sTrimmed.startsWith(u';')) {
         const QStringView sKey = sLine.left(iEquals).trimmed();
         line.iNameStart = offsetOf(sKey);
-        line.iNameLength = sKey.size();
-        line.iValueStart = iEquals + 1;
+        line.iNameLength = int(sKey.size());
+        line.iValueStart = int(iEquals + 1);
     }
     if (current) {
-        AddEntry(*current, std::move(line));
+        AddEntry(*current, line);
     } else {
-        Preamble.push_back(std::move(line));
+        Preamble.push_back(line);
     }
 }
 
 TProfileFile::TSection& TProfileFile::AddSection(TLine header) {
-    Sections.push_back(TSection{std::move(header), {}, {}, {}});
+    Sections.push_back(TSection{header, {}, {}, {}});
+    TLine& added = Sections.back().Header;
     const auto nameAt = [this](int i) { return Sections[size_t(i)].Name(); };
-    SectionIndex.Add(Sections.back().Name(), int(Sections.size() - 1), nameAt);
+    added.bIndexed = SectionIndex.Add(added.Name(), int(Sections.size() - 1), nameAt);
     return Sections.back();
 }
 
+void TProfileFile::SetOwnText(TLine& line, QString sText, int iNameStart, int iNameLength) {
+    if (line.iOwnText < 0) {
+        line.iOwnText = int(OwnTexts.size());
+        OwnTexts.push_back(std::move(sText));
+    } else {
+        OwnTexts[size_t(line.iOwnText)] = std::move(sText);
+    }
+    line.sText = OwnTexts[size_t(line.iOwnText)];
+    line.iNameStart = iNameStart;
+    line.iNameLength = iNameLength;
+    line.iValueStart = iNameStart + iNameLength + 1;
+}
+
 void TProfileFile::AddEntry(TSection& section, TLine entry) {
-    section.Entries.push_back(std::move(entry));
-    const TLine& added = section.Entries.back();
+    section.Entries.push_back(entry);
+    TLine& added = section.Entries.back();
     if (added.iNameLength > 0) {
         const auto nameAt = [&section](int i) { return section.Entries[size_t(i)].Name(); };
-        section.KeyIndex.Add(added.Name(), int(section.Entries.size() - 1), nameAt);
+        added.bIndexed = section.KeyIndex.Add(added.Name(), int(section.Entries.size() - 1), nameAt);
     }
 }
 
 int TProfileFile::TSection::FindKey(QStringView sKey) const {
-    return KeyIndex.Find(sKey, [this](int i) { return Entries[size_t(i)].Name(); });
+    int iIndex = -1;
+    if (size_t(iNextKey) < Entries.size()) {
+        if (Entries[size_t(iNextKey)].IsFirstNamed(sKey)) {
+            iIndex = iNextKey;
+        }
+    }
+    if (iIndex < 0) {
+        iIndex = KeyIndex.Find(sKey, [this](int i) { return Entries[size_t(i)].Name(); });
+    }
+    if (iIndex >= 0) {
+        iNextKey = iIndex + 1;
+    }
+    return iIndex;
 }
 
 int TProfileFile::SectionPosition(QStringView sSection) const {
-    // Keys are read and written section by section: the section found last
-    // is most often the one asked for again.
-    if (iLastSection >= 0 && Sections[size_t(iLastSection)].Name() == sSection) {
-        return iLastSection;
+    // Keys are read and written section by section, in file order: the
+    // section found last is most often the one asked for again, else the
+    // section after it.
+    if (iLastSection >= 0) {
+        const TSection& last = Sections[size_t(iLastSection)];
+        if (last.Name() == sSection) {
+            return iLastSection;
+        }
+        const size_t iNext = size_t(iLastSection) + 1;
+        if (iNext < Sections.size() && Sections[iNext].Header.IsFirstNamed(sSection)) {
+            iLastSection = int(iNext);
+            return iLastSection;
+        }
     }
     const int iPosition = SectionIndex.Find(sSection, [this](int i) { return Sections[size_t(i)].Name(); });
     if (iPosition >= 0) {
@@ -128,17 +180,17 @@ const TProfileFile::TLine* TProfileFile::FindEntry(QStringView sSection, QString
     return iIndex < 0 ? nullptr : &section->Entries[size_t(iIndex)];
 }
 
-bool TProfileFile::SectionExists(const QString& sSection) const {
-    return FindSection(sSection) != nullptr;
+bool TProfileFile::SectionExists(QAnyStringView sSection) const {
+    return FindSection(TName(sSection).View()) != nullptr;
 }
 
-bool TProfileFile::ValueExists(const QString& sSection, const QString& sKey) const {
-    return FindEntry(sSection, sKey) != nullptr;
+bool TProfileFile::ValueExists(QAnyStringView sSection, QAnyStringView sKey) const {
+    return FindEntry(TName(sSection).View(), TName(sKey).View()) != nullptr;
 }
 
-QStringList TProfileFile::ReadSection(const QString& sSection) const {
+QStringList TProfileFile::ReadSection(QAnyStringView sSection) const {
     QStringList keys;
-    if (const TSection* section = FindSection(sSection)) {
+    if (const TSection* section = FindSection(TName(sSection).View())) {
         for (const TLine& entry : section->Entries) {
             if (entry.iNameLength > 0) {
                 keys.append(entry.Name().toString());
@@ -148,9 +200,9 @@ QStringList TProfileFile::ReadSection(const QString& sSection) const {
     return keys;
 }
 
-QStringList TProfileFile::ReadSectionValues(const QString& sSection) const {
+QStringList TProfileFile::ReadSectionValues(QAnyStringView sSection) const {
     QStringList lines;
-    if (const TSection* section = FindSection(sSection)) {
+    if (const TSection* section = FindSection(TName(sSection).View())) {
         for (const TLine& entry : section->Entries) {
             if (entry.iNameLength > 0) {
                 QString sLine = entry.Name().toString();
@@ -171,8 +223,8 @@ QStringList TProfileFile::SectionNames() const {
     return names;
 }
 
-QString TProfileFile::ReadString(const QString& sSection, const QString& sKey, const QString& sDefault) const {
-    const TLine* entry = FindEntry(sSection, sKey);
+QString TProfileFile::ReadString(QAnyStringView sSection, QAnyStringView sKey, const QString& sDefault) const {
+    const TLine* entry = FindEntry(TName(sSection).View(), TName(sKey).View());
     return entry ? CleanValue(entry->RawValue()).toString() : sDefault;
 }
 
@@ -251,25 +303,31 @@ bool TProfileFile::ParseInteger(QStringView sText, int& iValue) {
     return true;
 }
 
-int TProfileFile::ReadInteger(const QString& sSection, const QString& sKey, int iDefault) const {
-    const TLine* entry = FindEntry(sSection, sKey);
+int TProfileFile::ReadInteger(QAnyStringView sSection, QAnyStringView sKey, int iDefault) const {
+    const TLine* entry = FindEntry(TName(sSection).View(), TName(sKey).View());
     int iValue = 0;
     return entry && ParseInteger(CleanValue(entry->RawValue()), iValue) ? iValue : iDefault;
 }
 
-bool TProfileFile::ReadBool(const QString& sSection, const QString& sKey, bool bDefault) const {
+bool TProfileFile::ReadBool(QAnyStringView sSection, QAnyStringView sKey, bool bDefault) const {
     return ReadInteger(sSection, sKey, bDefault ? 1 : 0) != 0;
 }
 
-void TProfileFile::WriteString(const QString& sSection, const QString& sKey, const QString& sValue) {
+void TProfileFile::WriteString(QAnyStringView sSection, QAnyStringView sKey, const QString& sValue) {
     // Line breaks would split the value over several lines and corrupt the file.
     QString sClean = sValue;
     sClean.replace('\r', ' ').replace('\n', ' ');
-    TSection* section = FindSection(sSection);
+    const TName sectionName(sSection);
+    const QStringView sSectionName = sectionName.View();
+    TSection* section = FindSection(sSectionName);
     if (!section) {
-        section = &AddSection(TLine::Own('[' + sSection + ']', 1, sSection.size()));
+        TLine header;
+        SetOwnText(header, u'[' + sSectionName.toString() + u']', 1, int(sSectionName.size()));
+        section = &AddSection(header);
     }
-    const int iIndex = section->FindKey(sKey);
+    const TName keyName(sKey);
+    const QStringView sKeyName = keyName.View();
+    const int iIndex = section->FindKey(sKeyName);
     if (iIndex >= 0) {
         TLine& entry = section->Entries[size_t(iIndex)];
         if (entry.RawValue() == sClean) {
@@ -277,12 +335,14 @@ void TProfileFile::WriteString(const QString& sSection, const QString& sKey, con
         }
         // The key keeps its spelling; the index still finds it under its hash.
         const QStringView sKeyAsWritten = entry.Name();
-        entry = TLine::Own(sKeyAsWritten.toString() + '=' + sClean, 0, sKeyAsWritten.size());
+        SetOwnText(entry, sKeyAsWritten.toString() + u'=' + sClean, 0, int(sKeyAsWritten.size()));
         bModified = true;
         return;
     }
     SetAsideTrailingBlankLines(*section);
-    AddEntry(*section, TLine::Own(sKey + '=' + sClean, 0, sKey.size()));
+    TLine added;
+    SetOwnText(added, sKeyName.toString() + u'=' + sClean, 0, int(sKeyName.size()));
+    AddEntry(*section, added);
     bModified = true;
 }
 
@@ -294,24 +354,24 @@ void TProfileFile::SetAsideTrailingBlankLines(TSection& section) {
     if (firstBlank == section.Entries.end()) {
         return;
     }
-    section.TrailingBlankLines.insert(section.TrailingBlankLines.begin(), std::make_move_iterator(firstBlank),
-                                      std::make_move_iterator(section.Entries.end()));
+    section.TrailingBlankLines.insert(section.TrailingBlankLines.begin(), firstBlank, section.Entries.end());
     section.Entries.erase(firstBlank, section.Entries.end());
 }
 
-void TProfileFile::WriteInteger(const QString& sSection, const QString& sKey, int iValue) {
+void TProfileFile::WriteInteger(QAnyStringView sSection, QAnyStringView sKey, int iValue) {
     WriteString(sSection, sKey, QString::number(iValue));
 }
 
-void TProfileFile::WriteBool(const QString& sSection, const QString& sKey, bool bValue) {
+void TProfileFile::WriteBool(QAnyStringView sSection, QAnyStringView sKey, bool bValue) {
     WriteString(sSection, sKey, bValue ? "1" : "0");
 }
 
-void TProfileFile::EraseSection(const QString& sSection) {
+void TProfileFile::EraseSection(QAnyStringView sSection) {
     const qsizetype iBefore = qsizetype(Sections.size());
-    std::erase_if(Sections, [&sSection](const TSection& section) {
-        return TNameIndex::FoldedEqual(section.Name(), QStringView(sSection).trimmed());
-    });
+    const TName name(sSection);
+    const QStringView sName = name.View().trimmed();
+    std::erase_if(Sections,
+                  [sName](const TSection& section) { return TNameIndex::FoldedEqual(section.Name(), sName); });
     bModified = bModified || qsizetype(Sections.size()) != iBefore;
     RebuildSectionIndex();
 }
@@ -321,7 +381,7 @@ void TProfileFile::RebuildSectionIndex() {
     iLastSection = -1;
     const auto nameAt = [this](int i) { return Sections[size_t(i)].Name(); };
     for (size_t i = 0; i < Sections.size(); ++i) {
-        SectionIndex.Add(Sections[i].Name(), int(i), nameAt);
+        Sections[i].Header.bIndexed = SectionIndex.Add(Sections[i].Name(), int(i), nameAt);
     }
 }
 

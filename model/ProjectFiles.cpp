@@ -5,17 +5,27 @@
 
 #include <QFileInfo>
 
+#include <array>
+
 namespace {
 
 const QString sAuxSection = QStringLiteral("AUX_FILES");
 const QString sUploadSection = QStringLiteral("UPLOAD_INCLUDE_FILES");
 constexpr int iMaxEditableFiles = 6;
 
-QString FileKey(int k) {
-    return QStringLiteral("File") + QString::number(k);
-}
-
 } // namespace
+
+QString FileKey(int k) {
+    // Every instance reads and writes the first names: they are made once.
+    static const std::array<QString, 16> aNames = [] {
+        std::array<QString, 16> names;
+        for (size_t i = 0; i < names.size(); ++i) {
+            names[i] = QStringLiteral("File") + QString::number(i);
+        }
+        return names;
+    }();
+    return k >= 0 && size_t(k) < aNames.size() ? aNames[size_t(k)] : QStringLiteral("File") + QString::number(k);
+}
 
 QString ProjectDirectory(const QString& sFullProject) {
     return sFullProject.left(sFullProject.lastIndexOf('/') + 1);

@@ -13,6 +13,8 @@ QString ProjectDirectory(const QString& sFullProject);
 QString ProjectStem(const QString& sFullProject);
 // The content file beside the project file: stem + "_ZEPcontent.js".
 QString ContentFileName(const QString& sFullProject);
+// The key "File" followed by k, of the project's file lists.
+QString FileKey(int k);
 // Writes a side file of the project (an HTML file, the content file) unless it
 // holds these lines already. A side file that is written marks the project
 // file modified, so that the project file's time stamp, which tells whether a

@@ -16,35 +16,97 @@ bool IsDecimal(QStringView sText) {
     return std::all_of(sText.begin(), sText.end(), [](QChar c) { return c >= '0' && c <= '9'; });
 }
 
+// True when the literal is a double-quoted string written exactly as
+// QuoteScriptString writes its value, so reading and quoting it again would
+// give it back unchanged. Saved content files hold nothing else, so a load
+// keeps their strings as they stand instead of reading each one.
+bool IsQuotedAsWritten(QStringView sLiteral) {
+    if (sLiteral.size() < 2 || sLiteral.front() != u'"' || sLiteral.back() != u'"') {
+        return false;
+    }
+    const QStringView sBody = sLiteral.sliced(1, sLiteral.size() - 2);
+    for (qsizetype i = 0; i < sBody.size(); ++i) {
+        switch (sBody[i].unicode()) {
+        case u'"':
+        case u'\r':
+        case u'\n':
+        case 0x2028:
+        case 0x2029:
+            return false;
+        case u'\\': {
+            const QStringView sEscape = sBody.sliced(i + 1);
+            if (sEscape.startsWith(u"u2028") || sEscape.startsWith(u"u2029")) {
+                i += 5;
+            } else if (!sEscape.isEmpty() && QStringView(u"\\\"rn").contains(sEscape.front())) {
+                ++i;
+            } else {
+                return false;
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
 // TContentItem
 
-void TContentItem::LoadAPIItem(const TProfileFile& fIniFile, const QString& sSection) {
-    const QString n = QString::number(iLID);
-    if (iLID != 0) {
-        iAPIHeight = fIniFile.ReadInteger(sSection, sIndex + "Height" + n, 0);
-        iAPIWidth = fIniFile.ReadInteger(sSection, sIndex + "Width" + n, 0);
-        iAPITop = fIniFile.ReadInteger(sSection, sIndex + "Top" + n, 0);
-        iAPILeft = fIniFile.ReadInteger(sSection, sIndex + "Left" + n, 0);
-        APILocation = CLocation(quint8(fIniFile.ReadInteger(sSection, sIndex + "Location" + n, ltTopLeft)));
-        bAPIRelativePositioning = fIniFile.ReadBool(sSection, sIndex + "RelativePositioning" + n, false) ? 1 : 0;
+namespace {
+
+// The keys of one item: its index, a field name and its number. The name is
+// built in one buffer that each key reuses.
+class TItemKey {
+public:
+    explicit TItemKey(const TContentItem& item) : sNumber(QString::number(item.iLID)) {
+        sKey.reserve(item.sIndex.size() + 32);
+        sKey += item.sIndex;
+        iStemLength = sKey.size();
     }
-    sAPISpecificLinkText = fIniFile.ReadString(sSection, sIndex + "SpecificLinkText" + n, sDefaultLinkText);
+    const QString& For(QLatin1String sField) {
+        sKey.truncate(iStemLength);
+        sKey += sField;
+        sKey += sNumber;
+        return sKey;
+    }
+
+private:
+    QString sNumber;
+    QString sKey;
+    qsizetype iStemLength = 0;
+};
+
+} // namespace
+
+void TContentItem::LoadAPIItem(const TProfileFile& fIniFile, const QString& sSection) {
+    TItemKey key(*this);
+    if (iLID != 0) {
+        iAPIHeight = fIniFile.ReadInteger(sSection, key.For(QLatin1String("Height")), 0);
+        iAPIWidth = fIniFile.ReadInteger(sSection, key.For(QLatin1String("Width")), 0);
+        iAPITop = fIniFile.ReadInteger(sSection, key.For(QLatin1String("Top")), 0);
+        iAPILeft = fIniFile.ReadInteger(sSection, key.For(QLatin1String("Left")), 0);
+        APILocation = CLocation(quint8(fIniFile.ReadInteger(sSection, key.For(QLatin1String("Location")), ltTopLeft)));
+        bAPIRelativePositioning =
+            fIniFile.ReadBool(sSection, key.For(QLatin1String("RelativePositioning")), false) ? 1 : 0;
+    }
+    sAPISpecificLinkText = fIniFile.ReadString(sSection, key.For(QLatin1String("SpecificLinkText")), sDefaultLinkText);
 }
 
 void TContentItem::SaveAPIItem(TProfileFile& fIniFile, const QString& sSection) const {
-    const QString n = QString::number(iLID);
+    TItemKey key(*this);
     if (iLID != 0) {
-        fIniFile.WriteInteger(sSection, sIndex + "Height" + n, iAPIHeight);
-        fIniFile.WriteInteger(sSection, sIndex + "Width" + n, iAPIWidth);
-        fIniFile.WriteInteger(sSection, sIndex + "Top" + n, iAPITop);
-        fIniFile.WriteInteger(sSection, sIndex + "Left" + n, iAPILeft);
-        fIniFile.WriteInteger(sSection, sIndex + "Location" + n, APILocation);
-        fIniFile.WriteInteger(sSection, sIndex + "RelativePositioning" + n, bAPIRelativePositioning);
+        fIniFile.WriteInteger(sSection, key.For(QLatin1String("Height")), iAPIHeight);
+        fIniFile.WriteInteger(sSection, key.For(QLatin1String("Width")), iAPIWidth);
+        fIniFile.WriteInteger(sSection, key.For(QLatin1String("Top")), iAPITop);
+        fIniFile.WriteInteger(sSection, key.For(QLatin1String("Left")), iAPILeft);
+        fIniFile.WriteInteger(sSection, key.For(QLatin1String("Location")), APILocation);
+        fIniFile.WriteInteger(sSection, key.For(QLatin1String("RelativePositioning")), bAPIRelativePositioning);
     }
-    fIniFile.WriteString(sSection, sIndex + "SpecificLinkText" + n, sAPISpecificLinkText);
+    fIniFile.WriteString(sSection, key.For(QLatin1String("SpecificLinkText")), sAPISpecificLinkText);
 }
 
 // ---------------------------------------------------------------------------
@@ -164,7 +226,9 @@ void TContentList::LoadInstanceContent(const TContentFile& contentFile, const QS
         // A string literal is kept as its value, written in the form of every content string; anything else
         // stays as it stands, for the compile to refuse and the designer to mend, so nothing is lost.
         QString sValue;
-        oItem->sHTML = ParseScriptString(line->sHTML, sValue) ? QuoteScriptString(sValue) : line->sHTML;
+        oItem->sHTML = IsQuotedAsWritten(line->sHTML) || !ParseScriptString(line->sHTML, sValue)
+                           ? line->sHTML
+                           : QuoteScriptString(sValue);
         const QString sLine = oItem->sHTML == line->sHTML ? line->sLine : oItem->sIndex + '=' + oItem->sHTML;
         Entries.push_back(TEntry{sLine, std::move(oItem)});
     }

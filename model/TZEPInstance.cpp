@@ -183,10 +183,6 @@ template <class TInstance, class TVisitor> bool VisitSettings(TInstance& o, TVis
            v.Flag("ADDITIONAL_OPTIONS", "Rotation", o.bRotationMode, 0);
 }
 
-QString FileKey(int k) {
-    return QStringLiteral("File") + QString::number(k);
-}
-
 } // namespace
 
 TZEPInstance::TZEPInstance(TZEPProject* oParentProject) : oProject(oParentProject) {
@@ -418,11 +414,17 @@ QString ReplaceIgnoringCase(const QString& sText, QLatin1String sFind, const QSt
 QString TZEPInstance::GetHTMLForScript() const {
     // Every script element becomes a deferred script after a placeholder element, so that browsers which insert
     // the content as inner HTML run it.
+    // Every line end, the last one included, becomes a blank; so does a line
+    // feed within a line, while a carriage return goes.
     QString sText = ReplaceIgnoringCase(
-        JoinTextLines(HTMLFile), QLatin1String("<SCRIPT"),
+        HTMLFile.isEmpty() ? QString() : HTMLFile.join(u' ') + u' ', QLatin1String("<SCRIPT"),
         QStringLiteral("<div style=\"\"position:absolute;top:0px;left:0px;\"\">&nbsp;</div><script defer"));
-    sText.remove('\r');
-    sText.replace('\n', ' ');
+    if (sText.contains(u'\r')) {
+        sText.remove(u'\r');
+    }
+    if (sText.contains(u'\n')) {
+        sText.replace(u'\n', u' ');
+    }
     return QuoteScriptString(sText);
 }
 

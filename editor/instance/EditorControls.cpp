@@ -3,14 +3,10 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 
 QString AccessibleCaption(const QString& sCaption) {
     QString sText = sCaption;
-    sText.remove(u'&');
-    sText = sText.simplified();
-    static const QRegularExpression trailingMark(QStringLiteral("\\s*[:-]$"));
-    return sText.remove(trailingMark).trimmed();
+    return sText.remove(u'&');
 }
 
 void SetHint(QWidget* control, const QString& sHint) {

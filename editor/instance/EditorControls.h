@@ -14,8 +14,8 @@ class QWidget;
 // The name under which the hint is kept on a control.
 inline constexpr const char* sHintProperty = "hint";
 
-// A caption as a screen reader should say it: without the mnemonic mark, the
-// trailing ":" or " - " and doubled blanks ("Can  move - " gives "Can move").
+// A caption as a screen reader says it and as it is found: the caption as it
+// stands, without the mnemonic mark ("&Unique ID:" gives "Unique ID:").
 QString AccessibleCaption(const QString& sCaption);
 
 void SetHint(QWidget* control, const QString& sHint);

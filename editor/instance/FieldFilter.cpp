@@ -36,6 +36,14 @@ bool IsIdentifierCharacter(QChar c) {
     return IsAsciiLetter(c) || IsAsciiDigit(c);
 }
 
+// A one-line field keeps pasted lines as one line: the value must be stored
+// and shown as it is kept, and a line break would not be.
+void ControlCharactersToBlanks(QString& sText) {
+    for (QChar& c : sText)
+        if (c.unicode() < 32)
+            c = u' ';
+}
+
 } // namespace
 
 TFieldFilter::TFieldFilter(QLineEdit* edit, CFieldKind kind, const bool& bUpdatingFlag)
@@ -61,6 +69,9 @@ QValidator::State TFieldFilter::validate(QString& sInput, int& iPos) const {
     case fkUniqueID:
         KeepOnly(sInput, iPos, IsIdentifierCharacter);
         return !sInput.isEmpty() && IsAsciiDigit(sInput[0]) ? Invalid : Acceptable;
+    case fkOneLine:
+        ControlCharactersToBlanks(sInput);
+        return Acceptable;
     }
     return Acceptable;
 }
@@ -73,6 +84,8 @@ bool TFieldFilter::AcceptsKey(QChar character, int iPosition) const {
         return IsHexDigit(character.toUpper());
     case fkUniqueID:
         return IsAsciiLetter(character) || (IsAsciiDigit(character) && iPosition > 0);
+    case fkOneLine:
+        return true;
     }
     return false;
 }

@@ -15,6 +15,7 @@ public:
         fkDigits,    // the digits 0 to 9 only; other characters are dropped
         fkHexColour, // hexadecimal digits, upper-cased; pasted text keeps other characters
         fkUniqueID,  // letters and digits, and no digit first
+        fkOneLine,   // any text; pasted line breaks and other control characters become blanks
     };
 
     // Installs the filter on the field; the field owns it.

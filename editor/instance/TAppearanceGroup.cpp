@@ -55,9 +55,9 @@ TAppearanceGroup::TAppearanceGroup(QWidget* parent) : QGroupBox(QStringLiteral("
     layout->addWidget(ScrollbarsBox, 3, 0, 1, 2);
 
     TitleTransparentBox = NewCheckBox(this, "TitleTransparentBox", "Transparent", "Title Transparency");
-    TitleTransparentBox->setAccessibleName(QStringLiteral("Title transparent"));
+    TitleTransparentBox->setAccessibleDescription(QStringLiteral("Title background"));
     BackgroundTransparentBox = NewCheckBox(this, "BackgroundTransparentBox", "Transparent", "Content Transparency");
-    BackgroundTransparentBox->setAccessibleName(QStringLiteral("Background transparent"));
+    BackgroundTransparentBox->setAccessibleDescription(QStringLiteral("Content background"));
     for (int iRow = 0; iRow < crCount; ++iRow)
         BuildColourRow(iRow, layout);
     layout->addWidget(TitleTransparentBox, crTitle, 5);

@@ -23,13 +23,23 @@ TBindingEntry Flag(QCheckBox* box, quint8 TZEPInstance::*field) {
             [box, field](TZEPInstance& i) { i.*field = box->isChecked() ? 1 : 0; }};
 }
 
+// A field's length limit holds for what is typed. A stored value that is
+// longer (a hand-edited file) is shown whole, so that showing and writing back
+// a popup never cuts what its file holds.
+void ShowWhole(QLineEdit* edit, int iLimit, const QString& sValue) {
+    edit->setMaxLength(qMax(iLimit, int(sValue.size())));
+    edit->setText(sValue);
+}
+
 TBindingEntry Text(QLineEdit* edit, QString TZEPInstance::*field) {
-    return {[edit, field](const TZEPInstance& i) { edit->setText(i.*field); },
+    const int iLimit = edit->maxLength();
+    return {[edit, field, iLimit](const TZEPInstance& i) { ShowWhole(edit, iLimit, i.*field); },
             [edit, field](TZEPInstance& i) { i.*field = edit->text(); }};
 }
 
 TBindingEntry Number(QLineEdit* edit, int TZEPInstance::*field) {
-    return {[edit, field](const TZEPInstance& i) { edit->setText(QString::number(i.*field)); },
+    const int iLimit = edit->maxLength();
+    return {[edit, field, iLimit](const TZEPInstance& i) { ShowWhole(edit, iLimit, QString::number(i.*field)); },
             [edit, field](TZEPInstance& i) { i.*field = FieldNumber(edit); }};
 }
 

@@ -166,6 +166,8 @@ void TInstanceEditor::InstallFilters() {
     const TAppearanceGroup& a = *AppearanceGroup;
     const TSizePositionGroup& s = *SizePositionGroup;
     TFieldFilter::Install(r.UniqueIDEdit, TFieldFilter::fkUniqueID, bUpdating);
+    for (QLineEdit* edit : {r.TitleEdit, r.URLEdit})
+        TFieldFilter::Install(edit, TFieldFilter::fkOneLine, bUpdating);
     for (QLineEdit* edit : {MethodGroup->OpenAfterEdit, MethodGroup->CloseAfterEdit, a.BorderEdit, a.ShadowEdit,
                             a.PaddingEdit, s.WidthEdit, s.HeightEdit, s.TopEdit, s.LeftEdit})
         TFieldFilter::Install(edit, TFieldFilter::fkDigits, bUpdating);

@@ -56,7 +56,8 @@ TMethodGroup::TMethodGroup(QWidget* parent) : QGroupBox(QStringLiteral("Method")
         box->setAccessibleDescription(linksLabel->text());
     AdvancedMethodsBtn = new QPushButton(QStringLiteral("Advanced..."), this);
     AdvancedMethodsBtn->setObjectName(QStringLiteral("AdvancedMethodsBtn"));
-    AdvancedMethodsBtn->setAccessibleName(QStringLiteral("Advanced method options"));
+    AdvancedMethodsBtn->setAccessibleName(AdvancedMethodsBtn->text());
+    AdvancedMethodsBtn->setAccessibleDescription(QStringLiteral("Advanced method options"));
 
     auto* layout = new QGridLayout(this);
     layout->addLayout(DelayRow(this, OpenAfterBox, OpenAfterEdit), 0, 0);

@@ -16,14 +16,15 @@ TReferenceGroup::TReferenceGroup(QWidget* parent) : QGroupBox(QStringLiteral("Re
     TitleBox = NewCheckBox(this, "TitleBox", "Title:", "Popup Title");
     TitleEdit = NewEdit(this, "TitleEdit", TitleBox->accessibleName(), iTitleLength, "Popup Title");
     URLBox = NewCheckBox(this, "URLBox", "URL:", "");
-    URLEdit = NewEdit(this, "URLEdit", URLBox->accessibleName(), 32767, "");
+    URLEdit = NewEdit(this, "URLEdit", URLBox->accessibleName(), iURLLength, "");
     URLEdit->setAccessibleDescription(QStringLiteral("The web address that the popup shows in an inline frame"));
     IDHelp = new THelpPicture(QStringLiteral("id"), QStringLiteral("Help on Unique ID"), this);
     TitleHelp = new THelpPicture(QStringLiteral("title"), QStringLiteral("Help on Title"), this);
     URLHelp = new THelpPicture(QStringLiteral("using an iframe"), QStringLiteral("Help on URL"), this);
     AdvancedReferenceBtn = new QPushButton(QStringLiteral("Advanced..."), this);
     AdvancedReferenceBtn->setObjectName(QStringLiteral("AdvancedReferenceBtn"));
-    AdvancedReferenceBtn->setAccessibleName(QStringLiteral("Advanced reference options"));
+    AdvancedReferenceBtn->setAccessibleName(AdvancedReferenceBtn->text());
+    AdvancedReferenceBtn->setAccessibleDescription(QStringLiteral("Advanced reference options"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(idLabel, 0, 0);

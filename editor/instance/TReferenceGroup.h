@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TProfileFile.h"
+
 #include <QGroupBox>
 
 class QCheckBox;
@@ -14,6 +16,8 @@ class TReferenceGroup : public QGroupBox {
 public:
     static constexpr int iUniqueIDLength = 15;
     static constexpr int iTitleLength = 250;
+    // The longest value that a project file gives back whole.
+    static constexpr int iURLLength = TProfileFile::iMaxValueLength;
 
     explicit TReferenceGroup(QWidget* parent = nullptr);
 

@@ -156,3 +156,37 @@ TEST(ProfileFile, UnchangedFileIsNotWrittenUnlessMarkedModified) {
     EXPECT_EQ(ReadWholeFile(sPath), "[A]\r\nB=1\r\n");
     EXPECT_FALSE(ini.IsModified());
 }
+
+TEST(ProfileFile, ReadsInFileOrderFindTheFirstOfRepeatedNames) {
+    TProfileFile ini;
+    ini.LoadFromText("[A]\r\nK=1\r\nL=2\r\nk=3\r\n[B]\r\nK=4\r\n[a]\r\nK=5\r\nM=6\r\n");
+    // Each read follows the one before it in the file, yet repeated names give the first.
+    const struct {
+        const char* sSection;
+        const char* sKey;
+        int iExpected;
+    } reads[] = {{"A", "K", 1}, {"A", "L", 2}, {"A", "K", 1}, {"B", "K", 4}, {"A", "K", 1}, {"A", "M", -1}};
+    for (const auto& read : reads) {
+        EXPECT_EQ(ini.ReadInteger(read.sSection, read.sKey, -1), read.iExpected) << read.sSection << read.sKey;
+    }
+    ini.WriteInteger("B", "K", 7);
+    ini.WriteInteger("A", "L", 8);
+    ini.WriteInteger("A", "K", 9);
+    EXPECT_EQ(ini.ToText(), "[A]\r\nK=9\r\nL=8\r\nk=3\r\n[B]\r\nK=7\r\n[a]\r\nK=5\r\nM=6\r\n");
+}
+
+TEST(ProfileFile, NamesMatchWhateverStringTypeTheyComeIn) {
+    TProfileFile ini;
+    ini.LoadFromText(QString::fromUtf8("[Maße]\r\nGröße=1\r\n"));
+    EXPECT_EQ(ini.ReadInteger("Maße", "Größe", 0), 1); // UTF-8 text
+    const QByteArray section = QString::fromUtf8("Maße").toLatin1();
+    const QByteArray key = QString::fromUtf8("Größe").toLatin1();
+    EXPECT_EQ(ini.ReadInteger(QLatin1String(section), QLatin1String(key), 0), 1);
+    EXPECT_EQ(ini.ReadInteger(QString::fromUtf8("maße"), u"GRÖßE", 0), 1);
+    // A value written three times keeps one line with the last value.
+    for (const char* sValue : {"a", "b", "c"}) {
+        ini.WriteString(u"maße", "größe", QString::fromLatin1(sValue));
+    }
+    ini.WriteString(QLatin1String("Neu"), "Schlüssel", "x");
+    EXPECT_EQ(ini.ToText(), QString::fromUtf8("[Maße]\r\nGröße=c\r\n[Neu]\r\nSchlüssel=x\r\n"));
+}

@@ -222,3 +222,35 @@ TEST(ContentList, ItemZeroHasOnlyItsLinkTextKey) {
                              "zep_p3RelativePositioning3=0\r\n"
                              "zep_p3SpecificLinkText3=Three\r\n");
 }
+
+TEST_F(Content, LayerStringsAsASaveWritesThemStayAndOthersAreWrittenAfresh) {
+    const struct {
+        const char* sLiteral;
+        const char* sExpected;
+    } cases[] = {
+        {R"("plain 'text' </p>")", R"("plain 'text' </p>")"},
+        {R"("a\\b \"q\" \r\n \u2028\u2029")", R"("a\\b \"q\" \r\n \u2028\u2029")"},
+        {R"("")", R"("")"},
+        {R"("\t")", "\"\t\""},
+        {R"("\x41\u0042")", R"("AB")"},
+        {R"("\U2028")", R"("U2028")"},
+        {R"("\u2028")", "\"\\u2028\""},
+        {"\"\xe2\x80\xa8\"", R"("\u2028")"},
+        {R"("a";)", R"("a")"},
+        {R"('a')", R"("a")"},
+        {R"("a\")", R"("a\")"},
+    };
+    QByteArray content;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        content += "zep_promo" + QByteArray::number(qsizetype(i + 1)) + "=" + cases[i].sLiteral + "\r\n";
+    }
+    WriteBytes(dir.filePath("promo_ZEPcontent.js"), content);
+    ASSERT_TRUE(LoadInstance("[REFERENCE]\r\nUniqueID=promo\r\n"));
+    const TContentList& list = instance->ContentStrings;
+    ASSERT_EQ(list.Count(), int(std::size(cases)) + 1);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const QString sExpected = QString::fromUtf8(cases[i].sExpected);
+        EXPECT_EQ(list.Item(int(i)).sHTML, sExpected) << cases[i].sLiteral;
+        EXPECT_EQ(list.Line(int(i)), "zep_promo" + QString::number(i + 1) + "=" + sExpected) << cases[i].sLiteral;
+    }
+}

@@ -62,8 +62,8 @@ TEST_F(CompileFromEditorTest, AnEditedProjectIsSavedWithoutAQuestionAndItsPrevie
     const QString sProject = Env.Path(QStringLiteral("promo.zrj"));
     TTestEnvironment::WriteProject(sProject, false);
     Start({sProject});
-    ASSERT_TRUE(FindByAccessibleName<QCheckBox>(Reference(), QStringLiteral("Title"))->isChecked());
-    TypeOver(FindByAccessibleName<QLineEdit>(Reference(), QStringLiteral("Title")), QStringLiteral("Autumn offer"));
+    ASSERT_TRUE(FindByAccessibleName<QCheckBox>(Reference(), QStringLiteral("Title:"))->isChecked());
+    TypeOver(FindByAccessibleName<QLineEdit>(Reference(), QStringLiteral("Title:")), QStringLiteral("Autumn offer"));
     ASSERT_TRUE(Form->IsEdited());
     ExpectResults(true);
     Form->Actions().CompileMenu->trigger();

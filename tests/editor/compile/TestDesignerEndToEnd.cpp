@@ -47,8 +47,8 @@ TEST(DesignerEndToEndTest, FromTheClickPopupTemplateToTheEditedPopupOnTheCompile
     ASSERT_EQ(form->windowTitle(), QStringLiteral("Brisola - V4.0 - ClickPopup"));
 
     QGroupBox& reference = *FindByAccessibleName<QGroupBox>(*form, QStringLiteral("Reference"));
-    ASSERT_TRUE(FindByAccessibleName<QCheckBox>(reference, QStringLiteral("Title"))->isChecked());
-    TypeOver(FindByAccessibleName<QLineEdit>(reference, QStringLiteral("Title")), QStringLiteral("Autumn sale"));
+    ASSERT_TRUE(FindByAccessibleName<QCheckBox>(reference, QStringLiteral("Title:"))->isChecked());
+    TypeOver(FindByAccessibleName<QLineEdit>(reference, QStringLiteral("Title:")), QStringLiteral("Autumn sale"));
     QGroupBox& appearance = *FindByAccessibleName<QGroupBox>(*form, QStringLiteral("Appearance"));
     TypeOver(FindByAccessibleName<QLineEdit>(appearance, QStringLiteral("Border colour")), QStringLiteral("FF0000"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Brisola - V4.0 - ClickPopup (unsaved)"));

@@ -21,11 +21,12 @@ protected:
     bool WaitForStatus(const QString& sStatus);
     TPreviewBrowser& Browser();
 
-    // The one control of that type whose accessible name is sName.
+    // The one control of that type in the main window (not in one of its
+    // dialogs) whose accessible name is sName.
     template <typename TControl> TControl* Find(const QString& sName) {
         TControl* found = nullptr;
         for (TControl* control : Form->findChildren<TControl*>()) {
-            if (control->accessibleName() != sName)
+            if (control->accessibleName() != sName || !Form->isAncestorOf(control))
                 continue;
             EXPECT_EQ(found, nullptr) << "two controls named " << sName.toStdString();
             found = control;

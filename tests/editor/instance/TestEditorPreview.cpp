@@ -43,7 +43,7 @@ protected:
 
 TEST_F(EditorPreviewTest, ACheckBoxClickRegeneratesThePreviewAtOnce) {
     EXPECT_EQ(BorderWidth(), QStringLiteral("2px"));
-    Find<QCheckBox>(QStringLiteral("Border"))->click();
+    Find<QCheckBox>(QStringLiteral("Border:"))->click();
     WaitForNewPreview();
     EXPECT_EQ(BorderWidth(), QStringLiteral("0px"));
     EXPECT_FALSE(Form->IsPreviewNeeded());
@@ -60,7 +60,7 @@ TEST_F(EditorPreviewTest, AnEntryEffectRegeneratesThePreview) {
 }
 
 TEST_F(EditorPreviewTest, ATypedTitleWaitsUntilTheFieldIsLeft) {
-    QLineEdit* title = Find<QLineEdit>(QStringLiteral("Title"));
+    QLineEdit* title = Find<QLineEdit>(QStringLiteral("Title:"));
     title->setFocus();
     QTest::keyClick(title, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(title, QStringLiteral("Typed title"));
@@ -69,7 +69,7 @@ TEST_F(EditorPreviewTest, ATypedTitleWaitsUntilTheFieldIsLeft) {
     QTest::qWait(200);
     EXPECT_EQ(TitleText(), QStringLiteral("Welcome to Brisola - getting started")) << "not regenerated yet";
 
-    Find<QLineEdit>(QStringLiteral("Width"))->setFocus();
+    Find<QLineEdit>(QStringLiteral("Width:"))->setFocus();
     WaitForNewPreview();
     EXPECT_EQ(TitleText(), QStringLiteral("Typed title"));
     EXPECT_FALSE(Form->IsPreviewNeeded());
@@ -77,9 +77,9 @@ TEST_F(EditorPreviewTest, ATypedTitleWaitsUntilTheFieldIsLeft) {
 
 TEST_F(EditorPreviewTest, TypedOffsetsShowWhenThePreviewUnderThePointerIsClicked) {
     Find<QComboBox>(QStringLiteral("Entry effect"))->setCurrentText(QStringLiteral("No entry effect"));
-    Find<QComboBox>(QStringLiteral("Location"))->setCurrentText(QStringLiteral("Manual"));
+    Find<QComboBox>(QStringLiteral("Location:"))->setCurrentText(QStringLiteral("Manual"));
     WaitForNewPreview();
-    for (const auto& [sField, sValue] : {std::pair{"Top", "70"}, std::pair{"Left", "90"}}) {
+    for (const auto& [sField, sValue] : {std::pair{"Top:", "70"}, std::pair{"Left:", "90"}}) {
         QLineEdit* field = Find<QLineEdit>(QString::fromUtf8(sField));
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(field, QString::fromUtf8(sValue));

@@ -49,9 +49,9 @@ TEST_F(EditorInWindowTest, ATypedColourIsUpperCasedAndColoursTheSwatchAndThePopu
 TEST_F(EditorInWindowTest, TheURLOptionOnAndOffRestoresTheContent) {
     const QStringList original = Form->CurrentInstance()->HTMLFile;
     auto* content = Find<QPlainTextEdit>(QStringLiteral("Popup Content HTML Editor"));
-    Find<QCheckBox>(QStringLiteral("URL"))->click();
+    Find<QCheckBox>(QStringLiteral("URL:"))->click();
     EXPECT_TRUE(content->toPlainText().startsWith(QStringLiteral("<iframe src=\"")));
-    Find<QCheckBox>(QStringLiteral("URL"))->click();
+    Find<QCheckBox>(QStringLiteral("URL:"))->click();
     EXPECT_EQ(Form->CurrentInstance()->HTMLFile, original);
     EXPECT_EQ(content->toPlainText(), original.join(u'\n'));
 }
@@ -62,7 +62,7 @@ TEST_F(EditorInWindowTest, TheFirstChangeMarksTheTitleOnce) {
     Find<QCheckBox>(QStringLiteral("Scrollbars"))->click();
     EXPECT_EQ(Form->windowTitle(), sClean + QStringLiteral(" (unsaved)"));
     EXPECT_TRUE(Form->IsEdited());
-    TypeInto(Find<QLineEdit>(QStringLiteral("Title")), QStringLiteral("Another"));
+    TypeInto(Find<QLineEdit>(QStringLiteral("Title:")), QStringLiteral("Another"));
     EXPECT_EQ(Form->windowTitle(), sClean + QStringLiteral(" (unsaved)"));
     EXPECT_EQ(Form->StatusText(), QStringLiteral("Changed"));
     EXPECT_TRUE(Env.LogLines().contains(QStringLiteral("Status [Changed]")));
@@ -75,7 +75,7 @@ TEST_F(EditorInWindowTest, ChangingTheInstanceTabIsNoChange) {
     ASSERT_EQ(tabs->count(), 2);
     EXPECT_FALSE(tabs->isHidden()) << "several popups show their tabs";
     tabs->setCurrentIndex(1);
-    EXPECT_EQ(Find<QLineEdit>(QStringLiteral("Unique ID"))->text(), QStringLiteral("offer"));
+    EXPECT_EQ(Find<QLineEdit>(QStringLiteral("Unique ID:"))->text(), QStringLiteral("offer"));
     EXPECT_FALSE(Form->IsEdited());
     EXPECT_FALSE(Form->windowTitle().endsWith(QStringLiteral(" (unsaved)")));
     EXPECT_FALSE(Form->Actions().SaveTemplateMenu->isVisible()) << "only a single-popup template";
@@ -89,7 +89,7 @@ TEST_F(EditorInWindowTest, ASinglePopupHidesTheTabs) {
     EXPECT_TRUE(Form->findChild<QTabBar*>(QStringLiteral("InstanceTabs"))->isHidden());
 }
 
-TEST_F(EditorInWindowTest, EveryCaptionNamesExactlyOneControlOfItsKind) {
+TEST_F(EditorInWindowTest, EveryCaptionAndDescriptionNameExactlyOneControlOfItsKind) {
     for (const auto& [sObjectName, sCaption] : aEditorCaptions) {
         QWidget* control = Form->findChild<QWidget*>(QString::fromUtf8(sObjectName));
         ASSERT_TRUE(control) << sObjectName;
@@ -99,9 +99,13 @@ TEST_F(EditorInWindowTest, EveryCaptionNamesExactlyOneControlOfItsKind) {
         const QString sName =
             qobject_cast<QComboBox*>(control) ? control->accessibleName() : accessible->text(QAccessible::Name);
         EXPECT_EQ(sName, QString::fromUtf8(sCaption)) << sObjectName;
+        // Controls of the window (its dialogs are windows of their own) with
+        // the same caption ("Transparent", "Advanced...") are told apart by
+        // their descriptions.
         int iSameKind = 0;
         for (QWidget* other : Form->findChildren<QWidget*>())
-            if (other->metaObject() == control->metaObject() && other->accessibleName() == sName)
+            if (Form->isAncestorOf(other) && other->metaObject() == control->metaObject() &&
+                other->accessibleName() == sName && other->accessibleDescription() == control->accessibleDescription())
                 ++iSameKind;
         EXPECT_EQ(iSameKind, 1) << sCaption;
     }

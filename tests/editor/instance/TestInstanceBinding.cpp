@@ -65,6 +65,28 @@ TEST_F(InstanceEditorTest, ANumberFieldWithoutANumberWritesZeroAndKeepsItsText) 
     EXPECT_TRUE(Editor->SizePosition().HeightEdit->text().isEmpty());
 }
 
+TEST_F(InstanceEditorTest, StoredValuesLongerThanTheirFieldsTakeAreShownAndWrittenBackWhole) {
+    Open(QStringLiteral("Default"));
+    TZEPInstance& i = Instance();
+    const QString sLongID = QStringLiteral("aVeryLongPopupName"); // from a hand-edited file
+    const QString sLongTitle(300, u't');
+    i.sUniqueID = sLongID;
+    i.sTitle = sLongTitle;
+    i.iWidth = 12345;
+    i.iOpenAfterDelay = 1000;
+    Editor->UpdateDisplayFromInstance(&i);
+    EXPECT_EQ(Editor->Reference().UniqueIDEdit->text(), sLongID);
+    Editor->UpdateInstanceFromDisplay(&i);
+    EXPECT_EQ(i.sUniqueID, sLongID);
+    EXPECT_EQ(i.sTitle, sLongTitle);
+    EXPECT_EQ(i.iWidth, 12345);
+    EXPECT_EQ(i.iOpenAfterDelay, 1000);
+
+    Open(QStringLiteral("Default"));
+    TypeInto(Editor->Reference().UniqueIDEdit, QStringLiteral("abcdefghijklmnopqrstu"));
+    EXPECT_EQ(Instance().sUniqueID, QStringLiteral("abcdefghijklmno")) << "typing is still limited";
+}
+
 TEST_F(InstanceEditorTest, ShowingAnotherPopupDropsTheContentPutAsideForTheURL) {
     Open(QStringLiteral("Default"));
     Editor->Reference().URLBox->click();

@@ -12,6 +12,7 @@
 #include "TContentEditor.h"
 #include "THelpPicture.h"
 #include "TMethodGroup.h"
+#include "TProfileFile.h"
 #include "TReferenceGroup.h"
 #include "TSizePositionGroup.h"
 
@@ -75,6 +76,31 @@ TEST_F(InstanceEditorTest, TheUniqueIDTakesLettersAndDigitsButNoDigitFirst) {
     EXPECT_EQ(Instance().sUniqueID, QStringLiteral("popup1"));
     TypeInto(id, QStringLiteral("abcdefghijklmnopq"));
     EXPECT_EQ(id->text().size(), 15);
+}
+
+TEST_F(InstanceEditorTest, PastedLinesBecomeOneLineInTheTitleAndTheAddress) {
+    Open(QStringLiteral("Default"));
+    Editor->Reference().URLBox->click();
+    for (QLineEdit* edit : {Editor->Reference().TitleEdit, Editor->Reference().URLEdit}) {
+        Paste(edit, QStringLiteral("one\r\ntwo\tthree\n"));
+        EXPECT_EQ(edit->text(), QStringLiteral("one  two three ")) << edit->objectName().toStdString();
+    }
+    EXPECT_EQ(Instance().sTitle, QStringLiteral("one  two three "));
+    EXPECT_EQ(Instance().sURL, QStringLiteral("one  two three "));
+    EXPECT_EQ(Instance().HTMLFile.size(), 1) << "the inline frame stays one line";
+}
+
+TEST_F(InstanceEditorTest, TheLongestAddressTheFieldTakesComesBackWholeFromTheProjectFile) {
+    Open(QStringLiteral("Default"));
+    Editor->Reference().URLBox->click();
+    Paste(Editor->Reference().URLEdit, QStringLiteral("http://a.example/?q=") + QString(3000, u'x'));
+    const QString sURL = Instance().sURL;
+    EXPECT_GT(sURL.size(), 2000);
+    TProfileFile written;
+    written.WriteString(QStringLiteral("POPUP"), QStringLiteral("URL"), sURL);
+    TProfileFile read;
+    read.LoadFromText(written.ToText());
+    EXPECT_EQ(read.ReadString(QStringLiteral("POPUP"), QStringLiteral("URL"), QString()), sURL);
 }
 
 TEST_F(InstanceEditorTest, TheURLOptionShowsTheAddressInAFrameAndGivesTheContentBack) {

@@ -218,8 +218,8 @@ TEST_F(ProjectCommandsTest, AnEditedProjectIsOfferedASaveBeforeAnotherIsOpened) 
     WriteProjectFiles(sFirst, false);
     WriteProjectFiles(sSecond, false);
     Start({sFirst});
-    ASSERT_TRUE(FindByAccessibleName<QCheckBox>(Reference(), QStringLiteral("Title"))->isChecked());
-    TypeOver(FindByAccessibleName<QLineEdit>(Reference(), QStringLiteral("Title")), QStringLiteral("Kept"));
+    ASSERT_TRUE(FindByAccessibleName<QCheckBox>(Reference(), QStringLiteral("Title:"))->isChecked());
+    TypeOver(FindByAccessibleName<QLineEdit>(Reference(), QStringLiteral("Title:")), QStringLiteral("Kept"));
     ASSERT_TRUE(Form->IsEdited());
     Env.Services.ExpectQuestion(QStringLiteral("Save current project first?"), QMessageBox::Yes);
     Env.Services.ExpectFileDialog(QStringLiteral("Open Project"), sSecond);
