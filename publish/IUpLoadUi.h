@@ -40,6 +40,4 @@ public:
     // The progress bar of the file at that index of the file list, 0 to 100.
     virtual void ShowProgress(int iFile, int iPercent) = 0;
     virtual void UpdateControls(const TUpLoadControls& controls) = 0;
-    // Lets pending window events run, so the dialog stays responsive.
-    virtual void ProcessEvents() = 0;
 };

@@ -61,7 +61,6 @@ TUpLoadSession::TUpLoadSession(IUpLoadUi& ui) : oUi(ui) {
     FTPClient.OnWorkEnd = [this] {
         if (iCurrentFile >= 0) {
             oUi.ShowProgress(iCurrentFile, 100);
-            oUi.ProcessEvents();
         }
     };
 }
@@ -102,7 +101,6 @@ void TUpLoadSession::ConnectBtnClick() {
         bUpLoadEnabled = false;
         bDoneEnabled = false;
         UpdateControls();
-        oUi.ProcessEvents();
         FTPClient.Disconnect();
         UpdateControls();
         return;
@@ -211,7 +209,6 @@ void TUpLoadSession::SendFiles(const QStringList& existingNames) {
         if (bSend) {
             SendFile(i);
         }
-        oUi.ProcessEvents();
     }
 }
 
@@ -319,7 +316,6 @@ void TUpLoadSession::OnStatus(CFtpStatus status, const QString& sText) {
     const QString sStatus = StatusText(status, sText);
     oUi.ShowStatus(spConnection, sStatus);
     oUi.Log(QStringLiteral("UpLoad : ") + sStatus);
-    oUi.ProcessEvents();
     UpdateControls();
 }
 
@@ -328,5 +324,4 @@ void TUpLoadSession::ShowProgress(qint64 iBytesSoFar) {
         return;
     }
     oUi.ShowProgress(iCurrentFile, TransferPercent(iBytesSoFar, iTransferSize));
-    oUi.ProcessEvents();
 }

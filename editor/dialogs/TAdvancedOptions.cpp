@@ -13,14 +13,6 @@ TAdvancedOptions::~TAdvancedOptions() {
     delete oReferenceForm.data();
 }
 
-TAdvancedMethodsOptionsForm& TAdvancedOptions::MethodsForm() const {
-    return *oMethodsForm;
-}
-
-TAdvancedReferenceOptionsForm& TAdvancedOptions::ReferenceForm() const {
-    return *oReferenceForm;
-}
-
 void TAdvancedOptions::SetProject(const TZEPProject* oProject) {
     oMethodsForm->SetProject(oProject);
 }

@@ -29,9 +29,6 @@ public:
     void AdvancedReferenceBtnClick();
     void AdvancedMethodsBtnClick();
 
-    TAdvancedMethodsOptionsForm& MethodsForm() const;
-    TAdvancedReferenceOptionsForm& ReferenceForm() const;
-
 signals:
     // A dialog was closed with OK: the editor's change handling stores the
     // controls in the popup, marks the project edited and refreshes the preview.

@@ -3,6 +3,7 @@
 #include "TDialogControls.h"
 #include "TEditorServices.h"
 #include "TScopedFlag.h"
+#include "ZEPTypes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -72,8 +73,7 @@ QWidget* TOptionsForm::BuildCompileGroup() {
     CoverBoxesBox = NewCheckBox("CoverBoxesBox", QStringLiteral("Cover select boxes in the page"), group);
     InitialisationOptionsBox = new QComboBox(group);
     InitialisationOptionsBox->setObjectName(QStringLiteral("InitialisationOptionsBox"));
-    InitialisationOptionsBox->addItems({QStringLiteral("Run when page has finished loading"),
-                                        QStringLiteral("Run immediately"), QStringLiteral("Do not initialise")});
+    InitialisationOptionsBox->addItems(InitialisationOptionNames());
     ShowCompileBox = NewCheckBox("ShowCompileBox", QStringLiteral("Show compile form"), group);
     for (QCheckBox* box : {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox})
         connect(box, &QCheckBox::toggled, this, &TOptionsForm::ProjectOptionChanged);

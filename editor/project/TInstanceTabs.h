@@ -30,7 +30,6 @@ public:
     // Makes the tabs those of the list (after a load), the first one selected.
     void Refill();
 
-    QTabBar& Bar() const { return TabBar; }
     TZEPProject* Project() const { return &oProject; }
 
 private:

@@ -102,7 +102,6 @@ private:
     void ShowStatus(CStatusPanel panel, const QString& sText) override;
     void ShowProgress(int iFile, int iPercent) override;
     void UpdateControls(const TUpLoadControls& controls) override;
-    void ProcessEvents() override {}
 
     TLog& oLog;
     TUpLoadPrompt Prompt;

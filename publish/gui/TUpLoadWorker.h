@@ -37,7 +37,6 @@ public:
     void ShowProgress(int iFile, int iPercent) override;
     void UpdateControls(const TUpLoadControls& controls) override;
     // Nothing to do: the dialog's own thread keeps handling its events.
-    void ProcessEvents() override {}
 
 signals:
     // The step has ended; emitted in the dialog's thread.

@@ -48,7 +48,6 @@ public:
     void ShowStatus(CStatusPanel panel, const QString& sText) override { Panels[panel] = sText; }
     void ShowProgress(int iFile, int iPercent) override { Progress[iFile].push_back(iPercent); }
     void UpdateControls(const TUpLoadControls& controls) override { LastControls = controls; }
-    void ProcessEvents() override {}
 };
 
 class UpLoadSession : public ::testing::Test {
