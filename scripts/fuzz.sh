@@ -6,7 +6,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${FUZZ_SECONDS:-30}"
 cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DBRISOLA_FUZZ=ON -DBRISOLA_GUI=OFF -DBRISOLA_BENCH=OFF >/dev/null
-targets=$(cmake --build "$root/build-fuzz" --target help | sed -n 's/^\(fuzz_[a-z_]*\):.*/\1/p' | grep -v '_autogen' | sort -u)
+targets=$(ninja -C "$root/build-fuzz" -t targets all | sed -n 's/^\(fuzz_[a-z_]*\):.*/\1/p' | grep -v '_autogen' | sort -u || true)
 if [ -z "$targets" ]; then
     echo "No fuzz targets."
     exit 0
