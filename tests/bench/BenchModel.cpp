@@ -43,6 +43,22 @@ QString WriteProject(const QTemporaryDir& dir, int iCount) {
     return project.sFullProjectName;
 }
 
+// Writes the benchmark project and loads it back, as a save finds it.
+void LoadWrittenProject(const QTemporaryDir& dir, int iCount, TZEPProject& project) {
+    project.sFullProjectName = WriteProject(dir, iCount);
+    project.sLoadedProjectPath = dir.path() + '/';
+    TProfileFile loadFile(project.sFullProjectName);
+    project.LoadFromIniFile(loadFile, false);
+}
+
+// One save of the whole project; a failure ends the benchmark with an error.
+void Save(benchmark::State& state, TZEPProject& project) {
+    TProfileFile file(project.sFullProjectName);
+    if (!project.SaveToIniFile(file) || !file.UpdateFile()) {
+        state.SkipWithError("save failed");
+    }
+}
+
 void SetPerInstance(benchmark::State& state) {
     state.counters["per_instance"] = benchmark::Counter(
         double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
@@ -66,18 +82,12 @@ void BM_LoadProject(benchmark::State& state) {
 void BM_SaveProject(benchmark::State& state) {
     QTemporaryDir dir;
     TZEPProject project;
-    project.sFullProjectName = WriteProject(dir, int(state.range(0)));
-    project.sLoadedProjectPath = dir.path() + '/';
-    TProfileFile loadFile(project.sFullProjectName);
-    project.LoadFromIniFile(loadFile, false);
+    LoadWrittenProject(dir, int(state.range(0)), project);
     int iRun = 0;
     for (auto _ : state) {
         // A changed value makes every save write the whole project file.
         project.InstanceList.Instance(0).iTryOnce = ++iRun;
-        TProfileFile file(project.sFullProjectName);
-        if (!project.SaveToIniFile(file) || !file.UpdateFile()) {
-            state.SkipWithError("save failed");
-        }
+        Save(state, project);
     }
     SetPerInstance(state);
 }
@@ -87,19 +97,13 @@ void BM_SaveProject(benchmark::State& state) {
 void BM_SaveAfterOneChange(benchmark::State& state) {
     QTemporaryDir dir;
     TZEPProject project;
-    project.sFullProjectName = WriteProject(dir, int(state.range(0)));
-    project.sLoadedProjectPath = dir.path() + '/';
-    TProfileFile loadFile(project.sFullProjectName);
-    project.LoadFromIniFile(loadFile, false);
+    LoadWrittenProject(dir, int(state.range(0)), project);
     TZEPInstance& changed = project.InstanceList.Instance(2);
     int iRun = 0;
     for (auto _ : state) {
         changed.HTMLFile.last() = "<p>Edit number " + QString::number(++iRun) + "</p>";
         changed.UpdateContentFromHTML();
-        TProfileFile file(project.sFullProjectName);
-        if (!project.SaveToIniFile(file) || !file.UpdateFile()) {
-            state.SkipWithError("save failed");
-        }
+        Save(state, project);
     }
     SetPerInstance(state);
 }
