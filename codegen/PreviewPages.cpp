@@ -1,6 +1,6 @@
 #include "PreviewPages.h"
 
-#include "ColourUtils.h"
+#include "ColourText.h"
 #include "CommandGenerator.h"
 #include "ConstructorGenerator.h"
 #include "LibraryAssembly.h"
@@ -26,15 +26,6 @@ const QString sDocType = QStringLiteral("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHT
                                         "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">");
 const QString sHtmlElement = QStringLiteral("<html xmlns=\"http://www.w3.org/1999/xhtml\">");
 
-// "#" and six upper-case hexadecimal digits, red first.
-QString ColourHex(quint32 colour) {
-    return QStringLiteral("#%1%2%3")
-        .arg(RedOf(colour), 2, 16, QLatin1Char('0'))
-        .arg(GreenOf(colour), 2, 16, QLatin1Char('0'))
-        .arg(BlueOf(colour), 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
-
 void AppendDemoLines(QStringList& lines) {
     lines << QString() << QStringLiteral("<!-- This is only for demo purposes in this file -->")
           << QStringLiteral("<div style=\"width:50px;height:1500px;\">&nbsp;</div>");
@@ -48,7 +39,7 @@ void AppendTooltipLink(const TZEPInstance& instance, CPreviewMode mode, TPreview
     QString sLink = QStringLiteral("<a id=\"tt1\" href=\"javascript:void(0)\" onmouseover=\"") + sID +
                     QStringLiteral(".zepTooltip(") + sQuoted + QStringLiteral(",'tt1',") +
                     QString::number(qMax(instance.iWidth, 50)) + u',' + QString::number(qMax(instance.iHeight, 50)) +
-                    QStringLiteral(",15,-60,ZEPtooltip1,'") + ColourHex(instance.BackgroundColour) +
+                    QStringLiteral(",15,-60,ZEPtooltip1,'#") + ColourToHexText(instance.BackgroundColour) +
                     QStringLiteral("',1,event)\">DHTML Popup</a>");
     if (mode == CPreviewMode::pmPreview) {
         sLink = QStringLiteral("Create ") + sLink +

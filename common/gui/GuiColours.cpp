@@ -44,6 +44,10 @@ QColor ToDisplayColour(quint32 colour, const QPalette& palette) {
         const quint32 iIndex = colour & 0xFF;
         return palette.color(iIndex < aSystemColourRoles.size() ? aSystemColourRoles.at(iIndex) : QPalette::Base);
     }
+    return ToQColor(colour);
+}
+
+QColor ToQColor(quint32 colour) {
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 

@@ -11,6 +11,8 @@
 // (8 window text, 12 application work space, 13 highlight, ...); those take
 // their colour from the palette.
 QColor ToDisplayColour(quint32 colour, const QPalette& palette);
+// A colour value of the common utilities (red in the lowest byte) as a QColor.
+QColor ToQColor(quint32 colour);
 
 // The font description as a widget font (face, point size, styles).
 QFont ToQFont(const TFont& font);

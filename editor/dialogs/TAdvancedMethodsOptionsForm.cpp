@@ -1,7 +1,7 @@
 #include "TAdvancedMethodsOptionsForm.h"
 
+#include "GuiColours.h"
 #include "StringUtils.h"
-#include "TColourUtils.h"
 #include "TDialogControls.h"
 #include "TZEPProject.h"
 

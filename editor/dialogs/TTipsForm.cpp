@@ -1,7 +1,8 @@
 #include "TTipsForm.h"
 
+#include "ColourUtils.h"
+#include "GuiColours.h"
 #include "TClock.h"
-#include "TColourUtils.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -9,7 +9,7 @@
 #include <QFontDialog>
 
 bool ChooseColour(IEditorServices& services, QWidget* parent, quint32& colour) {
-    QColorDialog dialog(QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)), parent);
+    QColorDialog dialog(ToQColor(colour), parent);
     dialog.setObjectName(QString::fromLatin1(sColourDialogName));
     if (services.RunModal(dialog) != QDialog::Accepted)
         return false;

@@ -1,6 +1,6 @@
 #include "TColourSwatch.h"
 
-#include "ColourUtils.h"
+#include "GuiColours.h"
 
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -21,7 +21,7 @@ void TColourSwatch::paintEvent(QPaintEvent*) {
     // A disabled swatch shows its colour behind a pattern, as the field
     // beside it is greyed.
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.setBrush(QColor(RedOf(iColour), GreenOf(iColour), BlueOf(iColour)));
+    painter.setBrush(ToQColor(iColour));
     painter.drawRect(frame);
     if (!isEnabled())
         painter.fillRect(frame.adjusted(1, 1, 0, 0), QBrush(palette().color(QPalette::Window), Qt::Dense4Pattern));
