@@ -234,6 +234,22 @@ void TContentList::LoadInstanceContent(const TContentFile& contentFile, const QS
     }
 }
 
+TContentList::TContentList(const TContentList& Source) {
+    *this = Source;
+}
+
+TContentList& TContentList::operator=(const TContentList& Source) {
+    if (&Source == this) {
+        return *this;
+    }
+    Entries.clear();
+    Entries.reserve(Source.Entries.size());
+    for (const TEntry& entry : Source.Entries) {
+        Entries.push_back(TEntry{entry.sLine, std::make_unique<TContentItem>(*entry.oItem)});
+    }
+    return *this;
+}
+
 void TContentList::CopyContent(const TContentList& Source) {
     if (&Source == this) {
         return;

@@ -90,8 +90,9 @@ public:
     };
 
     TContentList() = default;
-    TContentList(const TContentList&) = delete;
-    TContentList& operator=(const TContentList&) = delete;
+    // Copies are deep and exact: every line and item as it is.
+    TContentList(const TContentList& Source);
+    TContentList& operator=(const TContentList& Source);
     TContentList(TContentList&&) = default;
     TContentList& operator=(TContentList&&) = default;
 

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -128,6 +129,80 @@ private:
     TSectionName SectionName;
 };
 
+// Collects every key with its field's value as text.
+class TSettingsTexts {
+public:
+    QList<QPair<QString, QString>> Texts;
+
+    bool Text(const char*, const char* sKey, const QString& sField, const QString&) { return Add(sKey, sField); }
+    bool Flag(const char*, const char* sKey, quint8 bField, int) { return Add(sKey, QString::number(bField)); }
+    bool Integer(const char*, const char* sKey, int iField, int) { return Add(sKey, QString::number(iField)); }
+    bool Colour(const char*, const char* sKey, quint32 Field, quint32) { return Add(sKey, QString::number(Field)); }
+    template <class TEnum> bool Enumeration(const char*, const char* sKey, TEnum Field, int, const char*) {
+        return Add(sKey, QString::number(int(Field)));
+    }
+    bool Font(const char*, const char* sKey, const TFont& Field) { return Add(sKey, FontToText(Field)); }
+
+private:
+    bool Add(const char* sKey, const QString& sValue) {
+        Texts.append({QLatin1String(sKey), sValue});
+        return true;
+    }
+};
+
+// Sets the one field of a key from its text; stops the walk once it is found.
+class TSettingAssigner {
+public:
+    TSettingAssigner(const QString& sKey, const QString& sValue) : sKey(sKey), sValue(sValue) {}
+    bool bFound = false;
+    bool bValid = false;
+
+    bool Text(const char*, const char* sName, QString& sField, const QString&) {
+        return Visit(sName, [&] {
+            sField = sValue;
+            return true;
+        });
+    }
+    bool Flag(const char*, const char* sName, quint8& bField, int) {
+        return Visit(sName, [&] { return Number(0, 1, [&](qint64 i) { bField = quint8(i); }); });
+    }
+    bool Integer(const char*, const char* sName, int& iField, int) {
+        return Visit(sName, [&] { return Number(INT_MIN, INT_MAX, [&](qint64 i) { iField = int(i); }); });
+    }
+    bool Colour(const char*, const char* sName, quint32& Field, quint32) {
+        return Visit(sName, [&] { return Number(0, UINT_MAX, [&](qint64 i) { Field = quint32(i); }); });
+    }
+    template <class TEnum> bool Enumeration(const char*, const char* sName, TEnum& Field, int iCount, const char*) {
+        return Visit(sName, [&] { return Number(0, iCount - 1, [&](qint64 i) { Field = TEnum(i); }); });
+    }
+    bool Font(const char*, const char* sName, TFont& Field) {
+        return Visit(sName, [&] {
+            Field = TextToFont(sValue);
+            return true;
+        });
+    }
+
+private:
+    template <class TSet> bool Visit(const char* sName, TSet set) {
+        if (sKey != QLatin1String(sName))
+            return true;
+        bFound = true;
+        bValid = set();
+        return false;
+    }
+    template <class TStore> bool Number(qint64 iLow, qint64 iHigh, TStore store) const {
+        bool bOk = false;
+        const qint64 iValue = sValue.toLongLong(&bOk);
+        if (!bOk || iValue < iLow || iValue > iHigh)
+            return false;
+        store(iValue);
+        return true;
+    }
+
+    const QString& sKey;
+    const QString& sValue;
+};
+
 // Every instance key from "REFERENCE" to "ADDITIONAL_OPTIONS", in the order
 // of reading and writing, with its default. Stops at the first key the
 // visitor refuses (a code outside its enumeration).
@@ -244,6 +319,24 @@ bool TZEPInstance::LoadFromIniFile(const TProfileFile& fProjFile, const QString&
     UpdateContentFromHTML();
     ReadAttachedFiles(fProjFile);
     return true;
+}
+
+std::unique_ptr<TZEPInstance> TZEPInstance::Clone(TZEPProject* oOwner) const {
+    std::unique_ptr<TZEPInstance> oCopy(new TZEPInstance(*this));
+    oCopy->oProject = oOwner;
+    return oCopy;
+}
+
+QList<QPair<QString, QString>> TZEPInstance::SettingTexts() const {
+    TSettingsTexts texts;
+    VisitSettings(*this, texts);
+    return texts.Texts;
+}
+
+bool TZEPInstance::SetSettingText(const QString& sKey, const QString& sValue) {
+    TSettingAssigner assigner(sKey, sValue);
+    VisitSettings(*this, assigner);
+    return assigner.bFound && assigner.bValid;
 }
 
 bool TZEPInstance::ReadSettings(const TProfileFile& fProjFile) {

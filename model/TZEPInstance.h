@@ -4,8 +4,12 @@
 #include "TFont.h"
 #include "ZEPTypes.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 class TProfileFile;
 class TZEPProject;
@@ -23,8 +27,10 @@ public:
     // Creates an empty record owned by oParentProject (which may be null for a
     // free-standing record): every number, flag, colour and code 0, texts empty.
     explicit TZEPInstance(TZEPProject* oParentProject);
-    TZEPInstance(const TZEPInstance&) = delete;
     TZEPInstance& operator=(const TZEPInstance&) = delete;
+
+    // An exact copy of the record, owned by oOwner.
+    std::unique_ptr<TZEPInstance> Clone(TZEPProject* oOwner) const;
 
     int iInstanceID = iSingleInstanceID;
     QString sUniqueID;
@@ -111,6 +117,13 @@ public:
     // directory (used when a popup is imported from another project).
     bool CopyAttachedFiles(const QString& sSrcDir);
 
+    // Every key of the instance's settings with its value as text, in the
+    // order of the project file.
+    QList<QPair<QString, QString>> SettingTexts() const;
+    // Sets the field of the key from its text (as SettingTexts gives it);
+    // false for an unknown key or a value the field cannot hold.
+    bool SetSettingText(const QString& sKey, const QString& sValue);
+
     // The popup's name in generated script: the unique id trimmed. Every
     // generator names the popup by this one value.
     QString GetScriptName() const;
@@ -128,6 +141,7 @@ public:
     TContentItem* GetContentObjectForID(int iID);
 
 private:
+    TZEPInstance(const TZEPInstance&) = default;
     static QString ContentIndexFor(const QString& sUniqueID);
     bool ReadSettings(const TProfileFile& fProjFile);
     void WriteSettings(TProfileFile& fProjFile) const;

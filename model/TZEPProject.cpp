@@ -45,6 +45,26 @@ bool TZEPProject::Fail(const QString& sMessage) {
     return false;
 }
 
+void TZEPProject::CopyContentsFrom(const TZEPProject& source) {
+    if (&source == this) {
+        return;
+    }
+    iProjectID = source.iProjectID;
+    bMultipleInstances = source.bMultipleInstances;
+    bMultipleSequentialLayers = source.bMultipleSequentialLayers;
+    AddedCodeOption = source.AddedCodeOption;
+    bIncludeDynamicFunctions = source.bIncludeDynamicFunctions;
+    bDynamicContent = source.bDynamicContent;
+    bTurnOffAudio = source.bTurnOffAudio;
+    bCoverBoxes = source.bCoverBoxes;
+    InitialisationOption = source.InitialisationOption;
+    InstanceList.Clear();
+    for (const TInstanceList::TEntry& entry : source.InstanceList) {
+        InstanceList.Add(entry.oInstance->Clone(this));
+        InstanceList.SetCaption(InstanceList.Count() - 1, entry.sCaption);
+    }
+}
+
 bool TZEPProject::LoadFromIniFile(const TProfileFile& fProjFile, bool bTemplateRequired) {
     sLastError.clear();
     bTemplate = fProjFile.ReadBool("SYSTEM", "Template", false) ? 1 : 0;

@@ -78,6 +78,10 @@ public:
     bool SaveToIniFile(TProfileFile& fProjFile);
     QString GetLastError() const { return sLastError; }
 
+    // Takes the options, instances and captions of source as exact copies;
+    // the file names and the template flag stay this project's own.
+    void CopyContentsFrom(const TZEPProject& source);
+
     // A new instance owned by this project (not yet in the list).
     std::unique_ptr<TZEPInstance> CreateInstance() { return std::make_unique<TZEPInstance>(this); }
 

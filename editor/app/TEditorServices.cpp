@@ -2,6 +2,7 @@
 
 #include "TClock.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -72,6 +73,16 @@ QMessageBox::StandardButton TDesktopServices::Ask(QWidget* parent, CMessageKind 
         box.setDefaultButton(defaultButton);
     const int iResult = box.exec();
     return iResult == QMessageBox::NoButton ? QMessageBox::Cancel : QMessageBox::StandardButton(iResult);
+}
+
+QString TDesktopServices::AskChoice(QWidget* parent, const QString& sText, const QStringList& captions) {
+    QMessageBox box(QMessageBox::Question, CaptionOf(CMessageKind::mkConfirmation), sText, QMessageBox::NoButton,
+                    parent);
+    for (const QString& sCaption : captions)
+        box.addButton(sCaption, QMessageBox::AcceptRole);
+    box.exec();
+    const QAbstractButton* clicked = box.clickedButton();
+    return clicked ? clicked->text() : QString();
 }
 
 QString TDesktopServices::ChooseFolder(QWidget* parent, const QString& sCaption, const QString& sStartFolder) {

@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -35,6 +36,9 @@ public:
     virtual QMessageBox::StandardButton Ask(QWidget* parent, CMessageKind kind, const QString& sText,
                                             QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
+    // A modal question whose buttons carry the given captions; answers the
+    // caption pressed (empty when the box is closed without one).
+    virtual QString AskChoice(QWidget* parent, const QString& sText, const QStringList& captions) = 0;
     // Choosers; an empty name when cancelled.
     virtual QString ChooseFolder(QWidget* parent, const QString& sCaption, const QString& sStartFolder) = 0;
     virtual QString ChooseOpenFile(QWidget* parent, const TFileDialogRequest& request) = 0;
@@ -58,6 +62,7 @@ public:
     QMessageBox::StandardButton Ask(QWidget* parent, CMessageKind kind, const QString& sText,
                                     QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton) override;
+    QString AskChoice(QWidget* parent, const QString& sText, const QStringList& captions) override;
     QString ChooseFolder(QWidget* parent, const QString& sCaption, const QString& sStartFolder) override;
     QString ChooseOpenFile(QWidget* parent, const TFileDialogRequest& request) override;
     QString ChooseSaveFile(QWidget* parent, const TFileDialogRequest& request) override;

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -23,6 +24,8 @@ TWorkingFolders TWorkingFolders::FromDesktop() {
     TWorkingFolders folders;
     folders.sDocumentsFolder = GetSpecialFolder(CSpecialFolder::sfDocuments);
     folders.sInstalledTemplates = InstalledTemplateFolder();
+    folders.sRecoveryFolder =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Recovery");
     return folders;
 }
 

@@ -15,6 +15,7 @@ public:
     // installation, tests give temporary folders.
     QString sDocumentsFolder;
     QString sInstalledTemplates; // the installation's master copy, with a trailing separator
+    QString sRecoveryFolder;     // where the unsaved state is journalled, in the user's application data
 
     // Filled by Prepare.
     QString sWorkingFolder; // no trailing separator

@@ -3,6 +3,7 @@
 #include "ColourText.h"
 #include "EditorControls.h"
 #include "FontConversion.h"
+#include "InstanceFields.h"
 #include "TAppearanceGroup.h"
 #include "TColourSwatch.h"
 #include "TContentEditor.h"
@@ -15,12 +16,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace {
 
 TBindingEntry Flag(QCheckBox* box, quint8 TZEPInstance::*field) {
     return {[box, field](const TZEPInstance& i) { box->setChecked(i.*field == 1); },
-            [box, field](TZEPInstance& i) { i.*field = box->isChecked() ? 1 : 0; }};
+            [box, field](TZEPInstance& i) { i.*field = box->isChecked() ? 1 : 0; }, box};
 }
 
 // A field's length limit holds for what is typed. A stored value that is
@@ -34,27 +37,27 @@ void ShowWhole(QLineEdit* edit, int iLimit, const QString& sValue) {
 TBindingEntry Text(QLineEdit* edit, QString TZEPInstance::*field) {
     const int iLimit = edit->maxLength();
     return {[edit, field, iLimit](const TZEPInstance& i) { ShowWhole(edit, iLimit, i.*field); },
-            [edit, field](TZEPInstance& i) { i.*field = edit->text(); }};
+            [edit, field](TZEPInstance& i) { i.*field = edit->text(); }, edit};
 }
 
 TBindingEntry Number(QLineEdit* edit, int TZEPInstance::*field) {
     const int iLimit = edit->maxLength();
     return {[edit, field, iLimit](const TZEPInstance& i) { ShowWhole(edit, iLimit, QString::number(i.*field)); },
-            [edit, field](TZEPInstance& i) { i.*field = FieldNumber(edit); }};
+            [edit, field](TZEPInstance& i) { i.*field = FieldNumber(edit); }, edit};
 }
 
 // An effect list: the list index is the code; a code outside the list leaves
 // it without a selection, and an index that cannot be read stores code 0.
 template <typename TEffect> TBindingEntry Effect(QComboBox* list, TEffect TZEPInstance::*field) {
     return {[list, field](const TZEPInstance& i) { list->setCurrentIndex(int(i.*field)); },
-            [list, field](TZEPInstance& i) { i.*field = TEffect(qMax(0, list->currentIndex())); }};
+            [list, field](TZEPInstance& i) { i.*field = TEffect(qMax(0, list->currentIndex())); }, list};
 }
 
 // The location list selects the location's name; a location without a name
 // leaves it without a selection, which writes back as "Manual".
 TBindingEntry Location(QComboBox* list) {
     return {[list](const TZEPInstance& i) { list->setCurrentIndex(list->findText(TextFromLocation(i.Location))); },
-            [list](TZEPInstance& i) { i.Location = LocationFromText(list->currentText()); }};
+            [list](TZEPInstance& i) { i.Location = LocationFromText(list->currentText()); }, list};
 }
 
 // The swatch holds the colour; the field shows it as text.
@@ -63,7 +66,7 @@ TBindingEntry Colour(QLineEdit* edit, TColourSwatch* swatch, quint32 TZEPInstanc
                 swatch->SetColour(i.*field);
                 edit->setText(ColourToHexText(i.*field));
             },
-            [swatch, field](TZEPInstance& i) { i.*field = swatch->Colour(); }};
+            [swatch, field](TZEPInstance& i) { i.*field = swatch->Colour(); }, edit};
 }
 
 } // namespace
@@ -85,6 +88,21 @@ void TInstanceBinding::Write(TZEPInstance& instance) const {
     for (const TBindingEntry& entry : Entries)
         entry.Write(instance);
     instance.UpdateContentFromHTML();
+}
+
+QWidget* TInstanceBinding::ChangedControl(const TZEPInstance& instance, const QWidget* preferred) const {
+    QWidget* first = nullptr;
+    for (const TBindingEntry& entry : Entries) {
+        const std::unique_ptr<TZEPInstance> written = instance.Clone(instance.Project());
+        entry.Write(*written);
+        if (InstanceFields::Differences(instance, *written).empty())
+            continue;
+        if (entry.Control == preferred)
+            return entry.Control;
+        if (first == nullptr)
+            first = entry.Control;
+    }
+    return first;
 }
 
 void TInstanceBinding::BindReference(TReferenceGroup& g) {
@@ -140,7 +158,7 @@ void TInstanceBinding::BindAppearance(TAppearanceGroup& g, TFont& currentFont) {
                                            currentFont = i.Font;
                                            fontLabel->setText(FontCaption(currentFont));
                                        },
-                                       [&currentFont](TZEPInstance& i) { i.Font = currentFont; }},
+                                       [&currentFont](TZEPInstance& i) { i.Font = currentFont; }, g.FontBtn},
                                   });
 }
 
@@ -166,5 +184,5 @@ void TInstanceBinding::BindContent(TContentEditor& content) {
                            content.HTMLBackUpList.clear();
                            content.SetLines(i.HTMLFile);
                        },
-                       [&content](TZEPInstance& i) { i.HTMLFile = content.Lines(); }});
+                       [&content](TZEPInstance& i) { i.HTMLFile = content.Lines(); }, content.HTMLMemo});
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+class QWidget;
 class TZEPInstance;
 struct TFont;
 
@@ -13,6 +14,7 @@ struct TFont;
 struct TBindingEntry {
     std::function<void(const TZEPInstance&)> Fill;
     std::function<void(TZEPInstance&)> Write;
+    QWidget* Control = nullptr; // the control whose caption names a change of the field
 };
 
 // The one table that maps every control of the instance editor to its field
@@ -27,6 +29,9 @@ public:
     void Fill(const TZEPInstance& instance) const;
     // Writes the controls into the instance and refreshes its content item 0.
     void Write(TZEPInstance& instance) const;
+    // The control whose value differs from the instance: preferred when it is
+    // one of them, else the first in the table; nullptr when none differs.
+    QWidget* ChangedControl(const TZEPInstance& instance, const QWidget* preferred) const;
 
 private:
     void BindReference(TReferenceGroup& group);

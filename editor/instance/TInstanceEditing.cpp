@@ -8,19 +8,19 @@
 TInstanceEditing::TInstanceEditing(TInstanceEditor& editor, IEditingWindow& window, TOptionsForm& options,
                                    QAction& saveTemplate)
     : QObject(&editor), Editor(editor), Window(window), Options(options), SaveTemplate(saveTemplate) {
-    connect(&editor, &TInstanceEditor::InterfaceChanged, this, [this] {
-        FinishInterfaceUpdate(true);
-        Window.SetEdited();
-    });
+    connect(&editor, &TInstanceEditor::InterfaceChanged, this, [this] { FinishInterfaceUpdate(true); });
     connect(&editor, &TInstanceEditor::InterfaceChangedNoPreview, this, [this] {
         Window.NotePreviewNeeded();
         Window.Status(QStringLiteral("Changed"));
         FinishInterfaceUpdate(false);
-        Window.SetEdited();
     });
     connect(&editor, &TInstanceEditor::InstanceChanged, this, [this] { FinishInterfaceUpdate(true); });
     connect(&editor, &TInstanceEditor::ProjectStatesChanged, this, &TInstanceEditing::ApplyProjectStates);
-    connect(&editor, &TInstanceEditor::PreviewCheckRequested, this, [this] { Window.CheckForPreview(); });
+    // Queued: a preview never starts inside the focus change that asks for it,
+    // so the click that moved the focus is handled first, with its rules.
+    connect(
+        &editor, &TInstanceEditor::PreviewCheckRequested, this, [this] { Window.CheckForPreview(); },
+        Qt::QueuedConnection);
     connect(&editor, &TInstanceEditor::HintChanged, this, [this](const QString& sHint) { Window.HintChanged(sHint); });
     connect(&editor, &TInstanceEditor::HelpRequested, this,
             [this](const QString& sKeyword) { Window.ShowHelpKeyword(sKeyword); });

@@ -21,8 +21,6 @@ public:
     // Regenerates the preview when one is pending.
     virtual void CheckForPreview() = 0;
     virtual void Status(const QString& sVal) = 0;
-    // Marks the project as edited in the window title.
-    virtual void SetEdited() = 0;
     // Shows the context help for the hint.
     virtual void HintChanged(const QString& sHint) = 0;
     virtual void ShowHelpKeyword(const QString& sKeyword) = 0;
@@ -30,8 +28,8 @@ public:
 
 // Connects the instance editor to its window. A change shown at once
 // regenerates the preview, a typed change shows "Changed" and waits for the
-// field to be left, and both mark the project edited; showing another
-// instance tab previews it without marking anything. The rules' states for
+// field to be left; showing another instance tab, or a popup that an undo or
+// redo changed, previews it. The rules' states for
 // the options dialog and the "Save Template" entry are applied here.
 class TInstanceEditing : public QObject {
 public:

@@ -7,6 +7,7 @@
 #include "TAppearanceGroup.h"
 #include "TColourSwatch.h"
 #include "TContentEditor.h"
+#include "TEditorDocument.h"
 #include "THelpPicture.h"
 #include "TInstanceBinding.h"
 #include "TMethodGroup.h"
@@ -15,6 +16,7 @@
 #include "TSizePositionGroup.h"
 #include "TZEPProject.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -73,9 +75,14 @@ void TInstanceEditor::BuildLayout() {
     layout->addWidget(splitter);
 }
 
-void TInstanceEditor::SetProject(TZEPProject* project, QTabBar* instanceTabs) {
-    oProject = project;
-    AdvancedOptions->SetProject(project);
+void TInstanceEditor::SetDocument(TEditorDocument* document, QTabBar* instanceTabs) {
+    if (oDocument)
+        disconnect(oDocument, nullptr, this, nullptr);
+    oDocument = document;
+    oProject = document ? &document->Project() : nullptr;
+    AdvancedOptions->SetProject(oProject);
+    if (oDocument)
+        connect(oDocument, &TEditorDocument::InstanceChanged, this, &TInstanceEditor::ShowDocumentChange);
     if (InstanceTabs)
         disconnect(InstanceTabs, nullptr, this, nullptr);
     InstanceTabs = instanceTabs;
@@ -136,15 +143,49 @@ void TInstanceEditor::UpdateInterface() {
 void TInstanceEditor::InterfaceChange() {
     if (bUpdating)
         return;
-    UpdateInterface();
+    CommitDisplay(false);
     emit InterfaceChanged();
 }
 
 void TInstanceEditor::InterfaceChangeNoPreview() {
     if (bUpdating)
         return;
-    UpdateInterface();
+    CommitDisplay(true);
     emit InterfaceChangedNoPreview();
+}
+
+void TInstanceEditor::CommitDisplay(bool bTyping, const QString& sStep) {
+    UpdateControlStates();
+    const TZEPInstance* current = CurrentInstance();
+    if (current == nullptr || oDocument == nullptr)
+        return;
+    const std::unique_ptr<TZEPInstance> edited = current->Clone(oProject);
+    UpdateInstanceFromDisplay(edited.get());
+    const QString sName =
+        sStep.isEmpty() ? StepName(Binding->ChangedControl(*current, QApplication::focusWidget())) : sStep;
+    const TScopedFlag committing(bCommitting);
+    oDocument->ChangeInstance(InstanceTabs->currentIndex(), *edited, sName, bTyping);
+}
+
+QString TInstanceEditor::StepName(const QWidget* control) {
+    QString sCaption = control ? control->accessibleName() : QString();
+    sCaption.remove(u'&');
+    sCaption = sCaption.simplified();
+    while (sCaption.endsWith(u':') || sCaption.endsWith(u'-'))
+        sCaption = sCaption.chopped(1).trimmed();
+    return QStringLiteral("Change ") + sCaption;
+}
+
+void TInstanceEditor::ShowDocumentChange(int iInstance) {
+    if (bCommitting || InstanceTabs == nullptr)
+        return;
+    if (iInstance != InstanceTabs->currentIndex() && iInstance < InstanceTabs->count()) {
+        InstanceTabs->setCurrentIndex(iInstance); // shows it through InstanceChange
+        return;
+    }
+    UpdateDisplayFromInstance(CurrentInstance());
+    UpdateControlStates();
+    emit InstanceChanged();
 }
 
 void TInstanceEditor::InstanceChange() {

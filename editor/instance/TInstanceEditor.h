@@ -15,6 +15,7 @@ class QLineEdit;
 class QTabBar;
 class TAdvancedOptions;
 class TAppearanceGroup;
+class TEditorDocument;
 class TContentEditor;
 class TInstanceBinding;
 class TMethodGroup;
@@ -26,9 +27,10 @@ struct TEditorGroups;
 
 // The instance editor: the groups "Reference", "Method", "Appearance" and
 // "Size/Position" and the content editor for the popup of the selected
-// instance tab. Every change is written into that popup at once and
-// signalled; the window around the editor marks the project edited and
-// regenerates the preview.
+// instance tab. Every change of a control becomes a step of the document's
+// history at once and is signalled; the window around the editor refreshes
+// the preview. The editor shows whatever the document's steps, undos and
+// redos do to the popups.
 class TInstanceEditor : public QWidget {
     Q_OBJECT
 public:
@@ -38,9 +40,9 @@ public:
     TInstanceEditor(bool& bUpdating, IEditorServices& services, QWidget* parent = nullptr);
     ~TInstanceEditor() override;
 
-    // The project being edited and the tabs that show its instance list; a
+    // The document being edited and the tabs that show its instance list; a
     // change of the selected tab runs InstanceChange.
-    void SetProject(TZEPProject* project, QTabBar* instanceTabs);
+    void SetDocument(TEditorDocument* document, QTabBar* instanceTabs);
     // The popup of the selected tab; nullptr without one.
     TZEPInstance* CurrentInstance() const;
 
@@ -51,11 +53,15 @@ public:
     // Applies the enabling rules to the controls; the states of the controls
     // outside the editor are signalled with ProjectStatesChanged.
     void UpdateControlStates();
-    // The rules, then the controls written into the selected tab's popup.
+    // The rules, then the controls written into the selected tab's popup as
+    // it is shown (not a step: a popup just loaded or selected).
     void UpdateInterface();
-    // The two change handlers: a change shown at once and a typed change.
+    // The two change handlers: a change shown at once and a typed change;
+    // each makes the controls' values a step of the history.
     void InterfaceChange();
     void InterfaceChangeNoPreview();
+    // The caption of a step that changes the control's value.
+    static QString StepName(const QWidget* control);
     // Shows the popup of the newly selected tab and writes it back; nothing
     // while the update flag is set (the tabs are being filled).
     void InstanceChange();
@@ -99,6 +105,11 @@ private:
     void SetTabOrder();
     void Watch(QWidget* control);
     TProjectFacts ProjectFacts() const;
+    // The rules, then the controls' values pushed to the document as one step
+    // (named after the changed control unless sStep is given).
+    void CommitDisplay(bool bTyping, const QString& sStep = {});
+    // A step, undo or redo changed popup iInstance: show it.
+    void ShowDocumentChange(int iInstance);
 
     // The named handlers with rules of their own.
     void ExclusiveMethodsClick(QCheckBox* clicked);
@@ -117,7 +128,9 @@ private:
 
     bool& bUpdating;
     IEditorServices& Services;
+    TEditorDocument* oDocument = nullptr;
     TZEPProject* oProject = nullptr;
+    bool bCommitting = false; // the editor's own step is being pushed
     QTabBar* InstanceTabs = nullptr;
     TFont Font; // the content font being edited
 

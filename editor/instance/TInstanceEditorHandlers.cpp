@@ -10,6 +10,7 @@
 #include "TAppearanceGroup.h"
 #include "TColourSwatch.h"
 #include "TContentEditor.h"
+#include "TEditorDocument.h"
 #include "TEditorServices.h"
 #include "THelpPicture.h"
 #include "TMethodGroup.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -67,7 +69,12 @@ void TInstanceEditor::ConnectHandlers() {
             &TAdvancedOptions::AdvancedReferenceBtnClick);
     connect(m.AdvancedMethodsBtn, &QPushButton::clicked, AdvancedOptions.get(),
             &TAdvancedOptions::AdvancedMethodsBtnClick);
-    connect(AdvancedOptions.get(), &TAdvancedOptions::InterfaceChange, this, &TInstanceEditor::InterfaceChange);
+    connect(AdvancedOptions.get(), &TAdvancedOptions::InterfaceChange, this, [this] {
+        if (bUpdating)
+            return;
+        CommitDisplay(false, QStringLiteral("Change Advanced Options"));
+        emit InterfaceChanged();
+    });
     for (THelpPicture* help : {r.IDHelp, r.TitleHelp, r.URLHelp, ContentEditor->HTMLHelp})
         connect(help, &THelpPicture::HelpRequested, this, &TInstanceEditor::HelpRequested);
 }
@@ -109,9 +116,17 @@ bool TInstanceEditor::eventFilter(QObject* watched, QEvent* event) {
             emit PreviewCheckRequested();
         break;
     }
+    case QEvent::KeyPress: {
+        const int iKey = static_cast<QKeyEvent*>(event)->key();
+        if (oDocument && qobject_cast<QLineEdit*>(control) && (iKey == Qt::Key_Return || iKey == Qt::Key_Enter))
+            oDocument->EndTyping();
+        break;
+    }
     case QEvent::FocusOut:
         if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
             break;
+        if (oDocument)
+            oDocument->EndTyping();
         if (CheckOnLeave.contains(watched))
             emit PreviewCheckRequested();
         else if (watched == SizePositionGroup->WidthEdit || watched == SizePositionGroup->HeightEdit)

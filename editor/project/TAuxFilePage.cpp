@@ -28,9 +28,14 @@ bool TAuxFilePage::LoadFrom(const QString& sPath) {
     QStringList lines;
     if (!ReadTextLines(sPath, lines))
         return false;
-    const QSignalBlocker blocker(FileMemo);
-    FileMemo->setPlainText(lines.join(u'\n'));
+    ShowText(lines.join(u'\n'));
     return true;
+}
+
+void TAuxFilePage::ShowText(const QString& sText) {
+    const QSignalBlocker blocker(FileMemo);
+    FileMemo->setPlainText(sText);
+    sKnownText = sText;
 }
 
 bool TAuxFilePage::SaveTo(const QString& sPath) const {

@@ -17,12 +17,15 @@ public:
 
     // Replaces the text from the file without raising a change notification.
     bool LoadFrom(const QString& sPath);
+    // Replaces the text (an undo or redo) without raising a change notification.
+    void ShowText(const QString& sText);
     // Writes the text, each line ending with CR LF.
     bool SaveTo(const QString& sPath) const;
 
     QPlainTextEdit* FileMemo = nullptr;
     bool bEdited = false;              // the text changed since it was loaded or saved
     bool bTemporarilyBackedUp = false; // the file holds this text, the saved file waits as its backup
+    QString sKnownText;                // the text as the document last had it
 
 signals:
     // The designer changed the text.

@@ -2,13 +2,18 @@
 
 #include "ProjectFiles.h"
 #include "TAuxFilePage.h"
+#include "TEditorDocument.h"
+#include "TScopedFlag.h"
 #include "TZEPProject.h"
 
 #include <QFileInfo>
 #include <QTabWidget>
 
-TEditableFilePages::TEditableFilePages(QTabWidget& SourcePages, const TZEPProject& project, TLogLine log)
-    : QObject(&SourcePages), SourcePages(SourcePages), Project(project), Log(std::move(log)) {}
+TEditableFilePages::TEditableFilePages(QTabWidget& SourcePages, TEditorDocument& document, TLogLine log)
+    : QObject(&SourcePages), SourcePages(SourcePages), Document(document), Project(document.Project()),
+      Log(std::move(log)) {
+    connect(&document, &TEditorDocument::FileTextChanged, this, &TEditableFilePages::ShowDocumentText);
+}
 
 QList<TAuxFilePage*> TEditableFilePages::Pages() const {
     QList<TAuxFilePage*> pages;
@@ -40,6 +45,7 @@ void TEditableFilePages::AddEditableFilePage(const QString& sFileName) {
 }
 
 void TEditableFilePages::LoadPage(TAuxFilePage& page, const QString& sFileName) {
+    Document.ForgetFileText(page.FileName());
     if (page.LoadFrom(FilePath(page)))
         Log(QStringLiteral("Loaded editable file <") + sFileName + QStringLiteral(">"));
     else
@@ -65,6 +71,7 @@ bool TEditableFilePages::SaveEditableFile(const QString& sFileName, bool bForceS
     }
     page->bEdited = false;
     page->bTemporarilyBackedUp = false;
+    Document.ForgetFileText(page->FileName());
     Log(QStringLiteral("Saved editable file <") + sFileName + QStringLiteral(">"));
     return true;
 }
@@ -106,5 +113,19 @@ void TEditableFilePages::RestoreEditableFiles() {
 
 void TEditableFilePages::PageEdited(TAuxFilePage* page) {
     page->bEdited = true;
+    const QString sOldText = page->sKnownText;
+    page->sKnownText = page->Text();
+    {
+        const TScopedFlag pushing(bPushing);
+        Document.ChangeFileText(page->FileName(), sOldText, page->sKnownText);
+    }
     emit Changed();
+}
+
+void TEditableFilePages::ShowDocumentText(const QString& sFile, const QString& sText) {
+    TAuxFilePage* page = bPushing ? nullptr : FindPage(sFile);
+    if (page == nullptr || page->Text() == sText)
+        return;
+    page->ShowText(sText);
+    page->bEdited = true;
 }

@@ -7,17 +7,20 @@
 
 class QTabWidget;
 class TAuxFilePage;
+class TEditorDocument;
 class TZEPProject;
 
 // The editable file pages of the source page control: opening, reloading,
 // saving and closing them, and the exchange of unsaved text around a preview.
+// A page's unsaved text lives in the document: each edit is a step of its
+// history, and its undos and redos show in the page.
 // The file behind a page is always the project directory followed by the
 // page's caption. Pages are found by file name without directory, in any
 // letter case; the HTML page is never one of them.
 class TEditableFilePages : public QObject {
     Q_OBJECT
 public:
-    TEditableFilePages(QTabWidget& SourcePages, const TZEPProject& project, TLogLine log);
+    TEditableFilePages(QTabWidget& SourcePages, TEditorDocument& document, TLogLine log);
 
     // The first page for the file, or nullptr.
     TAuxFilePage* FindPage(const QString& sFileName) const;
@@ -51,9 +54,12 @@ private:
     QList<TAuxFilePage*> Pages() const;
     void LoadPage(TAuxFilePage& page, const QString& sFileName);
     void PageEdited(TAuxFilePage* page);
+    void ShowDocumentText(const QString& sFile, const QString& sText);
 
     QTabWidget& SourcePages;
+    TEditorDocument& Document;
     const TZEPProject& Project;
+    bool bPushing = false; // a page's edit is being pushed to the document
     TLogLine Log;
     QString sLastError;
 };

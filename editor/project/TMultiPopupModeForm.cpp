@@ -125,9 +125,10 @@ void TMultiPopupModeForm::ShowError(const QString& sText) {
     oServices.Ask(this, CMessageKind::mkError, sText, QMessageBox::Cancel);
 }
 
-void TMultiPopupModeForm::ListChanged() {
+void TMultiPopupModeForm::ListChanged(const QString& sStep) {
     CancelBtn->setEnabled(false);
     RefreshControls();
+    emit ListEdited(sStep);
 }
 
 void TMultiPopupModeForm::AddBtnClick() {
@@ -164,7 +165,7 @@ void TMultiPopupModeForm::AddBtnClick() {
     }
     oInstance->iInstanceID = InstanceTabs->Count();
     InstanceTabs->Add(std::move(oInstance));
-    ListChanged();
+    ListChanged(QStringLiteral("Add Popup"));
     oFolders->sUserTemplatePath = ProjectDirectory(sFile);
 }
 
@@ -174,7 +175,7 @@ void TMultiPopupModeForm::DeleteBtnClick() {
     if (oServices.Ask(this, CMessageKind::mkConfirmation, DeleteQuestion(sCurrentName),
                       QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    TakeOutCurrent();
+    TakeOutCurrent(QStringLiteral("Delete Popup"));
 }
 
 void TMultiPopupModeForm::RemovetBtnClick() {
@@ -200,11 +201,11 @@ void TMultiPopupModeForm::RemovetBtnClick() {
         ShowError(RemoveErrorMessage(sError));
         return;
     }
-    TakeOutCurrent();
+    TakeOutCurrent(QStringLiteral("Remove Popup"));
 }
 
-void TMultiPopupModeForm::TakeOutCurrent() {
+void TMultiPopupModeForm::TakeOutCurrent(const QString& sStep) {
     InstanceTabs->Delete(iCurrentIndex);
     InstanceTabs->SelectLast();
-    ListChanged();
+    ListChanged(sStep);
 }

@@ -52,6 +52,8 @@ public:
 signals:
     // A line for the session log.
     void LogLine(const QString& sText);
+    // A popup was added, deleted or removed: the step's name.
+    void ListEdited(const QString& sStep);
 
 protected:
     // Once a popup was added, deleted or removed the dialog closes only with
@@ -63,11 +65,11 @@ private:
     QGroupBox* BuildEditingGroup();
     void RefreshControls();
     void ShowError(const QString& sText);
-    // After an addition, deletion or removal.
-    void ListChanged();
+    // After an addition, deletion or removal, named sStep.
+    void ListChanged(const QString& sStep);
     // Frees the instance at iCurrentIndex, takes out its tab and selects the
     // last one; the tab strip's change of selection shows it in the editor.
-    void TakeOutCurrent();
+    void TakeOutCurrent(const QString& sStep);
 
     IEditorServices& oServices;
     TInstanceTabs* InstanceTabs = nullptr;

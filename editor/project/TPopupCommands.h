@@ -11,7 +11,7 @@ class QWidget;
 class TMultiPopupModeForm;
 class TMultiSequentialForm;
 class TLog;
-class TProjectDocument;
+class TEditorDocument;
 struct TAppSettings;
 
 // What the popup commands need of the main window.
@@ -26,13 +26,13 @@ public:
 };
 
 // The main window's multi-popup mode and sequential layers commands: each
-// runs its dialog on the project and the instance tabs, logs the outcome and
-// signals the change for the window to handle (mark the project edited,
-// update the interface and the preview).
+// runs its dialog on the project and the instance tabs, logs the outcome,
+// records each change as a step of the document's history and signals it for
+// the window to handle (update the interface and the preview).
 class TPopupCommands : public QObject {
     Q_OBJECT
 public:
-    TPopupCommands(IEditorServices& services, IPopupWindow& window, TProjectDocument& document, QTabBar& instanceTabs,
+    TPopupCommands(IEditorServices& services, IPopupWindow& window, TEditorDocument& document, QTabBar& instanceTabs,
                    TAppSettings& settings, QWidget* dialogParent);
     ~TPopupCommands() override;
 
@@ -56,7 +56,7 @@ signals:
 
 private:
     IPopupWindow& Window;
-    TProjectDocument& Document;
+    TEditorDocument& Document;
     TAppSettings& Settings;
     TInstanceTabs InstanceTabs;
     TMultiPopupModeForm* oMultiPopupModeForm;

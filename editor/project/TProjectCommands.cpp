@@ -200,11 +200,12 @@ bool TProjectCommands::CloseQuery() {
 
 void TProjectCommands::AddFilesToProject() {
     TZEPInstance* instance = Window.CurrentInstance();
+    TDocumentSnapshot before = Window.SnapshotForChange();
     FileListForm->Prepare(Document.EditableFiles, instance, Document.Project.InstanceList.Count(),
                           Document.Project.sLoadedProjectPath);
     if (Services.RunModal(*FileListForm) != QDialog::Accepted)
         return;
-    Window.SetEdited();
+    Window.RecordChange(QStringLiteral("Change Files"), std::move(before));
     Window.Log().Add(QStringLiteral("Files added or removed"));
     if (instance != nullptr)
         Window.RefreshSelectedInstance();
@@ -229,8 +230,9 @@ void TProjectCommands::LoadExternalHTMLFile() {
         return;
     }
     Window.UpdateProjectFromDisplay();
+    TDocumentSnapshot before = Window.SnapshotForChange();
     instance->HTMLFile = lines;
     Window.Log().Add(QStringLiteral("Loaded external HTML file ") + Bracketed(sFile));
-    Window.SetEdited();
+    Window.RecordChange(QStringLiteral("Change HTML"), std::move(before));
     Window.RefreshSelectedInstance();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TRecentProjects.h"
+#include "TSnapshotCommand.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,8 +30,10 @@ public:
     virtual void ShowLoadedProject() = 0;
     // The project was written: no unsaved changes remain.
     virtual void ProjectSaved() = 0;
-    // The commands changed the project: " (unsaved)" in the title.
-    virtual void SetEdited() = 0;
+    // A copy of the project's state before a change the commands make.
+    virtual TDocumentSnapshot SnapshotForChange() const = 0;
+    // The commands changed the project since the snapshot: one step of the history.
+    virtual void RecordChange(const QString& sStep, TDocumentSnapshot before) = 0;
     // Shows the selected popup in the editor again and previews it.
     virtual void RefreshSelectedInstance() = 0;
     // Previews the selected popup now, or at the window's first display.

@@ -1,9 +1,12 @@
 #include "TEditCommands.h"
 
+#include "TEditorDocument.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -43,18 +46,15 @@ template <typename TMultiLine> void SetMultiLineStates(TMultiLine* edit, QAction
     actions[TEditCommands::ecCut]->setEnabled(bSelection);
     actions[TEditCommands::ecCopy]->setEnabled(bSelection);
     actions[TEditCommands::ecPaste]->setEnabled(ClipboardHasText());
-    actions[TEditCommands::ecUndo]->setEnabled(edit->document()->isUndoAvailable());
-    actions[TEditCommands::ecRedo]->setEnabled(edit->document()->isRedoAvailable());
+}
+
+// "Undo" or "Redo" followed by the name of the step it takes back or again.
+QString StepCaption(const char* sCommand, const QString& sStep) {
+    return sStep.isEmpty() ? QString::fromLatin1(sCommand) : QString::fromLatin1(sCommand) + u' ' + sStep;
 }
 
 template <typename TEdit> void RunCommand(TEdit* edit, TEditCommands::CEditCommand command) {
     switch (command) {
-    case TEditCommands::ecUndo:
-        edit->undo();
-        break;
-    case TEditCommands::ecRedo:
-        edit->redo();
-        break;
     case TEditCommands::ecCut:
         edit->cut();
         break;
@@ -67,7 +67,7 @@ template <typename TEdit> void RunCommand(TEdit* edit, TEditCommands::CEditComma
     case TEditCommands::ecSelectAll:
         edit->selectAll();
         break;
-    case TEditCommands::ecCount:
+    default:
         break;
     }
 }
@@ -82,18 +82,43 @@ TEditCommands::TEditCommands(QObject* parent) : QObject(parent) {
         connect(Actions[i], &QAction::triggered, this,
                 [this, i] { Execute(CEditCommand(i), ContextTarget ? ContextTarget : QApplication::focusWidget()); });
     }
+    Actions[ecRedo]->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction* action : {Actions[ecUndo], Actions[ecRedo]})
+        action->setEnabled(false);
+}
+
+void TEditCommands::SetDocument(TEditorDocument& document) {
+    oDocument = &document;
+    QUndoStack& history = document.History();
+    connect(&history, &QUndoStack::canUndoChanged, Actions[ecUndo], &QAction::setEnabled);
+    connect(&history, &QUndoStack::canRedoChanged, Actions[ecRedo], &QAction::setEnabled);
+    connect(&history, &QUndoStack::undoTextChanged, Actions[ecUndo],
+            [this](const QString& sStep) { Actions[ecUndo]->setText(StepCaption("Undo", sStep)); });
+    connect(&history, &QUndoStack::redoTextChanged, Actions[ecRedo],
+            [this](const QString& sStep) { Actions[ecRedo]->setText(StepCaption("Redo", sStep)); });
+}
+
+void TEditCommands::Step(CEditCommand command) {
+    if (oDocument == nullptr)
+        return;
+    // A step taken back or again ends the typing, so the next keystroke
+    // starts a step of its own.
+    oDocument->EndTyping();
+    if (command == ecUndo)
+        oDocument->History().undo();
+    else
+        oDocument->History().redo();
 }
 
 void TEditCommands::UpdateStates(QWidget* control) {
-    for (QAction* action : Actions)
-        action->setEnabled(false);
+    for (int i = ecCut; i < ecCount; ++i)
+        Actions[i]->setEnabled(false);
     QWidget* target = TextControlOf(control);
     if (auto* line = qobject_cast<QLineEdit*>(target)) {
         Actions[ecSelectAll]->setEnabled(true);
         Actions[ecCut]->setEnabled(line->hasSelectedText());
         Actions[ecCopy]->setEnabled(line->hasSelectedText());
         Actions[ecPaste]->setEnabled(ClipboardHasText());
-        Actions[ecUndo]->setEnabled(line->isUndoAvailable());
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(target)) {
         SetMultiLineStates(plain, Actions);
     } else if (auto* rich = qobject_cast<QTextEdit*>(target)) {
@@ -102,10 +127,13 @@ void TEditCommands::UpdateStates(QWidget* control) {
 }
 
 void TEditCommands::Execute(CEditCommand command, QWidget* control) {
+    if (command == ecUndo || command == ecRedo) {
+        Step(command);
+        return;
+    }
     QWidget* target = TextControlOf(control);
     if (auto* line = qobject_cast<QLineEdit*>(target)) {
-        if (command != ecRedo) // a single-line field has only its single-level undo
-            RunCommand(line, command);
+        RunCommand(line, command);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(target)) {
         RunCommand(plain, command);
     } else if (auto* rich = qobject_cast<QTextEdit*>(target)) {
@@ -123,6 +151,18 @@ void TEditCommands::InstallContextMenus() {
 }
 
 bool TEditCommands::eventFilter(QObject* watched, QEvent* event) {
+    // A text field's own undo would take back keystrokes behind the history's
+    // back: its undo and redo keys go to the history's commands instead.
+    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == parent()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            QKeySequence(key->keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Y)) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
     if (event->type() != QEvent::ContextMenu || !watched->isWidgetType())
         return false;
     QWidget* target = TextControlOf(static_cast<QWidget*>(watched));

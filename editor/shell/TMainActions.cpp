@@ -44,6 +44,8 @@ void TMainActions::Build(QMainWindow& window, TEditCommands& editCommands) {
     EditMenu->setObjectName(QStringLiteral("EditMenu"));
     for (int i = 0; i < TEditCommands::ecCount; ++i)
         EditMenu->addAction(editCommands.Action(TEditCommands::CEditCommand(i)));
+    EditMenu->addSeparator();
+    HistoryMenu = AddEntry(EditMenu, "HistoryMenu", "History");
     BuildToolsMenu(window);
     BuildHelpMenu(window);
     BuildToolBar(window, editCommands);

@@ -26,6 +26,7 @@ struct TMainActions {
     QAction* ExitMenu = nullptr;
     // Edit
     QMenu* EditMenu = nullptr;
+    QAction* HistoryMenu = nullptr;
     // Tools
     QAction* CompileMenu = nullptr;
     QAction* ViewInBrowserMenu = nullptr;

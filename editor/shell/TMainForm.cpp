@@ -6,8 +6,10 @@
 #include "TAboutForm.h"
 #include "TCompileForm.h"
 #include "TEditableFilePages.h"
+#include "TEditorDocument.h"
 #include "TEditorServices.h"
 #include "THelpForm.h"
+#include "THistoryCommands.h"
 #include "TLog.h"
 #include "TOptionsForm.h"
 #include "TPreviewBrowser.h"
@@ -77,24 +79,26 @@ bool TMainForm::Create() {
     sLongVersionString = LongVersionString(oLog->sVersion);
     oLog->Add(QStringLiteral("V:") + sLongVersionString);
 
-    oDocument = std::make_unique<TProjectDocument>();
+    oDocument = std::make_unique<TEditorDocument>();
     oEditing = std::make_unique<TInstanceEditing>(*Layout.InstanceEditor, static_cast<IEditingWindow&>(*this),
                                                   *oOptionsForm, *MainActions.SaveTemplateMenu);
-    Layout.InstanceEditor->SetProject(&oDocument->Project, Layout.InstanceTabs);
-    oEditableFiles = new TEditableFilePages(*Layout.SourcePages, oDocument->Project,
-                                            [this](const QString& sLine) { oLog->Add(sLine); });
-    oProjectCommands = std::make_unique<TProjectCommands>(*oDocument, Services, static_cast<IProjectWindow&>(*this),
-                                                          this, *oEditableFiles, Settings);
+    Layout.InstanceEditor->SetDocument(oDocument.get(), Layout.InstanceTabs);
+    oEditCommands->SetDocument(*oDocument);
+    oHistory = new THistoryCommands(Services, *oDocument, Context.Folders.sRecoveryFolder, this);
+    oEditableFiles =
+        new TEditableFilePages(*Layout.SourcePages, *oDocument, [this](const QString& sLine) { oLog->Add(sLine); });
+    oProjectCommands = std::make_unique<TProjectCommands>(
+        oDocument->Data(), Services, static_cast<IProjectWindow&>(*this), this, *oEditableFiles, Settings);
     oCompileHost =
         std::make_unique<TProjectCompileHost>(static_cast<IProjectWindow&>(*this), *oProjectCommands, *oOptionsForm);
-    oCompileCommands = std::make_unique<TCompileCommands>(Services, this, *oCompileHost, *oDocument, *oScriptForm,
-                                                          Context.Folders.sBaseTemplatePath);
+    oCompileCommands = std::make_unique<TCompileCommands>(Services, this, *oCompileHost, oDocument->Data(),
+                                                          *oScriptForm, Context.Folders.sBaseTemplatePath);
     oPreviewGenerator = std::make_unique<TPreviewGenerator>(
         Layout.PreviewPanel->Browser(), *oScriptForm, *oLog,
         TPreviewGenerator::TWindow{*oEditableFiles, [this](const QString& sText) { Status(sText); },
                                    [this] { RefreshBtnClick(); }});
     oPopupCommands = new TPopupCommands(Services, *this, *oDocument, *Layout.InstanceTabs, Settings, this);
-    oUpLoadCommands = std::make_unique<TUpLoadCommands>(Services, *oLog, *this, *oDocument);
+    oUpLoadCommands = std::make_unique<TUpLoadCommands>(Services, *oLog, *this, oDocument->Data());
     ConnectCommands();
     TEditCommands::ClearClipboardMark();
     Layout.FillInstanceTabs({});
@@ -125,6 +129,7 @@ void TMainForm::ConnectCommands() {
             [this] { oEditCommands->UpdateStates(QApplication::focusWidget()); });
     oProjectCommands->ConnectActions({a.NewProjectMenu, a.OpenProjectMenu, a.SaveProjectMenu, a.SaveProjectAsMenu,
                                       a.SaveTemplateMenu, a.AddFilesMenu, a.LoadExternalHTMLMenu});
+    oHistory->ConnectAction(*a.HistoryMenu);
     connect(a.CompileMenu, &QAction::triggered, this, &TMainForm::CompileBtnClick);
     connect(a.ViewInBrowserMenu, &QAction::triggered, this, &TMainForm::WebBtnClick);
     connect(oEditableFiles, &TEditableFilePages::Changed, this, &TMainForm::InterfaceChangeNoPreview);
@@ -133,6 +138,8 @@ void TMainForm::ConnectCommands() {
     connect(a.RefreshMenu, &QAction::triggered, this, &TMainForm::RefreshBtnClick);
     oPopupCommands->ConnectButtons(*a.MultipleInstancesBtn, *a.SequentialInstancesBtn);
     connect(oPopupCommands, &TPopupCommands::ProjectChanged, this, &TMainForm::InterfaceChange);
+    connect(oDocument.get(), &TEditorDocument::ProjectReplaced, this, &TMainForm::ShowReplacedProject);
+    connect(oDocument.get(), &TEditorDocument::ModifiedChanged, this, &TMainForm::RefreshTitle);
     connect(a.ContentsMenu, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
     connect(a.HelpBtn, &QAction::triggered, oHelpForm, &THelpForm::ShowContents);
     connect(a.SearchHelpMenu, &QAction::triggered, this, [this] { ShowHelpKeyword(QStringLiteral(" ")); });
@@ -151,7 +158,7 @@ void TMainForm::Status(const QString& sVal) {
 }
 
 void TMainForm::OpenURL(const QString& sURL) {
-    Services.ShellOpen(sURL, ProjectDirectory(oDocument ? oDocument->Project.sFullProjectName : QString()));
+    Services.ShellOpen(sURL, ProjectDirectory(oDocument ? oDocument->Project().sFullProjectName : QString()));
 }
 
 void TMainForm::ShowHelpKeyword(const QString& sKeyword) {
@@ -189,48 +196,73 @@ void TMainForm::LoadSettings() {
 }
 
 void TMainForm::SaveSettings() {
-    Settings.sCurrentProject = oDocument->Project.sFullProjectName;
+    Settings.sCurrentProject = oDocument->Project().sFullProjectName;
     Settings.ProjectList = oProjectCommands->RecentProjects().Items();
     KeepSettings(Settings, SettingsWindows());
     TSettingsStore::Save(*Services.OpenSettings(), Settings, EncodePassword);
 }
 
 void TMainForm::StartUpLoad() {
-    oProjectCommands->StartUpLoad(Context.Arguments,
+    // A journal left behind is asked about first; its project opens, recovered
+    // or as saved, unless another project is named.
+    const TRecoveryChoice choice = oHistory->AskRecovery();
+    QStringList arguments = Context.Arguments;
+    if ((choice.bRecover || arguments.isEmpty()) && QFileInfo::exists(choice.sProjectFile))
+        arguments = QStringList{choice.sProjectFile};
+    oProjectCommands->StartUpLoad(arguments,
                                   Context.Folders.sBaseTemplatePath + sStartUpTemplate + QStringLiteral(".zrj"));
-    bEdited = false;
     UpdateInterface(true);
+    oDocument->StartHistory();
+    if (choice.bRecover && oHistory->ApplyJournal()) {
+        SetProjectTitle();
+        ShowReplacedProject();
+    }
 }
 
 void TMainForm::ShowLoadedProject() {
     const TScopedFlag updating(bUpdating);
-    QStringList captions;
-    for (const auto& entry : oDocument->Project.InstanceList)
-        captions.append(entry.sCaption);
-    Layout.FillInstanceTabs(captions);
-    UpdateDisplayFromInstance(CurrentInstance());
-    UpdateOptionsFromProject();
+    ShowProject(0);
     // The rules follow the new project: its instance tabs, "Save Template".
     UpdateInterface(false);
-    bEdited = false;
+    oDocument->StartHistory();
+}
+
+void TMainForm::ShowReplacedProject() {
+    {
+        const TScopedFlag updating(bUpdating);
+        ShowProject(Layout.InstanceTabs->currentIndex());
+    }
+    UpdateControlStates();
+    PreviewChange();
+}
+
+void TMainForm::ShowProject(int iSelected) {
+    QStringList captions;
+    for (const auto& entry : oDocument->Project().InstanceList)
+        captions.append(entry.sCaption);
+    Layout.FillInstanceTabs(captions);
+    if (iSelected > 0 && iSelected < captions.size())
+        Layout.InstanceTabs->setCurrentIndex(iSelected);
+    UpdateDisplayFromInstance(CurrentInstance());
+    UpdateOptionsFromProject();
 }
 
 void TMainForm::SetProjectTitle() {
-    setWindowTitle(sTitleBase + QStringLiteral(" - ") + ProjectStem(oDocument->Project.sFullProjectName));
+    sProjectCaption = QStringLiteral(" - ") + ProjectStem(oDocument->Project().sFullProjectName);
+    RefreshTitle();
 }
 
 void TMainForm::SetNoProjectTitle() {
-    setWindowTitle(sTitleBase + QStringLiteral(" - NO PROJECT LOADED"));
+    sProjectCaption = QStringLiteral(" - NO PROJECT LOADED");
+    RefreshTitle();
 }
 
-void TMainForm::SetEdited() {
-    if (!windowTitle().endsWith(QStringLiteral(" (unsaved)")))
-        setWindowTitle(windowTitle() + QStringLiteral(" (unsaved)"));
-    bEdited = true;
+void TMainForm::RefreshTitle() {
+    setWindowTitle(sTitleBase + sProjectCaption + (IsEdited() ? QStringLiteral(" (unsaved)") : QString()));
 }
 
 void TMainForm::ProjectSaved() {
-    bEdited = false;
+    oDocument->MarkSaved();
 }
 
 QString TMainForm::BaseLocation() const {
@@ -239,38 +271,37 @@ QString TMainForm::BaseLocation() const {
 
 void TMainForm::UpdateOptionsFromProject() {
     const TScopedFlag updating(bUpdating);
-    oOptionsForm->SetProjectOptions(ProjectOptionsOf(oDocument->Project));
+    oOptionsForm->SetProjectOptions(ProjectOptionsOf(oDocument->Project()));
 }
 
 void TMainForm::UpdateProjectFromOptions() {
-    ApplyProjectOptions(oOptionsForm->ProjectOptions(), oDocument->Project);
+    ApplyProjectOptions(oOptionsForm->ProjectOptions(), oDocument->Project());
 }
 
 void TMainForm::InterfaceChange() {
     if (bUpdating)
         return;
     UpdateInterface(true);
-    SetEdited();
 }
 
 void TMainForm::ToolsBtnClick() {
     if (Services.RunModal(*oOptionsForm) != QDialog::Accepted)
         return;
     if (oOptionsForm->ProjectOptionsEdited()) {
-        InterfaceChange();
+        oDocument->ChangeProject(QStringLiteral("Change Options"), [this] { InterfaceChange(); });
         oLog->Add(QStringLiteral("Options edited"));
     }
 }
 
 TZEPProject& TMainForm::CurrentProject() {
-    return oDocument->Project;
+    return oDocument->Project();
 }
 
 TZEPInstance* TMainForm::CurrentInstance() {
     const int iTab = Layout.InstanceTabs->currentIndex();
-    if (!oDocument || iTab < 0 || iTab >= oDocument->Project.InstanceList.Count())
+    if (!oDocument || iTab < 0 || iTab >= oDocument->Project().InstanceList.Count())
         return nullptr;
-    return &oDocument->Project.InstanceList.Instance(iTab);
+    return &oDocument->Project().InstanceList.Instance(iTab);
 }
 
 void TMainForm::RefreshBtnClick() {
@@ -290,7 +321,7 @@ void TMainForm::PreviewChange() {
 }
 
 void TMainForm::GeneratePreview(TZEPInstance* instance) {
-    if (instance && oPreviewGenerator->Generate(oDocument->Project, *instance, Context.Folders.sBaseTemplatePath))
+    if (instance && oPreviewGenerator->Generate(oDocument->Project(), *instance, Context.Folders.sBaseTemplatePath))
         bPreviewNeeded = false;
 }
 
@@ -355,5 +386,6 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     SaveSettings();
+    oHistory->CleanClose();
     event->accept();
 }

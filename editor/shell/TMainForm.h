@@ -3,6 +3,7 @@
 #include "TAppSettings.h"
 #include "TCompileCommands.h"
 #include "TEditCommands.h"
+#include "TEditorDocument.h"
 #include "TInstanceEditing.h"
 #include "TInstanceEditor.h"
 #include "TMainActions.h"
@@ -22,13 +23,13 @@ class IEditorServices;
 class TAboutForm;
 class TCompileForm;
 class TEditableFilePages;
+class THistoryCommands;
 class THelpForm;
 class TLog;
 class TMessageUi;
 class TOptionsForm;
 class TPreviewGenerator;
 class TProjectCompileHost;
-class TProjectDocument;
 class TScriptForm;
 struct TSettingsWindows;
 class TSplashForm;
@@ -83,7 +84,7 @@ public:
     // The rules, the popup and the project options written back, then the
     // preview when bShowPreview is set.
     void UpdateInterface(bool bShowPreview) { oEditing->UpdateInterface(bShowPreview); }
-    // A change to the project that the preview shows at once; marks it edited.
+    // A change to the project that the preview shows at once.
     void InterfaceChange();
     // Tools > Options.
     void ToolsBtnClick();
@@ -120,11 +121,13 @@ public:
 
     TLog& Log() override { return *oLog; }
     TZEPProject& CurrentProject();
+    TEditorDocument& Document() { return *oDocument; }
     const TWorkingFolders& Folders() const { return Context.Folders; }
     const TOptionsForm& OptionsForm() const { return *oOptionsForm; }
     TTipsForm* TipsForm() const { return oTipsForm; }
     THelpForm* HelpForm() const { return oHelpForm; }
     TEditCommands& EditCommands() { return *oEditCommands; }
+    THistoryCommands& History() { return *oHistory; }
     TEditableFilePages& EditableFilePages() { return *oEditableFiles; }
     TCompileForm& CompileForm() const { return oCompileCommands->CompileForm(); }
     const TMainActions& Actions() const { return MainActions; }
@@ -133,7 +136,8 @@ public:
     QString StatusText() const { return Layout.StatusText(); }
     QString PointerText() const { return Layout.PointerText(); }
     QString ContextHelpText() const { return Layout.ContextHelpText(); }
-    bool IsEdited() const override { return bEdited; }
+    // The project differs from its last save: the history stands away from its clean point.
+    bool IsEdited() const override { return oDocument && oDocument->IsModified(); }
     bool IsUpdating() const { return bUpdating; }
     bool IsRunning() const { return bRunning; }
     bool IsPreviewNeeded() const { return bPreviewNeeded; }
@@ -154,6 +158,10 @@ private:
     void UpdateProjectFromDisplay() override { UpdateInterface(false); }
     void ShowLoadedProject() override;
     void ProjectSaved() override;
+    TDocumentSnapshot SnapshotForChange() const override { return oDocument->Snapshot(); }
+    void RecordChange(const QString& sStep, TDocumentSnapshot before) override {
+        oDocument->PushSnapshot(sStep, std::move(before));
+    }
     void RefreshSelectedInstance() override {
         UpdateDisplayFromInstance(CurrentInstance());
         UpdateInterface(true);
@@ -163,6 +171,12 @@ private:
     }
     void SetProjectTitle() override;
     void SetNoProjectTitle() override;
+    // The caption: the program, the project and " (unsaved)" while modified.
+    void RefreshTitle();
+    // A step's undo or redo replaced the popups or the project's options.
+    void ShowReplacedProject();
+    // Fills the tabs, selecting iSelected where it exists, the editor and the options.
+    void ShowProject(int iSelected);
     QString BaseLocation() const override;
     QString BaseTemplatePath() const override { return Context.Folders.sBaseTemplatePath; }
 
@@ -175,14 +189,13 @@ private:
     void FirstDisplay();
     void FinishFirstDisplay();
     void ApplicationIdle();
-    void SetEdited() override;
     void ShowAbout();
 
     IEditorServices& Services;
     TStartUpContext Context;
     std::unique_ptr<TLog> oLog; // destroyed last: its closing lines end the run
     std::unique_ptr<TMessageUi> oMessageUi;
-    std::unique_ptr<TProjectDocument> oDocument;
+    std::unique_ptr<TEditorDocument> oDocument;
     std::unique_ptr<TScriptForm> oScriptForm;
     std::unique_ptr<TProjectCommands> oProjectCommands;
     std::unique_ptr<TPreviewGenerator> oPreviewGenerator;
@@ -191,6 +204,7 @@ private:
     std::unique_ptr<TCompileCommands> oCompileCommands;
     TEditableFilePages* oEditableFiles = nullptr; // owned by the source pages
     std::unique_ptr<TInstanceEditing> oEditing;
+    THistoryCommands* oHistory = nullptr; // the history panel and the crash journal
     TEditCommands* oEditCommands = nullptr;
     TMainActions MainActions;
     TMainLayout Layout;
@@ -204,9 +218,9 @@ private:
 
     TAppSettings Settings;
     QString sTitleBase;
+    QString sProjectCaption; // the project part of the caption
     QString sLongVersionString;
     bool bUpdating = false; // the window is being filled from the project; changes are ignored
-    bool bEdited = false;
     bool bRunning = false;
     bool bPreviewNeeded = false;
     quintptr hWebBrowser = 0;

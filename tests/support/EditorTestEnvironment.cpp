@@ -11,10 +11,11 @@ TTestEnvironment::TTestEnvironment() {
     SetStoreValue(QStringLiteral("SplashDelay"), 10);
 }
 
-TWorkingFolders TTestEnvironment::Folders() const {
+TWorkingFolders TestFolders(const QString& sRoot) {
     TWorkingFolders folders;
-    folders.sDocumentsFolder = Path(QStringLiteral("docs"));
-    folders.sInstalledTemplates = Path(QStringLiteral("install/Templates/"));
+    folders.sDocumentsFolder = sRoot + QStringLiteral("/docs");
+    folders.sInstalledTemplates = sRoot + QStringLiteral("/install/Templates/");
+    folders.sRecoveryFolder = sRoot + QStringLiteral("/data/Recovery");
     return folders;
 }
 

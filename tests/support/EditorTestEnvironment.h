@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
+// The working folders of a test environment whose root is sRoot: documents,
+// the installation's templates and the recovery folder.
+TWorkingFolders TestFolders(const QString& sRoot);
+
 // A temporary documents folder, installation with a start-up template and
 // settings store for one test, with scripted services over that store.
 class TTestEnvironment {
@@ -17,7 +21,8 @@ public:
 
     QString Path(const QString& sRelative) const { return Dir.filePath(sRelative); }
     QString StoreFile() const { return Path(QStringLiteral("settings.ini")); }
-    TWorkingFolders Folders() const;
+    TWorkingFolders Folders() const { return TestFolders(Dir.path()); }
+    QString RecoveryFolder() const { return Folders().sRecoveryFolder; }
     // The working template folder after start-up.
     QString TemplateFolder() const { return Path(QStringLiteral("docs/Brisola/Templates/")); }
     QString LogFolder() const { return Path(QStringLiteral("docs/Brisola/Logging/")); }

@@ -24,6 +24,10 @@ void TScriptedServices::ExpectQuestion(const QString& sText, QMessageBox::Standa
     Expected.append({CExpected::exQuestion, sText, answer, {}, {}});
 }
 
+void TScriptedServices::ExpectChoice(const QString& sText, const QString& sCaption) {
+    Expected.append({CExpected::exQuestion, sText, QMessageBox::Cancel, sCaption, {}});
+}
+
 void TScriptedServices::ExpectFileDialog(const QString& sCaption, const QString& sFileName) {
     Expected.append({CExpected::exFileDialog, sCaption, QMessageBox::Cancel, sFileName, {}});
 }
@@ -55,6 +59,15 @@ QMessageBox::StandardButton TScriptedServices::Ask(QWidget*, CMessageKind, const
                                                    QMessageBox::StandardButtons, QMessageBox::StandardButton) {
     TExpectation taken;
     return Take(CExpected::exQuestion, sText, taken) ? taken.Answer : QMessageBox::Cancel;
+}
+
+QString TScriptedServices::AskChoice(QWidget*, const QString& sText, const QStringList& captions) {
+    TExpectation taken;
+    if (!Take(CExpected::exQuestion, sText, taken))
+        return {};
+    if (!captions.contains(taken.sFileName))
+        ADD_FAILURE() << "no button \"" << taken.sFileName.toStdString() << "\" on: " << sText.toStdString();
+    return taken.sFileName;
 }
 
 QString TScriptedServices::ChooseFile(const QString& sCaption) {

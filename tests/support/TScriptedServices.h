@@ -29,6 +29,8 @@ public:
     ~TScriptedServices() override;
 
     void ExpectQuestion(const QString& sText, QMessageBox::StandardButton answer);
+    // A question with buttons of their own captions, answered with one of them.
+    void ExpectChoice(const QString& sText, const QString& sCaption);
     // An empty name stands for Cancel.
     void ExpectFileDialog(const QString& sCaption, const QString& sFileName);
     // The dialog is shown, driven, and must be closed by the driver.
@@ -39,6 +41,7 @@ public:
     QMessageBox::StandardButton Ask(QWidget* parent, CMessageKind kind, const QString& sText,
                                     QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton) override;
+    QString AskChoice(QWidget* parent, const QString& sText, const QStringList& captions) override;
     QString ChooseFolder(QWidget* parent, const QString& sCaption, const QString& sStartFolder) override;
     QString ChooseOpenFile(QWidget* parent, const TFileDialogRequest& request) override;
     QString ChooseSaveFile(QWidget* parent, const TFileDialogRequest& request) override;

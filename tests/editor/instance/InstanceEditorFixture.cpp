@@ -25,15 +25,21 @@ void InstanceEditorTest::TearDown() {
 }
 
 void InstanceEditorTest::Open(const QString& sTemplate) {
-    Project = LoadTemplate(sTemplate);
-    Editor->SetProject(Project.get(), Tabs);
+    Use(LoadTemplate(sTemplate));
+}
+
+void InstanceEditorTest::Use(std::unique_ptr<TZEPProject> project) {
+    Document.Project().CopyContentsFrom(*project);
+    Document.Project().sFullProjectName = project->sFullProjectName;
+    Document.StartHistory();
+    Editor->SetDocument(&Document, Tabs);
     ShowTabs();
 }
 
 void InstanceEditorTest::ShowTabs() {
     while (Tabs->count() > 0)
         Tabs->removeTab(0);
-    for (const auto& entry : Project->InstanceList)
+    for (const auto& entry : Document.Project().InstanceList)
         Tabs->addTab(entry.sCaption);
 }
 

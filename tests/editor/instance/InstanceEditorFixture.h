@@ -1,6 +1,7 @@
 #pragma once
 
 #include "InstanceComparison.h"
+#include "TEditorDocument.h"
 #include "TFont.h"
 #include "TInstanceEditor.h"
 #include "TScriptedServices.h"
@@ -23,7 +24,9 @@ protected:
     void TearDown() override;
     // Loads the template and selects its first popup.
     void Open(const QString& sTemplate);
-    // Gives the project's instances their tabs; the first becomes current.
+    // Makes the project the document's and shows it with its tabs.
+    void Use(std::unique_ptr<TZEPProject> project);
+    // Gives the document's instances their tabs; the first becomes current.
     void ShowTabs();
     TZEPInstance& Instance() { return *Editor->CurrentInstance(); }
 
@@ -36,7 +39,7 @@ protected:
     bool bUpdating = false;
     QTemporaryDir StoreDir;
     TScriptedServices Services{StoreDir.filePath(QStringLiteral("settings.ini"))};
-    std::unique_ptr<TZEPProject> Project;
+    TEditorDocument Document;
     std::unique_ptr<QWidget> Window;
     QTabBar* Tabs = nullptr;
     TInstanceEditor* Editor = nullptr;

@@ -18,8 +18,8 @@
 namespace {
 
 TEST_F(InstanceEditorTest, TheControlsShowTheStoredValues) {
-    Project = LoadTemplate(QStringLiteral("Default"));
-    TZEPInstance& i = Project->InstanceList.Instance(0);
+    const auto project = LoadTemplate(QStringLiteral("Default"));
+    TZEPInstance& i = project->InstanceList.Instance(0);
     // The template closes without an exit effect; one is stored to see it shown.
     i.ExitEffect = xeFadeOut;
     Editor->UpdateDisplayFromInstance(&i);

@@ -233,14 +233,13 @@ TEST_F(InstanceEditorTest, SlideInFromRightLocksFollowScrollAndTransparencyLocks
 }
 
 TEST_F(InstanceEditorTest, AnotherPopupsExitIntentDisablesOnExitHere) {
-    Project = LoadTemplate(QStringLiteral("Default"));
-    Project->bMultipleInstances = 1;
-    auto second = Project->CreateInstance();
+    auto project = LoadTemplate(QStringLiteral("Default"));
+    project->bMultipleInstances = 1;
+    auto second = project->CreateInstance();
     second->sUniqueID = QStringLiteral("second");
     second->bOnExit = 1;
-    Project->InstanceList.Add(std::move(second));
-    Editor->SetProject(Project.get(), Tabs);
-    ShowTabs();
+    project->InstanceList.Add(std::move(second));
+    Use(std::move(project));
     EXPECT_TRUE(Tabs->isVisible()) << "several popups show their tabs";
     EXPECT_FALSE(Editor->Method().OnExitBox->isEnabled());
     Tabs->setCurrentIndex(1);
@@ -273,8 +272,8 @@ TEST_F(InstanceEditorTest, ChangesAreSignalledByKind) {
 }
 
 TEST_F(InstanceEditorTest, ChangingTheTabShowsThePopupWithoutAChange) {
-    Project = LoadTemplate(QStringLiteral("Default"));
-    Editor->SetProject(Project.get(), Tabs);
+    Document.Project().CopyContentsFrom(*LoadTemplate(QStringLiteral("Default")));
+    Editor->SetDocument(&Document, Tabs);
     QSignalSpy instance(Editor, &TInstanceEditor::InstanceChanged);
     QSignalSpy now(Editor, &TInstanceEditor::InterfaceChanged);
     ShowTabs();

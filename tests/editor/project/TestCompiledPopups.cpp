@@ -5,6 +5,7 @@
 #include "ProjectTestSupport.h"
 #include "TAppSettings.h"
 #include "TBrowserPage.h"
+#include "TEditorDocument.h"
 #include "TFormatGrid.h"
 #include "THTMLEditForm.h"
 #include "TLog.h"
@@ -76,8 +77,8 @@ protected:
     QTemporaryDir Dir;
     TScriptedServices Services{Dir.filePath("store.ini")};
     TTestWindow Window{Dir.path() + "/"};
-    TProjectDocument Document;
-    TZEPProject& Project = Document.Project;
+    TEditorDocument Document;
+    TZEPProject& Project = Document.Project();
     TAppSettings Settings;
     QTabBar TabBar;
     TPopupCommands Commands{Services, Window, Document, TabBar, Settings, nullptr};

@@ -1,6 +1,7 @@
 #include "EditableFileBackup.h"
 #include "TAuxFilePage.h"
 #include "TEditableFilePages.h"
+#include "TEditorDocument.h"
 #include "TZEPProject.h"
 #include "TestSupport.h"
 
@@ -43,10 +44,11 @@ protected:
     }
 
     QTemporaryDir Dir;
-    TZEPProject Project;
+    TEditorDocument Document;
+    TZEPProject& Project = Document.Project();
     QTabWidget SourcePages;
     QStringList LogLines;
-    TEditableFilePages Pages{SourcePages, Project, [this](const QString& sLine) { LogLines << sLine; }};
+    TEditableFilePages Pages{SourcePages, Document, [this](const QString& sLine) { LogLines << sLine; }};
 };
 
 TEST_F(EditableFilePagesTest, OpeningLoadsTheFileUnchangedAndTypingMarksThePage) {

@@ -6,6 +6,7 @@
 #include "ProjectTestSupport.h"
 #include "TAdvancedMethodsOptionsForm.h"
 #include "TAdvancedReferenceOptionsForm.h"
+#include "TEditorDocument.h"
 #include "TMainActions.h"
 #include "TMultiPopupModeForm.h"
 #include "TMultiSequentialForm.h"
@@ -62,6 +63,22 @@ TEST_F(PopupCommandsInWindow, TheMultipleInstancesButtonAddsAPopupAndOkSwitchesT
     EXPECT_TRUE(Form->windowTitle().endsWith(" (unsaved)"));
     EXPECT_EQ(QDir(Form->AppSettings().sUserTemplatePath), QDir(Env.Path("more")));
     EXPECT_TRUE(Logged("Multiple popup form edited from False to True"));
+
+    QUndoStack& history = Form->Document().History();
+    EXPECT_EQ(history.undoText(), "Change Popup Mode");
+    history.undo();
+    EXPECT_EQ(history.undoText(), "Add Popup");
+    history.undo();
+    EXPECT_EQ(Project().bMultipleInstances, 0);
+    EXPECT_EQ(Project().InstanceList.Count(), 1);
+    EXPECT_EQ(Tabs().count(), 1);
+    EXPECT_FALSE(Form->IsEdited());
+    history.redo();
+    history.redo();
+    EXPECT_EQ(Project().bMultipleInstances, 1);
+    ASSERT_EQ(Tabs().count(), 2);
+    EXPECT_EQ(Tabs().tabText(1), "offer");
+    EXPECT_EQ(Project().InstanceList.Instance(1).sUniqueID, "offer");
 }
 
 TEST_F(PopupCommandsInWindow, DeletingTheSelectedPopupShowsTheLastOneInTheEditor) {
@@ -89,6 +106,17 @@ TEST_F(PopupCommandsInWindow, DeletingTheSelectedPopupShowsTheLastOneInTheEditor
     EXPECT_EQ(Tabs().currentIndex(), 1);
     EXPECT_EQ(Tabs().tabText(1), "survey");
     EXPECT_EQ(Form->findChild<QLineEdit*>("UniqueIDEdit")->text(), "survey") << "the editor shows the last popup";
+
+    QUndoStack& history = Form->Document().History();
+    EXPECT_EQ(history.undoText(), "Change Popup Mode");
+    history.undo();
+    EXPECT_EQ(history.undoText(), "Delete Popup");
+    history.undo();
+    ASSERT_EQ(Tabs().count(), 3) << "the deleted popup is back";
+    EXPECT_EQ(Project().InstanceList.Instance(1).sUniqueID, "offer");
+    history.redo();
+    EXPECT_EQ(Tabs().count(), 2);
+    EXPECT_EQ(Project().InstanceList.Instance(1).sUniqueID, "survey");
 }
 
 TEST_F(PopupCommandsInWindow, CancelLeavesTheModeAndTheProjectAlone) {
@@ -119,6 +147,16 @@ TEST_F(PopupCommandsInWindow, TheSequentialButtonSwitchesLayersOnAndTakesTheDial
     EXPECT_EQ(Project().bDynamicContent, 1) << "layers need the content file, so the save keeps them";
     EXPECT_TRUE(Form->IsEdited());
     EXPECT_TRUE(Logged("Multiple sequential layer False to True"));
+    QUndoStack& history = Form->Document().History();
+    EXPECT_EQ(history.undoText(), "Change Layers");
+    history.undo();
+    EXPECT_EQ(Project().bMultipleSequentialLayers, 0);
+    EXPECT_EQ(Project().InstanceList.Instance(0).ContentStrings.Count(), 1);
+    EXPECT_FALSE(Form->IsEdited());
+    history.redo();
+    EXPECT_EQ(Project().bMultipleSequentialLayers, 1);
+    EXPECT_EQ(Project().InstanceList.Instance(0).ContentStrings.Count(), 2);
+    EXPECT_EQ(Project().InstanceList.Instance(0).bRotationMode, 1);
 
     Env.Services.ExpectDialog("MultiSequentialForm", [](QDialog& dialog) {
         auto& form = static_cast<TMultiSequentialForm&>(dialog);
@@ -154,6 +192,11 @@ TEST_F(PopupCommandsInWindow, TheAdvancedButtonsOfTheGroupsEditTheSelectedPopup)
     EXPECT_EQ(popup.iTryOnce, 5);
     EXPECT_EQ(popup.iTryAgain, 30);
     EXPECT_TRUE(Form->IsEdited());
+    QUndoStack& history = Form->Document().History();
+    EXPECT_EQ(history.undoText(), "Change Advanced Options");
+    history.undo();
+    EXPECT_EQ(Project().InstanceList.Instance(0).bSiteWide, 0);
+    EXPECT_EQ(Project().InstanceList.Instance(0).bUseCustom, 1) << "the other dialog's step stays";
 }
 
 } // namespace

@@ -60,7 +60,8 @@ protected:
         Form->Actions().NewProjectMenu->trigger();
         Env.Services.VerifyAllAsked();
     }
-    void Edit() { Form->InterfaceChange(); }
+    // A change of the popup, as a click gives it.
+    void Edit() { Form->findChild<QCheckBox*>(QStringLiteral("ScrollbarsBox"))->click(); }
     TAuxFilePage* Page(const QString& sName) { return Form->EditableFilePages().FindPage(sName); }
     bool Logged(const QString& sLine) const { return Env.LogLines().contains(sLine); }
 

@@ -215,20 +215,20 @@ TEST_F(MainFormTest, EditMenuFollowsTheFocusedControl) {
     EXPECT_TRUE(enabled(TEditCommands::ecCopy));
     EXPECT_TRUE(enabled(TEditCommands::ecPaste));
     EXPECT_TRUE(enabled(TEditCommands::ecSelectAll));
-    EXPECT_FALSE(enabled(TEditCommands::ecUndo)) << "nothing typed yet";
-    EXPECT_FALSE(enabled(TEditCommands::ecRedo)) << "a single-line field has no redo";
+    EXPECT_TRUE(enabled(TEditCommands::ecUndo)) << "Undo follows the history: the title was changed";
+    EXPECT_FALSE(enabled(TEditCommands::ecRedo)) << "nothing undone yet";
     Form->EditCommands().Action(TEditCommands::ecCut)->trigger();
     EXPECT_EQ(field->text(), QStringLiteral(" text"));
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Unique"));
     emit edit->aboutToShow();
-    EXPECT_TRUE(enabled(TEditCommands::ecUndo));
     EXPECT_FALSE(enabled(TEditCommands::ecCut)) << "no selection left";
 
     box->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), box);
     emit edit->aboutToShow();
-    for (int i = 0; i < TEditCommands::ecCount; ++i)
+    for (int i = TEditCommands::ecCut; i < TEditCommands::ecCount; ++i)
         EXPECT_FALSE(enabled(TEditCommands::CEditCommand(i))) << i;
+    EXPECT_TRUE(enabled(TEditCommands::ecUndo)) << "the history does not depend on the focus";
 }
 
 TEST_F(MainFormTest, ToolBarEditButtonsActOnTheFocusedFieldWhateverTheEditMenuLastShowed) {
@@ -258,20 +258,19 @@ TEST_F(MainFormTest, ToolBarEditButtonsActOnTheFocusedFieldWhateverTheEditMenuLa
     EXPECT_EQ(field->text(), QStringLiteral("Unique text"));
 }
 
-TEST_F(MainFormTest, MultiLineControlsHaveRedo) {
+TEST_F(MainFormTest, MultiLineControlsTakeTheClipboardCommands) {
     Start();
     QPlainTextEdit editor;
     editor.show();
     QApplication::setActiveWindow(&editor);
     editor.setFocus();
     QTest::keyClicks(&editor, QStringLiteral("abc"));
-    editor.undo();
     Form->EditCommands().UpdateStates(&editor);
-    EXPECT_TRUE(Form->EditCommands().Action(TEditCommands::ecRedo)->isEnabled());
-    Form->EditCommands().Execute(TEditCommands::ecRedo, &editor);
-    EXPECT_EQ(editor.toPlainText(), QStringLiteral("abc"));
+    EXPECT_TRUE(Form->EditCommands().Action(TEditCommands::ecSelectAll)->isEnabled());
     Form->EditCommands().Execute(TEditCommands::ecSelectAll, &editor);
     EXPECT_TRUE(editor.textCursor().hasSelection());
+    Form->EditCommands().Execute(TEditCommands::ecCut, &editor);
+    EXPECT_TRUE(editor.toPlainText().isEmpty());
 }
 
 TEST_F(MainFormTest, StatusShowsAndLogsTheText) {
@@ -391,7 +390,7 @@ TEST_F(MainFormTest, MenusAndToolButtonsAreNamedForAScreenReaderInTheirOrder) {
     ASSERT_EQ(AccessibleNames(menuBar), QStringList({"File", "Edit", "Tools", "Help"}));
     const QStringList entries[] = {
         {"New Project", "Open Project", "Reopen...", "Save", "Save As ...", "Save Template", "Exit"},
-        {"Undo", "Redo", "Cut", "Copy", "Paste", "Select All"},
+        {"Undo", "Redo", "Cut", "Copy", "Paste", "Select All", "History"},
         {"Compile DHTML Popup", "View in default browser", "Load external HTML file", "Add files to Project",
          "Options ..."},
         {"Contents", "Search for help on ...", "How do I ...", "Tips", "Visit Wendmark on the Web", "Support", "About"},

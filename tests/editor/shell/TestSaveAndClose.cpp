@@ -1,5 +1,6 @@
 #include "MainFormTestSupport.h"
 
+#include "TEditorDocument.h"
 #include "TProfileFile.h"
 #include "TZEPProject.h"
 
@@ -65,6 +66,20 @@ TEST_F(SaveAndCloseTest, ClosingAnEditedProjectWithYesWritesTheChangedOptionInto
     EXPECT_TRUE(Env.LogLines().contains(QStringLiteral("Status [Saved Project <") + sProject + QStringLiteral(">]")));
 }
 
+TEST_F(SaveAndCloseTest, TheOptionsAreOneStepThatUndoAndRedoShowInTheDialog) {
+    StartOnProject();
+    TurnOffAudioInTheOptions();
+    QUndoStack& history = Form->Document().History();
+    EXPECT_EQ(history.undoText(), QStringLiteral("Change Options"));
+    history.undo();
+    EXPECT_EQ(Form->CurrentProject().bTurnOffAudio, 0);
+    EXPECT_FALSE(TOptionsControls(*Form).TurnOffAudioBox->isChecked());
+    EXPECT_FALSE(Form->IsEdited());
+    history.redo();
+    EXPECT_EQ(Form->CurrentProject().bTurnOffAudio, 1);
+    EXPECT_TRUE(TOptionsControls(*Form).TurnOffAudioBox->isChecked());
+}
+
 TEST_F(SaveAndCloseTest, CancelKeepsTheWindowOpenAndNoLeavesTheFileAsItWas) {
     StartOnProject();
     const QByteArray before = ReadWholeFile(sProject);
@@ -80,7 +95,7 @@ TEST_F(SaveAndCloseTest, CancelKeepsTheWindowOpenAndNoLeavesTheFileAsItWas) {
 
 TEST_F(SaveAndCloseTest, YesOnANeverSavedTemplateWhoseSaveDialogIsCancelledKeepsTheWindowOpen) {
     StartOnTemplate();
-    Form->InterfaceChange();
+    Form->findChild<QCheckBox*>(QStringLiteral("ScrollbarsBox"))->click();
     Env.Services.ExpectQuestion(EditedQuestion(QStringLiteral("Default")), QMessageBox::Yes);
     Env.Services.ExpectFileDialog(sTemplateCaption, QString());
     EXPECT_FALSE(Form->close()) << "the user cancelled saving: nothing may be lost silently";
@@ -111,7 +126,7 @@ TEST_F(SaveAndCloseTest, SaveOnATemplateSavesAsANewProjectThenSavesWithoutAsking
     EXPECT_FALSE(Form->IsEdited());
     EXPECT_EQ(Value(Env.TemplateFolder() + QStringLiteral("Default.zrj"), "SYSTEM", "Template"), QStringLiteral("1"));
 
-    Form->InterfaceChange();
+    Form->findChild<QCheckBox*>(QStringLiteral("ScrollbarsBox"))->click();
     Form->Actions().SaveProjectMenu->trigger(); // no dialog now
     EXPECT_FALSE(Form->IsEdited());
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Brisola - V4.0 - mine"));
