@@ -19,7 +19,7 @@ function mouseexit(e) {
 function amre(e) {
 	zepListen("mousemove", mousemove);
 	zepListen("mouseup", stmr);
-	if (mie) {
+	if (Z.mie) {
 		window.event.cancelBubble = true;
 		window.event.returnValue = false;
 	}
@@ -33,12 +33,12 @@ function zepGrab(el) {
 	var id = el.zepid, bx = de7(id + "_zepB"), rs;
 	QEL.zep.nEl = id;
 	if (el.id == id + "_rsize") {
-		resizing = 1;
+		Z.resizing = 1;
 		rs = de7(id + "_rsize");
 		ResizexDiff = parseInt(rs.style.left, 10) - Mousex;
 		ResizeyDiff = parseInt(rs.style.top, 10) - Mousey;
 	} else {
-		moving = 1;
+		Z.moving = 1;
 		MovexDiff = parseInt(bx.style.left, 10) - Mousex;
 		MoveyDiff = parseInt(bx.style.top, 10) - Mousey;
 		de7(id + "_zepS").style.zIndex = ++z_index;
@@ -46,14 +46,14 @@ function zepGrab(el) {
 	}
 }
 function mousemove(e) {
-	var ev = mie ? window.event : e;
+	var ev = Z.mie ? window.event : e;
 	zepMouse(e);
 	zepNoDefault(ev);
-	if (mie) {
+	if (Z.mie) {
 		ev.cancelBubble = true;
-		if (!op && ev.button != 1) {
-			moving = 0;
-			resizing = 0;
+		if (!Z.op && ev.button != 1) {
+			Z.moving = 0;
+			Z.resizing = 0;
 			return true;
 		}
 	}
@@ -64,15 +64,15 @@ function mousemove(e) {
 // drag ends and the event is let through (true), otherwise it is swallowed (false).
 function zepDragStep() {
 	var x = Mousex, y = Mousey, oy = window.pageYOffset || 0, ox = window.pageXOffset || 0;
-	if (moving) {
+	if (Z.moving) {
 		setTimeout(move, 10);
 	}
-	if (resizing) {
+	if (Z.resizing) {
 		setTimeout(resize, 10);
 	}
 	if (x <= 10 || y <= oy + 5 || x >= window.innerWidth + ox - 16 || y >= window.innerHeight + oy - 16) {
-		moving = 0;
-		resizing = 0;
+		Z.moving = 0;
+		Z.resizing = 0;
 		return true;
 	}
 	return false;
@@ -107,8 +107,8 @@ function stmr() {
 	zepUnlisten("mousemove", mousemove);
 	zepUnlisten("mouseup", stmr);
 	zepTouchListen(false);
-	moving = 0;
-	resizing = 0;
+	Z.moving = 0;
+	Z.resizing = 0;
 }
 //
 // Touch: one finger on a handle drags like the mouse. The start listener stays

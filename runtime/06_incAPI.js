@@ -23,9 +23,7 @@ QEL.zep.zepTitle = function (id, tCol, ttCol, tStr) {
 	sp.style.color = ttCol;
 	sp.style.backgroundColor = tCol;
 };
-QEL.zep.zepSize = function (id, w, h) {
-	zepInst(id).zepSizeObj(id, w, h);
-};
+zepCommand("zepSize");
 QEL.zep.zepInstance.prototype.zepSizeObj = function (id, w, h) {
 	var p = this.pars, zz = QEL.zep, b = p.bwh, s = p.shs, pd = p.cpad, T = p.tsp, ash, c;
 	w = zepNum(w);

@@ -15,10 +15,10 @@ function wh5() {
 //
 // Browser allowances for centring, edges and full-size modes, in pixels.
 function zepAllow() {
-	if (mie && sct) {
+	if (Z.mie && sct) {
 		return {cV: 0, cH: 0, cB: 0, cR: 0, aW: 0, aH: 0};
 	}
-	if (mie) {
+	if (Z.mie) {
 		return {cV: 2, cH: 10, cB: 4, cR: 22, aW: 21, aH: 4};
 	}
 	return {cV: 0, cH: 8, cB: 0, cR: 18, aW: 17, aH: 0};
@@ -45,9 +45,7 @@ QEL.zep.zepInstance.prototype.sth = function (id, p) {
 };
 //
 // Placement at a location, kept on window resizes.
-QEL.zep.zepPlace = function (id, p, fw) {
-	zepInst(id).zepPlaceObj(id, p, fw);
-};
+zepCommand("zepPlace");
 QEL.zep.zepInstance.prototype.zepPlaceObj = function (id, p, fw) {
 	var me = this;
 	setTimeout(function () {

@@ -82,7 +82,8 @@ TEST_F(LibraryAssembly, LibraryFileHasHeaderGateLibraryAndClosingLine) {
     for (const QString& sNotice : store.LibraryFileHeaderMemo) {
         expected += sNotice.toUtf8() + "\r\n";
     }
-    expected += "var rf=true;\r\nif(rf){\r\n" + assembly.GetLibraryCode(&oInstance).toUtf8() + "\r\n}\r\n";
+    expected += "(function(){\r\nvar rf=true;\r\nif(rf){\r\n" + assembly.GetLibraryCode(&oInstance).toUtf8() +
+                "\r\n}\r\n})();\r\n";
     EXPECT_EQ(ReadWholeFile(sPath), expected);
 }
 

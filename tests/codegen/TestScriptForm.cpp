@@ -87,7 +87,7 @@ TEST(ScriptForm, LibraryTemplateHoldsTheThirteenSectionsInOrder) {
     for (const QString& sName : SectionNames) {
         EXPECT_FALSE(store.GetSectionCode(sName).isEmpty()) << sName.toStdString();
     }
-    EXPECT_TRUE(store.GetSectionCode("main").startsWith("if (!window.QEL) {"));
+    EXPECT_TRUE(store.GetSectionCode("main").startsWith("if (window.QEL && QEL.zep && QEL.zep.zepInstance) {"));
 }
 
 bool IsWordCharacter(QChar c) {
