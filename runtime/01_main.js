@@ -209,6 +209,8 @@ QEL.zep.zepInstance = function (uid, bwh, bc7, isex, oo7, pla, shf, pcc, tro, tr
 		zeph: Math.max(zeph, zz.mnh), it9: it9, tc2: tc2, tc3: tc3, ib8: ib8, is6: is6, shs: shs, sc5: sc5,
 		bng: bng, ir9: ir9, cc6: cc6, im5: im5, cnm: cnm, if8: if8, it3: it3, msk: msk, rot: rot
 	};
+	this.pars.dw = this.pars.zepw;
+	this.pars.dh = this.pars.zeph;
 	this.pars.zepxS = zepx;
 	this.pars.zepyS = zepy;
 	this.pars.isc = 0;
@@ -300,6 +302,7 @@ QEL.zep.zepInstance.prototype.zepHideObj = function (id) {
 			tiShow();
 		} else {
 			zepTabKeys(false);
+			zepScrollLock(false);
 		}
 	}
 	this.zepFoc = null;
@@ -340,6 +343,7 @@ QEL.zep.zepInstance.prototype.zepShowObj = function (id) {
 			}, 100);
 		} else {
 			zepTabKeys(true);
+			zepScrollLock(true);
 		}
 	}
 };
@@ -377,6 +381,10 @@ QEL.zep.zepInstance.prototype.zepLocationObj = function (id, x, y, m, evt) {
 			y += sht;
 		}
 	}
+	if (this.zepFit(id)) {
+		x = this.zepClamp(x, 0);
+		y = this.zepClamp(y, 1);
+	}
 	this.zepMoveTo(id, x, y);
 };
 //
@@ -404,6 +412,35 @@ function zepTabKeys(bOff) {
 	var f = bOff ? zepListen : zepUnlisten;
 	f("keypress", tabremove);
 	f("keydown", tabremove);
+}
+//
+// While a grey-out shows, the page behind does not scroll (wheel or touch). The
+// locks are counted; the last release gives back the page's own overflow settings
+// and scroll position.
+var zepLocks = 0, zepKept = [];
+function zepScrollLock(bOn) {
+	var h = dmt.documentElement.style, b = dmt.body.style, f = bOn ? "addEventListener" : "removeEventListener";
+	if (bOn ? zepLocks++ > 0 : zepLocks == 0 || --zepLocks > 0) {
+		return;
+	}
+	if (bOn) {
+		zepKept = [h.overflow, b.overflow, window.pageXOffset, window.pageYOffset];
+	}
+	h.overflow = bOn ? "hidden" : zepKept[0];
+	b.overflow = bOn ? "hidden" : zepKept[1];
+	dmt[f]("touchmove", zepNoScroll, {passive: false});
+	dmt[f]("wheel", zepNoScroll, {passive: false});
+	if (!bOn) {
+		window.scrollTo(zepKept[2], zepKept[3]);
+	}
+}
+//
+// A popup's own content may still scroll under the finger or the wheel.
+function zepNoScroll(e) {
+	var o = zepOwner(e.target);
+	if ((!o || o.pars.uid == "zepMask") && e.cancelable) {
+		e.preventDefault();
+	}
 }
 function zepSelects(voh) {
 	var f, i, j, sel;

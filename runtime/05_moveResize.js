@@ -14,6 +14,40 @@ function mouseexit(e) {
 	}
 }
 //
+// Exit intent on touch screens: once the visitor has scrolled down a quarter of
+// the page's scrollable height, a quick scroll back up (200 px or more, at 1 px/ms
+// or faster, within the last 300 ms) counts as leaving, once per page as above.
+var zepTrail = [], zepDown = 0;
+function zepNow() {
+	return window.performance && performance.now ? performance.now() : new Date().getTime();
+}
+function touchexit() {
+	var zz = QEL.zep, d = miebody(), t = zepNow(), top = null, i, c;
+	gsp();
+	if (sht > 0 && sht >= (d.scrollHeight - d.clientHeight) / 4) {
+		zepDown = 1;
+	}
+	zepTrail.push([t, sht]);
+	while (zepTrail[0][0] < t - 300) {
+		zepTrail.shift();
+	}
+	for (i = 0; i < zepTrail.length; i++) {
+		c = zepTrail[i];
+		if (!top || c[1] > top[1]) {
+			top = c;
+		}
+	}
+	if (zepDown && zz.goex != 2 && top[1] - sht >= 200 && top[1] - sht >= t - top[0]) {
+		zz.goex = 2;
+		runCmdSet();
+	}
+}
+//
+// The touch rule applies where the visitor has no fine pointer.
+function zepTouchOnly() {
+	return !!window.matchMedia && !window.matchMedia("(any-pointer: fine)").matches;
+}
+//
 // Dragging by the title bar or the content moves the popup; the grip resizes it.
 // A mouse-down on a handle starts the drag; a one-finger touch does the same.
 function amre(e) {
@@ -101,7 +135,7 @@ function resize() {
 	zepPx(de7(id + "_zepT"), "width", Math.max(R - 2 * b, zz.mnw));
 	zepPx(de7(id + "_zepC"), "width", Math.max(R - 2 * b - 2 * pd, zz.mnw - 2 * pd));
 	zepPx(de7(id + "_zepC"), "height", Math.max(D - 2 * b - p.tsp - 2 * pd, zz.mnh - p.tsp - 2 * pd));
-	zepPx(de7(id + "_close"), "left", Math.max(R - b - 20, zz.mnw + b - 20));
+	zepInst(id).zepCloseAt(id, Math.max(R - 2 * b, zz.mnw));
 }
 function stmr() {
 	zepUnlisten("mousemove", mousemove);

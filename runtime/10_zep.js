@@ -125,9 +125,11 @@ QEL.zep.zepInstance.prototype.zepElements = function (id, text, titletext) {
 		rs.style.cursor = "NW-resize";
 		rs.style.zIndex = ++z_index;
 	}
+	this.zepCloseAt(id, W);
 	if (p.cc6 == 1) {
 		cl.style.backgroundImage = "url(close.gif)";
 		cl.style.backgroundRepeat = "no-repeat";
+		cl.style.backgroundPosition = "center";
 		cl.style.cursor = Z.mie ? "hand" : "pointer";
 		cl.style.zIndex = ++z_index;
 	}
@@ -142,6 +144,9 @@ QEL.zep.zepInstance.prototype.zepHandlers = function (id) {
 	if (p.isex == 1) {
 		setTimeout(function () {
 			zepListen("mousemove", mouseexit);
+			if (zepTouchOnly()) {
+				zepOn(window, "scroll", touchexit);
+			}
 		}, 1000);
 	}
 	if (p.ir9 == 1) {
