@@ -13,12 +13,18 @@ std::vector<TFieldChange> Differences(const TZEPInstance& before, const TZEPInst
             changes.push_back({oldTexts[i].first, oldTexts[i].second, newTexts[i].second});
     if (before.HTMLFile != after.HTMLFile)
         changes.push_back({sHTMLField, before.HTMLFile, after.HTMLFile});
+    if (!(before.Schedule == after.Schedule))
+        changes.push_back({sScheduleField, QVariant::fromValue(before.Schedule), QVariant::fromValue(after.Schedule)});
     return changes;
 }
 
 bool Assign(TZEPInstance& instance, const QString& sKey, const QVariant& value) {
     if (sKey == sHTMLField) {
         instance.HTMLFile = value.toStringList();
+        return true;
+    }
+    if (sKey == sScheduleField) {
+        instance.Schedule = value.value<TPopupSchedule>();
         return true;
     }
     return instance.SetSettingText(sKey, value.toString());

@@ -8,11 +8,13 @@
 class TZEPInstance;
 
 // The fields of a popup that the designer edits: every key of its settings
-// (the table that reads and writes the project file) and its HTML lines.
+// (the table that reads and writes the project file), its HTML lines and its
+// schedule.
 namespace InstanceFields {
 
-// The name under which the HTML lines are compared and restored.
+// The names under which the HTML lines and the schedule are compared and restored.
 inline const QString sHTMLField = QStringLiteral("HTML");
+inline const QString sScheduleField = QStringLiteral("Schedule");
 
 // One field's value before and after a change.
 struct TFieldChange {

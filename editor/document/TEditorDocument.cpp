@@ -94,6 +94,8 @@ void TEditorDocument::ChangeFileText(const QString& sFile, const QString& sOldTe
 }
 
 void TEditorDocument::ForgetFileText(const QString& sFile) {
+    // Typing after a save or a reload is a step of its own.
+    EndTyping();
     UnsavedTexts.remove(sFile);
 }
 

@@ -69,6 +69,7 @@ void TInstanceEditor::ConnectHandlers() {
             &TAdvancedOptions::AdvancedReferenceBtnClick);
     connect(m.AdvancedMethodsBtn, &QPushButton::clicked, AdvancedOptions.get(),
             &TAdvancedOptions::AdvancedMethodsBtnClick);
+    connect(m.ScheduleBtn, &QPushButton::clicked, AdvancedOptions.get(), &TAdvancedOptions::ScheduleBtnClick);
     connect(AdvancedOptions.get(), &TAdvancedOptions::InterfaceChange, this, [this] {
         if (bUpdating)
             return;

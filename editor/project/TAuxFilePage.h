@@ -23,9 +23,8 @@ public:
     bool SaveTo(const QString& sPath) const;
 
     QPlainTextEdit* FileMemo = nullptr;
-    bool bEdited = false;              // the text changed since it was loaded or saved
-    bool bTemporarilyBackedUp = false; // the file holds this text, the saved file waits as its backup
-    QString sKnownText;                // the text as the document last had it
+    bool bEdited = false; // the text changed since it was loaded or saved
+    QString sKnownText;   // the text as the document last had it
 
 signals:
     // The designer changed the text.

@@ -58,7 +58,6 @@ void TEditableFilePages::LoadEditableFile(const QString& sFileName) {
         return;
     LoadPage(*page, sFileName);
     page->bEdited = false;
-    page->bTemporarilyBackedUp = false;
 }
 
 bool TEditableFilePages::SaveEditableFile(const QString& sFileName, bool bForceSave) {
@@ -70,7 +69,6 @@ bool TEditableFilePages::SaveEditableFile(const QString& sFileName, bool bForceS
         return false;
     }
     page->bEdited = false;
-    page->bTemporarilyBackedUp = false;
     Document.ForgetFileText(page->FileName());
     Log(QStringLiteral("Saved editable file <") + sFileName + QStringLiteral(">"));
     return true;
@@ -93,24 +91,6 @@ void TEditableFilePages::RemoveAllEditableFilePages() {
     }
 }
 
-void TEditableFilePages::BackupEditableFiles() {
-    if (Project.bTemplate == 1)
-        return;
-    for (TAuxFilePage* page : Pages()) {
-        if (page->bEdited && !page->bTemporarilyBackedUp)
-            page->bTemporarilyBackedUp = BackupEditableFile(FilePath(*page), page->Text(), Log);
-    }
-}
-
-void TEditableFilePages::RestoreEditableFiles() {
-    if (Project.bTemplate == 1)
-        return;
-    for (TAuxFilePage* page : Pages()) {
-        if (page->bTemporarilyBackedUp)
-            page->bTemporarilyBackedUp = RestoreEditableFile(FilePath(*page), Log);
-    }
-}
-
 void TEditableFilePages::PageEdited(TAuxFilePage* page) {
     page->bEdited = true;
     const QString sOldText = page->sKnownText;
@@ -128,4 +108,5 @@ void TEditableFilePages::ShowDocumentText(const QString& sFile, const QString& s
         return;
     page->ShowText(sText);
     page->bEdited = true;
+    emit TextReplaced();
 }

@@ -11,9 +11,9 @@ class TEditorDocument;
 class TZEPProject;
 
 // The editable file pages of the source page control: opening, reloading,
-// saving and closing them, and the exchange of unsaved text around a preview.
-// A page's unsaved text lives in the document: each edit is a step of its
-// history, and its undos and redos show in the page.
+// saving and closing them, and their unsaved texts for the preview. A page's
+// unsaved text lives in the document: each edit is a step of its history, and
+// its undos and redos show in the page.
 // The file behind a page is always the project directory followed by the
 // page's caption. Pages are found by file name without directory, in any
 // letter case; the HTML page is never one of them.
@@ -37,17 +37,14 @@ public:
     // Closes every page but the HTML page.
     void RemoveAllEditableFilePages();
 
-    // Puts the unsaved text of every edited page in place of its file for a
-    // preview, and the saved files back afterwards. Never for a template.
-    void BackupEditableFiles();
-    void RestoreEditableFiles();
-
     // The file name a write failed on, for the caller's message.
     QString GetLastError() const { return sLastError; }
 
 signals:
     // A page's text was changed by the designer: the project is edited.
     void Changed();
+    // An undo or redo replaced a page's text: the preview should show it.
+    void TextReplaced();
 
 private:
     QString FilePath(const TAuxFilePage& page) const;

@@ -93,10 +93,9 @@ bool TMainForm::Create() {
         std::make_unique<TProjectCompileHost>(static_cast<IProjectWindow&>(*this), *oProjectCommands, *oOptionsForm);
     oCompileCommands = std::make_unique<TCompileCommands>(Services, this, *oCompileHost, oDocument->Data(),
                                                           *oScriptForm, Context.Folders.sBaseTemplatePath);
-    oPreviewGenerator = std::make_unique<TPreviewGenerator>(
-        Layout.PreviewPanel->Browser(), *oScriptForm, *oLog,
-        TPreviewGenerator::TWindow{*oEditableFiles, [this](const QString& sText) { Status(sText); },
-                                   [this] { RefreshBtnClick(); }});
+    oPreviewGenerator = new TPreviewGenerator(Layout.PreviewPanel->Browser(), *oScriptForm, *oLog,
+                                              Context.Folders.sBaseTemplatePath, this);
+    connect(oPreviewGenerator, &TPreviewGenerator::Status, this, &TMainForm::Status);
     oPopupCommands = new TPopupCommands(Services, *this, *oDocument, *Layout.InstanceTabs, Settings, this);
     oUpLoadCommands = std::make_unique<TUpLoadCommands>(Services, *oLog, *this, oDocument->Data());
     ConnectCommands();
@@ -133,6 +132,7 @@ void TMainForm::ConnectCommands() {
     connect(a.CompileMenu, &QAction::triggered, this, &TMainForm::CompileBtnClick);
     connect(a.ViewInBrowserMenu, &QAction::triggered, this, &TMainForm::WebBtnClick);
     connect(oEditableFiles, &TEditableFilePages::Changed, this, &TMainForm::InterfaceChangeNoPreview);
+    connect(oEditableFiles, &TEditableFilePages::TextReplaced, this, &TMainForm::PreviewChange);
     connect(a.OptionsMenu, &QAction::triggered, this, &TMainForm::ToolsBtnClick);
     connect(a.UploadBtn, &QAction::triggered, this, &TMainForm::UpLoadBtnClick);
     connect(a.RefreshMenu, &QAction::triggered, this, &TMainForm::RefreshBtnClick);
@@ -321,7 +321,7 @@ void TMainForm::PreviewChange() {
 }
 
 void TMainForm::GeneratePreview(TZEPInstance* instance) {
-    if (instance && oPreviewGenerator->Generate(oDocument->Project(), *instance, Context.Folders.sBaseTemplatePath))
+    if (instance && oPreviewGenerator->Render({oDocument->Project(), *instance, oDocument->FileTexts()}))
         bPreviewNeeded = false;
 }
 

@@ -1,6 +1,7 @@
 // The editor for the crash test, run as a child process: the main window
 // through its creation steps on the project, with the folders of the test's
-// environment; it types a title and then waits to be killed.
+// environment, shown with its preview; it types a title and then waits to
+// be killed.
 // Usage: brisola_crash_child ROOT PROJECT TITLE
 #include "EditorTestEnvironment.h"
 #include "TMainForm.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     TMainForm form(services, std::move(context));
     if (!form.Create())
         return 1;
+    form.show(); // the preview runs too: it must not touch the project folder either
     auto* title = form.findChild<QLineEdit*>(QStringLiteral("TitleEdit"));
     if (title == nullptr)
         return 1;
