@@ -58,9 +58,12 @@ QString PeriodText(const QJsonObject& facts, const QString& sUid, const TPreview
 // Why the rules kept the popup away on this visit.
 QString NotShownText(const QJsonObject& facts, const QString& sUid, const TPreviewVisitor& visitor) {
     if (!facts.value(QStringLiteral("drawn")).toBool()) {
-        return QStringLiteral("Not shown: ") + QString::number(qRound(100.0 / qMax(1, Int(facts, "rn")))) +
-               QStringLiteral(" % chance, this visit drew ") +
-               QString::number(int(facts.value(QStringLiteral("draw")).toDouble() * 100)) + u'.';
+        // The runtime draws only once the popup's other rules let it through.
+        const double dDraw = facts.value(QStringLiteral("draw")).toDouble(-1);
+        if (dDraw < 0 || Int(facts, "rn") <= 1)
+            return QStringLiteral("Not shown: kept back on this page view by its own rules.");
+        return QStringLiteral("Not shown: ") + QString::number(qRound(100.0 / Int(facts, "rn"))) +
+               QStringLiteral(" % chance, this visit drew ") + QString::number(int(dDraw * 100)) + u'.';
     }
     if (Int(facts, "issp") == 1)
         return PeriodText(facts, sUid, visitor);

@@ -94,6 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "Waiting: shows when the visitor clicks the link."},
         TWhyCase{R"({"built":true,"drawn":false,"isc":1,"rn":4,"draw":0.8371})", CPreviewTrigger::ptPage,
                  "Not shown: 25 % chance, this visit drew 83."},
+        TWhyCase{R"({"built":true,"drawn":false,"isc":1,"rn":4,"draw":-1})", CPreviewTrigger::ptPage,
+                 "Not shown: kept back on this page view by its own rules."},
         TWhyCase{R"({"built":true,"drawn":true,"isc":1,"issp":1,"plt":604800})", CPreviewTrigger::ptPage,
                  "Not shown: once per 7 days, shown on visit 1 two days ago; shows again in 5 days."},
         TWhyCase{R"({"built":true,"drawn":true,"isc":1,"oo7":1})", CPreviewTrigger::ptPage,
