@@ -2,11 +2,15 @@
 
 #include "CompileTestSupport.h"
 
-bool TCompiledProject::Compile(const QString& sCase, const QString& sProjectName, const QString& sPageFolder) {
+bool TCompiledProject::Compile(const QString& sCase, const QString& sProjectName, const QString& sPageFolder,
+                               const std::function<void(TZEPProject&)>& Adjust) {
     TCompileFixture fixture;
     if (!fixture.Open(CompileDataDir() + u'/' + sCase + QStringLiteral("/project"), sProjectName)) {
         sError = QStringLiteral("cannot open ") + sCase;
         return false;
+    }
+    if (Adjust) {
+        Adjust(fixture.Project.Project);
     }
     if (!fixture.Compile() || fixture.Ui.Results.size() != 1) {
         sError = fixture.Ui.Errors.join(u'\n');
