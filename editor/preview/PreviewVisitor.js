@@ -196,6 +196,10 @@
             rule.tz = l.tz;
             return QEL.zep.sch(rule, at);
         }
+        // The weekday mask of the one day d, Monday 0.
+        function only(d) {
+            return "000000".substring(0, d) + "1000000".substring(0, 7 - d);
+        }
         if (!p.kep) {
             return null;
         }
@@ -207,8 +211,7 @@
         });
         if (part) {
             // The day the daily window counts the moment in (over midnight: the day it started).
-            for (day = 0; day < 7 && !on({ft: l.ft, tt: l.tt, wd: "000000".substring(0, day) + "1000000".substring(0, 7 - day)});
-                 day++) {
+            for (day = 0; day < 7 && !on({ft: l.ft, tt: l.tt, wd: only(day)}); day++) {
             }
             return {rule: part, st: l.st, en: l.en, ft: l.ft, tt: l.tt, wd: l.wd, tz: l.tz, day: day,
                     clock: at.toLocaleString("sv-SE", {timeZone: l.tz || undefined}).substring(0, 16)};
