@@ -107,6 +107,7 @@ void TZEPProject::ReadOptions(const TProfileFile& fProjFile) {
     bDynamicContent = fProjFile.ReadBool("OPTIONS", "DynamicContent", true) ? 1 : 0;
     bTurnOffAudio = fProjFile.ReadBool("OPTIONS", "TurnOffAudio", false) ? 1 : 0;
     bCoverBoxes = fProjFile.ReadBool("OPTIONS", "CoverBoxes", false) ? 1 : 0;
+    bStrictCSP = fProjFile.ReadBool("OPTIONS", "StrictCSP", false) ? 1 : 0;
     InitialisationOption =
         CInitialisationOptions(quint8(fProjFile.ReadInteger("OPTIONS", "InitialisationOption", ioRunWhenPageLoaded)));
     const int iAddedCode = fProjFile.ReadInteger("ADDITIONAL_OPTIONS", "AddedCode", acNoAddedCode);
@@ -121,6 +122,7 @@ void TZEPProject::WriteOptions(TProfileFile& fProjFile, int iInstanceCount) cons
     fProjFile.WriteInteger("OPTIONS", "TurnOffAudio", bTurnOffAudio);
     fProjFile.WriteInteger("OPTIONS", "CoverBoxes", bCoverBoxes);
     fProjFile.WriteInteger("OPTIONS", "InitialisationOption", InitialisationOption);
+    fProjFile.WriteInteger("OPTIONS", "StrictCSP", bStrictCSP);
     fProjFile.WriteInteger("ADDITIONAL_OPTIONS", "AddedCode", AddedCodeOption);
 }
 

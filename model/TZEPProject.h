@@ -65,6 +65,7 @@ public:
     quint8 bDynamicContent = 0;
     quint8 bTurnOffAudio = 0;
     quint8 bCoverBoxes = 0;
+    quint8 bStrictCSP = 0; // links the compile prints carry no inline script, for pages with a strict policy
     CInitialisationOptions InitialisationOption = ioRunWhenPageLoaded;
 
     // Fills the record and its instances from the project file; with

@@ -138,7 +138,19 @@ QEL.zep.zepInstance.prototype.zepElements = function (id, text, titletext) {
 	if (p.ir9 == 1) {
 		rs.zepid = id;
 	}
+	zepMaskFill(id);
 };
+//
+// The grey-out's element fills the mask popup; set here through its style
+// properties, the mask's HTML needs no style attribute.
+function zepMaskFill(id) {
+	var e = id == "zepMask" ? de7("ZEPMask") : null, st = e ? e.style : null;
+	if (st) {
+		st.position = "absolute";
+		st.left = st.top = "0px";
+		st.width = st.height = "100%";
+	}
+}
 QEL.zep.zepInstance.prototype.zepHandlers = function (id) {
 	var me = this, p = this.pars;
 	if (p.isex == 1) {

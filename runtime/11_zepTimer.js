@@ -13,8 +13,8 @@ QEL.zep.zepInstance.prototype.dontShowAgain = function () {
 	this.mca(this.pars.uid + "_misC", "true", 86313600);
 };
 //
-// Calls the function named by a dotted path from the global object with the uid.
-function zepCall(sPath, id) {
+// Calls the function named by a dotted path from the global object with the arguments.
+function zepApply(sPath, args) {
 	var names = String(sPath).split("."), owner = window, f = window, i;
 	if (!sPath) {
 		return;
@@ -24,8 +24,11 @@ function zepCall(sPath, id) {
 		f = f[names[i]];
 	}
 	if (typeof f == "function") {
-		f.call(owner, id);
+		f.apply(owner, args);
 	}
+}
+function zepCall(sPath, id) {
+	zepApply(sPath, [id]);
 }
 //
 // Runs both commands of a pair in order; the second runs even when the first fails
@@ -54,5 +57,51 @@ QEL.zep.zepInstance.prototype.zepTimerStop = function () {
 	clearTimeout(this.tid1);
 	clearTimeout(this.tid2);
 };
+//
+// Links without inline script: a click, mouse-over or mouse-out on an element
+// with data-zep-click, data-zep-over or data-zep-out runs the calls listed there,
+// each [guard, function path, arguments...]. A guard names a popup whose call is
+// skipped while it is not to be shown; an argument {"v": name} is the page's
+// variable of that name, or for "event" the event. A click on such a link never
+// follows its "#" address.
+var zepLinkAttr = {click: "data-zep-click", mouseover: "data-zep-over", mouseout: "data-zep-out"};
+function zepLinked(el, sType) {
+	return el.getAttribute(zepLinkAttr[sType]) ||
+		(sType == "click" && (el.getAttribute(zepLinkAttr.mouseover) || el.getAttribute(zepLinkAttr.mouseout)));
+}
+function zepLink(e) {
+	var ev = e || window.event, el = zepTarget(ev), calls, c, z, args, i, j;
+	while (el && el.getAttribute && !zepLinked(el, ev.type)) {
+		el = el.parentNode;
+	}
+	if (!el || !el.getAttribute) {
+		return;
+	}
+	if (ev.type == "click") {
+		zepNoDefault(ev);
+	}
+	try {
+		calls = JSON.parse(el.getAttribute(zepLinkAttr[ev.type]) || "[]");
+	} catch (x) {
+		zepLog("link", x);
+		return;
+	}
+	for (i = 0; i < calls.length; i++) {
+		c = calls[i];
+		z = c[0] ? zepInst(c[0]) : null;
+		if (!c[0] || (z && !z.pars.isc)) {
+			args = [];
+			for (j = 2; j < c.length; j++) {
+				args.push(c[j] && c[j].v ? (c[j].v == "event" ? ev : window[c[j].v]) : c[j]);
+			}
+			zepApply(c[1], args);
+		}
+	}
+}
+if (window.JSON) {
+	zepListen("click", zepLink);
+	zepListen("mouseover", zepLink);
+	zepListen("mouseout", zepLink);
+}
 //
 //EndOfSection zepTimer

@@ -71,11 +71,15 @@ QWidget* TOptionsForm::BuildCompileGroup() {
     TurnOffAudioBox =
         NewCheckBox("TurnOffAudioBox", QStringLiteral("On close turn off audio (on compile only)"), group);
     CoverBoxesBox = NewCheckBox("CoverBoxesBox", QStringLiteral("Cover select boxes in the page"), group);
+    StrictCSPBox = NewCheckBox("StrictCSPBox",
+                               QStringLiteral("Links without inline script (strict Content Security Policy)"), group);
     InitialisationOptionsBox = new QComboBox(group);
     InitialisationOptionsBox->setObjectName(QStringLiteral("InitialisationOptionsBox"));
     InitialisationOptionsBox->addItems(InitialisationOptionNames());
     ShowCompileBox = NewCheckBox("ShowCompileBox", QStringLiteral("Show compile form"), group);
-    for (QCheckBox* box : {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox})
+    QCheckBox* const projectBoxes[] = {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox,
+                                       StrictCSPBox};
+    for (QCheckBox* box : projectBoxes)
         connect(box, &QCheckBox::toggled, this, &TOptionsForm::ProjectOptionChanged);
     connect(InitialisationOptionsBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::ProjectOptionChanged);
 
@@ -83,7 +87,7 @@ QWidget* TOptionsForm::BuildCompileGroup() {
     initRow->addWidget(NewLabelFor(QStringLiteral("Initialisation:"), InitialisationOptionsBox, group));
     initRow->addWidget(InitialisationOptionsBox, 1);
     auto* layout = new QVBoxLayout(group);
-    for (QCheckBox* box : {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox})
+    for (QCheckBox* box : projectBoxes)
         layout->addWidget(box);
     layout->addLayout(initRow);
     layout->addWidget(ShowCompileBox);
@@ -117,8 +121,12 @@ QWidget* TOptionsForm::BuildUpdateGroup() {
 }
 
 TProjectOptions TOptionsForm::ProjectOptions() const {
-    return {IncludeDynamicFunctionsBox->isChecked(), DynamicContentBox->isChecked(), TurnOffAudioBox->isChecked(),
-            CoverBoxesBox->isChecked(), InitialisationOptionsBox->currentIndex()};
+    return {IncludeDynamicFunctionsBox->isChecked(),
+            DynamicContentBox->isChecked(),
+            TurnOffAudioBox->isChecked(),
+            CoverBoxesBox->isChecked(),
+            InitialisationOptionsBox->currentIndex(),
+            StrictCSPBox->isChecked()};
 }
 
 void TOptionsForm::SetProjectOptions(const TProjectOptions& options) {
@@ -127,6 +135,7 @@ void TOptionsForm::SetProjectOptions(const TProjectOptions& options) {
     DynamicContentBox->setChecked(options.bDynamicContent);
     TurnOffAudioBox->setChecked(options.bTurnOffAudio);
     CoverBoxesBox->setChecked(options.bCoverBoxes);
+    StrictCSPBox->setChecked(options.bStrictCSP);
     InitialisationOptionsBox->setCurrentIndex(options.iInitialisationOption);
     ApplyDependencyRule();
 }

@@ -17,6 +17,7 @@ struct TProjectOptions {
     bool bTurnOffAudio = false;
     bool bCoverBoxes = false;
     int iInitialisationOption = 0; // the list's rows follow CInitialisationOptions
+    bool bStrictCSP = false;
     bool operator==(const TProjectOptions&) const = default;
 };
 
@@ -81,6 +82,7 @@ private:
     QCheckBox* DynamicContentBox = nullptr;
     QCheckBox* TurnOffAudioBox = nullptr;
     QCheckBox* CoverBoxesBox = nullptr;
+    QCheckBox* StrictCSPBox = nullptr;
     QComboBox* InitialisationOptionsBox = nullptr;
     QCheckBox* ShowCompileBox = nullptr;
     QCheckBox* DeleteLogBox = nullptr;

@@ -8,7 +8,8 @@
 // copies everything the compile wrote into a page folder, as a designer
 // uploads it. Results holds what the compile tells the designer to paste.
 struct TCompiledProject {
-    bool Compile(const QString& sCase, const QString& sProjectName, const QString& sPageFolder);
+    bool Compile(const QString& sCase, const QString& sProjectName, const QString& sPageFolder,
+                 bool bStrictCSP = false);
     // The lines to paste after the body tag, joined.
     QString ScriptBody() const { return Results.ScriptBody.join(u'\n'); }
 

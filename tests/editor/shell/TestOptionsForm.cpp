@@ -122,6 +122,7 @@ TEST_F(OptionsFormTest, ProjectOptionsTravelBetweenProjectAndDialog) {
     project.bDynamicContent = 0;
     project.bTurnOffAudio = 1;
     project.bCoverBoxes = 1;
+    project.bStrictCSP = 1;
     project.InitialisationOption = ioRunImmediately;
     Form->UpdateOptionsFromProject();
     EXPECT_FALSE(Form->IsUpdating());
@@ -129,11 +130,15 @@ TEST_F(OptionsFormTest, ProjectOptionsTravelBetweenProjectAndDialog) {
     EXPECT_FALSE(Options->DynamicContentBox->isChecked());
     EXPECT_TRUE(Options->TurnOffAudioBox->isChecked());
     EXPECT_TRUE(Options->CoverBoxesBox->isChecked());
+    EXPECT_TRUE(Options->StrictCSPBox->isChecked());
+    EXPECT_EQ(Options->StrictCSPBox->text(), "Links without inline script (strict Content Security Policy)");
     EXPECT_EQ(Options->InitialisationOptionsBox->currentIndex(), 1);
 
     Options->CoverBoxesBox->setChecked(false);
+    Options->StrictCSPBox->setChecked(false);
     Form->UpdateProjectFromOptions();
     EXPECT_EQ(project.bCoverBoxes, 0);
+    EXPECT_EQ(project.bStrictCSP, 0);
     EXPECT_EQ(project.bTurnOffAudio, 1);
     EXPECT_EQ(project.InitialisationOption, ioRunImmediately);
 }
