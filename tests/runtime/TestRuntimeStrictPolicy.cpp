@@ -62,8 +62,8 @@ TEST_F(StrictPolicy, PrintedLinksWithoutInlineScriptOpenClickAndTooltipPopups) {
     }
     // The project leaves the start to the page, which calls initZEP from a file of its own.
     ASSERT_TRUE(Write("start.js", "initZEP();"));
-    ASSERT_TRUE(OpenSite(site.ScriptBody() + site.Results.AnchorSyntax.join("") + sLinks +
-                         "<script src='start.js'></script>"));
+    ASSERT_TRUE(
+        OpenSite(site.ScriptBody() + site.Results.AnchorSyntax.join("") + sLinks + "<script src='start.js'></script>"));
     page.Advance(1500);
     EXPECT_EQ(Vis("clicker_zepB"), "hidden");
     page.Run("document.querySelector('[data-zep-click]').click()");
