@@ -16,6 +16,7 @@ void CopyOptions(const TZEPProject& oSource, const TZEPInstance& oInstance, TZEP
     oTarget.bCoverBoxes = oSource.bCoverBoxes;
     oTarget.bStrictCSP = oSource.bStrictCSP;
     oTarget.InitialisationOption = oSource.InitialisationOption;
+    oTarget.bOnePopupPerPage = oSource.bOnePopupPerPage;
     oTarget.sLoadedProjectPath = oSource.sLoadedProjectPath;
 }
 

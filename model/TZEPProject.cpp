@@ -110,6 +110,7 @@ void TZEPProject::ReadOptions(const TProfileFile& fProjFile) {
     bStrictCSP = fProjFile.ReadBool("OPTIONS", "StrictCSP", false) ? 1 : 0;
     InitialisationOption =
         CInitialisationOptions(quint8(fProjFile.ReadInteger("OPTIONS", "InitialisationOption", ioRunWhenPageLoaded)));
+    bOnePopupPerPage = fProjFile.ReadBool("OPTIONS", "OnePopupPerPage", false) ? 1 : 0;
     const int iAddedCode = fProjFile.ReadInteger("ADDITIONAL_OPTIONS", "AddedCode", acNoAddedCode);
     AddedCodeOption = iAddedCode == acDontShowAgainCode ? acDontShowAgainCode : acNoAddedCode;
 }
@@ -122,7 +123,13 @@ void TZEPProject::WriteOptions(TProfileFile& fProjFile, int iInstanceCount) cons
     fProjFile.WriteInteger("OPTIONS", "TurnOffAudio", bTurnOffAudio);
     fProjFile.WriteInteger("OPTIONS", "CoverBoxes", bCoverBoxes);
     fProjFile.WriteInteger("OPTIONS", "InitialisationOption", InitialisationOption);
-    fProjFile.WriteInteger("OPTIONS", "StrictCSP", bStrictCSP);
+    // Written once used, so a project without it keeps its file as it was.
+    if (bOnePopupPerPage || fProjFile.ValueExists("OPTIONS", "OnePopupPerPage")) {
+        fProjFile.WriteInteger("OPTIONS", "OnePopupPerPage", bOnePopupPerPage);
+    }
+    if (bStrictCSP || fProjFile.ValueExists("OPTIONS", "StrictCSP")) {
+        fProjFile.WriteInteger("OPTIONS", "StrictCSP", bStrictCSP);
+    }
     fProjFile.WriteInteger("ADDITIONAL_OPTIONS", "AddedCode", AddedCodeOption);
 }
 

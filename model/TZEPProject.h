@@ -67,6 +67,9 @@ public:
     quint8 bCoverBoxes = 0;
     quint8 bStrictCSP = 0; // links the compile prints carry no inline script, for pages with a strict policy
     CInitialisationOptions InitialisationOption = ioRunWhenPageLoaded;
+    // Of the popups that show by themselves, only the one with the highest
+    // priority shows on a page view.
+    quint8 bOnePopupPerPage = 0;
 
     // Fills the record and its instances from the project file; with
     // bTemplateRequired a file that is not a template is refused.

@@ -76,10 +76,11 @@ QWidget* TOptionsForm::BuildCompileGroup() {
     InitialisationOptionsBox = new QComboBox(group);
     InitialisationOptionsBox->setObjectName(QStringLiteral("InitialisationOptionsBox"));
     InitialisationOptionsBox->addItems(InitialisationOptionNames());
+    OnePopupPerPageBox =
+        NewCheckBox("OnePopupPerPageBox", QStringLiteral("Show at most one popup per page view"), group);
     ShowCompileBox = NewCheckBox("ShowCompileBox", QStringLiteral("Show compile form"), group);
-    QCheckBox* const projectBoxes[] = {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox,
-                                       StrictCSPBox};
-    for (QCheckBox* box : projectBoxes)
+    for (QCheckBox* box : {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox,
+                           OnePopupPerPageBox, StrictCSPBox})
         connect(box, &QCheckBox::toggled, this, &TOptionsForm::ProjectOptionChanged);
     connect(InitialisationOptionsBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::ProjectOptionChanged);
 
@@ -87,9 +88,11 @@ QWidget* TOptionsForm::BuildCompileGroup() {
     initRow->addWidget(NewLabelFor(QStringLiteral("Initialisation:"), InitialisationOptionsBox, group));
     initRow->addWidget(InitialisationOptionsBox, 1);
     auto* layout = new QVBoxLayout(group);
-    for (QCheckBox* box : projectBoxes)
+    for (QCheckBox* box : {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox})
         layout->addWidget(box);
     layout->addLayout(initRow);
+    layout->addWidget(OnePopupPerPageBox);
+    layout->addWidget(StrictCSPBox);
     layout->addWidget(ShowCompileBox);
     return group;
 }
@@ -126,6 +129,7 @@ TProjectOptions TOptionsForm::ProjectOptions() const {
             TurnOffAudioBox->isChecked(),
             CoverBoxesBox->isChecked(),
             InitialisationOptionsBox->currentIndex(),
+            OnePopupPerPageBox->isChecked(),
             StrictCSPBox->isChecked()};
 }
 
@@ -137,6 +141,7 @@ void TOptionsForm::SetProjectOptions(const TProjectOptions& options) {
     CoverBoxesBox->setChecked(options.bCoverBoxes);
     StrictCSPBox->setChecked(options.bStrictCSP);
     InitialisationOptionsBox->setCurrentIndex(options.iInitialisationOption);
+    OnePopupPerPageBox->setChecked(options.bOnePopupPerPage);
     ApplyDependencyRule();
 }
 

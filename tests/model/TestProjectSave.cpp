@@ -142,8 +142,7 @@ TEST_F(ProjectSave, SinglePopupWritesEveryKeyInOrderAndSharesSystemAndAdditional
                   "DynamicContent=1\r\n"
                   "TurnOffAudio=0\r\n"
                   "CoverBoxes=0\r\n"
-                  "InitialisationOption=0\r\n"
-                  "StrictCSP=0\r\n");
+                  "InitialisationOption=0\r\n");
     EXPECT_EQ(ReadWholeFile(dir.filePath("promo.html")), "hello\r\nworld\r\n");
     EXPECT_EQ(ReadWholeFile(dir.filePath("promo_ZEPcontent.js")), "zep_promo=\"hello world \"\r\n");
 }
@@ -177,7 +176,6 @@ TEST_F(ProjectSave, OlderWindowsFileKeepsItsLayoutAndGainsTheMissingKeysInOrder)
               "TurnOffAudio=0\r\n"
               "CoverBoxes=0\r\n"
               "InitialisationOption=0\r\n"
-              "StrictCSP=0\r\n"
               "[METHOD]\r\n"
               "OpenAfterSelected=0\r\n"
               "OpenAfterDelay=0\r\n"
@@ -329,7 +327,7 @@ TEST_F(ProjectSave, MultiPopupSectionsFollowEachInstanceAndTheProjectKeysCloseTh
                                "[CONTENT1]\r\nzep_twoSpecificLinkText0=Add your textual or image link here for \r\n"
                                "[ATTACHED_FILES1]\r\nFile1=\r\n"));
     EXPECT_TRUE(sText.endsWith("File12=\r\n[OPTIONS]\r\nIncludeDynamicFunctions=0\r\nDynamicContent=0\r\n"
-                               "TurnOffAudio=0\r\nCoverBoxes=0\r\nInitialisationOption=0\r\nStrictCSP=0\r\n"
+                               "TurnOffAudio=0\r\nCoverBoxes=0\r\nInitialisationOption=0\r\n"
                                "[ADDITIONAL_OPTIONS]\r\nAddedCode=0\r\n"));
 }
 

@@ -31,6 +31,7 @@ struct TOptionsControls {
     QCheckBox* CoverBoxesBox;
     QCheckBox* StrictCSPBox;
     QComboBox* InitialisationOptionsBox;
+    QCheckBox* OnePopupPerPageBox;
     QCheckBox* ShowCompileBox;
     QCheckBox* DeleteLogBox;
     QListWidget* UpdateFrequencyListBox;
