@@ -40,7 +40,7 @@ QString TooltipLink(const TZEPInstance& instance, bool bStrict) {
                           QString::number(qMax(instance.iWidth, 50)) + u',' +
                           QString::number(qMax(instance.iHeight, 50)) + QStringLiteral(",15,-60,ZEPtooltip1,'#") +
                           ColourToHexText(instance.BackgroundColour) + QStringLiteral("',1,event)");
-    const QString sStrictAttribute = bStrict ? StrictEventAttribute(QStringLiteral("over"), sCall) : QString();
+    const QString sStrictAttribute = bStrict ? StrictEventAttribute(QStringLiteral("mouseover"), sCall) : QString();
     if (!sStrictAttribute.isEmpty()) {
         return QStringLiteral("<a id=\"tt1\" href=\"#\" ") + sStrictAttribute + QStringLiteral(">DHTML Popup</a>");
     }

@@ -35,9 +35,9 @@ std::optional<TEventLink> ChosenEventLink(const TZEPInstance& oInstance) {
     const bool bOutOff = oInstance.bMouseOut == 0;
     const bool bClickOff = oInstance.bOnClick == 0;
     if (bOver && bOutOff && bClickOff)
-        return MakeEventLink("onmouseover", {}, "mouseover", "over");
+        return MakeEventLink("onmouseover", {}, "mouseover", "mouseover");
     if (bOut && bOverOff && bClickOff)
-        return MakeEventLink("onmouseout", {}, "mouseout", "out");
+        return MakeEventLink("onmouseout", {}, "mouseout", "mouseout");
     if (bClick && bOverOff && bOutOff)
         return MakeEventLink("onclick", QStringLiteral("return false;"), "On-click", "click");
     return std::nullopt;

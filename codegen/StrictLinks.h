@@ -3,7 +3,7 @@
 #include <QString>
 
 // Links without inline script, for pages under a strict Content Security Policy. The command a link would run
-// in an event attribute becomes data in a data-zep-click, data-zep-over or data-zep-out attribute, which the
+// in an event attribute becomes data in a data-zep-click, data-zep-mouseover or data-zep-mouseout attribute, which the
 // runtime library's listeners on the document run: no event attribute, no "javascript:" address, no eval.
 
 // The calls of a generated command as that data: a JSON list with one entry per call, [guard, function path,
@@ -12,6 +12,6 @@
 // command holds anything but such calls.
 QString CommandData(const QString& sCommand);
 
-// The attribute for the event (click, over or out) that runs the command: data-zep-click='...', its value
+// The attribute for the event (click, mouseover or mouseout) that runs the command: data-zep-click='...', its value
 // escaped for a single-quoted attribute. Empty when the command cannot be written as data.
 QString StrictEventAttribute(const QString& sEvent, const QString& sCommand);
