@@ -15,8 +15,8 @@ import subprocess
 import sys
 
 MARKER = "//EndOfSection "
-# Properties of the popups that only the library itself reads: they may be shortened too.
-PRIVATE_PROPERTIES = "^(fitted|fwm|zepOut|zepFoc|scrEv|leftTabberObj|tos|sp7|tid1|tid2)$"
+# Properties of the popups that only the library itself reads (the preview reads tid1): they may be shortened too.
+PRIVATE_PROPERTIES = "^(fitted|fwm|zepOut|zepFoc|scrEv|leftTabberObj|tos|sp7)$"
 
 
 def section_name(text, path):
