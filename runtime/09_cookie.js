@@ -98,8 +98,9 @@ function zepClock(d, tz) {
 }
 //
 // True when the moment d lies in the schedule l. A zone the browser does not
-// know keeps the popup back.
-function zepOnSchedule(l, d) {
+// know keeps the popup back. On the namespace, so that the editor's preview
+// can ask which part of a schedule kept a popup back.
+Z.sch = function (l, d) {
 	var c, hm, w;
 	try {
 		c = zepClock(d, l.tz);
@@ -123,7 +124,7 @@ function zepOnSchedule(l, d) {
 		}
 	}
 	return !l.wd || l.wd.charAt(w) == "1";
-}
+};
 //
 // This page view's number on the site, counted once per page view in one
 // cookie for the whole project (365 days).
@@ -162,7 +163,7 @@ function zepCountShow(z) {
 function zepOwnKept(z) {
 	var p = z.pars, l = p.lim || {}, view = l.pv ? zepPageView(z) : 0;
 	if (p.kep === undefined) {
-		p.kep = !zepOnSchedule(l, new Date()) || view < l.pv || (!!l.ms && zepShows(z).length >= l.ms) ||
+		p.kep = !Z.sch(l, new Date()) || view < l.pv || (!!l.ms && zepShows(z).length >= l.ms) ||
 			Math.floor(Math.random() * p.rn) != 0;
 	}
 	return p.kep;
