@@ -3,12 +3,13 @@
 #include "CompileTestSupport.h"
 
 bool TCompiledProject::Compile(const QString& sCase, const QString& sProjectName, const QString& sPageFolder,
-                               const std::function<void(TZEPProject&)>& Adjust) {
+                               bool bStrictCSP, const std::function<void(TZEPProject&)>& Adjust) {
     TCompileFixture fixture;
     if (!fixture.Open(CompileDataDir() + u'/' + sCase + QStringLiteral("/project"), sProjectName)) {
         sError = QStringLiteral("cannot open ") + sCase;
         return false;
     }
+    fixture.Project.Project.bStrictCSP = bStrictCSP ? 1 : 0;
     if (Adjust) {
         Adjust(fixture.Project.Project);
     }

@@ -12,7 +12,7 @@ namespace {
 TEST(CompiledRotation, WithoutContentFileEveryViewShowsThePopupsOwnContent) {
     TRuntimePage page;
     TCompiledProject plain;
-    ASSERT_TRUE(plain.Compile("plain", "promo.zrj", page.Folder(), [](TZEPProject& project) {
+    ASSERT_TRUE(plain.Compile("plain", "promo.zrj", page.Folder(), false, [](TZEPProject& project) {
         project.InstanceList.Instance(0).bRotationMode = 1;
     })) << plain.sError.toStdString();
     for (int iView = 1; iView <= 3; ++iView) {
