@@ -42,7 +42,7 @@ QString TooltipLink(const TZEPInstance& instance, bool bStrict) {
                           ColourToHexText(instance.BackgroundColour) + QStringLiteral("',1,event)");
     const QString sStrictAttribute = bStrict ? StrictEventAttribute(QStringLiteral("mouseover"), sCall) : QString();
     if (!sStrictAttribute.isEmpty()) {
-        return QStringLiteral("<a id=\"tt1\" href=\"#\" ") + sStrictAttribute + QStringLiteral(">DHTML Popup</a>");
+        return QStringLiteral("<a id=\"tt1\" ") + sStrictAttribute + QStringLiteral(">DHTML Popup</a>");
     }
     return QStringLiteral("<a id=\"tt1\" href=\"javascript:void(0)\" onmouseover=\"") + sCall +
            QStringLiteral("\">DHTML Popup</a>");

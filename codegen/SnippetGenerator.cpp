@@ -90,8 +90,9 @@ QString GetMouseEventText(const TZEPInstance& oInstance, const QString& sCommand
         return {};
     const QString sStrictAttribute = bStrict ? StrictEventAttribute(oLink->sStrictEvent, sCommand) : QString();
     if (!sStrictAttribute.isEmpty())
-        return QStringLiteral("<a href=\"#\" ") + sStrictAttribute + u'>' +
-               LinkTail(oInstance, sSpecificLinkText, oLink->sKind, true);
+        return QStringLiteral("<a ") +
+               (oLink->sStrictEvent == QLatin1String("click") ? QStringLiteral("href=\"#\" ") : QString()) +
+               sStrictAttribute + u'>' + LinkTail(oInstance, sSpecificLinkText, oLink->sKind, true);
     return oLink->sOpening + sCommand + oLink->sAttributeEnd + QStringLiteral("\">") +
            LinkTail(oInstance, sSpecificLinkText, oLink->sKind, false);
 }

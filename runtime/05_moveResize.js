@@ -39,12 +39,7 @@ function touchexit() {
 		runCmdSet();
 	}
 }
-//
-// The touch rule applies where the visitor has no fine pointer (such browsers
-// all measure time with performance.now).
-function zepTouchOnly() {
-	return !!window.matchMedia && !zepMedia("(any-pointer: fine)");
-}
+
 //
 // Dragging by the title bar or the content moves the popup; the grip resizes it.
 // A mouse-down on a handle starts the drag; a one-finger touch does the same.

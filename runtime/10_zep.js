@@ -158,7 +158,9 @@ P.zepHandlers = function (id) {
 	if (p.isex == 1) {
 		setTimeout(function () {
 			zepListen("mousemove", mouseexit);
-			if (zepTouchOnly()) {
+			// The touch rule applies where the visitor has no fine pointer (such
+			// browsers all measure time with performance.now).
+			if (window.matchMedia && !zepMedia("(any-pointer: fine)")) {
 				zepOn(window, "scroll", touchexit);
 			}
 		}, 1000);

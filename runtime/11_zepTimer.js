@@ -62,16 +62,11 @@ P.zepTimerStop = function () {
 // with data-zep-click, data-zep-mouseover or data-zep-mouseout runs the calls
 // listed there, each [guard, function path, arguments...]. A guard names a popup
 // whose call is skipped while it is not to be shown; an argument {"v": name} is
-// the page's variable of that name, or for "event" the event. A click on such a
-// link never follows its "#" address.
-function zepLinked(el, sType) {
-	var a = "data-zep-";
-	return el.getAttribute(a + sType) ||
-		(sType == "click" && (el.getAttribute(a + "mouseover") || el.getAttribute(a + "mouseout")));
-}
+// the page's variable of that name, or for "event" the event. A click link never
+// follows its "#" address (mouse-over and mouse-out links have none).
 function zepLink(e) {
 	var ev = e || window.event, el = zepTarget(ev), calls, c, z, args, i, j;
-	while (el && el.getAttribute && !zepLinked(el, ev.type)) {
+	while (el && el.getAttribute && !el.getAttribute("data-zep-" + ev.type)) {
 		el = el.parentNode;
 	}
 	if (!el || !el.getAttribute) {

@@ -241,11 +241,11 @@ TEST_F(SnippetTest, StrictLinksCarryTheirCommandAsDataWithoutStyleOrScript) {
     o.bMouseOver = 1;
     o.sImageLink = QStringLiteral("btn.gif");
     EXPECT_EQ(GetMouseEventText(o, sCommand, {}, true),
-              "<a href=\"#\" data-zep-mouseover=" + sData + "><img src=\"btn.gif\" /></a>");
+              "<a data-zep-mouseover=" + sData + "><img src=\"btn.gif\" /></a>");
     o.bMouseOver = 0;
     o.bMouseOut = 1;
     o.sImageLink.clear();
     EXPECT_EQ(GetMouseEventText(o, QStringLiteral("QEL.zep.zepHide('promo');"), {}, true),
-              QStringLiteral("<a href=\"#\" data-zep-mouseout='[[\"\",\"QEL.zep.zepHide\",\"promo\"]]'>"
+              QStringLiteral("<a data-zep-mouseout='[[\"\",\"QEL.zep.zepHide\",\"promo\"]]'>"
                              "Add your textual or image link here for mouseout</a>"));
 }
