@@ -14,7 +14,7 @@ TPreviewPanel::TPreviewPanel(QWidget* parent) : QWidget(parent), oBrowser(new TP
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    setMinimumSize(320, 240);
+    setMinimumSize(240, 180);
 
     QWebEngineView* view = oBrowser->View();
     auto* layout = new QVBoxLayout(this);
