@@ -6,11 +6,12 @@ set(CPACK_PACKAGE_VENDOR "Wendmark Software")
 set(BRISOLA_PACKAGE_MAINTAINER "Brisola developers <brisola@localhost>" CACHE STRING "The Debian package's maintainer")
 set(CPACK_PACKAGE_CONTACT "${BRISOLA_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop authoring tool for DHTML popups")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Brisola describes popups for web pages in a project (when each opens and closes, how it enters and leaves, "
     "how it looks, where it sits, what HTML it shows), previews them while they are edited, compiles the project "
     "into a JavaScript library and scripts, and uploads the files by FTP. brisola-compile compiles a saved project "
     "from the command line.")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY brisola)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -19,12 +20,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the programs link come from dpkg-shlibdeps. The browser
-# engine runs its pages in a helper program that no library links, so its
-# package is named here; opening pages and folders in the desktop's own
-# programs goes through xdg-open.
+# The dependencies are those of the libraries the programs link, as
+# dpkg-shlibdeps finds them (the browser engine's library brings its helper
+# program's package). Opening pages and folders in the desktop's own programs
+# goes through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6webenginecore6-bin)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 
 # A package build installs the programs and their data only: it needs the two

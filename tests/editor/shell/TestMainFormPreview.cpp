@@ -78,8 +78,8 @@ bool HasAccessible(QAccessibleInterface* node, QAccessible::Role role, const QSt
 }
 
 // The preview as a screen reader meets it: the engine as the program starts
-// it (without the test programs' own accessibility switch), a screen reader
-// listening.
+// it (without the test programs' own accessibility switch); the screen reader
+// connects to the running program.
 class PreviewAccessibilityTest : public PreviewTest {
 protected:
     void SetUp() override {
@@ -87,7 +87,6 @@ protected:
         qputenv(PreviewEngineFlags::sVariable,
                 sFlags.remove(QStringLiteral("--force-renderer-accessibility")).toLocal8Bit());
         qunsetenv(PreviewEngineFlags::sAccessibilityVariable);
-        QAccessible::setActive(true);
         PreviewTest::SetUp();
     }
 };
@@ -95,6 +94,7 @@ protected:
 TEST_F(PreviewAccessibilityTest, ThePopupReadsAsADialogNamedByItsTitle) {
     ShowAndWaitForPreview();
     ASSERT_TRUE(WaitForScript(Browser(), sPopupVisible));
+    QAccessible::setActive(true);
     QAccessibleInterface* view = QAccessible::queryAccessibleInterface(Browser().View());
     EXPECT_TRUE(QTest::qWaitFor(
         [view] {
