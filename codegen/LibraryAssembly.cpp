@@ -10,6 +10,10 @@
 
 namespace {
 
+// The library runs inside a function of its own, so that its names stay off the page's global object.
+const QString sScopeOpen = QStringLiteral("(function(){");
+const QString sScopeClose = QStringLiteral("})();");
+
 const QStringList LibrarySections = {
     QStringLiteral("main"),         QStringLiteral("zepDrop"),     QStringLiteral("zepSlide"),
     QStringLiteral("zepFade"),      QStringLiteral("moveResize"),  QStringLiteral("incAPI"),
@@ -44,6 +48,10 @@ QString TLibraryAssembly::GetLibraryCode(const TZEPInstance* /*oInstance*/) cons
     return sCode;
 }
 
+QString TLibraryAssembly::GetScopedLibraryCode(const TZEPInstance* oInstance) const {
+    return sScopeOpen + GetLibraryCode(oInstance) + sScopeClose;
+}
+
 QString TLibraryAssembly::SetCustomImagePaths(const TZEPInstance& oInstance, const QString& sText) {
     if (oInstance.bUseCustom != 1) {
         return sText;
@@ -61,14 +69,14 @@ bool TLibraryAssembly::WriteLibraryFile(const TInstanceList& instances, QStringL
         return false;
     }
     QStringList lines = oScriptForm.GetListWithScriptHeader();
-    lines << gateLines[0] << gateLines[1];
+    lines << sScopeOpen << gateLines[0] << gateLines[1];
     if (instances.Count() == 1) {
         const TZEPInstance& oInstance = instances.Instance(0);
         lines << SetCustomImagePaths(oInstance, GetLibraryCode(&oInstance));
     } else {
         lines << GetLibraryCode(nullptr);
     }
-    lines << gateLines[2];
+    lines << gateLines[2] << sScopeClose;
     if (!WriteTextLines(sPath, lines)) {
         sLastError = QStringLiteral("Unable to write to <") + sPath + QLatin1Char('>');
         return false;

@@ -17,14 +17,17 @@ public:
     // The thirteen sections' code in order, as one line. The instance does not
     // change the text; every section is always included.
     QString GetLibraryCode(const TZEPInstance* oInstance) const;
+    // The same code wrapped in a function of its own and run, as a page's inline script.
+    QString GetScopedLibraryCode(const TZEPInstance* oInstance) const;
     // The text with "close.gif" and "resize.gif" redirected to the instance's
     // custom folder when it uses one (a local folder written with forward
     // slashes, a web address as typed); otherwise the text unchanged.
     static QString SetCustomImagePaths(const TZEPInstance& oInstance, const QString& sText);
-    // Writes the library file: header and notice lines, gate lines 1 and 2, the
-    // library text (adapted to the custom folder of a single instance), gate
-    // line 3. Fails, writing nothing, when the gate has fewer than three lines
-    // or the file cannot be written; on success appends the path to outputFiles.
+    // Writes the library file: header and notice lines, the scope's opening line,
+    // gate lines 1 and 2, the library text (adapted to the custom folder of a
+    // single instance), gate line 3 and the scope's closing line. Fails, writing
+    // nothing, when the gate has fewer than three lines or the file cannot be
+    // written; on success appends the path to outputFiles.
     bool WriteLibraryFile(const TInstanceList& instances, QStringList& outputFiles, const QStringList& gateLines,
                           const QString& sPath);
     const QString& GetLastError() const { return sLastError; }

@@ -56,9 +56,9 @@ void AppendDontShowAgainTest(QStringList& lines, const TZEPInstance& instance, c
 QString InitialisationLine(const TZEPProject& project) {
     switch (project.InitialisationOption) {
     case ioRunWhenPageLoaded:
-        return QStringLiteral("if(window.attachEvent){window.attachEvent('onload', initZEP);}else{if(typeof "
-                              "window.onload == 'function'){var preZEP = window.onload;window.onload = "
-                              "function(){preZEP();initZEP();}}else{window.onload = initZEP;}}");
+        // A listener, so that a page script assigning window.onload later leaves the popups running.
+        return QStringLiteral("if(window.addEventListener){window.addEventListener('load', initZEP);}else{"
+                              "window.attachEvent('onload', initZEP);}");
     case ioRunImmediately:
         return QStringLiteral("initZEP();");
     default:

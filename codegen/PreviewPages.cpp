@@ -146,7 +146,7 @@ QString GetInternalPage(const TScriptContext& context, const TZEPInstance& insta
                     QStringLiteral("<meta http-equiv=\"X-UA-Compatible\" content=\"IE=8\" />") +
                     QStringLiteral("</head><body>") + QStringLiteral("<div>&nbsp</div>") +
                     QStringLiteral("<script type=\"text/javascript\" defer>") +
-                    TLibraryAssembly(context.oScript).GetLibraryCode(&instance);
+                    TLibraryAssembly(context.oScript).GetScopedLibraryCode(&instance);
     sPage = TLibraryAssembly::SetCustomImagePaths(instance, sPage);
     sPage += QStringLiteral("</script>");
     if (instance.bToolTip == 1) {

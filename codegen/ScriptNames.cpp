@@ -1,9 +1,7 @@
 #include "ScriptNames.h"
 
-#include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
 
 #include "StringUtils.h"
@@ -53,69 +51,6 @@ const QSet<QString>& BrowserAndLanguageNames() {
     return names;
 }
 
-// The names one top-level declaration line declares: "function f(" gives f,
-// "var a = 1, b = [x, y], c;" gives a, b and c.
-QStringList DeclaredNames(const QString& sLine) {
-    static const QRegularExpression function(QStringLiteral("^function\\s+([A-Za-z_$][A-Za-z0-9_$]*)"));
-    static const QRegularExpression name(QStringLiteral("^\\s*([A-Za-z_$][A-Za-z0-9_$]*)"));
-    if (const QRegularExpressionMatch match = function.match(sLine); match.hasMatch()) {
-        return {match.captured(1)};
-    }
-    if (!sLine.startsWith(QLatin1String("var "))) {
-        return {};
-    }
-    // Split the declarations at the commas outside brackets and strings.
-    QStringList names;
-    int iDepth = 0;
-    QChar quote;
-    qsizetype iStart = 4;
-    for (qsizetype i = iStart; i <= sLine.size(); ++i) {
-        const QChar c = i < sLine.size() ? sLine.at(i) : QChar(u';');
-        if (!quote.isNull()) {
-            quote = c == quote ? QChar() : quote;
-        } else if (c == u'"' || c == u'\'') {
-            quote = c;
-        } else if (c == u'(' || c == u'[' || c == u'{') {
-            ++iDepth;
-        } else if (c == u')' || c == u']' || c == u'}') {
-            --iDepth;
-        } else if (iDepth == 0 && (c == u',' || c == u';')) {
-            if (const QRegularExpressionMatch match = name.match(sLine.mid(iStart, i - iStart)); match.hasMatch()) {
-                names << match.captured(1);
-            }
-            iStart = i + 1;
-            if (c == u';') {
-                break;
-            }
-        }
-    }
-    return names;
-}
-
-// Names the runtime library declares at its top level (functions and
-// variables at the start of a line): a popup of that name would replace a
-// library routine. Read once from the library's own sections, so the list
-// follows the library.
-const QSet<QString>& RuntimeGlobalNames() {
-    static const QSet<QString> names = [] {
-        QSet<QString> found;
-        const QDir folder(QStringLiteral(":/runtime"));
-        for (const QString& sFile : folder.entryList(QDir::Files)) {
-            QFile file(folder.filePath(sFile));
-            if (!file.open(QIODevice::ReadOnly)) {
-                continue;
-            }
-            for (const QString& sLine : SplitTextLines(QString::fromUtf8(file.readAll()))) {
-                for (const QString& sName : DeclaredNames(sLine)) {
-                    found.insert(sName);
-                }
-            }
-        }
-        return found;
-    }();
-    return names;
-}
-
 bool IsNameStart(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' || c == u'$';
 }
@@ -143,8 +78,7 @@ bool IsScriptIdentifier(const QString& sName) {
 }
 
 bool IsGlobalNameInUse(const QString& sName) {
-    return IsGeneratedScriptName(sName) || BrowserAndLanguageNames().contains(sName) ||
-           RuntimeGlobalNames().contains(sName);
+    return IsGeneratedScriptName(sName) || BrowserAndLanguageNames().contains(sName);
 }
 
 bool IsValidScriptName(const QString& sName) {

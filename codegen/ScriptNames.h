@@ -16,8 +16,8 @@ QString EscapeHtmlAttribute(const QString& sText);
 // digits, "_" or "$", and not a reserved word of the language.
 bool IsScriptIdentifier(const QString& sName);
 // True for a global name that the page already has: one of the language or
-// of the browser window (any engine), or one the generated scripts or the
-// runtime library define.
+// of the browser window (any engine), or one the generated scripts define or
+// the runtime library shares with them (its other names stay in its own scope).
 bool IsGlobalNameInUse(const QString& sName);
 // True when the text is usable as a popup's page-global variable name: an
 // identifier that no global of the page uses.

@@ -5,6 +5,15 @@
 // remaining lines without separators, so every statement here ends in ";" or
 // "}", comments stand on lines of their own and no string spans two lines.
 //
+// The assembled library runs inside a function of its own, so its routines and
+// variables stay out of the page's global names. The page sees QEL, and the two
+// names the linking scripts use without the QEL.zep prefix: rf and bdf. A second
+// library on the same page leaves the first one serving every popup.
+if (window.QEL && QEL.zep && QEL.zep.zepInstance) {
+	return;
+}
+window.rf = true;
+window.bdf = 0;
 // Namespace with its tunables and the lists shared by all popups.
 if (!window.QEL) {
 	window.QEL = {};
@@ -27,8 +36,18 @@ QEL.zep = {
 	zeppla: [],
 	zepscr: [],
 	alc: window.location.href,
-	eloc: {}
+	eloc: {},
+	delX: {},
+	delY: {},
+	drs: 0,
+	moving: 0,
+	resizing: 0,
+	ism3: 0
 };
+//
+// Shared state and browser flags live on QEL.zep (Z), where the page's debug
+// tools can read them; everything else is private to the library.
+var Z = QEL.zep;
 //
 // Device tests offered to content and page scripts.
 QEL.zep.uaHas = function (sText) {
@@ -51,8 +70,8 @@ QEL.zep.isFirefox = function () {
 };
 //
 // Library globals shared by every popup of the page.
-var drs = 0, dsh = 0, moving = 0, resizing = 0, bdf = 0, sht = 0, slt = 0;
-var ba5 = 0, nd9 = 0, absl = 1, ism3 = 0;
+var dsh = 0, sht = 0, slt = 0;
+var ba5 = 0, nd9 = 0, absl = 1;
 var fia = 0, foa = 100, fis = 15, fii = 2, fos = 5, foi = 2;
 var ddp = 0, bp3 = 0, dis = 15, sis = 10, fp5 = 0, fo4 = 0;
 var cth = 0, ctw = 0, pht = 0, pwh = 0;
@@ -60,33 +79,30 @@ var dmt = document, nbl = "none", ibl = "block", nvi = "hidden", ivi = "visible"
 var sct = document.compatMode == "CSS1Compat";
 var na = navigator.userAgent;
 var tInd = [], tNames = ["a", "BUTTON", "TEXTAREA", "INPUT", "IFRAME"];
-var delX = {}, delY = {}, zeppdel = 250;
+var delX = Z.delX, delY = Z.delY, zeppdel = 250;
 var MovexDiff = 0, MoveyDiff = 0, ResizexDiff = 0, ResizeyDiff = 0;
 var z_index = 10000, Mousex = 0, Mousey = 0;
-//
-// A failing runtime call never shows an error to the visitor.
-window.onerror = function () {
-	return true;
-};
 //
 // Browser flags, computed once.
 function de7(id) {
 	return dmt.getElementById(id);
 }
 var w37 = !!dmt.getElementById;
-var mie = w37 && !!dmt.all;
+Z.mie = w37 && !!dmt.all;
 var ns = w37 && !dmt.all;
-var op = na.indexOf("Opera") != -1;
+Z.op = na.indexOf("Opera") != -1;
 var opv = 0, op9 = false;
-if (op) {
+if (Z.op) {
 	opv = na.charAt(na.indexOf("Opera") + 6);
 	op9 = opv == 9;
 }
-var miv = 0, ieh = false, ie7p = false;
-if (mie) {
+var miv = 0;
+Z.ieh = false;
+Z.ie7p = false;
+if (Z.mie) {
 	miv = parseFloat(na.substring(na.indexOf("MSIE") + 5));
-	ieh = miv >= 5.5;
-	ie7p = miv >= 7;
+	Z.ieh = miv >= 5.5;
+	Z.ie7p = miv >= 7;
 }
 function miebody() {
 	return (sct && dmt.documentElement) ? dmt.documentElement : dmt.body;
@@ -110,7 +126,7 @@ function zepPx(e, sProp, v) {
 	e.style[sProp] = v + "px";
 }
 function zepOpa(e, v) {
-	if (mie) {
+	if (Z.mie) {
 		e.style.filter = "alpha(opacity=" + v + ")";
 	} else {
 		e.style.MozOpacity = v / 100;
@@ -118,7 +134,7 @@ function zepOpa(e, v) {
 	}
 }
 function zepMouse(evt) {
-	if (mie) {
+	if (Z.mie) {
 		Mousex = window.event.clientX + miebody().scrollLeft;
 		Mousey = window.event.clientY + miebody().scrollTop;
 	} else {
@@ -127,7 +143,7 @@ function zepMouse(evt) {
 	}
 }
 function zepListen(sName, f) {
-	if (mie) {
+	if (Z.mie) {
 		dmt.attachEvent("on" + sName, f);
 	} else {
 		dmt.addEventListener(sName, f, true);
@@ -139,8 +155,43 @@ function zepNoDefault(ev) {
 	}
 	ev.returnValue = false;
 }
+//
+// Listeners on the window or an element, beside whatever handlers the page set.
+function zepOn(t, sName, f) {
+	if (t.addEventListener) {
+		t.addEventListener(sName, f, false);
+	} else if (t.attachEvent) {
+		t.attachEvent("on" + sName, f);
+	}
+}
+function zepOff(t, sName, f) {
+	if (t.removeEventListener) {
+		t.removeEventListener(sName, f, false);
+	} else if (t.detachEvent) {
+		t.detachEvent("on" + sName, f);
+	}
+}
+//
+// Page command by uid: QEL.zep.zepShow(id, ...) runs the popup's zepShowObj(id, ...).
+// A failure (a popup that is missing or was not built) stays inside the library,
+// noted as a console warning: the page's own error handling never sees it.
+function zepCommand(sName) {
+	QEL.zep[sName] = function (id) {
+		var z = zepInst(id);
+		try {
+			z[sName + "Obj"].apply(z, arguments);
+		} catch (e) {
+			zepLog(sName, e);
+		}
+	};
+}
+function zepLog(sName, e) {
+	if (window.console) {
+		console.warn("QEL.zep." + sName + ": " + e);
+	}
+}
 function zepUnlisten(sName, f) {
-	if (mie) {
+	if (Z.mie) {
 		dmt.detachEvent("on" + sName, f);
 	} else {
 		dmt.removeEventListener(sName, f, true);
@@ -158,6 +209,8 @@ QEL.zep.zepInstance = function (uid, bwh, bc7, isex, oo7, pla, shf, pcc, tro, tr
 		zeph: Math.max(zeph, zz.mnh), it9: it9, tc2: tc2, tc3: tc3, ib8: ib8, is6: is6, shs: shs, sc5: sc5,
 		bng: bng, ir9: ir9, cc6: cc6, im5: im5, cnm: cnm, if8: if8, it3: it3, msk: msk, rot: rot
 	};
+	this.pars.dw = this.pars.zepw;
+	this.pars.dh = this.pars.zeph;
 	this.pars.zepxS = zepx;
 	this.pars.zepyS = zepy;
 	this.pars.isc = 0;
@@ -178,12 +231,12 @@ QEL.zep.zepInstance = function (uid, bwh, bc7, isex, oo7, pla, shf, pcc, tro, tr
 //
 // Absolute box: positioned in page coordinates, so scroll offsets are added.
 QEL.zep.zepInstance.prototype.iess = function () {
-	return (mie && (!ie7p || !sct) && !op) || this.pars.isScr == 0;
+	return (Z.mie && (!Z.ie7p || !sct) && !Z.op) || this.pars.isScr == 0;
 };
 //
 // Quirks box: CSS padding lies inside the content element's size.
 function zepQuirks() {
-	return mie && !sct && !op9;
+	return Z.mie && !sct && !op9;
 }
 //
 // Moves the box, the shim and the shadow (shs further right and down) together.
@@ -231,9 +284,7 @@ QEL.zep.zepInstance.prototype.soh = function (id, bon, voh) {
 //
 // Hide: cancels the pending show and this popup's timed commands, tells the page, hides;
 // the focus goes back to where it was before a modal popup took it.
-QEL.zep.zepHide = function (id) {
-	zepInst(id).zepHideObj(id);
-};
+zepCommand("zepHide");
 QEL.zep.zepInstance.prototype.zepHideObj = function (id) {
 	var mask, foc = this.zepFoc;
 	clearTimeout(dsh);
@@ -246,11 +297,12 @@ QEL.zep.zepInstance.prototype.zepHideObj = function (id) {
 	if (this.pars.msk == 1 && mask) {
 		mask.zepTimerStop();
 		mask.soh("zepMask", nbl, nvi);
-		if (mie || op) {
+		if (Z.mie || Z.op) {
 			sbShow();
 			tiShow();
 		} else {
 			zepTabKeys(false);
+			zepScrollLock(false);
 		}
 	}
 	this.zepFoc = null;
@@ -261,12 +313,10 @@ QEL.zep.zepInstance.prototype.zepHideObj = function (id) {
 //
 // Show: re-applies the stored position, becomes visible 250 ms later (a modal popup
 // then takes the focus), resets fade opacities.
-QEL.zep.zepShow = function (id) {
-	zepInst(id).zepShowObj(id);
-};
+zepCommand("zepShow");
 QEL.zep.zepInstance.prototype.zepShowObj = function (id) {
 	var me = this, bx = de7(id + "_zepB"), sh = de7(id + "_zepS"), bs = bx.style, ss = sh.style;
-	if (absl == 1 && drs == 0 && !ism3) {
+	if (absl == 1 && Z.drs == 0 && !Z.ism3) {
 		setTimeout(function () {
 			me.zepLocationObj(id, me.pars.zepx, me.pars.zepy);
 		}, 150);
@@ -275,9 +325,9 @@ QEL.zep.zepInstance.prototype.zepShowObj = function (id) {
 		me.soh(id, ibl, ivi);
 		me.zepFocusIn();
 	}, 250);
-	if (mie) {
+	if (Z.mie) {
 		bs.filter = "alpha(opacity=100)";
-		if (!op) {
+		if (!Z.op) {
 			bs.filter = "";
 		}
 		ss.filter = "alpha(opacity=30)";
@@ -286,20 +336,21 @@ QEL.zep.zepInstance.prototype.zepShowObj = function (id) {
 		zepOpa(sh, 30);
 	}
 	if (this.pars.uid == "zepMask") {
-		if (mie || op) {
+		if (Z.mie || Z.op) {
 			setTimeout(function () {
 				sbHide();
 				tiHide();
 			}, 100);
 		} else {
 			zepTabKeys(true);
+			zepScrollLock(true);
 		}
 	}
 };
 //
 // Scroll offsets into sht (top) and slt (left).
 function gsp() {
-	if (mie) {
+	if (Z.mie) {
 		sht = miebody().scrollTop;
 		slt = miebody().scrollLeft;
 	} else {
@@ -309,14 +360,12 @@ function gsp() {
 }
 //
 // Location: absolute (viewport coordinates) or relative to the mouse pointer.
-QEL.zep.zepLocation = function (id, x, y, m, evt) {
-	zepInst(id).zepLocationObj(id, x, y, m, evt);
-};
+zepCommand("zepLocation");
 QEL.zep.zepInstance.prototype.zepLocationObj = function (id, x, y, m, evt) {
 	var p = this.pars;
 	x = zepNum(x);
 	y = zepNum(y);
-	ism3 = m ? 1 : 0;
+	Z.ism3 = m ? 1 : 0;
 	p.zepx = x;
 	p.zepy = y;
 	if (m) {
@@ -332,31 +381,19 @@ QEL.zep.zepInstance.prototype.zepLocationObj = function (id, x, y, m, evt) {
 			y += sht;
 		}
 	}
+	if (this.zepFit(id)) {
+		x = this.zepClamp(x, 0);
+		y = this.zepClamp(y, 1);
+	}
 	this.zepMoveTo(id, x, y);
 };
 //
-// Event chaining: each call adds one more link to the window's handler.
+// Resize and scroll listeners of the window: each call adds one more.
 function addRszEv(f) {
-	var old = window.onresize;
-	if (typeof old != "function") {
-		window.onresize = f;
-	} else {
-		window.onresize = function () {
-			old();
-			f();
-		};
-	}
+	zepOn(window, "resize", f);
 }
 function addScrEv(f) {
-	var old = window.onscroll;
-	if (typeof old != "function") {
-		window.onscroll = f;
-	} else {
-		window.onscroll = function () {
-			old();
-			f();
-		};
-	}
+	zepOn(window, "scroll", f);
 }
 //
 // Modal mask: the Tab key, the select boxes and the tab stops of the page.
@@ -368,18 +405,41 @@ function tabremove(e) {
 	zepNoDefault(ev);
 	return false;
 }
-function tabrereplace() {
-	return true;
-}
 //
 // Takes the Tab key away (bOff true) or gives it back. Current browsers fire
 // no key-press event for Tab, so the key-down listener is what stops it there.
 function zepTabKeys(bOff) {
-	dmt.onkeypress = bOff ? tabremove : tabrereplace;
-	if (bOff) {
-		dmt.addEventListener("keydown", tabremove, true);
-	} else {
-		dmt.removeEventListener("keydown", tabremove, true);
+	var f = bOff ? zepListen : zepUnlisten;
+	f("keypress", tabremove);
+	f("keydown", tabremove);
+}
+//
+// While a grey-out shows, the page behind does not scroll (wheel or touch). The
+// locks are counted; the last release gives back the page's own overflow settings
+// and scroll position.
+var zepLocks = 0, zepKept = [];
+function zepScrollLock(bOn) {
+	var h = dmt.documentElement.style, b = dmt.body.style, f = bOn ? "addEventListener" : "removeEventListener";
+	if (bOn ? zepLocks++ > 0 : zepLocks == 0 || --zepLocks > 0) {
+		return;
+	}
+	if (bOn) {
+		zepKept = [h.overflow, b.overflow, window.pageXOffset, window.pageYOffset];
+	}
+	h.overflow = bOn ? "hidden" : zepKept[0];
+	b.overflow = bOn ? "hidden" : zepKept[1];
+	dmt[f]("touchmove", zepNoScroll, {passive: false});
+	dmt[f]("wheel", zepNoScroll, {passive: false});
+	if (!bOn) {
+		window.scrollTo(zepKept[2], zepKept[3]);
+	}
+}
+//
+// A popup's own content may still scroll under the finger or the wheel.
+function zepNoScroll(e) {
+	var o = zepOwner(e.target);
+	if ((!o || o.pars.uid == "zepMask") && e.cancelable) {
+		e.preventDefault();
 	}
 }
 function zepSelects(voh) {

@@ -1,11 +1,9 @@
 //
 // Drop-in from above the view, landing exactly on zepy; optional bounce.
-QEL.zep.zepDropin = function (id) {
-	zepInst(id).zepDropinObj(id);
-};
+zepCommand("zepDropin");
 QEL.zep.zepInstance.prototype.zepDropinObj = function (id) {
 	var me = this;
-	drs = 1;
+	Z.drs = 1;
 	clearInterval(ddp);
 	setTimeout(function () {
 		me.indl(id);
@@ -44,7 +42,7 @@ QEL.zep.zepInstance.prototype.indl = function (id) {
 		clearInterval(bp3);
 		gsp();
 		this.zepMoveTo(id, p.zepx + delX[id], p.zepy + delY[id] + this.scrTop());
-		drs = 2;
+		Z.drs = 2;
 		this.zepRescroll(id);
 		return;
 	}
@@ -65,7 +63,7 @@ QEL.zep.zepInstance.prototype.dropdown = function (id, oh) {
 	if (top < p.zepy + delY[id] + S) {
 		this.zepMoveTo(id, p.zepx + delX[id], top + 10);
 	} else {
-		drs = 2;
+		Z.drs = 2;
 		clearInterval(ddp);
 		if (p.bng == 1) {
 			bp3 = setInterval(function () {

@@ -1,31 +1,17 @@
 //
 // Slides: seven commands sharing one step routine; mode numbers 1 to 7.
-QEL.zep.zepSlidein = function (id) {
-	zepInst(id).zepSlideinObj(id);
-};
-QEL.zep.zepSlideout = function (id) {
-	zepInst(id).zepSlideoutObj(id);
-};
-QEL.zep.zepSlideup = function (id) {
-	zepInst(id).zepSlideupObj(id);
-};
-QEL.zep.zepSlideOutLeft = function (id) {
-	zepInst(id).zepSlideOutLeftObj(id);
-};
-QEL.zep.zepSlideDownBottom = function (id) {
-	zepInst(id).zepSlideDownBottomObj(id);
-};
-QEL.zep.zepSlideInRight = function (id) {
-	zepInst(id).zepSlideInRightObj(id);
-};
-QEL.zep.zepSlideUpTop = function (id) {
-	zepInst(id).zepSlideUpTopObj(id);
-};
+zepCommand("zepSlidein");
+zepCommand("zepSlideout");
+zepCommand("zepSlideup");
+zepCommand("zepSlideOutLeft");
+zepCommand("zepSlideDownBottom");
+zepCommand("zepSlideInRight");
+zepCommand("zepSlideUpTop");
 //
 // Stops this popup's slide and starts the given start routine 200 ms later.
 QEL.zep.zepInstance.prototype.slideLater = function (id, fStart) {
 	var me = this;
-	drs = 1;
+	Z.drs = 1;
 	clearInterval(this.sp7);
 	clearTimeout(this.tos);
 	this.tos = setTimeout(function () {
@@ -155,7 +141,7 @@ QEL.zep.zepInstance.prototype.slide = function (id, iMode) {
 		this.zepMoveTo(id, pos[0], pos[1]);
 		return;
 	}
-	drs = 2;
+	Z.drs = 2;
 	this.zepRescroll(id);
 	clearInterval(this.sp7);
 	this.slideEnd(id, iMode);

@@ -1,11 +1,7 @@
 //
 // Fades: one page-wide interval each for fading in and out.
-QEL.zep.zepFadein = function (id) {
-	zepInst(id).zepFadeinObj(id);
-};
-QEL.zep.zepFadeout = function (id) {
-	zepInst(id).zepFadeoutObj(id);
-};
+zepCommand("zepFadein");
+zepCommand("zepFadeout");
 QEL.zep.zepInstance.prototype.zepFadeinObj = function (id) {
 	var me = this;
 	clearInterval(fp5);
@@ -33,7 +29,7 @@ QEL.zep.zepInstance.prototype.zepFadeoutObj = function (id) {
 	clearInterval(fo4);
 	foa = 99;
 	QEL.zep.zepShow(id);
-	zepOpa(de7(id + "_zepB"), mie ? 100 : 99);
+	zepOpa(de7(id + "_zepB"), Z.mie ? 100 : 99);
 	zepOpa(de7(id + "_zepS"), 30);
 	fo4 = setInterval(function () {
 		me.fadeout(id);

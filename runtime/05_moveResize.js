@@ -14,12 +14,46 @@ function mouseexit(e) {
 	}
 }
 //
+// Exit intent on touch screens: once the visitor has scrolled down a quarter of
+// the page's scrollable height, a quick scroll back up (200 px or more, at 1 px/ms
+// or faster, within the last 300 ms) counts as leaving, once per page as above.
+var zepTrail = [], zepDown = 0;
+function zepNow() {
+	return window.performance && performance.now ? performance.now() : new Date().getTime();
+}
+function touchexit() {
+	var zz = QEL.zep, d = miebody(), t = zepNow(), top = null, i, c;
+	gsp();
+	if (sht > 0 && sht >= (d.scrollHeight - d.clientHeight) / 4) {
+		zepDown = 1;
+	}
+	zepTrail.push([t, sht]);
+	while (zepTrail[0][0] < t - 300) {
+		zepTrail.shift();
+	}
+	for (i = 0; i < zepTrail.length; i++) {
+		c = zepTrail[i];
+		if (!top || c[1] > top[1]) {
+			top = c;
+		}
+	}
+	if (zepDown && zz.goex != 2 && top[1] - sht >= 200 && top[1] - sht >= t - top[0]) {
+		zz.goex = 2;
+		runCmdSet();
+	}
+}
+//
+// The touch rule applies where the visitor has no fine pointer.
+function zepTouchOnly() {
+	return !!window.matchMedia && !window.matchMedia("(any-pointer: fine)").matches;
+}
+//
 // Dragging by the title bar or the content moves the popup; the grip resizes it.
 // A mouse-down on a handle starts the drag; a one-finger touch does the same.
 function amre(e) {
 	zepListen("mousemove", mousemove);
 	zepListen("mouseup", stmr);
-	if (mie) {
+	if (Z.mie) {
 		window.event.cancelBubble = true;
 		window.event.returnValue = false;
 	}
@@ -33,12 +67,12 @@ function zepGrab(el) {
 	var id = el.zepid, bx = de7(id + "_zepB"), rs;
 	QEL.zep.nEl = id;
 	if (el.id == id + "_rsize") {
-		resizing = 1;
+		Z.resizing = 1;
 		rs = de7(id + "_rsize");
 		ResizexDiff = parseInt(rs.style.left, 10) - Mousex;
 		ResizeyDiff = parseInt(rs.style.top, 10) - Mousey;
 	} else {
-		moving = 1;
+		Z.moving = 1;
 		MovexDiff = parseInt(bx.style.left, 10) - Mousex;
 		MoveyDiff = parseInt(bx.style.top, 10) - Mousey;
 		de7(id + "_zepS").style.zIndex = ++z_index;
@@ -46,14 +80,14 @@ function zepGrab(el) {
 	}
 }
 function mousemove(e) {
-	var ev = mie ? window.event : e;
+	var ev = Z.mie ? window.event : e;
 	zepMouse(e);
 	zepNoDefault(ev);
-	if (mie) {
+	if (Z.mie) {
 		ev.cancelBubble = true;
-		if (!op && ev.button != 1) {
-			moving = 0;
-			resizing = 0;
+		if (!Z.op && ev.button != 1) {
+			Z.moving = 0;
+			Z.resizing = 0;
 			return true;
 		}
 	}
@@ -64,15 +98,15 @@ function mousemove(e) {
 // drag ends and the event is let through (true), otherwise it is swallowed (false).
 function zepDragStep() {
 	var x = Mousex, y = Mousey, oy = window.pageYOffset || 0, ox = window.pageXOffset || 0;
-	if (moving) {
+	if (Z.moving) {
 		setTimeout(move, 10);
 	}
-	if (resizing) {
+	if (Z.resizing) {
 		setTimeout(resize, 10);
 	}
 	if (x <= 10 || y <= oy + 5 || x >= window.innerWidth + ox - 16 || y >= window.innerHeight + oy - 16) {
-		moving = 0;
-		resizing = 0;
+		Z.moving = 0;
+		Z.resizing = 0;
 		return true;
 	}
 	return false;
@@ -101,14 +135,14 @@ function resize() {
 	zepPx(de7(id + "_zepT"), "width", Math.max(R - 2 * b, zz.mnw));
 	zepPx(de7(id + "_zepC"), "width", Math.max(R - 2 * b - 2 * pd, zz.mnw - 2 * pd));
 	zepPx(de7(id + "_zepC"), "height", Math.max(D - 2 * b - p.tsp - 2 * pd, zz.mnh - p.tsp - 2 * pd));
-	zepPx(de7(id + "_close"), "left", Math.max(R - b - 20, zz.mnw + b - 20));
+	zepInst(id).zepCloseAt(id, Math.max(R - 2 * b, zz.mnw));
 }
 function stmr() {
 	zepUnlisten("mousemove", mousemove);
 	zepUnlisten("mouseup", stmr);
 	zepTouchListen(false);
-	moving = 0;
-	resizing = 0;
+	Z.moving = 0;
+	Z.resizing = 0;
 }
 //
 // Touch: one finger on a handle drags like the mouse. The start listener stays

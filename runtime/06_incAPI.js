@@ -23,13 +23,24 @@ QEL.zep.zepTitle = function (id, tCol, ttCol, tStr) {
 	sp.style.color = ttCol;
 	sp.style.backgroundColor = tCol;
 };
-QEL.zep.zepSize = function (id, w, h) {
-	zepInst(id).zepSizeObj(id, w, h);
-};
+zepCommand("zepSize");
+//
+// A size given by the page or a tooltip becomes the popup's designed size; the
+// view may then hold it smaller (zepFit).
 QEL.zep.zepInstance.prototype.zepSizeObj = function (id, w, h) {
-	var p = this.pars, zz = QEL.zep, b = p.bwh, s = p.shs, pd = p.cpad, T = p.tsp, ash, c;
+	var p = this.pars;
 	w = zepNum(w);
 	h = zepNum(h);
+	if (w < QEL.zep.mnw || h < QEL.zep.mnh) {
+		return;
+	}
+	p.dw = w;
+	p.dh = h;
+	this.zepSizeTo(id, w, h);
+	this.zepFit(id);
+};
+QEL.zep.zepInstance.prototype.zepSizeTo = function (id, w, h) {
+	var p = this.pars, zz = QEL.zep, b = p.bwh, s = p.shs, pd = p.cpad, T = p.tsp, ash, c;
 	if (w < zz.mnw || h < zz.mnh) {
 		return;
 	}
@@ -50,7 +61,7 @@ QEL.zep.zepInstance.prototype.zepSizeObj = function (id, w, h) {
 		zepPx(de7(id + "_rsize"), "left", w + 2 * b - 9);
 		zepPx(de7(id + "_rsize"), "top", h + 2 * b - 9);
 	}
-	zepPx(de7(id + "_close"), "left", w + b - 20);
+	this.zepCloseAt(id, w);
 	ash = zz.ush ? de7(id + "_ash") : null;
 	if (ash) {
 		zepPx(ash, "width", w + 2 * b + s);
@@ -58,6 +69,19 @@ QEL.zep.zepInstance.prototype.zepSizeObj = function (id, w, h) {
 	}
 	p.zepw = w;
 	p.zeph = h;
+};
+//
+// The close control: a 20 x 20 picture at the box's top right. On a touch
+// screen its hit area grows to 44 x 44 around the same picture.
+function zepCoarse() {
+	return !!window.matchMedia && window.matchMedia("(pointer: coarse)").matches;
+}
+QEL.zep.zepInstance.prototype.zepCloseAt = function (id, w) {
+	var b = this.pars.bwh, cl = de7(id + "_close"), k = zepCoarse() ? 12 : 0;
+	zepPx(cl, "left", w + b - 20 - k);
+	zepPx(cl, "top", b - k);
+	zepPx(cl, "width", 20 + 2 * k);
+	zepPx(cl, "height", 20 + 2 * k);
 };
 //
 //EndOfSection incAPI

@@ -9,7 +9,7 @@ QEL.zep.zepInstance.prototype.zepScroll = function (id, p, s) {
 			zz.zepscr[i] = s;
 		}
 	}
-	if (mie && (!ie7p || !sct) && !op) {
+	if (Z.mie && (!Z.ie7p || !sct) && !Z.op) {
 		if (!this.scrEv) {
 			this.scrEv = 1;
 			addScrEv(function () {
@@ -44,7 +44,7 @@ QEL.zep.zepInstance.prototype.doscrzep = function (id) {
 // popup the anchor's position plus the offsets, both plus the scroll offsets.
 QEL.zep.zepInstance.prototype.getScr = function (id) {
 	var p = this.pars, a = QEL.zep.eloc[id];
-	if (drs == 1) {
+	if (Z.drs == 1) {
 		return;
 	}
 	gsp();

@@ -15,10 +15,10 @@ function wh5() {
 //
 // Browser allowances for centring, edges and full-size modes, in pixels.
 function zepAllow() {
-	if (mie && sct) {
+	if (Z.mie && sct) {
 		return {cV: 0, cH: 0, cB: 0, cR: 0, aW: 0, aH: 0};
 	}
-	if (mie) {
+	if (Z.mie) {
 		return {cV: 2, cH: 10, cB: 4, cR: 22, aW: 21, aH: 4};
 	}
 	return {cV: 0, cH: 8, cB: 0, cR: 18, aW: 17, aH: 0};
@@ -30,6 +30,7 @@ QEL.zep.zepInstance.prototype.sth = function (id, p) {
 	if (p < 0 || p > 9) {
 		return;
 	}
+	this.zepFit(id);
 	wh5();
 	a = zepAllow();
 	oh = q.zeph + B + T;
@@ -45,9 +46,7 @@ QEL.zep.zepInstance.prototype.sth = function (id, p) {
 };
 //
 // Placement at a location, kept on window resizes.
-QEL.zep.zepPlace = function (id, p, fw) {
-	zepInst(id).zepPlaceObj(id, p, fw);
-};
+zepCommand("zepPlace");
 QEL.zep.zepInstance.prototype.zepPlaceObj = function (id, p, fw) {
 	var me = this;
 	setTimeout(function () {
@@ -68,6 +67,7 @@ QEL.zep.zepInstance.prototype.zeppl = function (id, p, fw) {
 // Full-size modes: the popup's size follows the viewport; left (and top) become 0.
 QEL.zep.zepInstance.prototype.rsz = function (id, fw) {
 	var p = this.pars, a = zepAllow(), ext = 2 * p.bwh + 2 * p.tbw, w = p.zepw, h = p.zeph;
+	this.fwm = fw;
 	if (fw == 0) {
 		return;
 	}
@@ -77,7 +77,7 @@ QEL.zep.zepInstance.prototype.rsz = function (id, fw) {
 		cth = 0;
 		h = pht - a.aH - ext;
 	}
-	this.zepSizeObj(id, w, h);
+	this.zepSizeTo(id, w, h);
 };
 //
 // Re-placement on window resize; an anchored popup follows its anchor's own handler instead.
@@ -93,5 +93,79 @@ QEL.zep.zepInstance.prototype.dorszzep = function (id, p, fw) {
 	this.rsz(id, fw);
 	this.zepLocationObj(id, ctw, cth, 0);
 };
+//
+// Small views (phones): the view is the layout view, or the visual viewport
+// where that is smaller.
+function zepView() {
+	var d = miebody(), v = window.visualViewport, w = d.clientWidth, h = d.clientHeight;
+	if (v) {
+		w = Math.min(w, v.width);
+		h = Math.min(h, v.height);
+	}
+	return {w: Math.floor(w), h: Math.floor(h)};
+}
+//
+// What box and shadow add to the content size: borders, title borders and the shadow's offset.
+QEL.zep.zepInstance.prototype.zepRim = function () {
+	var p = this.pars;
+	return 2 * p.bwh + 2 * p.tbw + p.shs;
+};
+//
+// Whether the view holds the popup at its designed size with 8 px to spare on every side.
+QEL.zep.zepInstance.prototype.zepFits = function () {
+	var p = this.pars, v = zepView(), r = this.zepRim() + 16;
+	return !v.w || !v.h || (p.dw + r <= v.w && p.dh + r <= v.h);
+};
+//
+// Sizes the popup for the view and answers whether it had to be fitted. A popup
+// that fits has its designed size (full-size modes: what rsz gave it). One that
+// does not takes at most the view less 16 px, full width or height exactly the
+// view's, and its content scrolls.
+QEL.zep.zepInstance.prototype.zepFit = function (id) {
+	var p = this.pars, v = zepView(), r = this.zepRim() + 16, B = 2 * p.bwh, fw = this.fwm || 0, c = de7(id + "_zepC");
+	if (!c) {
+		return false;
+	}
+	if (this.zepFits()) {
+		if (this.fitted) {
+			this.fitted = 0;
+			c.style.overflow = p.is7 == 1 ? "auto" : "hidden";
+			if (fw == 0) {
+				this.zepSizeTo(id, p.dw, p.dh);
+			}
+		}
+		return false;
+	}
+	this.fitted = 1;
+	c.style.overflow = "auto";
+	this.zepSizeTo(id, fw ? v.w - B : Math.min(p.dw, v.w - r), fw == 2 ? v.h - B : Math.min(p.dh, v.h - r));
+	return true;
+};
+//
+// Keeps a fitted popup's box and shadow 8 px inside the view along one axis
+// (iAxis 0 across, 1 down); a full-size side lies on the view's edge.
+QEL.zep.zepInstance.prototype.zepClamp = function (x, iAxis) {
+	var p = this.pars, v = zepView(), o, fw = this.fwm || 0, size;
+	gsp();
+	o = this.iess() ? (iAxis ? sht : slt) : 0;
+	size = (iAxis ? p.zeph : p.zepw) + this.zepRim();
+	if (fw == 2 || (fw == 1 && !iAxis)) {
+		return o;
+	}
+	return Math.max(o + 8, Math.min(x, o + (iAxis ? v.h : v.w) - 8 - size));
+};
+//
+// A change of the view's size fits the popups placed by coordinates again, or
+// gives them back their designed size and place; placed popups follow their
+// own resize handlers.
+addRszEv(function () {
+	var u = QEL.zep.zepuids, i, z;
+	for (i = 0; i < u.length; i++) {
+		z = zepInst(u[i]);
+		if (z && z.pars.pla == 0 && de7(u[i] + "_zepB") && (z.fitted || !z.zepFits())) {
+			z.zepLocationObj(u[i], z.pars.zepx, z.pars.zepy, 0);
+		}
+	}
+});
 //
 //EndOfSection absoluteLoc

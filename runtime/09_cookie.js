@@ -1,7 +1,7 @@
 //
 // Cookies: written for the whole site (path "/"), read back by exact name.
 // SameSite=Lax (and Secure on https pages) lets current browsers keep them.
-var zepSecure = window.location.protocol == "https:";
+Z.zepSecure = window.location.protocol == "https:";
 QEL.zep.zepInstance.prototype.mca = function (id, v, l) {
 	var t = id + "=" + escape(v), d;
 	if (l && l != 0) {
@@ -9,7 +9,7 @@ QEL.zep.zepInstance.prototype.mca = function (id, v, l) {
 		d.setTime(d.getTime() + l * 1000);
 		t += ";expires=" + d.toUTCString();
 	}
-	dmt.cookie = t + "; path=/; SameSite=Lax" + (zepSecure ? "; Secure" : "");
+	dmt.cookie = t + "; path=/; SameSite=Lax" + (Z.zepSecure ? "; Secure" : "");
 };
 QEL.zep.zepInstance.prototype.rca = function (id) {
 	var parts = dmt.cookie.split(";"), i, c;

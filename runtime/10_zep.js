@@ -38,7 +38,7 @@ QEL.zep.zepInstance.prototype.zep = function (zepid, text, titletext) {
 	zz.ypos[uid] = p.zepy;
 	delX[uid] = 0;
 	delY[uid] = 0;
-	zz.ush = p.ifr == 1 && ieh && !op;
+	zz.ush = p.ifr == 1 && Z.ieh && !Z.op;
 	p.tsp = p.it9 == 1 ? 20 : 0;
 	if (!w37) {
 		return p.isc;
@@ -50,7 +50,7 @@ QEL.zep.zepInstance.prototype.zep = function (zepid, text, titletext) {
 	this.zepElements(id, text, titletext);
 	this.zepAria(id);
 	this.zepHandlers(id);
-	if (p.isScr == 1 && mie) {
+	if (p.isScr == 1 && Z.mie) {
 		this.zepScroll(id, p.pla, 1);
 	}
 	if (p.pla != 0 && p.pla != 10) {
@@ -63,7 +63,7 @@ QEL.zep.zepInstance.prototype.zep = function (zepid, text, titletext) {
 };
 QEL.zep.zepInstance.prototype.zepElements = function (id, text, titletext) {
 	var p = this.pars, W = p.zepw, H = p.zeph, b = p.bwh, t = p.tbw, s = p.shs, pd = p.cpad, T = p.tsp;
-	var ext = mie ? 2 * t : 0, pos = (p.isScr == 1 && (!mie || (ie7p && sct))) ? "fixed" : "absolute";
+	var ext = Z.mie ? 2 * t : 0, pos = (p.isScr == 1 && (!Z.mie || (Z.ie7p && sct))) ? "fixed" : "absolute";
 	var ash, sh, bx, ti, c, rs, cl;
 	if (QEL.zep.ush) {
 		ash = QEL.zep.zepiF(id + "_ash", p.zepx, p.zepy, W + 2 * b + s + ext, H + 2 * b + s + ext);
@@ -102,7 +102,7 @@ QEL.zep.zepInstance.prototype.zepElements = function (id, text, titletext) {
 	}
 	rs = this.zepDiv(id + "_rsize", W + 2 * b - 9, H + 2 * b - 9, 9, 9);
 	cl = this.zepDiv(id + "_close", W + b - 20, b, 20, 20);
-	if (!mie) {
+	if (!Z.mie) {
 		c.innerHTML = text;
 	}
 	bx.appendChild(cl);
@@ -116,7 +116,7 @@ QEL.zep.zepInstance.prototype.zepElements = function (id, text, titletext) {
 	}
 	dmt.body.appendChild(bx);
 	dmt.body.appendChild(sh);
-	if (mie) {
+	if (Z.mie) {
 		c.innerHTML = text;
 	}
 	if (p.ir9 == 1) {
@@ -125,10 +125,12 @@ QEL.zep.zepInstance.prototype.zepElements = function (id, text, titletext) {
 		rs.style.cursor = "NW-resize";
 		rs.style.zIndex = ++z_index;
 	}
+	this.zepCloseAt(id, W);
 	if (p.cc6 == 1) {
 		cl.style.backgroundImage = "url(close.gif)";
 		cl.style.backgroundRepeat = "no-repeat";
-		cl.style.cursor = mie ? "hand" : "pointer";
+		cl.style.backgroundPosition = "center";
+		cl.style.cursor = Z.mie ? "hand" : "pointer";
 		cl.style.zIndex = ++z_index;
 	}
 	ti.zepid = id;
@@ -142,6 +144,9 @@ QEL.zep.zepInstance.prototype.zepHandlers = function (id) {
 	if (p.isex == 1) {
 		setTimeout(function () {
 			zepListen("mousemove", mouseexit);
+			if (zepTouchOnly()) {
+				zepOn(window, "scroll", touchexit);
+			}
 		}, 1000);
 	}
 	if (p.ir9 == 1) {

@@ -1,6 +1,7 @@
 //
 // Tooltip: the popup next to the pointer, faded out or hidden when the pointer
-// leaves the trigger element; each call replaces the trigger's mouse-out handler.
+// leaves the trigger element; each call replaces the mouse-out listener the
+// previous call gave the trigger, and the page's own handlers stay.
 // Assistive technology reads the tooltip's content as the trigger's description.
 QEL.zep.zepInstance.prototype.zepTooltip = function (id, tid, w, h, zepOffX, zepOffY, zeptContent, zepCol, zepFade,
 		event) {
@@ -17,13 +18,17 @@ QEL.zep.zepInstance.prototype.zepTooltip = function (id, tid, w, h, zepOffX, zep
 		this.zepShowObj(id);
 	}
 	if (trigger) {
-		trigger.onmouseout = function () {
+		if (trigger.zepOut) {
+			zepOff(trigger, "mouseout", trigger.zepOut);
+		}
+		trigger.zepOut = function () {
 			if (fade) {
 				QEL.zep.zepFadeout(id);
 			} else {
 				QEL.zep.zepHide(id);
 			}
 		};
+		zepOn(trigger, "mouseout", trigger.zepOut);
 	}
 };
 //

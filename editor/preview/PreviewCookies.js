@@ -1,11 +1,8 @@
-// The preview pages are local files, for which the browser keeps no cookies.
-// The popups' display rules need them, so a preview page gets a cookie store
-// of its own that lives as long as the page: every preview starts as a
-// visitor's first visit.
+// The preview keeps the visitor's cookies itself rather than in the browser's
+// store, which would carry them from one preview to the next: each preview
+// page gets a cookie store of its own that lives as long as the page, so
+// every preview starts as a visitor's first visit.
 (function () {
-    if (location.protocol != "file:") {
-        return;
-    }
     var jar = {};
     function live(name) {
         var c = jar[name];

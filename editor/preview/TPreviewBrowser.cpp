@@ -2,21 +2,15 @@
 
 #include "PreviewEngineFlags.h"
 
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPointer>
-#include <QTimer>
-#include <QUrl>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
-
-#include <memory>
-#include <optional>
 
 namespace {
 
@@ -43,6 +37,11 @@ QWebEngineView* CreateView(QWidget* parent) {
 TPreviewBrowser::TPreviewBrowser(QWidget* parent) : QObject(parent), oView(CreateView(parent)) {
     oView->setObjectName(QStringLiteral("PreviewBrowser"));
     oView->setContextMenuPolicy(Qt::NoContextMenu);
+    Timeout.setSingleShot(true);
+    connect(&Timeout, &QTimer::timeout, this, [this] {
+        Finish(false, State == CState::stLoading ? QStringLiteral("The preview page did not load in time")
+                                                 : QStringLiteral("The preview page did not answer in time"));
+    });
 }
 
 void TPreviewBrowser::PreparePage() {
@@ -56,97 +55,69 @@ void TPreviewBrowser::PreparePage() {
     cookies.setWorldId(QWebEngineScript::MainWorld);
     cookies.setSourceCode(ResourceText(QStringLiteral(":/editor/PreviewCookies.js")));
     page->scripts().insert(cookies);
-    connect(page, &QWebEnginePage::loadStarted, this, [this] { bLoadStarted = true; });
-    connect(page, &QWebEnginePage::loadFinished, this, [this](bool bOk) {
-        // A load that ends before this navigation started belongs to an earlier one.
-        if (!bLoadStarted)
-            return;
-        bLoadFinished = true;
-        bLoadSucceeded = bOk;
-        emit Progressed();
-    });
+    connect(page, &QWebEnginePage::loadingChanged, this, &TPreviewBrowser::LoadingChanged);
 }
 
-void TPreviewBrowser::Navigate(const QString& sFile) {
+void TPreviewBrowser::Show(const QUrl& page, const QString& sHtml) {
     PreparePage();
-    bLoadStarted = false;
-    bLoadFinished = false;
-    bLoadSucceeded = false;
-    oView->load(QUrl::fromLocalFile(sFile));
+    ++iJob;
+    State = CState::stLoading;
+    PageUrl = page;
+    sInsertHtml = sHtml;
+    Timeout.start(iLoadTimeoutMs);
+    oView->load(page);
 }
 
-bool TPreviewBrowser::WaitForDocument(int iTimeoutMs) {
-    if (!WaitUntil([this] { return bLoadFinished; }, iTimeoutMs)) {
-        sLastError = QStringLiteral("The preview page did not load in time");
-        return false;
-    }
-    if (!bLoadSucceeded) {
-        sLastError = QStringLiteral("The preview page could not be loaded");
-        return false;
-    }
-    return true;
+void TPreviewBrowser::LoadingChanged(const QWebEngineLoadingInfo& info) {
+    // Loads of earlier pages, and the page's own navigations, are not ours.
+    // A load that a newer one interrupted ends as stopped.
+    if (State != CState::stLoading || info.url() != PageUrl ||
+        info.status() == QWebEngineLoadingInfo::LoadStartedStatus ||
+        info.status() == QWebEngineLoadingInfo::LoadStoppedStatus)
+        return;
+    if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
+        Insert();
+    else
+        Finish(false, QStringLiteral("The preview page could not be loaded"));
 }
 
-bool TPreviewBrowser::InsertAfterBegin(const QString& sHtml, int iTimeoutMs) {
+void TPreviewBrowser::Insert() {
     const QString sFunction = ResourceText(QStringLiteral(":/editor/PreviewInsert.js"));
     if (sFunction.isEmpty()) {
-        sLastError = QStringLiteral("The insertion script is missing");
-        return false;
+        Finish(false, QStringLiteral("The insertion script is missing"));
+        return;
     }
-    QVariant scriptCount;
-    if (!RunScript(sFunction + u'(' + ScriptStringLiteral(sHtml) + u')', scriptCount, iTimeoutMs))
-        return false;
-    // The function answers the number of scripts it put in; anything else
-    // means it failed in the page.
-    if (!scriptCount.isValid()) {
-        sLastError = QStringLiteral("The preview text could not be inserted");
-        return false;
-    }
-    return true;
+    State = CState::stInserting;
+    Timeout.start(iScriptTimeoutMs);
+    const int iThisJob = iJob;
+    RunScript(sFunction + u'(' + ScriptStringLiteral(sInsertHtml) + u')', [this, iThisJob](const QVariant& count) {
+        if (iThisJob != iJob || State != CState::stInserting)
+            return;
+        // The function answers the number of scripts it put in; anything else
+        // means it failed in the page.
+        if (count.isValid())
+            Finish(true);
+        else
+            Finish(false, QStringLiteral("The preview text could not be inserted"));
+    });
 }
 
-bool TPreviewBrowser::RunScript(const QString& sScript, QVariant& result, int iTimeoutMs) {
-    // The answer may come after the wait has given up, or after this object
-    // has gone; it then lands in the shared slot and nowhere else.
-    auto answer = std::make_shared<std::optional<QVariant>>();
+void TPreviewBrowser::Finish(bool bOk, const QString& sError) {
+    Timeout.stop();
+    State = CState::stIdle;
+    sLastError = sError;
+    emit Shown(bOk);
+}
+
+void TPreviewBrowser::RunScript(const QString& sScript, const std::function<void(const QVariant&)>& answer) {
+    PreparePage();
     const QPointer<TPreviewBrowser> self(this);
-    oView->page()->runJavaScript(sScript, [answer, self](const QVariant& value) {
-        *answer = value;
+    oView->page()->runJavaScript(sScript, [self, answer](const QVariant& value) {
         if (self)
-            emit self->Progressed();
+            answer(value);
     });
-    if (!WaitUntil([&answer] { return answer->has_value(); }, iTimeoutMs)) {
-        sLastError = QStringLiteral("The preview page did not answer in time");
-        return false;
-    }
-    result = **answer;
-    return true;
 }
 
 quintptr TPreviewBrowser::WindowHandle() const {
     return quintptr(oView->effectiveWinId());
-}
-
-bool TPreviewBrowser::WaitUntil(const std::function<bool()>& done, int iTimeoutMs) {
-    const QDeadlineTimer deadline(iTimeoutMs);
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    bool bWoken = false;
-    const auto wake = [&bWoken, &loop] {
-        bWoken = true;
-        loop.quit();
-    };
-    connect(&timer, &QTimer::timeout, &loop, wake);
-    connect(this, &TPreviewBrowser::Progressed, &loop, wake);
-    while (!done() && !deadline.hasExpired()) {
-        bWoken = false;
-        timer.start(int(qMax<qint64>(deadline.remainingTime(), 1)));
-        loop.exec();
-        // Neither an answer nor the timer: the application is quitting and
-        // every event loop returns at once.
-        if (!bWoken)
-            break;
-    }
-    return done();
 }

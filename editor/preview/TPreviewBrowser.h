@@ -2,17 +2,20 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
+#include <QUrl>
 #include <QVariant>
 
 #include <functional>
 
+class QWebEngineLoadingInfo;
 class QWebEngineView;
 class QWidget;
 
-// The embedded browser of the preview: loads a local page, waits for its
-// document while the user interface keeps running, and inserts HTML at the
-// start of the body with its scripts running in document order. Every wait
-// ends at its timeout, so a page that never answers cannot hang the editor.
+// The embedded browser of the preview: loads a page and inserts HTML at the
+// start of its body with the inserted scripts running in document order. It
+// never waits: Show starts the work and Shown reports its end, each step
+// bounded by a timeout, so a page that never answers cannot hold the editor.
 class TPreviewBrowser : public QObject {
     Q_OBJECT
 public:
@@ -24,38 +27,42 @@ public:
 
     QWebEngineView* View() const { return oView; }
 
-    // Starts loading the local file.
-    void Navigate(const QString& sFile);
-    // Lets events run until the page navigated to has loaded completely; false
-    // when the load failed or did not end within the timeout.
-    bool WaitForDocument(int iTimeoutMs = iLoadTimeoutMs);
-    // Inserts the HTML at the beginning of the document body ("AfterBegin");
-    // its script elements are re-created so that they run, one after the other.
-    bool InsertAfterBegin(const QString& sHtml, int iTimeoutMs = iScriptTimeoutMs);
-    // Runs the script in the page and answers its value; false on timeout.
-    bool RunScript(const QString& sScript, QVariant& result, int iTimeoutMs = iScriptTimeoutMs);
+    // Loads the page, then inserts the HTML at the beginning of its body
+    // ("AfterBegin"). A call while an earlier one runs replaces it: only the
+    // latest is reported.
+    void Show(const QUrl& page, const QString& sHtml);
+    bool IsBusy() const { return State != CState::stIdle; }
+    // Runs the script in the page; its value goes to answer when it comes
+    // (never after the browser has gone).
+    void RunScript(const QString& sScript, const std::function<void(const QVariant&)>& answer);
 
     // The native window in which the browser's content is shown; 0 while it
     // has none.
     quintptr WindowHandle() const;
+    // Why the last Show failed.
     QString GetLastError() const { return sLastError; }
 
 signals:
-    // A load ended or a script answered: a waiting caller checks its condition.
-    void Progressed();
+    // The page of the last Show is loaded and the HTML inserted (bOk), or it
+    // failed, with the reason in GetLastError.
+    void Shown(bool bOk);
 
 private:
-    // The page, and with it the browser engine, is set up at the first
-    // navigation, so a window that never previews does not start the engine.
+    enum class CState { stIdle, stLoading, stInserting };
+
+    // The browser engine is set up at the first page, so a window that never
+    // previews does not start it.
     void PreparePage();
-    // Runs events until done() holds or the time is up; also ends when the
-    // application quits meanwhile.
-    bool WaitUntil(const std::function<bool()>& done, int iTimeoutMs);
+    void LoadingChanged(const QWebEngineLoadingInfo& info);
+    void Insert();
+    void Finish(bool bOk, const QString& sError = QString());
 
     QWebEngineView* oView;
     bool bPagePrepared = false;
-    bool bLoadStarted = false;
-    bool bLoadFinished = false;
-    bool bLoadSucceeded = false;
+    CState State = CState::stIdle;
+    int iJob = 0; // counts the Show calls; an answer for an earlier one is dropped
+    QUrl PageUrl;
+    QString sInsertHtml;
+    QTimer Timeout;
     QString sLastError;
 };

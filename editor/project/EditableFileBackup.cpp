@@ -3,7 +3,6 @@
 #include "ProjectFiles.h"
 #include "TFileLists.h"
 #include "TProfileFile.h"
-#include "TextFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,36 +17,6 @@ QString Quoted(const QString& sPath) {
 
 QString BackupName(const QString& sFile) {
     return sFile + QStringLiteral("$$$BAK");
-}
-
-bool BackupEditableFile(const QString& sFile, const QString& sText, const TLogLine& log) {
-    const QString sBackup = BackupName(sFile);
-    if (QFileInfo::exists(sBackup) || !QFile::rename(sFile, sBackup)) {
-        log(QStringLiteral("Unable to back up file ") + Quoted(sBackup));
-        return false;
-    }
-    if (!WriteTextLines(sFile, SplitTextLines(sText))) {
-        // Without the edited text in place the preview shows the saved file,
-        // so the saved file goes straight back.
-        QFile::rename(sBackup, sFile);
-        log(QStringLiteral("Unable to back up file ") + Quoted(sBackup));
-        return false;
-    }
-    log(QStringLiteral("Temporarily backed up file ") + Quoted(sBackup));
-    return true;
-}
-
-bool RestoreEditableFile(const QString& sFile, const TLogLine& log) {
-    const QString sBackup = BackupName(sFile);
-    bool bStillBackedUp = true;
-    if (QFileInfo::exists(sBackup)) {
-        if (QFileInfo::exists(sFile) && !QFile::remove(sFile))
-            log(QStringLiteral("Unable to delete temporary file ") + Quoted(sFile));
-        bStillBackedUp = !QFile::rename(sBackup, sFile);
-    }
-    log((bStillBackedUp ? QStringLiteral("Unable to restore file ") : QStringLiteral("Restored temporary file ")) +
-        Quoted(sBackup));
-    return bStillBackedUp;
 }
 
 int RecoverEditableFileBackups(const QString& sProjectDir, const QStringList& FileNames, const TLogLine& log) {

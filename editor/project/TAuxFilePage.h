@@ -21,8 +21,7 @@ public:
     bool SaveTo(const QString& sPath) const;
 
     QPlainTextEdit* FileMemo = nullptr;
-    bool bEdited = false;              // the text changed since it was loaded or saved
-    bool bTemporarilyBackedUp = false; // the file holds this text, the saved file waits as its backup
+    bool bEdited = false; // the text changed since it was loaded or saved
 
 signals:
     // The designer changed the text.

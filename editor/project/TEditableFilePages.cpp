@@ -52,7 +52,6 @@ void TEditableFilePages::LoadEditableFile(const QString& sFileName) {
         return;
     LoadPage(*page, sFileName);
     page->bEdited = false;
-    page->bTemporarilyBackedUp = false;
 }
 
 bool TEditableFilePages::SaveEditableFile(const QString& sFileName, bool bForceSave) {
@@ -64,7 +63,6 @@ bool TEditableFilePages::SaveEditableFile(const QString& sFileName, bool bForceS
         return false;
     }
     page->bEdited = false;
-    page->bTemporarilyBackedUp = false;
     Log(QStringLiteral("Saved editable file <") + sFileName + QStringLiteral(">"));
     return true;
 }
@@ -86,22 +84,13 @@ void TEditableFilePages::RemoveAllEditableFilePages() {
     }
 }
 
-void TEditableFilePages::BackupEditableFiles() {
-    if (Project.bTemplate == 1)
-        return;
-    for (TAuxFilePage* page : Pages()) {
-        if (page->bEdited && !page->bTemporarilyBackedUp)
-            page->bTemporarilyBackedUp = BackupEditableFile(FilePath(*page), page->Text(), Log);
+QMap<QString, QString> TEditableFilePages::UnsavedTexts() const {
+    QMap<QString, QString> texts;
+    for (const TAuxFilePage* page : Pages()) {
+        if (page->bEdited)
+            texts.insert(page->FileName(), page->Text());
     }
-}
-
-void TEditableFilePages::RestoreEditableFiles() {
-    if (Project.bTemplate == 1)
-        return;
-    for (TAuxFilePage* page : Pages()) {
-        if (page->bTemporarilyBackedUp)
-            page->bTemporarilyBackedUp = RestoreEditableFile(FilePath(*page), Log);
-    }
+    return texts;
 }
 
 void TEditableFilePages::PageEdited(TAuxFilePage* page) {

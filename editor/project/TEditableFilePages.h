@@ -2,6 +2,7 @@
 
 #include "EditableFileBackup.h"
 
+#include <QMap>
 #include <QObject>
 #include <QString>
 
@@ -10,7 +11,7 @@ class TAuxFilePage;
 class TZEPProject;
 
 // The editable file pages of the source page control: opening, reloading,
-// saving and closing them, and the exchange of unsaved text around a preview.
+// saving and closing them, and their unsaved texts for the preview.
 // The file behind a page is always the project directory followed by the
 // page's caption. Pages are found by file name without directory, in any
 // letter case; the HTML page is never one of them.
@@ -34,10 +35,8 @@ public:
     // Closes every page but the HTML page.
     void RemoveAllEditableFilePages();
 
-    // Puts the unsaved text of every edited page in place of its file for a
-    // preview, and the saved files back afterwards. Never for a template.
-    void BackupEditableFiles();
-    void RestoreEditableFiles();
+    // The text of every edited page by its file name.
+    QMap<QString, QString> UnsavedTexts() const;
 
     // The file name a write failed on, for the caller's message.
     QString GetLastError() const { return sLastError; }

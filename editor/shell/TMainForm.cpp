@@ -89,10 +89,9 @@ bool TMainForm::Create() {
         std::make_unique<TProjectCompileHost>(static_cast<IProjectWindow&>(*this), *oProjectCommands, *oOptionsForm);
     oCompileCommands = std::make_unique<TCompileCommands>(Services, this, *oCompileHost, *oDocument, *oScriptForm,
                                                           Context.Folders.sBaseTemplatePath);
-    oPreviewGenerator = std::make_unique<TPreviewGenerator>(
-        Layout.PreviewPanel->Browser(), *oScriptForm, *oLog,
-        TPreviewGenerator::TWindow{*oEditableFiles, [this](const QString& sText) { Status(sText); },
-                                   [this] { RefreshBtnClick(); }});
+    oPreviewGenerator = new TPreviewGenerator(Layout.PreviewPanel->Browser(), *oScriptForm, *oLog,
+                                              Context.Folders.sBaseTemplatePath, this);
+    connect(oPreviewGenerator, &TPreviewGenerator::Status, this, &TMainForm::Status);
     oPopupCommands = new TPopupCommands(Services, *this, *oDocument, *Layout.InstanceTabs, Settings, this);
     oUpLoadCommands = std::make_unique<TUpLoadCommands>(Services, *oLog, *this, *oDocument);
     ConnectCommands();
@@ -290,7 +289,7 @@ void TMainForm::PreviewChange() {
 }
 
 void TMainForm::GeneratePreview(TZEPInstance* instance) {
-    if (instance && oPreviewGenerator->Generate(oDocument->Project, *instance, Context.Folders.sBaseTemplatePath))
+    if (instance && oPreviewGenerator->Render({oDocument->Project, *instance, oEditableFiles->UnsavedTexts()}))
         bPreviewNeeded = false;
 }
 

@@ -185,7 +185,6 @@ private:
     std::unique_ptr<TProjectDocument> oDocument;
     std::unique_ptr<TScriptForm> oScriptForm;
     std::unique_ptr<TProjectCommands> oProjectCommands;
-    std::unique_ptr<TPreviewGenerator> oPreviewGenerator;
     std::unique_ptr<TUpLoadCommands> oUpLoadCommands;
     std::unique_ptr<TProjectCompileHost> oCompileHost;
     std::unique_ptr<TCompileCommands> oCompileCommands;
@@ -201,6 +200,7 @@ private:
     THelpForm* oHelpForm = nullptr;
     TSplashForm* oSplashForm = nullptr;
     TPopupCommands* oPopupCommands = nullptr; // the multi-popup and sequential layers commands
+    TPreviewGenerator* oPreviewGenerator = nullptr;
 
     TAppSettings Settings;
     QString sTitleBase;

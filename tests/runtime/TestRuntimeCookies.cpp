@@ -88,7 +88,7 @@ TEST_F(RuntimeCookies, ValuesAreEscapedAndHttpsPagesWriteSecureCookies) {
     EXPECT_EQ(Str("cookieText('x')"), "x=a%20b%3Bc; path=/; SameSite=Lax");
     EXPECT_EQ(Str("p.rca('x')"), "a b;c");
     EXPECT_TRUE(Js("p.rca('nothing') === null").toBool());
-    Js("zepSecure = true; p.mca('y', 'v', '')");
+    Js("QEL.zep.zepSecure = true; p.mca('y', 'v', '')");
     EXPECT_EQ(Str("cookieText('y')"), "y=v; path=/; SameSite=Lax; Secure");
 }
 

@@ -47,20 +47,20 @@ protected:
 
 TEST_F(RuntimeDrag, TitleBarDragMovesBoxAndShadowAndRecordsTheOffsets) {
     Press("p_zepT", 150, 90);
-    EXPECT_EQ(Int("QEL.zep.nEl == 'p' && moving"), 1);
+    EXPECT_EQ(Int("QEL.zep.nEl == 'p' && QEL.zep.moving"), 1);
     EXPECT_GT(Geo("p_zepB")["z"].toInt(), Geo("p_zepS")["z"].toInt());
     MoveTo(250, 190);
     EXPECT_EQ(Left("p_zepB"), 200);
     EXPECT_EQ(Top("p_zepB"), 180);
     EXPECT_EQ(Left("p_zepS"), 206);
     EXPECT_EQ(Top("p_zepS"), 186);
-    EXPECT_EQ(Int("delX.p"), 100);
-    EXPECT_EQ(Int("delY.p"), 100);
+    EXPECT_EQ(Int("QEL.zep.delX.p"), 100);
+    EXPECT_EQ(Int("QEL.zep.delY.p"), 100);
     MoveTo(300, 400);
     EXPECT_EQ(Left("p_zepB"), 250);
     EXPECT_EQ(Top("p_zepB"), 390);
     Release();
-    EXPECT_EQ(Int("moving"), 0);
+    EXPECT_EQ(Int("QEL.zep.moving"), 0);
     MoveTo(500, 500);
     EXPECT_EQ(Left("p_zepB"), 250);
     EXPECT_EQ(Int("p.pars.zepx"), 100) << "the stored location is kept; the drag lives in delX/delY";
@@ -77,7 +77,7 @@ TEST_F(RuntimeDrag, ContentDragMovesThePopupOnlyWhenEnabled) {
     Press("q_zepC", 550, 350);
     Press("q_zepT", 550, 310);
     MoveTo(600, 400);
-    EXPECT_EQ(Int("moving"), 0);
+    EXPECT_EQ(Int("QEL.zep.moving"), 0);
     EXPECT_EQ(Left("q_zepB"), 500);
     EXPECT_EQ(Js("document.getElementById('q_zepT').style.cursor").toString(), "");
     EXPECT_EQ(Js("document.getElementById('p_zepT').style.cursor").toString(), "move");
@@ -85,7 +85,7 @@ TEST_F(RuntimeDrag, ContentDragMovesThePopupOnlyWhenEnabled) {
 
 TEST_F(RuntimeDrag, GripResizesEveryElementButNotTheStoredSize) {
     Press("p_rsize", 402, 282);
-    EXPECT_EQ(Int("resizing"), 1);
+    EXPECT_EQ(Int("QEL.zep.resizing"), 1);
     MoveTo(502, 382);
     EXPECT_EQ(Width("p_zepB"), 410);
     EXPECT_EQ(Height("p_zepB"), 310);
@@ -132,9 +132,9 @@ TEST_F(RuntimeDrag, EdgeBandOfTheViewEndsTheDrag) {
                edge.y + (edge.y == 5     ? 1
                          : edge.y == 784 ? -1
                                          : 0));
-        EXPECT_EQ(Int("moving"), 1) << "just inside the band at the " << edge.sName;
+        EXPECT_EQ(Int("QEL.zep.moving"), 1) << "just inside the band at the " << edge.sName;
         MoveTo(edge.x, edge.y);
-        EXPECT_EQ(Int("moving"), 0) << edge.sName;
+        EXPECT_EQ(Int("QEL.zep.moving"), 0) << edge.sName;
         EXPECT_EQ(Left("p_zepB"), edge.x - 50) << "the step scheduled before the band still runs: " << edge.sName;
         MoveTo(400, 400);
         EXPECT_EQ(Left("p_zepB"), edge.x - 50) << edge.sName;
@@ -144,7 +144,7 @@ TEST_F(RuntimeDrag, EdgeBandOfTheViewEndsTheDrag) {
 
 TEST_F(RuntimeDrag, OneFingerTouchDragsAndResizes) {
     Touch("touchstart", "document.getElementById('p_zepTitle')", "[[150, 90]]");
-    EXPECT_EQ(Int("moving"), 1);
+    EXPECT_EQ(Int("QEL.zep.moving"), 1);
     EXPECT_FALSE(Touch("touchmove", "document.getElementById('p_zepTitle')", "[[250, 190]]").toBool())
         << "the move of a drag does not scroll the page";
     page.Advance(10);
@@ -152,33 +152,33 @@ TEST_F(RuntimeDrag, OneFingerTouchDragsAndResizes) {
     EXPECT_EQ(Top("p_zepB"), 180);
     EXPECT_EQ(Left("p_zepS"), 206);
     Touch("touchend", "document.getElementById('p_zepTitle')", "[[250, 190]]");
-    EXPECT_EQ(Int("moving"), 0);
+    EXPECT_EQ(Int("QEL.zep.moving"), 0);
     EXPECT_TRUE(Touch("touchmove", "document.body", "[[400, 400]]").toBool());
     page.Advance(10);
     EXPECT_EQ(Left("p_zepB"), 200);
 
     // The grip, now at page (301 + 200, 201 + 180).
     Touch("touchstart", "document.getElementById('p_rsize')", "[[502, 382]]");
-    EXPECT_EQ(Int("resizing"), 1);
+    EXPECT_EQ(Int("QEL.zep.resizing"), 1);
     Touch("touchmove", "document.getElementById('p_rsize')", "[[602, 432]]");
     page.Advance(10);
     EXPECT_EQ(Width("p_zepB"), 410);
     EXPECT_EQ(Height("p_zepB"), 260);
     Touch("touchend", "document.getElementById('p_rsize')", "[[602, 432]]");
-    EXPECT_EQ(Int("resizing"), 0);
+    EXPECT_EQ(Int("QEL.zep.resizing"), 0);
 }
 
 TEST_F(RuntimeDrag, TouchesThatAreNotOneFingerOnAHandleDoNotDrag) {
     Touch("touchstart", "document.getElementById('p_zepT')", "[[150, 90], [170, 95]]");
-    EXPECT_EQ(Int("moving"), 0);
+    EXPECT_EQ(Int("QEL.zep.moving"), 0);
     Touch("touchstart", "document.body", "[[600, 600]]");
-    EXPECT_EQ(Int("moving + resizing"), 0);
+    EXPECT_EQ(Int("QEL.zep.moving + QEL.zep.resizing"), 0);
 
     // A second finger during a drag ends it.
     Touch("touchstart", "document.getElementById('p_zepT')", "[[150, 90]]");
     Touch("touchmove", "document.getElementById('p_zepT')", "[[160, 100], [300, 300]]");
     page.Advance(10);
-    EXPECT_EQ(Int("moving"), 0);
+    EXPECT_EQ(Int("QEL.zep.moving"), 0);
     EXPECT_EQ(Left("p_zepB"), 100);
 }
 

@@ -7,7 +7,7 @@ class RuntimeEffects : public RuntimeTest {};
 TEST_F(RuntimeEffects, DropInLandsExactlyOnTargetWithAndWithoutBounce) {
     Js("buildPopup('p', {zepx: 100, zepy: 137, zeph: 200, bwh: 5, bng: 0});"
        "QEL.zep.zepDropin('p'); QEL.zep.zepShow('p')");
-    EXPECT_EQ(Int("drs"), 1);
+    EXPECT_EQ(Int("QEL.zep.drs"), 1);
     const QList<int> tops = Trace("p_zepB", "top", 2000);
     ASSERT_GE(tops.size(), 3);
     EXPECT_EQ(tops.first(), 137) << "built at its place";
@@ -16,7 +16,7 @@ TEST_F(RuntimeEffects, DropInLandsExactlyOnTargetWithAndWithoutBounce) {
         EXPECT_EQ(tops[i] - tops[i - 1], 10);
     }
     EXPECT_EQ(tops.last(), 137);
-    EXPECT_EQ(Int("drs"), 2);
+    EXPECT_EQ(Int("QEL.zep.drs"), 2);
     EXPECT_EQ(Vis("p_zepB"), "visible");
     EXPECT_EQ(Geo("p_zepS")["top"].toInt(), 137 + 6);
 
@@ -32,7 +32,7 @@ TEST_F(RuntimeEffects, SlidesStartOutsideTheViewAndEndOnTheirTargets) {
     QList<int> lefts = Trace("p_zepB", "left", 1500);
     EXPECT_EQ(lefts[1], -310 + 7 - 100);
     EXPECT_EQ(lefts.last(), 37);
-    EXPECT_EQ(Int("drs"), 2);
+    EXPECT_EQ(Int("QEL.zep.drs"), 2);
 
     Js("QEL.zep.zepSlideInRight('p')");
     lefts = Trace("p_zepB", "left", 2500);

@@ -52,11 +52,11 @@ TEST_F(RuntimePlacement, FullWidthTakesTheViewWidthLessTheAllowance) {
 TEST_F(RuntimePlacement, WindowResizeReplacesThePopupAndDropsTheDragOffsets) {
     Js("buildPopup('c', {pla: 1, zepw: 400, zeph: 300, bwh: 5})");
     page.Advance(250);
-    Js("delX.c = 40; delY.c = 30");
+    Js("QEL.zep.delX.c = 40; QEL.zep.delY.c = 30");
     page.ResizeViewport(QSize(800, 600));
     ASSERT_TRUE(page.WaitFor("window.innerWidth == 800 && geo('c_zepB').left == 187", 5000));
     EXPECT_EQ(BoxAt("c"), QPoint(187, 145));
-    EXPECT_EQ(Int("delX.c + delY.c"), 0);
+    EXPECT_EQ(Int("QEL.zep.delX.c + QEL.zep.delY.c"), 0);
 }
 
 TEST_F(RuntimePlacement, AnchoredPopupSitsAtItsAnchorPlusTheOffsets) {
@@ -85,7 +85,7 @@ TEST_F(RuntimePlacement, DraggingTheTitleMovesThePopupAndTheGripResizesItDownToT
        "mouseAt(200, 120)");
     page.Advance(10);
     EXPECT_EQ(BoxAt("p"), QPoint(150, 110));
-    EXPECT_EQ(Int("delX.p * 1000 + delY.p"), 50 * 1000 + 30);
+    EXPECT_EQ(Int("QEL.zep.delX.p * 1000 + QEL.zep.delY.p"), 50 * 1000 + 30);
     Js("mouseAt(200, 120, 'mouseup'); mouseAt(400, 400)");
     page.Advance(10);
     EXPECT_EQ(BoxAt("p"), QPoint(150, 110)) << "mouse-up ends the drag";

@@ -17,7 +17,7 @@ protected:
             Js("window.matchMedia = function (q) { return {matches: q == '(prefers-reduced-motion: reduce)'}; }");
         }
         Js("window.hideAt = -1; window.zepOnHide = function () { hideAt = fakeClock.now(); };"
-           "buildPopup('p', {zepx: 37, zepy: 137, bng: 1}); delX.p = 20; delY.p = 30");
+           "buildPopup('p', {zepx: 37, zepy: 137, bng: 1}); QEL.zep.delX.p = 20; QEL.zep.delY.p = 30");
     }
     QPoint Box() { return {Left("p_zepB"), Top("p_zepB")}; }
     bool OutOfView() {

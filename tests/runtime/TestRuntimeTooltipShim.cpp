@@ -75,7 +75,7 @@ TEST_F(RuntimeShim, CurrentBrowsersGetNoShim) {
 
 TEST_F(RuntimeShim, IeLikeBrowserWithCoverBoxesPutsAShimUnderThePopup) {
     // Internet Explorer 7 in standards mode, as the library's browser flags see it.
-    Js("mie = true; ieh = true; ie7p = true; op = false");
+    Js("QEL.zep.mie = true; QEL.zep.ieh = true; QEL.zep.ie7p = true; QEL.zep.op = false");
     Js("buildPopup('p', {ifr: 1, tbw: 2, zepx: 100, zepy: 80, zepw: 300, zeph: 200, bwh: 5, shs: 6})");
     ASSERT_TRUE(Js("QEL.zep.ush").toBool());
     const QVariantMap shim = Geo("p_ash");

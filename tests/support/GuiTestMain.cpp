@@ -12,9 +12,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    // The engine builds its accessibility tree only when asked to; the runtime tests read it.
+    // The engine builds its accessibility tree only when asked to; the runtime tests read it. Flags a test
+    // program set before main (a device to emulate) are kept.
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
-            "--disable-gpu --no-sandbox --disable-logging --force-renderer-accessibility");
+            "--disable-gpu --no-sandbox --disable-logging --force-renderer-accessibility " +
+                qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"));
     // Folders that the tests delete go to a trash inside this run's own data
     // folder, not into the user's real trash nor into the checkout.
     const QTemporaryDir dataHome;

@@ -4,7 +4,9 @@
 
 #include "PreviewScripts.h"
 #include "TPreviewBrowser.h"
+#include "TPreviewGenerator.h"
 #include "TZEPInstance.h"
+#include "TextFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,13 +96,14 @@ TEST_F(EditorPreviewTest, TypedOffsetsShowWhenThePreviewUnderThePointerIsClicked
 }
 
 TEST_F(EditorPreviewTest, AFailedGenerationIsReported) {
-    // A folder where the host page must be written: the preview cannot write it.
-    const QString sBlocker = Env.TemplateFolder() + QStringLiteral("zepInternal.html");
-    ASSERT_TRUE(QFile::remove(sBlocker));
-    ASSERT_TRUE(QDir().mkpath(sBlocker));
+    // Files where the preview's folders must be made: it cannot write its pages.
+    const QString sPrivate = Form->findChild<TPreviewGenerator*>(QStringLiteral("PreviewGenerator"))->Folder();
+    for (const QString& sSite : {QStringLiteral("/a"), QStringLiteral("/b")}) {
+        QDir(sPrivate + sSite).removeRecursively();
+        ASSERT_TRUE(WriteTextLines(sPrivate + sSite, {QStringLiteral("in the way")}));
+    }
     Find<QCheckBox>(QStringLiteral("Scrollbars"))->click();
     EXPECT_TRUE(WaitForStatus(QStringLiteral("Error generating preview")));
-    QDir(sBlocker).removeRecursively();
 }
 
 } // namespace

@@ -5,11 +5,23 @@
 #include <QDeadlineTimer>
 #include <QtTest/QTest>
 
+#include <memory>
+#include <optional>
+
+bool AskPage(TPreviewBrowser& browser, const QString& sScript, QVariant& value, int iTimeoutMs) {
+    auto answer = std::make_shared<std::optional<QVariant>>();
+    browser.RunScript(sScript, [answer](const QVariant& result) { *answer = result; });
+    if (!QTest::qWaitFor([&answer] { return answer->has_value(); }, iTimeoutMs))
+        return false;
+    value = **answer;
+    return true;
+}
+
 bool WaitForScript(TPreviewBrowser& browser, const QString& sCondition, int iTimeoutMs) {
     const QDeadlineTimer deadline(iTimeoutMs);
     do {
         QVariant value;
-        if (browser.RunScript(sCondition, value, 2000) && value.toBool())
+        if (AskPage(browser, sCondition, value, 2000) && value.toBool())
             return true;
         QTest::qWait(50);
     } while (!deadline.hasExpired());
@@ -18,6 +30,6 @@ bool WaitForScript(TPreviewBrowser& browser, const QString& sCondition, int iTim
 
 QString RunScript(TPreviewBrowser& browser, const QString& sScript) {
     QVariant value;
-    browser.RunScript(sScript, value);
+    AskPage(browser, sScript, value, 10000);
     return value.toString();
 }

@@ -75,51 +75,21 @@ TEST_F(EditableFilePagesTest, PagesAreFoundByNameWithoutDirectoryInAnyCase) {
     EXPECT_EQ(Pages.FindPage(QStringLiteral("other.css")), nullptr);
 }
 
-TEST_F(EditableFilePagesTest, TheExchangeAroundAPreviewShowsTheEditAndPutsTheSavedFileBack) {
-    TAuxFilePage* page = OpenAndType();
-    LogLines.clear();
-
-    Pages.BackupEditableFiles();
-    EXPECT_TRUE(page->bTemporarilyBackedUp);
-    EXPECT_EQ(ReadWholeFile(StylesBackup()), QByteArray("body { color: red; }\r\n"));
-    EXPECT_EQ(ReadWholeFile(Styles()), QByteArray("body { color: red; }/* new */\r\n"));
-
-    Pages.RestoreEditableFiles();
-    EXPECT_FALSE(page->bTemporarilyBackedUp);
-    EXPECT_TRUE(page->bEdited) << "the next save must still write the edit";
+TEST_F(EditableFilePagesTest, OnlyEditedPagesHandTheirTextToThePreviewAndTheFileStaysAsSaved) {
+    Pages.AddEditableFilePage(QStringLiteral("styles.css"));
+    EXPECT_TRUE(Pages.UnsavedTexts().isEmpty()) << "an opened page is not unsaved";
+    QTest::keyClicks(Pages.FindPage(QStringLiteral("styles.css"))->FileMemo, QStringLiteral("/* new */"));
+    const QMap<QString, QString> expected{
+        {QStringLiteral("styles.css"), QStringLiteral("/* new */body { color: red; }")}};
+    EXPECT_EQ(Pages.UnsavedTexts(), expected);
     EXPECT_EQ(ReadWholeFile(Styles()), QByteArray("body { color: red; }\r\n"));
-    EXPECT_FALSE(QFile::exists(StylesBackup()));
-    EXPECT_EQ(LogLines, (QStringList{QStringLiteral("Temporarily backed up file <") + StylesBackup() + u'>',
-                                     QStringLiteral("Restored temporary file <") + StylesBackup() + u'>'}));
+    ASSERT_TRUE(Pages.SaveEditableFile(QStringLiteral("styles.css"), false));
+    EXPECT_TRUE(Pages.UnsavedTexts().isEmpty());
 }
 
-TEST_F(EditableFilePagesTest, ALeftOverBackupBlocksTheExchangeAndIsKept) {
-    TAuxFilePage* page = OpenAndType();
-    WriteAll(StylesBackup(), "older\r\n");
-    LogLines.clear();
-
-    Pages.BackupEditableFiles();
-    Pages.RestoreEditableFiles();
-    EXPECT_FALSE(page->bTemporarilyBackedUp);
-    EXPECT_EQ(ReadWholeFile(Styles()), QByteArray("body { color: red; }\r\n"));
-    EXPECT_EQ(ReadWholeFile(StylesBackup()), QByteArray("older\r\n"));
-    EXPECT_EQ(LogLines, QStringList{QStringLiteral("Unable to back up file <") + StylesBackup() + u'>'});
-}
-
-TEST_F(EditableFilePagesTest, AMissingFileIsNotWrittenByTheExchange) {
-    OpenAndType();
-    QFile::remove(Styles());
-    Pages.BackupEditableFiles();
-    EXPECT_FALSE(QFile::exists(Styles()));
-    EXPECT_FALSE(QFile::exists(StylesBackup()));
-}
-
-TEST_F(EditableFilePagesTest, ATemplateNeverExchangesOrSavesItsFiles) {
+TEST_F(EditableFilePagesTest, ATemplateNeverSavesItsFiles) {
     Project.bTemplate = 1;
     TAuxFilePage* page = OpenAndType();
-    Pages.BackupEditableFiles();
-    EXPECT_FALSE(page->bTemporarilyBackedUp);
-    EXPECT_FALSE(QFile::exists(StylesBackup()));
     EXPECT_TRUE(Pages.SaveEditableFile(QStringLiteral("styles.css"), true));
     EXPECT_EQ(ReadWholeFile(Styles()), QByteArray("body { color: red; }\r\n"));
     EXPECT_TRUE(page->bEdited);

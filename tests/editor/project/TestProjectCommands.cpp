@@ -296,27 +296,6 @@ TEST_F(ProjectCommandsTest, EditableFilePagesOpenWithTheProjectAndTypingMarksThe
     EXPECT_EQ(Value(sProject, "AUX_FILES", "File2"), QStringLiteral("site.js"));
 }
 
-TEST_F(ProjectCommandsTest, APreviewExchangesTheEditedStyleSheetAndPutsTheSavedOneBack) {
-    const QString sProject = Env.Path(QStringLiteral("promo.zrj"));
-    WriteProjectFiles(sProject, false, {}, {QStringLiteral("styles.css")});
-    Start({sProject});
-    QSignalSpy shown(Form.get(), &TMainForm::FirstDisplayCompleted);
-    Form->show();
-    ASSERT_TRUE(shown.wait(30000));
-    QTest::keyClicks(Page(QStringLiteral("styles.css"))->FileMemo, QStringLiteral("x"));
-    Form->RefreshBtnClick();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Form->StatusText() == QStringLiteral("Preview generated"); }, 30000));
-    const QString sBackup = Env.Path(QStringLiteral("styles.css$$$BAK"));
-    const QStringList lines = Env.LogLines();
-    const qsizetype iBackedUp = lines.lastIndexOf(QStringLiteral("Temporarily backed up file <") + sBackup + u'>');
-    const qsizetype iRestored = lines.lastIndexOf(QStringLiteral("Restored temporary file <") + sBackup + u'>');
-    ASSERT_GE(iBackedUp, 0);
-    EXPECT_GT(iRestored, iBackedUp);
-    EXPECT_EQ(ReadWholeFile(Env.Path(QStringLiteral("styles.css"))), QByteArray("styles.css\r\n"));
-    EXPECT_FALSE(QFile::exists(sBackup));
-    EXPECT_TRUE(Page(QStringLiteral("styles.css"))->bEdited);
-}
-
 TEST_F(ProjectCommandsTest, ALeftOverBackupBesideAnEditableFileIsRestoredWhenTheProjectLoads) {
     const QString sProject = Env.Path(QStringLiteral("promo.zrj"));
     WriteProjectFiles(sProject, false, {}, {QStringLiteral("styles.css")});

@@ -8,5 +8,5 @@ function initZEP(){bdf=0;
   promo.zep("promo",htmlstring,"Hello");
 // *** End advanced user scripting area ***
 }
-if(window.attachEvent){window.attachEvent('onload', initZEP);}else{if(typeof window.onload == 'function'){var preZEP = window.onload;window.onload = function(){preZEP();initZEP();}}else{window.onload = initZEP;}}
+if(window.addEventListener){window.addEventListener('load', initZEP);}else{window.attachEvent('onload', initZEP);}
 }
