@@ -2,6 +2,7 @@
 
 #include <QHash>
 
+#include "ScheduleScript.h"
 #include "ScriptNames.h"
 #include "TZEPInstance.h"
 
@@ -75,6 +76,9 @@ QString CheckPopupsForScript(const TInstanceRefs& instances) {
     QString sError = CheckUniqueIDs(uniqueIDs);
     for (qsizetype i = 0; sError.isEmpty() && i < instances.size(); ++i) {
         sError = CheckContentStrings(*instances.at(i));
+    }
+    for (qsizetype i = 0; sError.isEmpty() && i < instances.size(); ++i) {
+        sError = CheckPopupSchedule(*instances.at(i));
     }
     TVariableOwners owners;
     if (sError.isEmpty()) {

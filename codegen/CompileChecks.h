@@ -12,5 +12,6 @@
 // an empty text: a unique ID that is not a usable script name or that two
 // popups share (CheckUniqueIDs); a content layer that is not one script
 // string; a content variable that two popups would both assign; a rotating
-// popup whose next layer's variable is another popup's content.
+// popup whose next layer's variable is another popup's content; a schedule
+// or limit the browser could not read (CheckPopupSchedule).
 QString CheckPopupsForScript(const TInstanceRefs& instances);

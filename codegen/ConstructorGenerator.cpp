@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "ScheduleScript.h"
 #include "ScriptString.h"
 #include "ScriptText.h"
 #include "TFont.h"
@@ -134,6 +135,10 @@ QString CreateInstanceFunction(const TZEPInstance& oInstance) {
     QString sText = sName + QStringLiteral(" = new QEL.zep.zepInstance(\"") + sName + QLatin1Char('"');
     for (const QString& sArgument : ConstructorArguments(oInstance))
         sText += QStringLiteral(", ") + sArgument;
+    // The schedule and limits follow only when the popup uses them.
+    const QString sSchedule = ScheduleArgument(oInstance);
+    if (!sSchedule.isEmpty())
+        sText += QStringLiteral(", ") + sSchedule;
     return sText + QStringLiteral(");");
 }
 

@@ -7,6 +7,7 @@
 #include "CommandGenerator.h"
 #include "ConstructorGenerator.h"
 #include "ProjectQueries.h"
+#include "ScheduleScript.h"
 #include "ScriptNames.h"
 #include "SnippetGenerator.h"
 #include "StringUtils.h"
@@ -205,16 +206,28 @@ bool WriteCombinedLinkingFile(const TScriptContext& context, const TInstanceRefs
     if (HasModal(project, -1) && !AddModalMaskBlock(context, lines)) {
         return false;
     }
-    const TZEPInstance* exitInstance = nullptr;
     for (qsizetype i = 0; i < instances.size(); ++i) {
-        const TZEPInstance* instance = instances.at(i);
-        if (instance == nullptr) {
+        if (instances.at(i) == nullptr) {
             context.oReport.Log(QStringLiteral("Nil instance at index ") + QString::number(i));
             return false;
         }
+    }
+    // Choosing the one popup of the page view needs every competitor
+    // constructed before the first is built.
+    const QString sOnePerPage = OnePerPageStatement(project, instances);
+    if (!sOnePerPage.isEmpty()) {
+        for (const TZEPInstance* instance : instances) {
+            lines << QStringLiteral("  ") + CreateInstanceFunction(*instance);
+        }
+        lines << sOnePerPage;
+    }
+    const TZEPInstance* exitInstance = nullptr;
+    for (const TZEPInstance* instance : instances) {
         const QString sCmd = GenerateCommandString(*instance, instance->GetScriptName(), QString());
         const QString sModal = GenerateModalString(*instance);
-        lines << QStringLiteral("  ") + CreateInstanceFunction(*instance);
+        if (sOnePerPage.isEmpty()) {
+            lines << QStringLiteral("  ") + CreateInstanceFunction(*instance);
+        }
         lines << BuildCall(*instance, instance->GetContentIndex());
         if (project.AddedCodeOption == acNoAddedCode && instance->bModal != 1 && !sCmd.isEmpty() &&
             IsPlain(*instance)) {

@@ -15,6 +15,7 @@ void CopyOptions(const TZEPProject& oSource, const TZEPInstance& oInstance, TZEP
     oTarget.bTurnOffAudio = oSource.bTurnOffAudio;
     oTarget.bCoverBoxes = oSource.bCoverBoxes;
     oTarget.InitialisationOption = oSource.InitialisationOption;
+    oTarget.bOnePopupPerPage = oSource.bOnePopupPerPage;
     oTarget.sLoadedProjectPath = oSource.sLoadedProjectPath;
 }
 

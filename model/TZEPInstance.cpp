@@ -183,6 +183,24 @@ template <class TInstance, class TVisitor> bool VisitSettings(TInstance& o, TVis
            v.Flag("ADDITIONAL_OPTIONS", "Rotation", o.bRotationMode, 0);
 }
 
+// The keys of section "SCHEDULE", in the order of reading and writing.
+template <class TSchedule, class TVisitor> bool VisitSchedule(TSchedule& s, TVisitor& v) {
+    static const TPopupSchedule d;
+    return v.Flag("SCHEDULE", "ScheduleSelected", s.bScheduleSelected, d.bScheduleSelected) &&
+           v.Text("SCHEDULE", "StartDate", s.sStartDate, d.sStartDate) &&
+           v.Text("SCHEDULE", "StartTime", s.sStartTime, d.sStartTime) &&
+           v.Text("SCHEDULE", "EndDate", s.sEndDate, d.sEndDate) &&
+           v.Text("SCHEDULE", "EndTime", s.sEndTime, d.sEndTime) &&
+           v.Text("SCHEDULE", "Weekdays", s.sWeekdays, d.sWeekdays) &&
+           v.Text("SCHEDULE", "FromTime", s.sFromTime, d.sFromTime) &&
+           v.Text("SCHEDULE", "ToTime", s.sToTime, d.sToTime) &&
+           v.Text("SCHEDULE", "TimeZone", s.sTimeZone, d.sTimeZone) &&
+           v.Integer("SCHEDULE", "AfterPageViews", s.iAfterPageViews, d.iAfterPageViews) &&
+           v.Integer("SCHEDULE", "MaxShows", s.iMaxShows, d.iMaxShows) &&
+           v.Integer("SCHEDULE", "MaxShowsDays", s.iMaxShowsDays, d.iMaxShowsDays) &&
+           v.Integer("SCHEDULE", "Priority", s.iPriority, d.iPriority);
+}
+
 } // namespace
 
 TZEPInstance::TZEPInstance(TZEPProject* oParentProject) : oProject(oParentProject) {
@@ -249,7 +267,7 @@ bool TZEPInstance::LoadFromIniFile(const TProfileFile& fProjFile, const QString&
 bool TZEPInstance::ReadSettings(const TProfileFile& fProjFile) {
     const QString sSuffix = Suffix();
     TSettingsReader reader(fProjFile, sSuffix, sLastError);
-    return VisitSettings(*this, reader);
+    return VisitSettings(*this, reader) && VisitSchedule(Schedule, reader);
 }
 
 void TZEPInstance::WriteSettings(TProfileFile& fProjFile) const {
@@ -257,6 +275,12 @@ void TZEPInstance::WriteSettings(TProfileFile& fProjFile) const {
     TSettingsWriter writer(fProjFile, sSuffix);
     VisitSettings(*this, writer);
     fProjFile.WriteInteger("SYSTEM" + sSuffix, "Video", bVideo);
+    // A project that never used a schedule keeps its file as it was; once the
+    // section is there it is kept up to date, also for an instance that took
+    // over another's number.
+    if (!(Schedule == TPopupSchedule()) || fProjFile.SectionExists("SCHEDULE" + sSuffix)) {
+        VisitSchedule(Schedule, writer);
+    }
 }
 
 bool TZEPInstance::SaveToIniFile(TProfileFile& fProjFile, const QString& sFullProject) {

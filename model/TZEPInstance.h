@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PopupSchedule.h"
 #include "TContentList.h"
 #include "TFont.h"
 #include "ZEPTypes.h"
@@ -86,6 +87,9 @@ public:
     quint8 bRotationMode = 0;
     QStringList BinaryGraphicFiles; // relative to the project directory
     TContentList ContentStrings;
+    // Section "SCHEDULE" + suffix, written only when it differs from the
+    // defaults or the file holds the section already.
+    TPopupSchedule Schedule;
 
     // Empties the content list.
     void Clear() { ContentStrings.Clear(); }

@@ -109,6 +109,7 @@ void TZEPProject::ReadOptions(const TProfileFile& fProjFile) {
     bCoverBoxes = fProjFile.ReadBool("OPTIONS", "CoverBoxes", false) ? 1 : 0;
     InitialisationOption =
         CInitialisationOptions(quint8(fProjFile.ReadInteger("OPTIONS", "InitialisationOption", ioRunWhenPageLoaded)));
+    bOnePopupPerPage = fProjFile.ReadBool("OPTIONS", "OnePopupPerPage", false) ? 1 : 0;
     const int iAddedCode = fProjFile.ReadInteger("ADDITIONAL_OPTIONS", "AddedCode", acNoAddedCode);
     AddedCodeOption = iAddedCode == acDontShowAgainCode ? acDontShowAgainCode : acNoAddedCode;
 }
@@ -121,6 +122,10 @@ void TZEPProject::WriteOptions(TProfileFile& fProjFile, int iInstanceCount) cons
     fProjFile.WriteInteger("OPTIONS", "TurnOffAudio", bTurnOffAudio);
     fProjFile.WriteInteger("OPTIONS", "CoverBoxes", bCoverBoxes);
     fProjFile.WriteInteger("OPTIONS", "InitialisationOption", InitialisationOption);
+    // Written once used, so a project without it keeps its file as it was.
+    if (bOnePopupPerPage || fProjFile.ValueExists("OPTIONS", "OnePopupPerPage")) {
+        fProjFile.WriteInteger("OPTIONS", "OnePopupPerPage", bOnePopupPerPage);
+    }
     fProjFile.WriteInteger("ADDITIONAL_OPTIONS", "AddedCode", AddedCodeOption);
 }
 

@@ -66,6 +66,9 @@ public:
     quint8 bTurnOffAudio = 0;
     quint8 bCoverBoxes = 0;
     CInitialisationOptions InitialisationOption = ioRunWhenPageLoaded;
+    // Of the popups that show by themselves, only the one with the highest
+    // priority shows on a page view.
+    quint8 bOnePopupPerPage = 0;
 
     // Fills the record and its instances from the project file; with
     // bTemplateRequired a file that is not a template is refused.

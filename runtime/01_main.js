@@ -200,14 +200,14 @@ function zepUnlisten(sName, f) {
 //
 // Instance constructor: stores the parameters; builds nothing.
 QEL.zep.zepInstance = function (uid, bwh, bc7, isex, oo7, pla, shf, pcc, tro, tra, issp, plt, rn, cpad, tbw, is7, isScr,
-		ifr, fw7, zepx, zepy, zepw, zeph, it9, tc2, tc3, ib8, is6, shs, sc5, bng, ir9, cc6, im5, cnm, if8, it3, msk, rot) {
+		ifr, fw7, zepx, zepy, zepw, zeph, it9, tc2, tc3, ib8, is6, shs, sc5, bng, ir9, cc6, im5, cnm, if8, it3, msk, rot, lim) {
 	var zz = QEL.zep;
 	this.pars = {
 		uid: uid, bwh: Math.min(bwh, zz.mxb), bc7: bc7, isex: isex, oo7: oo7, pla: pla, shf: shf, pcc: pcc,
 		tro: tro, tra: tra, issp: issp, plt: plt, rn: rn, cpad: Math.min(cpad, zz.mxp), tbw: Math.min(tbw, zz.mxt),
 		is7: is7, isScr: isScr, ifr: ifr, fw7: fw7, zepx: zepx, zepy: zepy, zepw: Math.max(zepw, zz.mnw),
 		zeph: Math.max(zeph, zz.mnh), it9: it9, tc2: tc2, tc3: tc3, ib8: ib8, is6: is6, shs: shs, sc5: sc5,
-		bng: bng, ir9: ir9, cc6: cc6, im5: im5, cnm: cnm, if8: if8, it3: it3, msk: msk, rot: rot
+		bng: bng, ir9: ir9, cc6: cc6, im5: im5, cnm: cnm, if8: if8, it3: it3, msk: msk, rot: rot, lim: lim || null
 	};
 	this.pars.dw = this.pars.zepw;
 	this.pars.dh = this.pars.zeph;
@@ -316,6 +316,7 @@ QEL.zep.zepInstance.prototype.zepHideObj = function (id) {
 zepCommand("zepShow");
 QEL.zep.zepInstance.prototype.zepShowObj = function (id) {
 	var me = this, bx = de7(id + "_zepB"), sh = de7(id + "_zepS"), bs = bx.style, ss = sh.style;
+	zepCountShow(this);
 	if (absl == 1 && Z.drs == 0 && !Z.ism3) {
 		setTimeout(function () {
 			me.zepLocationObj(id, me.pars.zepx, me.pars.zepy);

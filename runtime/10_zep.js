@@ -29,6 +29,8 @@ QEL.zep.zepInstance.prototype.zepDiv = function (sId, x, y, w, h) {
 };
 //
 // Build: creates the popup's elements, places it and applies the frequency rules.
+// A popup that its own rules keep back (schedule, page views, show limit,
+// probability) or that lost the page view's one place is not built at all.
 QEL.zep.zepInstance.prototype.zep = function (zepid, text, titletext) {
 	var zz = QEL.zep, p = this.pars, uid = p.uid, id = uid;
 	zz.zepuids.push(uid);
@@ -43,7 +45,7 @@ QEL.zep.zepInstance.prototype.zep = function (zepid, text, titletext) {
 	if (!w37) {
 		return p.isc;
 	}
-	if (Math.floor(Math.random() * p.rn) != 0) {
+	if (p.lost || zepOwnKept(this)) {
 		p.isc = 1;
 		return p.isc;
 	}

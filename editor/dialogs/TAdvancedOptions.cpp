@@ -3,14 +3,16 @@
 #include "TAdvancedMethodsOptionsForm.h"
 #include "TAdvancedReferenceOptionsForm.h"
 #include "TEditorServices.h"
+#include "TScheduleForm.h"
 
 TAdvancedOptions::TAdvancedOptions(IEditorServices& services)
     : Services(services), oMethodsForm(new TAdvancedMethodsOptionsForm),
-      oReferenceForm(new TAdvancedReferenceOptionsForm(services)) {}
+      oReferenceForm(new TAdvancedReferenceOptionsForm(services)), oScheduleForm(new TScheduleForm) {}
 
 TAdvancedOptions::~TAdvancedOptions() {
     delete oMethodsForm.data();
     delete oReferenceForm.data();
+    delete oScheduleForm.data();
 }
 
 void TAdvancedOptions::SetProject(const TZEPProject* oProject) {
@@ -20,11 +22,13 @@ void TAdvancedOptions::SetProject(const TZEPProject* oProject) {
 void TAdvancedOptions::ShowInstance(const TZEPInstance& oInstance) {
     oMethodsForm->ShowInstance(oInstance);
     oReferenceForm->ShowInstance(oInstance);
+    oScheduleForm->ShowInstance(oInstance);
 }
 
 void TAdvancedOptions::StoreInstance(TZEPInstance& oInstance) const {
     oMethodsForm->StoreInstance(oInstance);
     oReferenceForm->StoreInstance(oInstance);
+    oScheduleForm->StoreInstance(oInstance);
 }
 
 void TAdvancedOptions::AdvancedReferenceBtnClick() {
@@ -33,6 +37,10 @@ void TAdvancedOptions::AdvancedReferenceBtnClick() {
 
 void TAdvancedOptions::AdvancedMethodsBtnClick() {
     RunDialog(*oMethodsForm);
+}
+
+void TAdvancedOptions::ScheduleBtnClick() {
+    RunDialog(*oScheduleForm);
 }
 
 void TAdvancedOptions::RunDialog(QDialog& dialog) {

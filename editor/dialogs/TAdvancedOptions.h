@@ -7,13 +7,14 @@ class IEditorServices;
 class QDialog;
 class TAdvancedMethodsOptionsForm;
 class TAdvancedReferenceOptionsForm;
+class TScheduleForm;
 class TZEPInstance;
 class TZEPProject;
 
-// The instance editor's two advanced option dialogs, made once and kept with
+// The instance editor's advanced option dialogs and its schedule dialog, made once and kept with
 // their controls between uses. The controls belong to the instance editor:
 // showing an instance fills them, storing the editor's changes reads them
-// back. The "Advanced..." buttons run them; a dialog closed with OK is a
+// back. The "Advanced..." and "Schedule..." buttons run them; a dialog closed with OK is a
 // change of the popup.
 class TAdvancedOptions : public QObject {
     Q_OBJECT
@@ -28,6 +29,7 @@ public:
 
     void AdvancedReferenceBtnClick();
     void AdvancedMethodsBtnClick();
+    void ScheduleBtnClick();
 
 signals:
     // A dialog was closed with OK: the editor's change handling stores the
@@ -43,4 +45,5 @@ private:
     // deletes them when it goes first (the guards then read null).
     QPointer<TAdvancedMethodsOptionsForm> oMethodsForm;
     QPointer<TAdvancedReferenceOptionsForm> oReferenceForm;
+    QPointer<TScheduleForm> oScheduleForm;
 };

@@ -74,8 +74,11 @@ QWidget* TOptionsForm::BuildCompileGroup() {
     InitialisationOptionsBox = new QComboBox(group);
     InitialisationOptionsBox->setObjectName(QStringLiteral("InitialisationOptionsBox"));
     InitialisationOptionsBox->addItems(InitialisationOptionNames());
+    OnePopupPerPageBox =
+        NewCheckBox("OnePopupPerPageBox", QStringLiteral("Show at most one popup per page view"), group);
     ShowCompileBox = NewCheckBox("ShowCompileBox", QStringLiteral("Show compile form"), group);
-    for (QCheckBox* box : {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox})
+    for (QCheckBox* box :
+         {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox, OnePopupPerPageBox})
         connect(box, &QCheckBox::toggled, this, &TOptionsForm::ProjectOptionChanged);
     connect(InitialisationOptionsBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::ProjectOptionChanged);
 
@@ -86,6 +89,7 @@ QWidget* TOptionsForm::BuildCompileGroup() {
     for (QCheckBox* box : {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox})
         layout->addWidget(box);
     layout->addLayout(initRow);
+    layout->addWidget(OnePopupPerPageBox);
     layout->addWidget(ShowCompileBox);
     return group;
 }
@@ -117,8 +121,12 @@ QWidget* TOptionsForm::BuildUpdateGroup() {
 }
 
 TProjectOptions TOptionsForm::ProjectOptions() const {
-    return {IncludeDynamicFunctionsBox->isChecked(), DynamicContentBox->isChecked(), TurnOffAudioBox->isChecked(),
-            CoverBoxesBox->isChecked(), InitialisationOptionsBox->currentIndex()};
+    return {IncludeDynamicFunctionsBox->isChecked(),
+            DynamicContentBox->isChecked(),
+            TurnOffAudioBox->isChecked(),
+            CoverBoxesBox->isChecked(),
+            InitialisationOptionsBox->currentIndex(),
+            OnePopupPerPageBox->isChecked()};
 }
 
 void TOptionsForm::SetProjectOptions(const TProjectOptions& options) {
@@ -128,6 +136,7 @@ void TOptionsForm::SetProjectOptions(const TProjectOptions& options) {
     TurnOffAudioBox->setChecked(options.bTurnOffAudio);
     CoverBoxesBox->setChecked(options.bCoverBoxes);
     InitialisationOptionsBox->setCurrentIndex(options.iInitialisationOption);
+    OnePopupPerPageBox->setChecked(options.bOnePopupPerPage);
     ApplyDependencyRule();
 }
 

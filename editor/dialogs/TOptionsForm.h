@@ -17,6 +17,7 @@ struct TProjectOptions {
     bool bTurnOffAudio = false;
     bool bCoverBoxes = false;
     int iInitialisationOption = 0; // the list's rows follow CInitialisationOptions
+    bool bOnePopupPerPage = false;
     bool operator==(const TProjectOptions&) const = default;
 };
 
@@ -82,6 +83,7 @@ private:
     QCheckBox* TurnOffAudioBox = nullptr;
     QCheckBox* CoverBoxesBox = nullptr;
     QComboBox* InitialisationOptionsBox = nullptr;
+    QCheckBox* OnePopupPerPageBox = nullptr;
     QCheckBox* ShowCompileBox = nullptr;
     QCheckBox* DeleteLogBox = nullptr;
     QListWidget* UpdateFrequencyListBox = nullptr;

@@ -223,6 +223,7 @@ void TInstanceEditor::SetTabOrder() {
                                 m.OnClickBox,
                                 m.MouseOverBox,
                                 m.MouseOutBox,
+                                m.ScheduleBtn,
                                 m.AdvancedMethodsBtn,
                                 a.BorderBox,
                                 a.BorderEdit,

@@ -67,6 +67,7 @@ void TInstanceEditor::ConnectHandlers() {
             &TAdvancedOptions::AdvancedReferenceBtnClick);
     connect(m.AdvancedMethodsBtn, &QPushButton::clicked, AdvancedOptions.get(),
             &TAdvancedOptions::AdvancedMethodsBtnClick);
+    connect(m.ScheduleBtn, &QPushButton::clicked, AdvancedOptions.get(), &TAdvancedOptions::ScheduleBtnClick);
     connect(AdvancedOptions.get(), &TAdvancedOptions::InterfaceChange, this, &TInstanceEditor::InterfaceChange);
     for (THelpPicture* help : {r.IDHelp, r.TitleHelp, r.URLHelp, ContentEditor->HTMLHelp})
         connect(help, &THelpPicture::HelpRequested, this, &TInstanceEditor::HelpRequested);

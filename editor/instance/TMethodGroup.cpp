@@ -58,6 +58,11 @@ TMethodGroup::TMethodGroup(QWidget* parent) : QGroupBox(QStringLiteral("Method")
     AdvancedMethodsBtn->setObjectName(QStringLiteral("AdvancedMethodsBtn"));
     AdvancedMethodsBtn->setAccessibleName(AdvancedMethodsBtn->text());
     AdvancedMethodsBtn->setAccessibleDescription(QStringLiteral("Advanced method options"));
+    ScheduleBtn = new QPushButton(QStringLiteral("Schedule..."), this);
+    ScheduleBtn->setObjectName(QStringLiteral("ScheduleBtn"));
+    ScheduleBtn->setAccessibleName(ScheduleBtn->text());
+    ScheduleBtn->setAccessibleDescription(QStringLiteral("Schedule and Limits"));
+    SetHint(ScheduleBtn, QStringLiteral("Schedule and Limits"));
 
     auto* layout = new QGridLayout(this);
     layout->addLayout(DelayRow(this, OpenAfterBox, OpenAfterEdit), 0, 0);
@@ -71,5 +76,9 @@ TMethodGroup::TMethodGroup(QWidget* parent) : QGroupBox(QStringLiteral("Method")
     layout->addWidget(OnClickBox, 4, 0);
     layout->addWidget(MouseOverBox, 4, 1);
     layout->addWidget(MouseOutBox, 4, 2);
-    layout->addWidget(AdvancedMethodsBtn, 5, 0, 1, 3, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ScheduleBtn);
+    buttons->addWidget(AdvancedMethodsBtn);
+    layout->addLayout(buttons, 5, 0, 1, 3);
 }

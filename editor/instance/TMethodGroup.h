@@ -29,4 +29,5 @@ public:
     QCheckBox* MouseOutBox = nullptr;
     QCheckBox* ModalBox = nullptr;
     QPushButton* AdvancedMethodsBtn = nullptr;
+    QPushButton* ScheduleBtn = nullptr;
 };

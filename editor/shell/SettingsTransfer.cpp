@@ -24,6 +24,7 @@ void PairProjectOptions(TProject& project, TOptions& options, TCopy copy) {
     copy(project.bTurnOffAudio, options.bTurnOffAudio);
     copy(project.bCoverBoxes, options.bCoverBoxes);
     copy(project.InitialisationOption, options.iInitialisationOption);
+    copy(project.bOnePopupPerPage, options.bOnePopupPerPage);
 }
 
 template <class TSettings, class TOptions, class TCopy>

@@ -129,8 +129,8 @@ TEST(ScriptForm, HeaderLineCarriesBothVersionsFollowedByTheNotices) {
 
 TEST(ScriptForm, ContextHelpIgnoresCaseAndAnswersTheFirstOfRepeatedTitles) {
     TScriptForm store;
-    ASSERT_EQ(store.HelpTitleMemo.size(), 61);
-    ASSERT_EQ(store.HelpLinesMemo.size(), 61);
+    ASSERT_EQ(store.HelpTitleMemo.size(), 62);
+    ASSERT_EQ(store.HelpLinesMemo.size(), 62);
     EXPECT_EQ(store.ContextHelpString("border width"), "Sets the border width in pixels.");
     EXPECT_EQ(store.ContextHelpString("  Height "),
               "Sets the height in pixels of the popup content area. This includes 20px for the title, if selected. "

@@ -55,6 +55,11 @@
     clock.now = function () {
         return now;
     };
+    // Moves the calendar to the moment ms (milliseconds since 1970) without
+    // running or moving any timer.
+    clock.setTime = function (ms) {
+        base = ms - now;
+    };
     clock.pending = function () {
         return Object.keys(timers).length;
     };

@@ -15,6 +15,9 @@ function makePopup(uid, o) {
         k = zepOrder[i];
         args.push(k in o ? o[k] : zepDefaults[k]);
     }
+    if (o.lim) {
+        args.push(o.lim);
+    }
     window[uid] = Reflect.construct(QEL.zep.zepInstance, args);
     return window[uid];
 }

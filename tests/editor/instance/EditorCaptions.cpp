@@ -19,6 +19,7 @@ const std::vector<std::pair<const char*, const char*>> aEditorCaptions = {
     {"OnClickBox", "On-click"},
     {"MouseOverBox", "Mouse-over"},
     {"MouseOutBox", "Mouse-out"},
+    {"ScheduleBtn", "Schedule..."},
     {"AdvancedMethodsBtn", "Advanced..."},
     {"BorderBox", "Border:"},
     {"BorderEdit", "Border:"},

@@ -19,6 +19,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QtTest/QTest>
 
@@ -191,3 +193,42 @@ INSTANTIATE_TEST_SUITE_P(EveryTemplate, WindowRoundTripTest, ::testing::ValuesIn
                          [](const auto& info) { return info.param.toStdString(); });
 
 } // namespace
+
+namespace {
+
+// Opens "Schedule and Limits" from the Method group, sets the priority and
+// the page view from which the popup shows, and closes it with OK or Cancel.
+void RunScheduleDialog(TMainFormEnvironment& env, QPushButton* button, bool bOk) {
+    env.Services.ExpectDialog(QStringLiteral("ScheduleForm"), [bOk](QDialog& dialog) {
+        for (QSpinBox* number : dialog.findChildren<QSpinBox*>()) {
+            if (number->accessibleName() == QStringLiteral("Priority:"))
+                number->setValue(4);
+            if (number->accessibleName() == QStringLiteral("Only from page view:"))
+                number->setValue(3);
+        }
+        bOk ? dialog.accept() : dialog.reject();
+    });
+    button->click();
+}
+
+} // namespace
+
+TEST_F(EditorInWindowTest, ScheduleButtonOpensTheDialogWhoseOkIsAChangeOfThePopup) {
+    auto* button = Find<QPushButton>(QStringLiteral("Schedule..."));
+    ASSERT_TRUE(button);
+    RunScheduleDialog(Env, button, false);
+    EXPECT_EQ(Form->CurrentInstance()->Schedule, TPopupSchedule());
+    EXPECT_FALSE(Form->IsEdited());
+    RunScheduleDialog(Env, button, true);
+    EXPECT_EQ(Form->CurrentInstance()->Schedule.iPriority, 4);
+    EXPECT_EQ(Form->CurrentInstance()->Schedule.iAfterPageViews, 3);
+    EXPECT_TRUE(Form->IsEdited());
+
+    QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(button, &tip);
+    EXPECT_EQ(Form->findChild<QGroupBox*>(QStringLiteral("ContextHelpPanel"))->title(),
+              QStringLiteral("Schedule and Limits:"));
+    EXPECT_TRUE(Form->findChild<QPlainTextEdit*>(QStringLiteral("ContextHelpText"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("Only from page view")));
+}

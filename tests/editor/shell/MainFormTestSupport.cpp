@@ -37,6 +37,7 @@ TOptionsControls::TOptionsControls(const TMainForm& form) {
     DynamicContentBox = Find<QCheckBox>(d, "DynamicContentBox");
     TurnOffAudioBox = Find<QCheckBox>(d, "TurnOffAudioBox");
     CoverBoxesBox = Find<QCheckBox>(d, "CoverBoxesBox");
+    OnePopupPerPageBox = Find<QCheckBox>(d, "OnePopupPerPageBox");
     InitialisationOptionsBox = Find<QComboBox>(d, "InitialisationOptionsBox");
     ShowCompileBox = Find<QCheckBox>(d, "ShowCompileBox");
     DeleteLogBox = Find<QCheckBox>(d, "DeleteLogBox");

@@ -30,6 +30,7 @@ struct TOptionsControls {
     QCheckBox* TurnOffAudioBox;
     QCheckBox* CoverBoxesBox;
     QComboBox* InitialisationOptionsBox;
+    QCheckBox* OnePopupPerPageBox;
     QCheckBox* ShowCompileBox;
     QCheckBox* DeleteLogBox;
     QListWidget* UpdateFrequencyListBox;

@@ -89,6 +89,7 @@ TEST_F(OptionsFormTest, CancelRestoresEveryControlIncludingTheBaseFolder) {
             Options->DeleteLogBox->toggle();
             Options->DynamicContentBox->setChecked(true);
             Options->CoverBoxesBox->setChecked(true);
+            Options->OnePopupPerPageBox->setChecked(true);
             Options->InitialisationOptionsBox->setCurrentIndex(1);
             Options->UpdateFrequencyListBox->setCurrentRow(0);
         },
@@ -100,6 +101,7 @@ TEST_F(OptionsFormTest, CancelRestoresEveryControlIncludingTheBaseFolder) {
     EXPECT_FALSE(Options->DynamicContentBox->isChecked());
     EXPECT_TRUE(Options->IncludeDynamicFunctionsBox->isEnabled());
     EXPECT_FALSE(Options->CoverBoxesBox->isChecked());
+    EXPECT_FALSE(Options->OnePopupPerPageBox->isChecked());
     EXPECT_EQ(Options->InitialisationOptionsBox->currentIndex(), 0);
     EXPECT_EQ(Options->UpdateFrequencyListBox->currentRow(), iFrequency);
     EXPECT_FALSE(Form->IsEdited());
@@ -123,6 +125,7 @@ TEST_F(OptionsFormTest, ProjectOptionsTravelBetweenProjectAndDialog) {
     project.bTurnOffAudio = 1;
     project.bCoverBoxes = 1;
     project.InitialisationOption = ioRunImmediately;
+    project.bOnePopupPerPage = 1;
     Form->UpdateOptionsFromProject();
     EXPECT_FALSE(Form->IsUpdating());
     EXPECT_TRUE(Options->IncludeDynamicFunctionsBox->isChecked());
@@ -130,10 +133,14 @@ TEST_F(OptionsFormTest, ProjectOptionsTravelBetweenProjectAndDialog) {
     EXPECT_TRUE(Options->TurnOffAudioBox->isChecked());
     EXPECT_TRUE(Options->CoverBoxesBox->isChecked());
     EXPECT_EQ(Options->InitialisationOptionsBox->currentIndex(), 1);
+    EXPECT_EQ(Options->OnePopupPerPageBox->text(), QStringLiteral("Show at most one popup per page view"));
+    EXPECT_TRUE(Options->OnePopupPerPageBox->isChecked());
 
     Options->CoverBoxesBox->setChecked(false);
+    Options->OnePopupPerPageBox->setChecked(false);
     Form->UpdateProjectFromOptions();
     EXPECT_EQ(project.bCoverBoxes, 0);
+    EXPECT_EQ(project.bOnePopupPerPage, 0);
     EXPECT_EQ(project.bTurnOffAudio, 1);
     EXPECT_EQ(project.InitialisationOption, ioRunImmediately);
 }
