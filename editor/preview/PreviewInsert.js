@@ -2,9 +2,11 @@
 // scripts in document order. Scripts parsed from HTML text never run, so each
 // one is replaced by a fresh script element; an external script must have
 // loaded (or failed) before the next script is put in, as it would be when
-// the page itself held the text.
+// the page itself held the text. window.brisolaPreviewInserted turns true
+// once every script has run (or failed to load).
 (function (html) {
     var holder = document.createElement("template"), scripts, next = 0;
+    window.brisolaPreviewInserted = false;
     holder.innerHTML = html;
     scripts = Array.prototype.slice.call(holder.content.querySelectorAll("script"));
     function runNext() {
@@ -24,6 +26,7 @@
             fresh.text = parsed.text;
             parsed.parentNode.replaceChild(fresh, parsed);
         }
+        window.brisolaPreviewInserted = true;
     }
     document.body.insertBefore(holder.content, document.body.firstChild);
     runNext();

@@ -1,10 +1,13 @@
 #include "TPreviewBrowser.h"
 
 #include "PreviewEngineFlags.h"
+#include "TPreviewVisitor.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QPointer>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
@@ -34,7 +37,9 @@ QWebEngineView* CreateView(QWidget* parent) {
 
 } // namespace
 
-TPreviewBrowser::TPreviewBrowser(QWidget* parent) : QObject(parent), oView(CreateView(parent)) {
+TPreviewBrowser::TPreviewBrowser(QWidget* parent)
+    : QObject(parent), oView(CreateView(parent)),
+      VisitorSeed(TPreviewVisitor(QDateTime::currentMSecsSinceEpoch()).Seed(false)) {
     oView->setObjectName(QStringLiteral("PreviewBrowser"));
     oView->setContextMenuPolicy(Qt::NoContextMenu);
     Timeout.setSingleShot(true);
@@ -48,14 +53,28 @@ void TPreviewBrowser::PreparePage() {
     if (bPagePrepared)
         return;
     bPagePrepared = true;
-    QWebEnginePage* page = oView->page();
-    QWebEngineScript cookies;
-    cookies.setName(QStringLiteral("PreviewCookies"));
-    cookies.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    cookies.setWorldId(QWebEngineScript::MainWorld);
-    cookies.setSourceCode(ResourceText(QStringLiteral(":/editor/PreviewCookies.js")));
-    page->scripts().insert(cookies);
-    connect(page, &QWebEnginePage::loadingChanged, this, &TPreviewBrowser::LoadingChanged);
+    InstallVisitor();
+    connect(oView->page(), &QWebEnginePage::loadingChanged, this, &TPreviewBrowser::LoadingChanged);
+}
+
+void TPreviewBrowser::SetVisitorSeed(const QJsonObject& seed) {
+    VisitorSeed = seed;
+    if (bPagePrepared)
+        InstallVisitor();
+}
+
+void TPreviewBrowser::InstallVisitor() {
+    QWebEngineScriptCollection& scripts = oView->page()->scripts();
+    for (const QWebEngineScript& old : scripts.find(QStringLiteral("PreviewVisitor")))
+        scripts.remove(old);
+    QWebEngineScript visitor;
+    visitor.setName(QStringLiteral("PreviewVisitor"));
+    visitor.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    visitor.setWorldId(QWebEngineScript::MainWorld);
+    visitor.setSourceCode(ResourceText(QStringLiteral(":/editor/PreviewVisitor.js")) + u'(' +
+                          QString::fromUtf8(QJsonDocument(VisitorSeed).toJson(QJsonDocument::Compact)) +
+                          QStringLiteral(");"));
+    scripts.insert(visitor);
 }
 
 void TPreviewBrowser::Show(const QUrl& page, const QString& sHtml) {
@@ -96,9 +115,20 @@ void TPreviewBrowser::Insert() {
         // The function answers the number of scripts it put in; anything else
         // means it failed in the page.
         if (count.isValid())
-            Finish(true);
+            AwaitScripts(iThisJob);
         else
             Finish(false, QStringLiteral("The preview text could not be inserted"));
+    });
+}
+
+void TPreviewBrowser::AwaitScripts(int iThisJob) {
+    RunScript(QStringLiteral("window.brisolaPreviewInserted === true"), [this, iThisJob](const QVariant& done) {
+        if (iThisJob != iJob || State != CState::stInserting)
+            return;
+        if (done.toBool())
+            Finish(true);
+        else
+            QTimer::singleShot(iScriptPollMs, this, [this, iThisJob] { AwaitScripts(iThisJob); });
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -21,11 +22,16 @@ class TPreviewBrowser : public QObject {
 public:
     static constexpr int iLoadTimeoutMs = 20000;
     static constexpr int iScriptTimeoutMs = 10000;
+    static constexpr int iScriptPollMs = 10;
 
     // The view is created as a child of parent.
     explicit TPreviewBrowser(QWidget* parent);
 
     QWebEngineView* View() const { return oView; }
+
+    // The visitor's world that every page loaded from now on starts in,
+    // before any of its scripts: clock, cookies, random draws, touch.
+    void SetVisitorSeed(const QJsonObject& seed);
 
     // Loads the page, then inserts the HTML at the beginning of its body
     // ("AfterBegin"). A call while an earlier one runs replaces it: only the
@@ -43,8 +49,8 @@ public:
     QString GetLastError() const { return sLastError; }
 
 signals:
-    // The page of the last Show is loaded and the HTML inserted (bOk), or it
-    // failed, with the reason in GetLastError.
+    // The page of the last Show is loaded, the HTML inserted and its scripts
+    // run (bOk), or it failed, with the reason in GetLastError.
     void Shown(bool bOk);
 
 private:
@@ -53,11 +59,15 @@ private:
     // The browser engine is set up at the first page, so a window that never
     // previews does not start it.
     void PreparePage();
+    void InstallVisitor();
     void LoadingChanged(const QWebEngineLoadingInfo& info);
     void Insert();
+    // Asks the page until the inserted scripts have all run.
+    void AwaitScripts(int iThisJob);
     void Finish(bool bOk, const QString& sError = QString());
 
     QWebEngineView* oView;
+    QJsonObject VisitorSeed;
     bool bPagePrepared = false;
     CState State = CState::stIdle;
     int iJob = 0; // counts the Show calls; an answer for an earlier one is dropped

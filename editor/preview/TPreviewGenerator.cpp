@@ -9,6 +9,7 @@
 #include "TextFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -41,6 +42,20 @@ bool WriteUnsavedTexts(const QString& sFolder, const QMap<QString, QString>& tex
     return bWritten;
 }
 
+// The host page declares a device-width viewport, as a site's page for phones
+// does, so that a phone lays it out at its own width.
+bool DeclareDeviceWidth(const QString& sHostPage) {
+    QFile file(sHostPage);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray text = file.readAll();
+    const qsizetype iHead = text.indexOf("<head>");
+    if (iHead < 0)
+        return true;
+    text.insert(iHead + 6, "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\" />");
+    return file.seek(0) && file.write(text) == text.size();
+}
+
 } // namespace
 
 TPreviewGenerator::TPreviewGenerator(TPreviewBrowser& browser, TScriptForm& scripts, TLog& log,
@@ -62,14 +77,27 @@ bool TPreviewGenerator::Render(const TPreviewRequest& request) {
         emit Status(QStringLiteral("Error generating preview"));
         return true;
     }
+    Last = job;
+    LastPopup = PreviewPopupOf(request.Instance);
+    Queue(job);
+    return true;
+}
+
+bool TPreviewGenerator::Replay() {
+    if (Last.Page.isEmpty())
+        return false;
+    Last.Page.setQuery(QStringLiteral("preview=") + QString::number(++iRender));
+    Queue(Last);
+    return true;
+}
+
+void TPreviewGenerator::Queue(TJob job) {
     if (Browser.IsBusy()) {
         bWaiting = true;
-        Waiting = job;
+        Waiting = std::move(job);
     } else {
-        sShownSite = sSite;
         Start(job);
     }
-    return true;
 }
 
 bool TPreviewGenerator::Prepare(const TPreviewRequest& request, const QString& sSite, TJob& job, bool& bWritten) {
@@ -83,12 +111,15 @@ bool TPreviewGenerator::Prepare(const TPreviewRequest& request, const QString& s
     bWritten = PreparePreview(context, request.Instance, text, sHostPage, job.sHtml) && bWritten;
     if (!bWritten && job.sHtml.isEmpty())
         return false;
+    bWritten = DeclareDeviceWidth(sHostPage) && bWritten;
+    job.sSite = sSite;
     job.Page = Server.Url(sSite, QFileInfo(sHostPage).fileName());
     job.Page.setQuery(QStringLiteral("preview=") + QString::number(++iRender));
     return true;
 }
 
 void TPreviewGenerator::Start(const TJob& job) {
+    sShownSite = job.sSite;
     emit Status(QStringLiteral("Generating preview..."));
     Browser.Show(job.Page, job.sHtml);
 }
@@ -100,7 +131,6 @@ void TPreviewGenerator::Shown(bool bOk) {
     emit Rendered(bOk);
     if (bWaiting) {
         bWaiting = false;
-        sShownSite = sShownSite == QLatin1String("a") ? QStringLiteral("b") : QStringLiteral("a");
         Start(Waiting);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PreviewWhy.h"
 #include "TPreviewServer.h"
 
 #include <QMap>
@@ -38,6 +39,11 @@ public:
     // page template, already reported): nothing is shown and the status bar
     // is left as it is.
     bool Render(const TPreviewRequest& request);
+    // Shows the last preview again as a new page view, from the files it
+    // left; false when there is none yet.
+    bool Replay();
+    // The popup of the last preview (no uid before the first).
+    const TPreviewPopup& Popup() const { return LastPopup; }
 
     // The private folder holding the generated files.
     QString Folder() const { return Private.path(); }
@@ -52,12 +58,15 @@ signals:
 private:
     // A preview ready for the browser: its host page and the text to insert.
     struct TJob {
+        QString sSite;
         QUrl Page;
         QString sHtml;
     };
 
     // Writes the request's files into the site's folder; false when no page came about.
     bool Prepare(const TPreviewRequest& request, const QString& sSite, TJob& job, bool& bWritten);
+    // Shows the job now, or once the browser is free.
+    void Queue(TJob job);
     void Start(const TJob& job);
     void Shown(bool bOk);
 
@@ -73,4 +82,6 @@ private:
     int iRender = 0;
     bool bWaiting = false; // a job waits for the browser
     TJob Waiting;
+    TJob Last; // the last job made, shown or waiting; no page before the first
+    TPreviewPopup LastPopup;
 };

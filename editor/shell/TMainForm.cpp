@@ -37,6 +37,8 @@
 namespace {
 
 const QString sStartUpTemplate = QStringLiteral("Default");
+// The settings store's value with the preview's device.
+const QString sPreviewDeviceKey = QStringLiteral("PreviewDevice");
 
 } // namespace
 
@@ -92,6 +94,9 @@ bool TMainForm::Create() {
     oPreviewGenerator = new TPreviewGenerator(Layout.PreviewPanel->Browser(), *oScriptForm, *oLog,
                                               Context.Folders.sBaseTemplatePath, this);
     connect(oPreviewGenerator, &TPreviewGenerator::Status, this, &TMainForm::Status);
+    Layout.PreviewPanel->Play(*oPreviewGenerator, Services.OpenSettings()->value(sPreviewDeviceKey).toString());
+    connect(Layout.PreviewPanel, &TPreviewPanel::DeviceChanged, this,
+            [this](const QString& sDevice) { Services.OpenSettings()->setValue(sPreviewDeviceKey, sDevice); });
     oPopupCommands = new TPopupCommands(Services, *this, *oDocument, *Layout.InstanceTabs, Settings, this);
     oUpLoadCommands = std::make_unique<TUpLoadCommands>(Services, *oLog, *this, *oDocument);
     ConnectCommands();
