@@ -15,6 +15,8 @@ import subprocess
 import sys
 
 MARKER = "//EndOfSection "
+# Properties of the popups that only the library itself reads (the preview reads tid1): they may be shortened too.
+PRIVATE_PROPERTIES = "^(fitted|fwm|zepOut|zepFoc|scrEv|leftTabberObj|tos|sp7)$"
 
 
 def section_name(text, path):
@@ -33,8 +35,9 @@ def main():
         names.append(section_name(text, path))
         script.append(text.replace(MARKER, "//! " + MARKER))
     script.append("})();")
-    result = subprocess.run([esbuild, "--minify", "--legal-comments=inline", "--target=es5", "--log-level=warning"],
-                            input="\n".join(script), capture_output=True, text=True, check=False)
+    result = subprocess.run([esbuild, "--minify", "--legal-comments=inline", "--target=es5", "--log-level=warning",
+                             "--mangle-props=" + PRIVATE_PROPERTIES], input="\n".join(script), capture_output=True,
+                            text=True, check=False)
     if result.returncode != 0:
         sys.exit(result.stderr)
     code = result.stdout.strip()

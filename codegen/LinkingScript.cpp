@@ -164,6 +164,11 @@ bool WriteLinkingFile(const TScriptContext& context, const TZEPInstance& instanc
     } else {
         lines << QStringLiteral("  htmlstring=") + sContentScript + QStringLiteral(";");
     }
+    // Rotation takes the main content from the content variable, which only the
+    // content file defines; without that file it is the popup's own content.
+    if (instance.bRotationMode == 1 && project.bDynamicContent != 1) {
+        lines << QStringLiteral("  ") + instance.GetContentIndex() + QStringLiteral("=htmlstring;");
+    }
     lines << QStringLiteral("  ") + CreateInstanceFunction(instance);
     lines << BuildCall(instance, QStringLiteral("htmlstring"));
     if (project.AddedCodeOption == acNoAddedCode && instance.bModal != 1 && !sCmd.isEmpty() && IsPlain(instance)) {

@@ -9,6 +9,7 @@
 #include "ProjectQueries.h"
 #include "ScriptNames.h"
 #include "SnippetGenerator.h"
+#include "StrictLinks.h"
 #include "StringUtils.h"
 #include "TScriptForm.h"
 #include "TZEPProject.h"
@@ -31,16 +32,26 @@ void AppendDemoLines(QStringList& lines) {
           << QStringLiteral("<div style=\"width:50px;height:1500px;\">&nbsp;</div>");
 }
 
-void AppendTooltipLink(const TZEPInstance& instance, CPreviewMode mode, TPreviewText& text) {
+// The tooltip's trigger link; without inline script its call goes into a data attribute.
+QString TooltipLink(const TZEPInstance& instance, bool bStrict) {
     const QString sID = instance.GetScriptName();
     const QString sQuoted = QStringLiteral("'") + (sID.isEmpty() ? QStringLiteral("UniqueID") : sID) + u'\'';
+    const QString sCall = sID + QStringLiteral(".zepTooltip(") + sQuoted + QStringLiteral(",'tt1',") +
+                          QString::number(qMax(instance.iWidth, 50)) + u',' +
+                          QString::number(qMax(instance.iHeight, 50)) + QStringLiteral(",15,-60,ZEPtooltip1,'#") +
+                          ColourToHexText(instance.BackgroundColour) + QStringLiteral("',1,event)");
+    const QString sStrictAttribute = bStrict ? StrictEventAttribute(QStringLiteral("mouseover"), sCall) : QString();
+    if (!sStrictAttribute.isEmpty()) {
+        return QStringLiteral("<a id=\"tt1\" ") + sStrictAttribute + QStringLiteral(">DHTML Popup</a>");
+    }
+    return QStringLiteral("<a id=\"tt1\" href=\"javascript:void(0)\" onmouseover=\"") + sCall +
+           QStringLiteral("\">DHTML Popup</a>");
+}
+
+void AppendTooltipLink(const TZEPInstance& instance, CPreviewMode mode, bool bStrict, TPreviewText& text) {
     text.PreviewHTML << QStringLiteral("<br/><br/><br/><br/><br/><br/><br/><br/><br/>")
                      << QStringLiteral("<p align=\"justify\">");
-    QString sLink = QStringLiteral("<a id=\"tt1\" href=\"javascript:void(0)\" onmouseover=\"") + sID +
-                    QStringLiteral(".zepTooltip(") + sQuoted + QStringLiteral(",'tt1',") +
-                    QString::number(qMax(instance.iWidth, 50)) + u',' + QString::number(qMax(instance.iHeight, 50)) +
-                    QStringLiteral(",15,-60,ZEPtooltip1,'#") + ColourToHexText(instance.BackgroundColour) +
-                    QStringLiteral("',1,event)\">DHTML Popup</a>");
+    QString sLink = TooltipLink(instance, bStrict);
     if (mode == CPreviewMode::pmPreview) {
         sLink = QStringLiteral("Create ") + sLink +
                 QStringLiteral(" for your page. The color, border, shadow, dimensions etc can all be changed on the "
@@ -53,8 +64,9 @@ void AppendTooltipLink(const TZEPInstance& instance, CPreviewMode mode, TPreview
     text.PreviewHTML << QStringLiteral("</p>");
 }
 
-void AppendLinkBlock(const TZEPInstance& instance, const QString& sCmd, const QString& sLinkText, TPreviewText& text) {
-    const QString sLink = GetMouseEventText(instance, sCmd, sLinkText);
+void AppendLinkBlock(const TZEPInstance& instance, const QString& sCmd, const QString& sLinkText, bool bStrict,
+                     TPreviewText& text) {
+    const QString sLink = GetMouseEventText(instance, sCmd, sLinkText, bStrict);
     text.PreviewHTML << QStringLiteral("<center><br/><br/><br/><br/><br/><br/><br/><br/>") << sLink
                      << QStringLiteral("<div style=\"width:50px;height:100px;\">&nbsp;</div>")
                      << QStringLiteral("</center>");
@@ -74,6 +86,7 @@ std::vector<int> ContentIDs(const TContentList& content) {
 void AppendEventLinks(const TScriptContext& context, const TZEPInstance& instance, CPreviewMode mode,
                       TPreviewText& text) {
     const QString sModal = instance.bModal == 1 ? GenerateModalString(instance) : QString();
+    const bool bStrict = context.oProject.bStrictCSP == 1;
     if (context.oProject.bMultipleSequentialLayers == 1) {
         // Layer numbers may have gaps once a layer was deleted: each number present gets its link, in order.
         const std::vector<int> ids =
@@ -83,12 +96,12 @@ void AppendEventLinks(const TScriptContext& context, const TZEPInstance& instanc
             if (item != nullptr) {
                 const QString sCmd =
                     GenerateCommandString(instance, instance.GetScriptName(), CreateLinkFunctions(*item, instance));
-                AppendLinkBlock(instance, sCmd + sModal, item->sAPISpecificLinkText, text);
+                AppendLinkBlock(instance, sCmd + sModal, item->sAPISpecificLinkText, bStrict, text);
             }
         }
     } else {
         AppendLinkBlock(instance, GenerateCommandString(instance, instance.GetScriptName(), QString()) + sModal,
-                        QString(), text);
+                        QString(), bStrict, text);
     }
     AppendDemoLines(text.PreviewHTML);
 }
@@ -122,7 +135,7 @@ bool BuildPreviewHTML(const TScriptContext& context, const TInstanceRefs& instan
             continue;
         }
         if (instance->bToolTip == 1) {
-            AppendTooltipLink(*instance, mode, text);
+            AppendTooltipLink(*instance, mode, project.bStrictCSP == 1, text);
         } else if (instance->bMouseOver == 1 || instance->bMouseOut == 1 || instance->bOnClick == 1) {
             AppendEventLinks(context, *instance, mode, text);
         } else {

@@ -4,6 +4,7 @@
 #include "ConstructorGenerator.h"
 #include "ScriptNames.h"
 #include "ScriptText.h"
+#include "StrictLinks.h"
 #include "StringUtils.h"
 
 namespace {
@@ -17,12 +18,13 @@ struct TEventLink {
     QString sOpening;
     QString sAttributeEnd;
     QString sKind;
+    QString sStrictEvent; // the event's name in the data attribute of a link without inline script
 };
 
-TEventLink MakeEventLink(const char* sEvent, const QString& sAttributeEnd, const char* sKind) {
+TEventLink MakeEventLink(const char* sEvent, const QString& sAttributeEnd, const char* sKind, const char* sStrict) {
     return {QStringLiteral("<a style=\"font-weight: bold;color: #1C5EA2;\" href=\"javascript:void(0)\" ") +
                 QLatin1String(sEvent) + QStringLiteral(" = \"  "),
-            sAttributeEnd, QLatin1String(sKind)};
+            sAttributeEnd, QLatin1String(sKind), QLatin1String(sStrict)};
 }
 
 std::optional<TEventLink> ChosenEventLink(const TZEPInstance& oInstance) {
@@ -33,23 +35,25 @@ std::optional<TEventLink> ChosenEventLink(const TZEPInstance& oInstance) {
     const bool bOutOff = oInstance.bMouseOut == 0;
     const bool bClickOff = oInstance.bOnClick == 0;
     if (bOver && bOutOff && bClickOff)
-        return MakeEventLink("onmouseover", {}, "mouseover");
+        return MakeEventLink("onmouseover", {}, "mouseover", "mouseover");
     if (bOut && bOverOff && bClickOff)
-        return MakeEventLink("onmouseout", {}, "mouseout");
+        return MakeEventLink("onmouseout", {}, "mouseout", "mouseout");
     if (bClick && bOverOff && bOutOff)
-        return MakeEventLink("onclick", QStringLiteral("return false;"), "On-click");
+        return MakeEventLink("onclick", QStringLiteral("return false;"), "On-click", "click");
     return std::nullopt;
 }
 
-QString LinkTail(const TZEPInstance& oInstance, const QString& sSpecificLinkText, const QString& sKind) {
+// What follows the link's opening tag: its text, the popup's image link, or the placeholder. Without inline
+// script the image carries no style attribute.
+QString LinkTail(const TZEPInstance& oInstance, const QString& sSpecificLinkText, const QString& sKind, bool bStrict) {
     const QString sText = TrimText(sSpecificLinkText);
     if (!sText.isEmpty() && sText != csPlaceholderLinkText)
-        return QStringLiteral("\">") + sText + QStringLiteral("</a>");
+        return sText + QStringLiteral("</a>");
     const QString sImage = TrimText(oInstance.sImageLink);
     if (!sImage.isEmpty())
-        return QStringLiteral("\"><img style=\"border-style:none\" src=\"") + EscapeHtmlAttribute(sImage) +
-               QStringLiteral("\" /></a>");
-    return QStringLiteral("\">") + csPlaceholderLinkText + QLatin1Char(' ') + sKind + QStringLiteral("</a>");
+        return (bStrict ? QStringLiteral("<img") : QStringLiteral("<img style=\"border-style:none\"")) +
+               QStringLiteral(" src=\"") + EscapeHtmlAttribute(sImage) + QStringLiteral("\" /></a>");
+    return csPlaceholderLinkText + QLatin1Char(' ') + sKind + QStringLiteral("</a>");
 }
 
 QString ModalCommand(const TZEPInstance& oInstance) {
@@ -79,11 +83,18 @@ QString ModalCommand(const TZEPInstance& oInstance) {
 
 } // namespace
 
-QString GetMouseEventText(const TZEPInstance& oInstance, const QString& sCommand, const QString& sSpecificLinkText) {
+QString GetMouseEventText(const TZEPInstance& oInstance, const QString& sCommand, const QString& sSpecificLinkText,
+                          bool bStrict) {
     const std::optional<TEventLink> oLink = ChosenEventLink(oInstance);
     if (!oLink)
         return {};
-    return oLink->sOpening + sCommand + oLink->sAttributeEnd + LinkTail(oInstance, sSpecificLinkText, oLink->sKind);
+    const QString sStrictAttribute = bStrict ? StrictEventAttribute(oLink->sStrictEvent, sCommand) : QString();
+    if (!sStrictAttribute.isEmpty())
+        return QStringLiteral("<a ") +
+               (oLink->sStrictEvent == QLatin1String("click") ? QStringLiteral("href=\"#\" ") : QString()) +
+               sStrictAttribute + u'>' + LinkTail(oInstance, sSpecificLinkText, oLink->sKind, true);
+    return oLink->sOpening + sCommand + oLink->sAttributeEnd + QStringLiteral("\">") +
+           LinkTail(oInstance, sSpecificLinkText, oLink->sKind, false);
 }
 
 QString GenerateModalString(const TZEPInstance& oInstance) {

@@ -14,6 +14,7 @@ void CopyOptions(const TZEPProject& oSource, const TZEPInstance& oInstance, TZEP
     oTarget.bDynamicContent = oInstance.ContentStrings.Count() > 1 ? 1 : oSource.bDynamicContent;
     oTarget.bTurnOffAudio = oSource.bTurnOffAudio;
     oTarget.bCoverBoxes = oSource.bCoverBoxes;
+    oTarget.bStrictCSP = oSource.bStrictCSP;
     oTarget.InitialisationOption = oSource.InitialisationOption;
     oTarget.bOnePopupPerPage = oSource.bOnePopupPerPage;
     oTarget.sLoadedProjectPath = oSource.sLoadedProjectPath;

@@ -107,6 +107,7 @@ void TZEPProject::ReadOptions(const TProfileFile& fProjFile) {
     bDynamicContent = fProjFile.ReadBool("OPTIONS", "DynamicContent", true) ? 1 : 0;
     bTurnOffAudio = fProjFile.ReadBool("OPTIONS", "TurnOffAudio", false) ? 1 : 0;
     bCoverBoxes = fProjFile.ReadBool("OPTIONS", "CoverBoxes", false) ? 1 : 0;
+    bStrictCSP = fProjFile.ReadBool("OPTIONS", "StrictCSP", false) ? 1 : 0;
     InitialisationOption =
         CInitialisationOptions(quint8(fProjFile.ReadInteger("OPTIONS", "InitialisationOption", ioRunWhenPageLoaded)));
     bOnePopupPerPage = fProjFile.ReadBool("OPTIONS", "OnePopupPerPage", false) ? 1 : 0;
@@ -125,6 +126,9 @@ void TZEPProject::WriteOptions(TProfileFile& fProjFile, int iInstanceCount) cons
     // Written once used, so a project without it keeps its file as it was.
     if (bOnePopupPerPage || fProjFile.ValueExists("OPTIONS", "OnePopupPerPage")) {
         fProjFile.WriteInteger("OPTIONS", "OnePopupPerPage", bOnePopupPerPage);
+    }
+    if (bStrictCSP || fProjFile.ValueExists("OPTIONS", "StrictCSP")) {
+        fProjFile.WriteInteger("OPTIONS", "StrictCSP", bStrictCSP);
     }
     fProjFile.WriteInteger("ADDITIONAL_OPTIONS", "AddedCode", AddedCodeOption);
 }

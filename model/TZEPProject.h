@@ -65,6 +65,7 @@ public:
     quint8 bDynamicContent = 0;
     quint8 bTurnOffAudio = 0;
     quint8 bCoverBoxes = 0;
+    quint8 bStrictCSP = 0; // links the compile prints carry no inline script, for pages with a strict policy
     CInitialisationOptions InitialisationOption = ioRunWhenPageLoaded;
     // Of the popups that show by themselves, only the one with the highest
     // priority shows on a page view.

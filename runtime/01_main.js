@@ -50,23 +50,23 @@ QEL.zep = {
 var Z = QEL.zep;
 //
 // Device tests offered to content and page scripts.
-QEL.zep.uaHas = function (sText) {
+Z.uaHas = function (sText) {
 	return navigator.userAgent.toLowerCase().indexOf(sText.toLowerCase()) != -1;
 };
-QEL.zep.isIpad = function () {
-	return QEL.zep.uaHas("iPad");
+Z.isIpad = function () {
+	return Z.uaHas("iPad");
 };
-QEL.zep.isIphone = function () {
-	return QEL.zep.uaHas("iPhone");
+Z.isIphone = function () {
+	return Z.uaHas("iPhone");
 };
-QEL.zep.isIpod = function () {
-	return QEL.zep.uaHas("iPod");
+Z.isIpod = function () {
+	return Z.uaHas("iPod");
 };
-QEL.zep.isIdevice = function () {
-	return QEL.zep.isIpad() || QEL.zep.isIphone() || QEL.zep.isIpod();
+Z.isIdevice = function () {
+	return Z.isIpad() || Z.isIphone() || Z.isIpod();
 };
-QEL.zep.isFirefox = function () {
-	return QEL.zep.uaHas("Firefox");
+Z.isFirefox = function () {
+	return Z.uaHas("Firefox");
 };
 //
 // Library globals shared by every popup of the page.
@@ -122,6 +122,11 @@ function round10(v) {
 function mod10(v) {
 	return v - 10 * Math.floor(v / 10);
 }
+//
+// Whether the visitor's browser answers the media query.
+function zepMedia(sQuery) {
+	return !!window.matchMedia && window.matchMedia(sQuery).matches;
+}
 function zepPx(e, sProp, v) {
 	e.style[sProp] = v + "px";
 }
@@ -156,39 +161,27 @@ function zepNoDefault(ev) {
 	ev.returnValue = false;
 }
 //
-// Listeners on the window or an element, beside whatever handlers the page set.
-function zepOn(t, sName, f) {
+// Adds (or with bOff removes) a listener on the window or an element, beside
+// whatever handlers the page set.
+function zepOn(t, sName, f, bOff) {
 	if (t.addEventListener) {
-		t.addEventListener(sName, f, false);
+		t[bOff ? "removeEventListener" : "addEventListener"](sName, f, false);
 	} else if (t.attachEvent) {
-		t.attachEvent("on" + sName, f);
-	}
-}
-function zepOff(t, sName, f) {
-	if (t.removeEventListener) {
-		t.removeEventListener(sName, f, false);
-	} else if (t.detachEvent) {
-		t.detachEvent("on" + sName, f);
+		t[bOff ? "detachEvent" : "attachEvent"]("on" + sName, f);
 	}
 }
 //
 // Page command by uid: QEL.zep.zepShow(id, ...) runs the popup's zepShowObj(id, ...).
-// A failure (a popup that is missing or was not built) stays inside the library,
-// noted as a console warning: the page's own error handling never sees it.
+// A failure (a popup that is missing or was not built) stays inside the library:
+// the page's own error handling never sees it.
 function zepCommand(sName) {
-	QEL.zep[sName] = function (id) {
+	Z[sName] = function (id) {
 		var z = zepInst(id);
 		try {
 			z[sName + "Obj"].apply(z, arguments);
 		} catch (e) {
-			zepLog(sName, e);
 		}
 	};
-}
-function zepLog(sName, e) {
-	if (window.console) {
-		console.warn("QEL.zep." + sName + ": " + e);
-	}
 }
 function zepUnlisten(sName, f) {
 	if (Z.mie) {
@@ -199,9 +192,9 @@ function zepUnlisten(sName, f) {
 }
 //
 // Instance constructor: stores the parameters; builds nothing.
-QEL.zep.zepInstance = function (uid, bwh, bc7, isex, oo7, pla, shf, pcc, tro, tra, issp, plt, rn, cpad, tbw, is7, isScr,
+Z.zepInstance = function (uid, bwh, bc7, isex, oo7, pla, shf, pcc, tro, tra, issp, plt, rn, cpad, tbw, is7, isScr,
 		ifr, fw7, zepx, zepy, zepw, zeph, it9, tc2, tc3, ib8, is6, shs, sc5, bng, ir9, cc6, im5, cnm, if8, it3, msk, rot, lim) {
-	var zz = QEL.zep;
+	var zz = Z;
 	this.pars = {
 		uid: uid, bwh: Math.min(bwh, zz.mxb), bc7: bc7, isex: isex, oo7: oo7, pla: pla, shf: shf, pcc: pcc,
 		tro: tro, tra: tra, issp: issp, plt: plt, rn: rn, cpad: Math.min(cpad, zz.mxp), tbw: Math.min(tbw, zz.mxt),
@@ -229,8 +222,11 @@ QEL.zep.zepInstance = function (uid, bwh, bc7, isex, oo7, pla, shf, pcc, tro, tr
 	this.tid2 = 0;
 };
 //
+// The methods every popup shares.
+var P = Z.zepInstance.prototype;
+//
 // Absolute box: positioned in page coordinates, so scroll offsets are added.
-QEL.zep.zepInstance.prototype.iess = function () {
+P.iess = function () {
 	return (Z.mie && (!Z.ie7p || !sct) && !Z.op) || this.pars.isScr == 0;
 };
 //
@@ -240,7 +236,7 @@ function zepQuirks() {
 }
 //
 // Moves the box, the shim and the shadow (shs further right and down) together.
-QEL.zep.zepInstance.prototype.zepMoveTo = function (id, x, y) {
+P.zepMoveTo = function (id, x, y) {
 	var s = this.pars.shs, sh = de7(id + "_zepS"), bx = de7(id + "_zepB"), ash;
 	if (x !== null) {
 		zepPx(bx, "left", x);
@@ -250,7 +246,7 @@ QEL.zep.zepInstance.prototype.zepMoveTo = function (id, x, y) {
 		zepPx(bx, "top", y);
 		zepPx(sh, "top", y + s);
 	}
-	ash = QEL.zep.ush ? de7(id + "_ash") : null;
+	ash = Z.ush ? de7(id + "_ash") : null;
 	if (ash) {
 		if (x !== null) {
 			zepPx(ash, "left", x);
@@ -262,9 +258,9 @@ QEL.zep.zepInstance.prototype.zepMoveTo = function (id, x, y) {
 };
 //
 // Sets the visibility of all the popup's elements; the display word has no effect.
-QEL.zep.zepInstance.prototype.soh = function (id, bon, voh) {
+P.soh = function (id, bon, voh) {
 	var p = this.pars, names = ["_zepB", "_close", "_zepC", "_zepT"], i, e;
-	if (QEL.zep.ush) {
+	if (Z.ush) {
 		names.push("_ash");
 	}
 	if (p.is6 == 1) {
@@ -285,7 +281,7 @@ QEL.zep.zepInstance.prototype.soh = function (id, bon, voh) {
 // Hide: cancels the pending show and this popup's timed commands, tells the page, hides;
 // the focus goes back to where it was before a modal popup took it.
 zepCommand("zepHide");
-QEL.zep.zepInstance.prototype.zepHideObj = function (id) {
+P.zepHideObj = function (id) {
 	var mask, foc = this.zepFoc;
 	clearTimeout(dsh);
 	this.zepTimerStop();
@@ -314,7 +310,7 @@ QEL.zep.zepInstance.prototype.zepHideObj = function (id) {
 // Show: re-applies the stored position, becomes visible 250 ms later (a modal popup
 // then takes the focus), resets fade opacities.
 zepCommand("zepShow");
-QEL.zep.zepInstance.prototype.zepShowObj = function (id) {
+P.zepShowObj = function (id) {
 	var me = this, bx = de7(id + "_zepB"), sh = de7(id + "_zepS"), bs = bx.style, ss = sh.style;
 	zepCountShow(this);
 	if (absl == 1 && Z.drs == 0 && !Z.ism3) {
@@ -362,7 +358,7 @@ function gsp() {
 //
 // Location: absolute (viewport coordinates) or relative to the mouse pointer.
 zepCommand("zepLocation");
-QEL.zep.zepInstance.prototype.zepLocationObj = function (id, x, y, m, evt) {
+P.zepLocationObj = function (id, x, y, m, evt) {
 	var p = this.pars;
 	x = zepNum(x);
 	y = zepNum(y);
@@ -382,9 +378,9 @@ QEL.zep.zepInstance.prototype.zepLocationObj = function (id, x, y, m, evt) {
 			y += sht;
 		}
 	}
-	if (this.zepFit(id)) {
-		x = this.zepClamp(x, 0);
-		y = this.zepClamp(y, 1);
+	if (zepFit(this, id)) {
+		x = zepClamp(this, x, 0);
+		y = zepClamp(this, y, 1);
 	}
 	this.zepMoveTo(id, x, y);
 };
@@ -415,12 +411,13 @@ function zepTabKeys(bOff) {
 	f("keydown", tabremove);
 }
 //
-// While a grey-out shows, the page behind does not scroll (wheel or touch). The
-// locks are counted; the last release gives back the page's own overflow settings
-// and scroll position.
+// While a grey-out shows, the page behind does not scroll (wheel or touch): its
+// root and body hide their overflow, and a popup's own content still scrolls.
+// The locks are counted; the last release gives back the page's own overflow
+// settings and scroll position.
 var zepLocks = 0, zepKept = [];
 function zepScrollLock(bOn) {
-	var h = dmt.documentElement.style, b = dmt.body.style, f = bOn ? "addEventListener" : "removeEventListener";
+	var h = dmt.documentElement.style, b = dmt.body.style;
 	if (bOn ? zepLocks++ > 0 : zepLocks == 0 || --zepLocks > 0) {
 		return;
 	}
@@ -429,18 +426,8 @@ function zepScrollLock(bOn) {
 	}
 	h.overflow = bOn ? "hidden" : zepKept[0];
 	b.overflow = bOn ? "hidden" : zepKept[1];
-	dmt[f]("touchmove", zepNoScroll, {passive: false});
-	dmt[f]("wheel", zepNoScroll, {passive: false});
 	if (!bOn) {
 		window.scrollTo(zepKept[2], zepKept[3]);
-	}
-}
-//
-// A popup's own content may still scroll under the finger or the wheel.
-function zepNoScroll(e) {
-	var o = zepOwner(e.target);
-	if ((!o || o.pars.uid == "zepMask") && e.cancelable) {
-		e.preventDefault();
 	}
 }
 function zepSelects(voh) {
@@ -497,7 +484,7 @@ function tiShow() {
 }
 //
 // Anchoring: the popup sits at an element's page position plus offsets.
-QEL.zep.zepAnchor = function (uid, anchor, oX, oY) {
+Z.zepAnchor = function (uid, anchor, oX, oY) {
 	mae(uid, anchor, oX, oY);
 	adj(uid, anchor, oX, oY);
 };
@@ -517,8 +504,8 @@ function mae(uid, anchor, oX, oY) {
 	}
 	gsp();
 	pos = rae(e);
-	QEL.zep.eloc[uid] = pos;
-	QEL.zep.zepLocation(uid, pos.x + zepNum(oX) - slt, pos.y + zepNum(oY) - sht, 0);
+	Z.eloc[uid] = pos;
+	Z.zepLocation(uid, pos.x + zepNum(oX) - slt, pos.y + zepNum(oY) - sht, 0);
 }
 function adj(uid, anchor, oX, oY) {
 	addRszEv(function () {

@@ -1,7 +1,7 @@
 //
 // Drop-in from above the view, landing exactly on zepy; optional bounce.
 zepCommand("zepDropin");
-QEL.zep.zepInstance.prototype.zepDropinObj = function (id) {
+P.zepDropinObj = function (id) {
 	var me = this;
 	Z.drs = 1;
 	clearInterval(ddp);
@@ -9,20 +9,20 @@ QEL.zep.zepInstance.prototype.zepDropinObj = function (id) {
 		me.indl(id);
 	}, 200);
 };
-QEL.zep.zepInstance.prototype.outerH = function () {
+P.outerH = function () {
 	var p = this.pars;
 	return p.zeph + 2 * p.bwh + 2 * p.tbw;
 };
-QEL.zep.zepInstance.prototype.outerW = function () {
+P.outerW = function () {
 	var p = this.pars;
 	return p.zepw + 2 * p.bwh + 2 * p.tbw;
 };
-QEL.zep.zepInstance.prototype.scrTop = function () {
+P.scrTop = function () {
 	return this.iess() ? sht : 0;
 };
 //
 // Follow-scroll is turned on again when a movement ends.
-QEL.zep.zepInstance.prototype.zepRescroll = function (id) {
+P.zepRescroll = function (id) {
 	if (this.pars.isScr == 1) {
 		this.zepScroll(id, this.pars.pla, 1);
 	}
@@ -31,9 +31,9 @@ QEL.zep.zepInstance.prototype.zepRescroll = function (id) {
 // The visitor's browser asks for reduced motion: the moving effects put the
 // popup at their end state at once instead of stepping it there.
 function zepStill() {
-	return !!window.matchMedia && window.matchMedia("(prefers-reduced-motion: reduce)").matches;
+	return zepMedia("(prefers-reduced-motion: reduce)");
 }
-QEL.zep.zepInstance.prototype.indl = function (id) {
+P.indl = function (id) {
 	var me = this, oh = this.outerH(), p = this.pars;
 	nd9 = 0;
 	ba5 = 40;
@@ -50,7 +50,7 @@ QEL.zep.zepInstance.prototype.indl = function (id) {
 		me.dropdown(id, oh);
 	}, dis);
 };
-QEL.zep.zepInstance.prototype.dropdown = function (id, oh) {
+P.dropdown = function (id, oh) {
 	var me = this, p = this.pars, bx = de7(id + "_zepB"), S, top;
 	clearInterval(bp3);
 	gsp();
@@ -74,7 +74,7 @@ QEL.zep.zepInstance.prototype.dropdown = function (id, oh) {
 		}
 	}
 };
-QEL.zep.zepInstance.prototype.bouncedown = function (id) {
+P.bouncedown = function (id) {
 	var top = parseInt(de7(id + "_zepB").style.top, 10);
 	this.zepMoveTo(id, null, top - ba5);
 	if (ba5 < 0) {

@@ -1,15 +1,20 @@
 //
-// Slides: seven commands sharing one step routine; mode numbers 1 to 7.
-zepCommand("zepSlidein");
-zepCommand("zepSlideout");
-zepCommand("zepSlideup");
-zepCommand("zepSlideOutLeft");
-zepCommand("zepSlideDownBottom");
-zepCommand("zepSlideInRight");
-zepCommand("zepSlideUpTop");
-//
-// Stops this popup's slide and starts the given start routine 200 ms later.
-QEL.zep.zepInstance.prototype.slideLater = function (id, fStart) {
+// Slides: seven commands sharing one step routine; mode numbers 1 to 7. Each
+// command stops the popup's slide and runs its start routine 200 ms later.
+function zepSlide(sName, sStart) {
+	zepCommand(sName);
+	P[sName + "Obj"] = function (id) {
+		this.slideLater(id, this[sStart]);
+	};
+}
+zepSlide("zepSlidein", "slin");
+zepSlide("zepSlideout", "slout");
+zepSlide("zepSlideup", "slup");
+zepSlide("zepSlideOutLeft", "sloutLeft");
+zepSlide("zepSlideDownBottom", "sloutbottom");
+zepSlide("zepSlideInRight", "slinright");
+zepSlide("zepSlideUpTop", "sluptop");
+P.slideLater = function (id, fStart) {
 	var me = this;
 	Z.drs = 1;
 	clearInterval(this.sp7);
@@ -18,31 +23,10 @@ QEL.zep.zepInstance.prototype.slideLater = function (id, fStart) {
 		fStart.call(me, id);
 	}, 200);
 };
-QEL.zep.zepInstance.prototype.zepSlideinObj = function (id) {
-	this.slideLater(id, this.slin);
-};
-QEL.zep.zepInstance.prototype.zepSlideoutObj = function (id) {
-	this.slideLater(id, this.slout);
-};
-QEL.zep.zepInstance.prototype.zepSlideupObj = function (id) {
-	this.slideLater(id, this.slup);
-};
-QEL.zep.zepInstance.prototype.zepSlideOutLeftObj = function (id) {
-	this.slideLater(id, this.sloutLeft);
-};
-QEL.zep.zepInstance.prototype.zepSlideDownBottomObj = function (id) {
-	this.slideLater(id, this.sloutbottom);
-};
-QEL.zep.zepInstance.prototype.zepSlideInRightObj = function (id) {
-	this.slideLater(id, this.slinright);
-};
-QEL.zep.zepInstance.prototype.zepSlideUpTopObj = function (id) {
-	this.slideLater(id, this.sluptop);
-};
 //
 // Steps every sis ms. With reduced motion the popup goes at once to where the
 // steps would take it, and the end comes on the tick it would come on anyway.
-QEL.zep.zepInstance.prototype.slideRun = function (id, iMode) {
+P.slideRun = function (id, iMode) {
 	var me = this, bx = de7(id + "_zepB"), pos, next, n = 1;
 	if (zepStill()) {
 		gsp();
@@ -59,7 +43,7 @@ QEL.zep.zepInstance.prototype.slideRun = function (id, iMode) {
 };
 //
 // Start routines: place the popup where the movement begins, then step.
-QEL.zep.zepInstance.prototype.slin = function (id) {
+P.slin = function (id) {
 	var p = this.pars;
 	if (this.leftTabber) {
 		this.zepMoveTo(id, -round10(p.zepw) + round10(p.zepxS), null);
@@ -68,38 +52,38 @@ QEL.zep.zepInstance.prototype.slin = function (id) {
 	}
 	this.slideRun(id, 1);
 };
-QEL.zep.zepInstance.prototype.slout = function (id) {
+P.slout = function (id) {
 	wh5();
 	this.slideRun(id, 2);
 };
-QEL.zep.zepInstance.prototype.slup = function (id) {
+P.slup = function (id) {
 	var p = this.pars;
 	wh5();
 	gsp();
 	this.zepMoveTo(id, null, this.scrTop() + 100 + mod10(p.zepy) + round10(pht + p.zeph + 2 * p.bwh + 2 * p.tbw));
 	this.slideRun(id, 3);
 };
-QEL.zep.zepInstance.prototype.sloutLeft = function (id) {
+P.sloutLeft = function (id) {
 	wh5();
 	this.slideRun(id, 4);
 };
-QEL.zep.zepInstance.prototype.sloutbottom = function (id) {
+P.sloutbottom = function (id) {
 	wh5();
 	this.slideRun(id, 5);
 };
-QEL.zep.zepInstance.prototype.slinright = function (id) {
+P.slinright = function (id) {
 	var p = this.pars;
 	wh5();
 	this.zepMoveTo(id, pwh + round10(this.outerW()) + mod10(p.zepx) + 100, null);
 	this.slideRun(id, 6);
 };
-QEL.zep.zepInstance.prototype.sluptop = function (id) {
+P.sluptop = function (id) {
 	wh5();
 	this.slideRun(id, 7);
 };
 //
 // Whether a slide in the given mode moves on from the box's current position.
-QEL.zep.zepInstance.prototype.slideGoes = function (id, iMode, left, top) {
+P.slideGoes = function (id, iMode, left, top) {
 	var p = this.pars, dx = delX[id], dy = delY[id], S = this.scrTop();
 	switch (iMode) {
 	case 1:
@@ -121,7 +105,7 @@ QEL.zep.zepInstance.prototype.slideGoes = function (id, iMode, left, top) {
 //
 // The box position [left, top] after one 10-pixel step from (left, top), or null
 // once the slide's limit is passed.
-QEL.zep.zepInstance.prototype.slideStep = function (id, iMode, left, top) {
+P.slideStep = function (id, iMode, left, top) {
 	var p = this.pars, iStep = (iMode == 4 || iMode == 6 || iMode == 3 || iMode == 7) ? -10 : 10;
 	if (!this.slideGoes(id, iMode, left, top)) {
 		return null;
@@ -133,7 +117,7 @@ QEL.zep.zepInstance.prototype.slideStep = function (id, iMode, left, top) {
 };
 //
 // One step, or the end action once the limit is passed.
-QEL.zep.zepInstance.prototype.slide = function (id, iMode) {
+P.slide = function (id, iMode) {
 	var bx = de7(id + "_zepB"), pos;
 	gsp();
 	pos = this.slideStep(id, iMode, parseInt(bx.style.left, 10), parseInt(bx.style.top, 10));
@@ -146,7 +130,7 @@ QEL.zep.zepInstance.prototype.slide = function (id, iMode) {
 	clearInterval(this.sp7);
 	this.slideEnd(id, iMode);
 };
-QEL.zep.zepInstance.prototype.slideEnd = function (id, iMode) {
+P.slideEnd = function (id, iMode) {
 	var me = this, p = this.pars;
 	if (iMode == 4) {
 		addRszEv(function () {

@@ -2,7 +2,7 @@
 // Fades: one page-wide interval each for fading in and out.
 zepCommand("zepFadein");
 zepCommand("zepFadeout");
-QEL.zep.zepInstance.prototype.zepFadeinObj = function (id) {
+P.zepFadeinObj = function (id) {
 	var me = this;
 	clearInterval(fp5);
 	clearInterval(fo4);
@@ -14,7 +14,7 @@ QEL.zep.zepInstance.prototype.zepFadeinObj = function (id) {
 		me.fadein(id);
 	}, fis);
 };
-QEL.zep.zepInstance.prototype.fadein = function (id) {
+P.fadein = function (id) {
 	fia += fii;
 	if (fia <= 99) {
 		zepOpa(de7(id + "_zepB"), fia);
@@ -23,19 +23,19 @@ QEL.zep.zepInstance.prototype.fadein = function (id) {
 		clearInterval(fp5);
 	}
 };
-QEL.zep.zepInstance.prototype.zepFadeoutObj = function (id) {
+P.zepFadeoutObj = function (id) {
 	var me = this;
 	clearInterval(fp5);
 	clearInterval(fo4);
 	foa = 99;
-	QEL.zep.zepShow(id);
+	Z.zepShow(id);
 	zepOpa(de7(id + "_zepB"), Z.mie ? 100 : 99);
 	zepOpa(de7(id + "_zepS"), 30);
 	fo4 = setInterval(function () {
 		me.fadeout(id);
 	}, fos);
 };
-QEL.zep.zepInstance.prototype.fadeout = function (id) {
+P.fadeout = function (id) {
 	foa -= foi;
 	if (foa >= 1) {
 		zepOpa(de7(id + "_zepB"), foa);

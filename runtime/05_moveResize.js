@@ -2,7 +2,7 @@
 // Exit intent: armed once the pointer has been inside the page, fired once
 // when it then comes within exof pixels of the top or the left edge.
 function mouseexit(e) {
-	var zz = QEL.zep;
+	var zz = Z;
 	zepMouse(e);
 	gsp();
 	if (zz.goex == 0 && Mousey > sht + zz.exof && Mousex >= slt + zz.exof) {
@@ -18,11 +18,8 @@ function mouseexit(e) {
 // the page's scrollable height, a quick scroll back up (200 px or more, at 1 px/ms
 // or faster, within the last 300 ms) counts as leaving, once per page as above.
 var zepTrail = [], zepDown = 0;
-function zepNow() {
-	return window.performance && performance.now ? performance.now() : new Date().getTime();
-}
 function touchexit() {
-	var zz = QEL.zep, d = miebody(), t = zepNow(), top = null, i, c;
+	var zz = Z, d = miebody(), t = performance.now(), top = null, i, c;
 	gsp();
 	if (sht > 0 && sht >= (d.scrollHeight - d.clientHeight) / 4) {
 		zepDown = 1;
@@ -42,11 +39,7 @@ function touchexit() {
 		runCmdSet();
 	}
 }
-//
-// The touch rule applies where the visitor has no fine pointer.
-function zepTouchOnly() {
-	return !!window.matchMedia && !window.matchMedia("(any-pointer: fine)").matches;
-}
+
 //
 // Dragging by the title bar or the content moves the popup; the grip resizes it.
 // A mouse-down on a handle starts the drag; a one-finger touch does the same.
@@ -65,7 +58,7 @@ function amre(e) {
 // Takes hold of the popup of handle el at the pointer position Mousex, Mousey.
 function zepGrab(el) {
 	var id = el.zepid, bx = de7(id + "_zepB"), rs;
-	QEL.zep.nEl = id;
+	Z.nEl = id;
 	if (el.id == id + "_rsize") {
 		Z.resizing = 1;
 		rs = de7(id + "_rsize");
@@ -112,13 +105,13 @@ function zepDragStep() {
 	return false;
 }
 function move() {
-	var id = QEL.zep.nEl, z = zepInst(id), p = z.pars, x = Mousex + MovexDiff, y = Mousey + MoveyDiff;
+	var id = Z.nEl, z = zepInst(id), p = z.pars, x = Mousex + MovexDiff, y = Mousey + MoveyDiff;
 	delX[id] = x - p.zepx - slt;
 	delY[id] = y - p.zepy - sht;
 	z.zepMoveTo(id, x, y);
 }
 function resize() {
-	var id = QEL.zep.nEl, p = zepInst(id).pars, zz = QEL.zep, b = p.bwh, pd = zepQuirks() ? 0 : p.cpad, s = p.shs;
+	var id = Z.nEl, p = zepInst(id).pars, zz = Z, b = p.bwh, pd = zepQuirks() ? 0 : p.cpad, s = p.shs;
 	var R = Mousex + ResizexDiff + 9, D = Mousey + ResizeyDiff + 9, ash;
 	var w = Math.max(R, zz.mnw + 2 * b), h = Math.max(D, zz.mnh + 2 * b);
 	zepPx(de7(id + "_rsize"), "left", Math.max(R - 9, zz.mnw + 2 * b - 9));
@@ -135,7 +128,7 @@ function resize() {
 	zepPx(de7(id + "_zepT"), "width", Math.max(R - 2 * b, zz.mnw));
 	zepPx(de7(id + "_zepC"), "width", Math.max(R - 2 * b - 2 * pd, zz.mnw - 2 * pd));
 	zepPx(de7(id + "_zepC"), "height", Math.max(D - 2 * b - p.tsp - 2 * pd, zz.mnh - p.tsp - 2 * pd));
-	zepInst(id).zepCloseAt(id, Math.max(R - 2 * b, zz.mnw));
+	zepCloseAt(zepInst(id), id, Math.max(R - 2 * b, zz.mnw));
 }
 function stmr() {
 	zepUnlisten("mousemove", mousemove);

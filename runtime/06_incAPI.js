@@ -1,6 +1,6 @@
 //
 // Content, title and size of a built popup.
-QEL.zep.zepContent = function (id, text) {
+Z.zepContent = function (id, text) {
 	de7(id + "_zepC").innerHTML = text;
 };
 function zepTitleSpan(id, text) {
@@ -16,7 +16,7 @@ function zepTitleSpan(id, text) {
 	sp.innerHTML = text;
 	return sp;
 }
-QEL.zep.zepTitle = function (id, tCol, ttCol, tStr) {
+Z.zepTitle = function (id, tCol, ttCol, tStr) {
 	var t = de7(id + "_zepT"), sp = zepTitleSpan(id, tStr);
 	t.innerHTML = "";
 	t.appendChild(sp);
@@ -27,20 +27,20 @@ zepCommand("zepSize");
 //
 // A size given by the page or a tooltip becomes the popup's designed size; the
 // view may then hold it smaller (zepFit).
-QEL.zep.zepInstance.prototype.zepSizeObj = function (id, w, h) {
+P.zepSizeObj = function (id, w, h) {
 	var p = this.pars;
 	w = zepNum(w);
 	h = zepNum(h);
-	if (w < QEL.zep.mnw || h < QEL.zep.mnh) {
+	if (w < Z.mnw || h < Z.mnh) {
 		return;
 	}
 	p.dw = w;
 	p.dh = h;
-	this.zepSizeTo(id, w, h);
-	this.zepFit(id);
+	zepSizeTo(this, id, w, h);
+	zepFit(this, id);
 };
-QEL.zep.zepInstance.prototype.zepSizeTo = function (id, w, h) {
-	var p = this.pars, zz = QEL.zep, b = p.bwh, s = p.shs, pd = p.cpad, T = p.tsp, ash, c;
+function zepSizeTo(z, id, w, h) {
+	var p = z.pars, zz = Z, b = p.bwh, s = p.shs, pd = p.cpad, T = p.tsp, ash, c;
 	if (w < zz.mnw || h < zz.mnh) {
 		return;
 	}
@@ -61,7 +61,7 @@ QEL.zep.zepInstance.prototype.zepSizeTo = function (id, w, h) {
 		zepPx(de7(id + "_rsize"), "left", w + 2 * b - 9);
 		zepPx(de7(id + "_rsize"), "top", h + 2 * b - 9);
 	}
-	this.zepCloseAt(id, w);
+	zepCloseAt(z, id, w);
 	ash = zz.ush ? de7(id + "_ash") : null;
 	if (ash) {
 		zepPx(ash, "width", w + 2 * b + s);
@@ -69,19 +69,16 @@ QEL.zep.zepInstance.prototype.zepSizeTo = function (id, w, h) {
 	}
 	p.zepw = w;
 	p.zeph = h;
-};
+}
 //
 // The close control: a 20 x 20 picture at the box's top right. On a touch
 // screen its hit area grows to 44 x 44 around the same picture.
-function zepCoarse() {
-	return !!window.matchMedia && window.matchMedia("(pointer: coarse)").matches;
-}
-QEL.zep.zepInstance.prototype.zepCloseAt = function (id, w) {
-	var b = this.pars.bwh, cl = de7(id + "_close"), k = zepCoarse() ? 12 : 0;
+function zepCloseAt(z, id, w) {
+	var b = z.pars.bwh, cl = de7(id + "_close"), k = zepMedia("(pointer: coarse)") ? 12 : 0;
 	zepPx(cl, "left", w + b - 20 - k);
 	zepPx(cl, "top", b - k);
 	zepPx(cl, "width", 20 + 2 * k);
 	zepPx(cl, "height", 20 + 2 * k);
-};
+}
 //
 //EndOfSection incAPI

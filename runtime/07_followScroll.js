@@ -1,8 +1,8 @@
 //
 // Follow-scroll: fixed positioning where the browser offers it, else a scroll handler.
 // Popups left without elements by the probability test are skipped.
-QEL.zep.zepInstance.prototype.zepScroll = function (id, p, s) {
-	var me = this, zz = QEL.zep, i, bx, sh, pos;
+P.zepScroll = function (id, p, s) {
+	var me = this, zz = Z, i, bx, sh, pos;
 	this.pars.isScr = s;
 	for (i = 0; i < zz.zepuids.length; i++) {
 		if (zz.zepuids[i] == id) {
@@ -31,8 +31,8 @@ QEL.zep.zepInstance.prototype.zepScroll = function (id, p, s) {
 //
 // Scroll handler of one popup: it moves only its own popup, and only while
 // its follow-scroll flag is on.
-QEL.zep.zepInstance.prototype.doscrzep = function (id) {
-	var zz = QEL.zep, i;
+P.doscrzep = function (id) {
+	var zz = Z, i;
 	for (i = 0; i < zz.zepuids.length; i++) {
 		if (zz.zepuids[i] == id && zz.zepscr[i] == 1) {
 			this.getScr(id);
@@ -42,8 +42,8 @@ QEL.zep.zepInstance.prototype.doscrzep = function (id) {
 //
 // Keeps the popup at its place in the view: its location, or for an anchored
 // popup the anchor's position plus the offsets, both plus the scroll offsets.
-QEL.zep.zepInstance.prototype.getScr = function (id) {
-	var p = this.pars, a = QEL.zep.eloc[id];
+P.getScr = function (id) {
+	var p = this.pars, a = Z.eloc[id];
 	if (Z.drs == 1) {
 		return;
 	}

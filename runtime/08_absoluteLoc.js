@@ -25,12 +25,12 @@ function zepAllow() {
 }
 //
 // Computes cth (top) and ctw (left) of location p in viewport coordinates.
-QEL.zep.zepInstance.prototype.sth = function (id, p) {
+P.sth = function (id, p) {
 	var q = this.pars, a, B = 2 * q.bwh, T = 2 * q.tbw, oh, ow, midTop, botTop, midLeft, rightLeft, edgeLeft;
 	if (p < 0 || p > 9) {
 		return;
 	}
-	this.zepFit(id);
+	zepFit(this, id);
 	wh5();
 	a = zepAllow();
 	oh = q.zeph + B + T;
@@ -47,13 +47,13 @@ QEL.zep.zepInstance.prototype.sth = function (id, p) {
 //
 // Placement at a location, kept on window resizes.
 zepCommand("zepPlace");
-QEL.zep.zepInstance.prototype.zepPlaceObj = function (id, p, fw) {
+P.zepPlaceObj = function (id, p, fw) {
 	var me = this;
 	setTimeout(function () {
 		me.zeppl(id, p, fw);
 	}, zeppdel);
 };
-QEL.zep.zepInstance.prototype.zeppl = function (id, p, fw) {
+P.zeppl = function (id, p, fw) {
 	var me = this;
 	gsp();
 	this.sth(id, p);
@@ -65,7 +65,7 @@ QEL.zep.zepInstance.prototype.zeppl = function (id, p, fw) {
 };
 //
 // Full-size modes: the popup's size follows the viewport; left (and top) become 0.
-QEL.zep.zepInstance.prototype.rsz = function (id, fw) {
+P.rsz = function (id, fw) {
 	var p = this.pars, a = zepAllow(), ext = 2 * p.bwh + 2 * p.tbw, w = p.zepw, h = p.zeph;
 	this.fwm = fw;
 	if (fw == 0) {
@@ -77,11 +77,11 @@ QEL.zep.zepInstance.prototype.rsz = function (id, fw) {
 		cth = 0;
 		h = pht - a.aH - ext;
 	}
-	this.zepSizeTo(id, w, h);
+	zepSizeTo(this, id, w, h);
 };
 //
 // Re-placement on window resize; an anchored popup follows its anchor's own handler instead.
-QEL.zep.zepInstance.prototype.dorszzep = function (id, p, fw) {
+P.dorszzep = function (id, p, fw) {
 	if (p == 10) {
 		return;
 	}
@@ -102,67 +102,67 @@ function zepView() {
 		w = Math.min(w, v.width);
 		h = Math.min(h, v.height);
 	}
-	return {w: Math.floor(w), h: Math.floor(h)};
+	return {w: w, h: h};
 }
 //
 // What box and shadow add to the content size: borders, title borders and the shadow's offset.
-QEL.zep.zepInstance.prototype.zepRim = function () {
-	var p = this.pars;
+function zepRim(z) {
+	var p = z.pars;
 	return 2 * p.bwh + 2 * p.tbw + p.shs;
-};
+}
 //
 // Whether the view holds the popup at its designed size with 8 px to spare on every side.
-QEL.zep.zepInstance.prototype.zepFits = function () {
-	var p = this.pars, v = zepView(), r = this.zepRim() + 16;
+function zepFits(z) {
+	var p = z.pars, v = zepView(), r = zepRim(z) + 16;
 	return !v.w || !v.h || (p.dw + r <= v.w && p.dh + r <= v.h);
-};
+}
 //
 // Sizes the popup for the view and answers whether it had to be fitted. A popup
 // that fits has its designed size (full-size modes: what rsz gave it). One that
 // does not takes at most the view less 16 px, full width or height exactly the
 // view's, and its content scrolls.
-QEL.zep.zepInstance.prototype.zepFit = function (id) {
-	var p = this.pars, v = zepView(), r = this.zepRim() + 16, B = 2 * p.bwh, fw = this.fwm || 0, c = de7(id + "_zepC");
+function zepFit(z, id) {
+	var p = z.pars, v = zepView(), r = zepRim(z) + 16, B = 2 * p.bwh, fw = z.fwm || 0, c = de7(id + "_zepC");
 	if (!c) {
 		return false;
 	}
-	if (this.zepFits()) {
-		if (this.fitted) {
-			this.fitted = 0;
+	if (zepFits(z)) {
+		if (z.fitted) {
+			z.fitted = 0;
 			c.style.overflow = p.is7 == 1 ? "auto" : "hidden";
 			if (fw == 0) {
-				this.zepSizeTo(id, p.dw, p.dh);
+				zepSizeTo(z, id, p.dw, p.dh);
 			}
 		}
 		return false;
 	}
-	this.fitted = 1;
+	z.fitted = 1;
 	c.style.overflow = "auto";
-	this.zepSizeTo(id, fw ? v.w - B : Math.min(p.dw, v.w - r), fw == 2 ? v.h - B : Math.min(p.dh, v.h - r));
+	zepSizeTo(z, id, fw ? v.w - B : Math.min(p.dw, v.w - r), fw == 2 ? v.h - B : Math.min(p.dh, v.h - r));
 	return true;
-};
+}
 //
 // Keeps a fitted popup's box and shadow 8 px inside the view along one axis
 // (iAxis 0 across, 1 down); a full-size side lies on the view's edge.
-QEL.zep.zepInstance.prototype.zepClamp = function (x, iAxis) {
-	var p = this.pars, v = zepView(), o, fw = this.fwm || 0, size;
+function zepClamp(z, x, iAxis) {
+	var p = z.pars, v = zepView(), o, fw = z.fwm || 0, size;
 	gsp();
-	o = this.iess() ? (iAxis ? sht : slt) : 0;
-	size = (iAxis ? p.zeph : p.zepw) + this.zepRim();
+	o = z.iess() ? (iAxis ? sht : slt) : 0;
+	size = (iAxis ? p.zeph : p.zepw) + zepRim(z);
 	if (fw == 2 || (fw == 1 && !iAxis)) {
 		return o;
 	}
 	return Math.max(o + 8, Math.min(x, o + (iAxis ? v.h : v.w) - 8 - size));
-};
+}
 //
 // A change of the view's size fits the popups placed by coordinates again, or
 // gives them back their designed size and place; placed popups follow their
 // own resize handlers.
 addRszEv(function () {
-	var u = QEL.zep.zepuids, i, z;
+	var u = Z.zepuids, i, z;
 	for (i = 0; i < u.length; i++) {
 		z = zepInst(u[i]);
-		if (z && z.pars.pla == 0 && de7(u[i] + "_zepB") && (z.fitted || !z.zepFits())) {
+		if (z && z.pars.pla == 0 && de7(u[i] + "_zepB") && (z.fitted || !zepFits(z))) {
 			z.zepLocationObj(u[i], z.pars.zepx, z.pars.zepy, 0);
 		}
 	}

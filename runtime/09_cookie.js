@@ -2,7 +2,7 @@
 // Cookies: written for the whole site (path "/"), read back by exact name.
 // SameSite=Lax (and Secure on https pages) lets current browsers keep them.
 Z.zepSecure = window.location.protocol == "https:";
-QEL.zep.zepInstance.prototype.mca = function (id, v, l) {
+P.mca = function (id, v, l) {
 	var t = id + "=" + escape(v), d;
 	if (l && l != 0) {
 		d = new Date();
@@ -11,7 +11,7 @@ QEL.zep.zepInstance.prototype.mca = function (id, v, l) {
 	}
 	dmt.cookie = t + "; path=/; SameSite=Lax" + (Z.zepSecure ? "; Secure" : "");
 };
-QEL.zep.zepInstance.prototype.rca = function (id) {
+P.rca = function (id) {
 	var parts = dmt.cookie.split(";"), i, c;
 	for (i = 0; i < parts.length; i++) {
 		c = parts[i].replace(/^ +/, "");
@@ -24,8 +24,8 @@ QEL.zep.zepInstance.prototype.rca = function (id) {
 //
 // Once-per-session rule; true means the popup was already shown and is suppressed.
 // Where the browser keeps no cookies, a site-wide countdown runs on the page alone.
-QEL.zep.zepInstance.prototype.ac1 = function (id) {
-	var me = this, p = this.pars, zz = QEL.zep, s = this.rca(id + "_s"), c;
+P.ac1 = function (id) {
+	var me = this, p = this.pars, zz = Z, s = this.rca(id + "_s"), c;
 	if (p.pcc != 1) {
 		if (s) {
 			return true;
@@ -58,9 +58,9 @@ QEL.zep.zepInstance.prototype.ac1 = function (id) {
 };
 //
 // Site-wide waiting loop: the most recently loaded page shows the popup when the countdown ends.
-QEL.zep.zepInstance.prototype.cca = function (id) {
+P.cca = function (id) {
 	var me = this, uid = this.pars.uid;
-	if (this.rca(uid + "_r") != QEL.zep.alc) {
+	if (this.rca(uid + "_r") != Z.alc) {
 		return;
 	}
 	if (!this.rca(id)) {
@@ -73,8 +73,8 @@ QEL.zep.zepInstance.prototype.cca = function (id) {
 };
 //
 // The countdown has ended: show now, hide shf seconds later.
-QEL.zep.zepInstance.prototype.zepSiteShow = function (uid) {
-	QEL.zep.zepShow(uid);
+P.zepSiteShow = function (uid) {
+	Z.zepShow(uid);
 	this.zepTimer(uid, "", "", "QEL.zep.zepHide", "", "", this.pars.shf);
 };
 //
@@ -98,8 +98,9 @@ function zepClock(d, tz) {
 }
 //
 // True when the moment d lies in the schedule l. A zone the browser does not
-// know keeps the popup back.
-function zepOnSchedule(l, d) {
+// know keeps the popup back. On the namespace, so that the editor's preview
+// can ask which part of a schedule kept a popup back.
+Z.sch = function (l, d) {
 	var c, hm, w;
 	try {
 		c = zepClock(d, l.tz);
@@ -123,7 +124,7 @@ function zepOnSchedule(l, d) {
 		}
 	}
 	return !l.wd || l.wd.charAt(w) == "1";
-}
+};
 //
 // This page view's number on the site, counted once per page view in one
 // cookie for the whole project (365 days).
@@ -162,7 +163,7 @@ function zepCountShow(z) {
 function zepOwnKept(z) {
 	var p = z.pars, l = p.lim || {}, view = l.pv ? zepPageView(z) : 0;
 	if (p.kep === undefined) {
-		p.kep = !zepOnSchedule(l, new Date()) || view < l.pv || (!!l.ms && zepShows(z).length >= l.ms) ||
+		p.kep = !Z.sch(l, new Date()) || view < l.pv || (!!l.ms && zepShows(z).length >= l.ms) ||
 			Math.floor(Math.random() * p.rn) != 0;
 	}
 	return p.kep;
@@ -184,7 +185,7 @@ function zepFreqKept(z) {
 // their priorities, only the one with the highest priority (the first of
 // equals) is built; a popup its own or its frequency rules keep back does not
 // compete. The others stay unbuilt and write no cookie.
-QEL.zep.zepOnePerPage = function (list) {
+Z.zepOnePerPage = function (list) {
 	var best = null;
 	list.forEach(function (c) {
 		if (!zepOwnKept(c[0]) && !zepFreqKept(c[0]) && (!best || c[1] > best[1])) {

@@ -1,21 +1,21 @@
 //
 // Rotation: successive page views show the main content, then contents 1, 2, ...
-QEL.zep.zepInstance.prototype.zepRotation = function (id) {
+P.zepRotation = function (id) {
 	var n = Number(this.rca(id + "_rotation")), sMain = window["zep_" + id];
 	if (!n) {
 		this.mca(id + "_rotation", "1", 86313600);
-		QEL.zep.zepContent(id, sMain);
+		Z.zepContent(id, sMain);
 	} else if (typeof window["zep_" + id + n] != "undefined") {
-		QEL.zep.zepContent(id, window["zep_" + id + n]);
+		Z.zepContent(id, window["zep_" + id + n]);
 		this.mca(id + "_rotation", String(n + 1), 86313600);
 	} else {
-		QEL.zep.zepContent(id, sMain);
+		Z.zepContent(id, sMain);
 		this.mca(id + "_rotation", "1", 86313600);
 	}
 };
 //
 // Creates a hidden, absolutely positioned element with the given id and geometry.
-QEL.zep.zepInstance.prototype.zepDiv = function (sId, x, y, w, h) {
+P.zepDiv = function (sId, x, y, w, h) {
 	var d = dmt.createElement("div"), st = d.style;
 	d.id = sId;
 	st.position = "absolute";
@@ -31,8 +31,8 @@ QEL.zep.zepInstance.prototype.zepDiv = function (sId, x, y, w, h) {
 // Build: creates the popup's elements, places it and applies the frequency rules.
 // A popup that its own rules keep back (schedule, page views, show limit,
 // probability) or that lost the page view's one place is not built at all.
-QEL.zep.zepInstance.prototype.zep = function (zepid, text, titletext) {
-	var zz = QEL.zep, p = this.pars, uid = p.uid, id = uid;
+P.zep = function (zepid, text, titletext) {
+	var zz = Z, p = this.pars, uid = p.uid, id = uid;
 	zz.zepuids.push(uid);
 	zz.zeppla.push(p.pla);
 	zz.zepscr.push(p.isScr);
@@ -63,12 +63,12 @@ QEL.zep.zepInstance.prototype.zep = function (zepid, text, titletext) {
 	this.zepRules(id);
 	return p.isc;
 };
-QEL.zep.zepInstance.prototype.zepElements = function (id, text, titletext) {
+P.zepElements = function (id, text, titletext) {
 	var p = this.pars, W = p.zepw, H = p.zeph, b = p.bwh, t = p.tbw, s = p.shs, pd = p.cpad, T = p.tsp;
 	var ext = Z.mie ? 2 * t : 0, pos = (p.isScr == 1 && (!Z.mie || (Z.ie7p && sct))) ? "fixed" : "absolute";
 	var ash, sh, bx, ti, c, rs, cl;
-	if (QEL.zep.ush) {
-		ash = QEL.zep.zepiF(id + "_ash", p.zepx, p.zepy, W + 2 * b + s + ext, H + 2 * b + s + ext);
+	if (Z.ush) {
+		ash = Z.zepiF(id + "_ash", p.zepx, p.zepy, W + 2 * b + s + ext, H + 2 * b + s + ext);
 		ash.style.zIndex = ++z_index;
 	}
 	sh = this.zepDiv(id + "_zepS", p.zepx + s, p.zepy + s, W + 2 * b + 2 * t, H + 2 * b + 2 * t);
@@ -113,7 +113,7 @@ QEL.zep.zepInstance.prototype.zepElements = function (id, text, titletext) {
 	}
 	bx.appendChild(ti);
 	bx.appendChild(c);
-	if (QEL.zep.ush) {
+	if (Z.ush) {
 		dmt.body.appendChild(ash);
 	}
 	dmt.body.appendChild(bx);
@@ -127,7 +127,7 @@ QEL.zep.zepInstance.prototype.zepElements = function (id, text, titletext) {
 		rs.style.cursor = "NW-resize";
 		rs.style.zIndex = ++z_index;
 	}
-	this.zepCloseAt(id, W);
+	zepCloseAt(this, id, W);
 	if (p.cc6 == 1) {
 		cl.style.backgroundImage = "url(close.gif)";
 		cl.style.backgroundRepeat = "no-repeat";
@@ -140,13 +140,27 @@ QEL.zep.zepInstance.prototype.zepElements = function (id, text, titletext) {
 	if (p.ir9 == 1) {
 		rs.zepid = id;
 	}
+	zepMaskFill(id);
 };
-QEL.zep.zepInstance.prototype.zepHandlers = function (id) {
+//
+// The grey-out's element fills the mask popup; set here through its style
+// properties, the mask's HTML needs no style attribute.
+function zepMaskFill(id) {
+	var e = id == "zepMask" ? de7("ZEPMask") : null, st = e ? e.style : null;
+	if (st) {
+		st.position = "absolute";
+		st.left = st.top = "0px";
+		st.width = st.height = "100%";
+	}
+}
+P.zepHandlers = function (id) {
 	var me = this, p = this.pars;
 	if (p.isex == 1) {
 		setTimeout(function () {
 			zepListen("mousemove", mouseexit);
-			if (zepTouchOnly()) {
+			// The touch rule applies where the visitor has no fine pointer (such
+			// browsers all measure time with performance.now).
+			if (window.matchMedia && !zepMedia("(any-pointer: fine)")) {
 				zepOn(window, "scroll", touchexit);
 			}
 		}, 1000);
@@ -196,7 +210,7 @@ function zepAttr(e, o) {
 // popups leave the accessibility tree through their CSS visibility. The box takes
 // the focus itself when it holds nothing focusable, and carries the uid so that
 // the focus code finds the popup of any element inside it.
-QEL.zep.zepInstance.prototype.zepAria = function (id) {
+P.zepAria = function (id) {
 	var p = this.pars, bx = de7(id + "_zepB"), cl = de7(id + "_close"), decor = {"aria-hidden": "true"};
 	bx.zepid = id;
 	bx.tabIndex = -1;
@@ -234,12 +248,12 @@ function zepTarget(e) {
 	var ev = e || window.event;
 	return ev.target || ev.srcElement;
 }
-QEL.zep.zepInstance.prototype.zepShown = function () {
+P.zepShown = function () {
 	var bx = de7(this.pars.uid + "_zepB");
 	return !!bx && bx.style.visibility == ivi;
 };
 function zepModal() {
-	var u = QEL.zep.zepuids, i, z;
+	var u = Z.zepuids, i, z;
 	for (i = u.length - 1; i >= 0; i--) {
 		z = zepInst(u[i]);
 		if (z && z.pars.msk == 1 && z.zepShown()) {
@@ -253,7 +267,7 @@ function zepCloses(z) {
 }
 //
 // The popup's elements that Tab can reach, in document order.
-QEL.zep.zepInstance.prototype.zepTabbables = function () {
+P.zepTabbables = function () {
 	var all = de7(this.pars.uid + "_zepB").querySelectorAll("a[href],button,input,select,textarea,iframe,[tabindex]");
 	var r = [], i, e;
 	for (i = 0; i < all.length; i++) {
@@ -268,7 +282,7 @@ QEL.zep.zepInstance.prototype.zepTabbables = function () {
 // Focuses the next (iDir 1) or the previous (-1) of the popup's own elements,
 // wrapping round; from outside the popup the first or the last one; the box
 // itself when it holds nothing focusable.
-QEL.zep.zepInstance.prototype.zepFocusStep = function (iDir) {
+P.zepFocusStep = function (iDir) {
 	var f = this.zepTabbables(), n = f.length, i = 0;
 	while (i < n && f[i] != dmt.activeElement) {
 		i++;
@@ -278,7 +292,7 @@ QEL.zep.zepInstance.prototype.zepFocusStep = function (iDir) {
 	}
 	(f[(i + iDir + n) % n] || de7(this.pars.uid + "_zepB")).focus();
 };
-QEL.zep.zepInstance.prototype.zepFocusIn = function () {
+P.zepFocusIn = function () {
 	var a = dmt.activeElement;
 	if (this.pars.msk == 1 && zepOwner(a) != this) {
 		this.zepFoc = a;
@@ -310,7 +324,7 @@ zepListen("keydown", zepKeyDown);
 zepListen("focusin", zepFocusGuard);
 //
 // Display frequency and rotation; may set isc to 1 (not to be shown).
-QEL.zep.zepInstance.prototype.zepRules = function (id) {
+P.zepRules = function (id) {
 	var p = this.pars;
 	if (p.issp == 1) {
 		if (this.rca(id + "_sp")) {
@@ -336,7 +350,7 @@ QEL.zep.zepInstance.prototype.zepRules = function (id) {
 		p.isc = 1;
 	}
 };
-QEL.zep.zepInstance.prototype.zepRotate = function (id) {
+P.zepRotate = function (id) {
 	if (this.pars.rot == 1) {
 		this.zepRotation(id);
 	}

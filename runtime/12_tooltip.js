@@ -3,14 +3,14 @@
 // leaves the trigger element; each call replaces the mouse-out listener the
 // previous call gave the trigger, and the page's own handlers stay.
 // Assistive technology reads the tooltip's content as the trigger's description.
-QEL.zep.zepInstance.prototype.zepTooltip = function (id, tid, w, h, zepOffX, zepOffY, zeptContent, zepCol, zepFade,
+P.zepTooltip = function (id, tid, w, h, zepOffX, zepOffY, zeptContent, zepCol, zepFade,
 		event) {
 	var trigger = de7(tid), fade = zepFade == 1;
 	zepAttr(de7(id + "_zepB"), {role: "tooltip"});
 	zepAttr(trigger, {"aria-describedby": id + "_zepC"});
 	this.zepLocationObj(id, zepOffX, zepOffY, 1, event);
 	this.zepSizeObj(id, w, h);
-	QEL.zep.zepContent(id, zeptContent);
+	Z.zepContent(id, zeptContent);
 	de7(id + "_zepC").style.backgroundColor = zepCol;
 	if (fade) {
 		this.zepFadeinObj(id);
@@ -19,13 +19,13 @@ QEL.zep.zepInstance.prototype.zepTooltip = function (id, tid, w, h, zepOffX, zep
 	}
 	if (trigger) {
 		if (trigger.zepOut) {
-			zepOff(trigger, "mouseout", trigger.zepOut);
+			zepOn(trigger, "mouseout", trigger.zepOut, true);
 		}
 		trigger.zepOut = function () {
 			if (fade) {
-				QEL.zep.zepFadeout(id);
+				Z.zepFadeout(id);
 			} else {
-				QEL.zep.zepHide(id);
+				Z.zepHide(id);
 			}
 		};
 		zepOn(trigger, "mouseout", trigger.zepOut);

@@ -1,6 +1,6 @@
 //
 // Iframe shim: an empty inline frame under the popup that covers windowed controls.
-QEL.zep.zepiF = function (id, x, y, w, h) {
+Z.zepiF = function (id, x, y, w, h) {
 	var f = dmt.createElement("iframe"), st = f.style;
 	f.id = id;
 	f.src = "about:blank";

@@ -71,14 +71,16 @@ QWidget* TOptionsForm::BuildCompileGroup() {
     TurnOffAudioBox =
         NewCheckBox("TurnOffAudioBox", QStringLiteral("On close turn off audio (on compile only)"), group);
     CoverBoxesBox = NewCheckBox("CoverBoxesBox", QStringLiteral("Cover select boxes in the page"), group);
+    StrictCSPBox = NewCheckBox("StrictCSPBox",
+                               QStringLiteral("Links without inline script (strict Content Security Policy)"), group);
     InitialisationOptionsBox = new QComboBox(group);
     InitialisationOptionsBox->setObjectName(QStringLiteral("InitialisationOptionsBox"));
     InitialisationOptionsBox->addItems(InitialisationOptionNames());
     OnePopupPerPageBox =
         NewCheckBox("OnePopupPerPageBox", QStringLiteral("Show at most one popup per page view"), group);
     ShowCompileBox = NewCheckBox("ShowCompileBox", QStringLiteral("Show compile form"), group);
-    for (QCheckBox* box :
-         {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox, OnePopupPerPageBox})
+    for (QCheckBox* box : {IncludeDynamicFunctionsBox, DynamicContentBox, TurnOffAudioBox, CoverBoxesBox,
+                           OnePopupPerPageBox, StrictCSPBox})
         connect(box, &QCheckBox::toggled, this, &TOptionsForm::ProjectOptionChanged);
     connect(InitialisationOptionsBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::ProjectOptionChanged);
 
@@ -90,6 +92,7 @@ QWidget* TOptionsForm::BuildCompileGroup() {
         layout->addWidget(box);
     layout->addLayout(initRow);
     layout->addWidget(OnePopupPerPageBox);
+    layout->addWidget(StrictCSPBox);
     layout->addWidget(ShowCompileBox);
     return group;
 }
@@ -126,7 +129,8 @@ TProjectOptions TOptionsForm::ProjectOptions() const {
             TurnOffAudioBox->isChecked(),
             CoverBoxesBox->isChecked(),
             InitialisationOptionsBox->currentIndex(),
-            OnePopupPerPageBox->isChecked()};
+            OnePopupPerPageBox->isChecked(),
+            StrictCSPBox->isChecked()};
 }
 
 void TOptionsForm::SetProjectOptions(const TProjectOptions& options) {
@@ -135,6 +139,7 @@ void TOptionsForm::SetProjectOptions(const TProjectOptions& options) {
     DynamicContentBox->setChecked(options.bDynamicContent);
     TurnOffAudioBox->setChecked(options.bTurnOffAudio);
     CoverBoxesBox->setChecked(options.bCoverBoxes);
+    StrictCSPBox->setChecked(options.bStrictCSP);
     InitialisationOptionsBox->setCurrentIndex(options.iInitialisationOption);
     OnePopupPerPageBox->setChecked(options.bOnePopupPerPage);
     ApplyDependencyRule();

@@ -18,6 +18,7 @@ struct TProjectOptions {
     bool bCoverBoxes = false;
     int iInitialisationOption = 0; // the list's rows follow CInitialisationOptions
     bool bOnePopupPerPage = false;
+    bool bStrictCSP = false;
     bool operator==(const TProjectOptions&) const = default;
 };
 
@@ -82,6 +83,7 @@ private:
     QCheckBox* DynamicContentBox = nullptr;
     QCheckBox* TurnOffAudioBox = nullptr;
     QCheckBox* CoverBoxesBox = nullptr;
+    QCheckBox* StrictCSPBox = nullptr;
     QComboBox* InitialisationOptionsBox = nullptr;
     QCheckBox* OnePopupPerPageBox = nullptr;
     QCheckBox* ShowCompileBox = nullptr;

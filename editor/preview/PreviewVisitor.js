@@ -183,6 +183,49 @@
         document.dispatchEvent(new MouseEvent(type, {bubbles: true, clientX: x, clientY: y}));
     }
 
+    // Which of its own rules kept the popup back on this page view, in the
+    // order the library asks them: its schedule (the library's own test at
+    // the visit's start, asked one part at a time), the page view it shows
+    // from (the library's own count), its show limit (the show times the
+    // visitor held). Null when none of them did: the probability draw did.
+    function keptBy(popup) {
+        var p = popup.pars, l = p.lim || {}, at = new RealDate(seed.start), part = null, day, shows, count = 0;
+        var parts = [["start", {st: l.st}], ["end", {en: l.en}], ["window", {ft: l.ft, tt: l.tt}],
+                     ["weekday", {ft: l.ft, tt: l.tt, wd: l.wd}]];
+        function on(rule) {
+            rule.tz = l.tz;
+            return QEL.zep.sch(rule, at);
+        }
+        // The weekday mask of the one day d, Monday 0.
+        function only(d) {
+            return "000000".substring(0, d) + "1000000".substring(0, 7 - d);
+        }
+        if (!p.kep) {
+            return null;
+        }
+        if (!on({})) {
+            return {rule: "zone", tz: l.tz};
+        }
+        parts.forEach(function (each) {
+            part = part || (on(each[1]) ? null : each[0]);
+        });
+        if (part) {
+            // The day the daily window counts the moment in (over midnight: the day it started).
+            for (day = 0; day < 7 && !on({ft: l.ft, tt: l.tt, wd: only(day)}); day++) {
+            }
+            return {rule: part, st: l.st, en: l.en, ft: l.ft, tt: l.tt, wd: l.wd, tz: l.tz, day: day,
+                    clock: at.toLocaleString("sv-SE", {timeZone: l.tz || undefined}).substring(0, 16)};
+        }
+        if (l.pv && QEL.zep.pgv < l.pv) {
+            return {rule: "view", pv: l.pv, view: QEL.zep.pgv};
+        }
+        shows = held[p.uid + "_shows"];
+        unescape(shows ? shows.value : "").split(".").forEach(function (t) {
+            count += t && seed.start / 1000 - t < l.md * 86400 ? 1 : 0;
+        });
+        return l.ms && count >= l.ms ? {rule: "shows", ms: l.ms, md: l.md, count: count} : null;
+    }
+
     // What the editor asks of the page.
     window.brisolaPreview = {
         // The visitor as the page leaves it: the clock and the cookies.
@@ -226,7 +269,7 @@
                 isc: p ? p.isc : 0, rn: p ? p.rn : 1, issp: p ? p.issp : 0, plt: p ? p.plt : 0, oo7: p ? p.oo7 : 0,
                 pcc: p ? p.pcc : 0, tro: p ? p.tro : 0, isex: p ? p.isex : 0, rot: p ? p.rot : 0, layers: layers,
                 draw: drawn.length ? drawn[0] : -1, start: seed.start, now: now(), held: held,
-                written: written, opening: opening
+                written: written, opening: opening, kept: p ? keptBy(popup) : null, lost: !!(p && p.lost)
             };
         }
     };

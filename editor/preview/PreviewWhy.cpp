@@ -55,9 +55,99 @@ QString PeriodText(const QJsonObject& facts, const QString& sUid, const TPreview
            Plural(qMax<qint64>(1, qint64(std::ceil(dLeft))), QStringLiteral("day")) + u'.';
 }
 
+QString Str(const QJsonObject& object, const char* sName) {
+    return object.value(QLatin1String(sName)).toString();
+}
+
+// "Mon-Fri", "Mon, Wed, Fri", "Sat-Sun": the days set in a seven-character mask, Monday first.
+QString DaysText(const QString& sWeekdays) {
+    static const QStringList names{QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
+                                   QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat"),
+                                   QStringLiteral("Sun")};
+    const auto set = [&](int iDay) { return iDay < sWeekdays.size() && sWeekdays.at(iDay) == u'1'; };
+    QStringList runs;
+    for (int iFirst = 0; iFirst < names.size(); ++iFirst) {
+        if (!set(iFirst))
+            continue;
+        int iLast = iFirst;
+        while (iLast + 1 < names.size() && set(iLast + 1))
+            ++iLast;
+        runs << (iLast == iFirst ? names.at(iFirst) : names.at(iFirst) + u'-' + names.at(iLast));
+        iFirst = iLast;
+    }
+    return runs.join(QStringLiteral(", "));
+}
+
+QString DayName(int iDay) {
+    static const QStringList names{QStringLiteral("Monday"),   QStringLiteral("Tuesday"), QStringLiteral("Wednesday"),
+                                   QStringLiteral("Thursday"), QStringLiteral("Friday"),  QStringLiteral("Saturday"),
+                                   QStringLiteral("Sunday")};
+    return names.value(iDay);
+}
+
+QString TimesText(int iCount) {
+    if (iCount == 1)
+        return QStringLiteral("once");
+    if (iCount == 2)
+        return QStringLiteral("twice");
+    return QString::number(iCount) + QStringLiteral(" times");
+}
+
+// The popup's own rule that kept it back, as the page found it: a part of its
+// schedule, the page view it shows from or its show limit.
+QString KeptText(const QJsonObject& kept) {
+    const QString sRule = Str(kept, "rule"), sZone = Str(kept, "tz");
+    const QString sIn = sZone.isEmpty() ? QString() : QStringLiteral(" in ") + sZone;
+    const QString sNow = Str(kept, "clock");
+    if (sRule == QLatin1String("zone"))
+        return QStringLiteral("Not shown: this browser does not know the time zone ") + sZone + u'.';
+    if (sRule == QLatin1String("start"))
+        return QStringLiteral("Not shown: only from ") + Str(kept, "st") + QStringLiteral(", it is now ") + sNow + sIn +
+               u'.';
+    if (sRule == QLatin1String("end"))
+        return QStringLiteral("Not shown: only until ") + Str(kept, "en") + QStringLiteral(", it is now ") + sNow +
+               sIn + u'.';
+    if (sRule == QLatin1String("window"))
+        return QStringLiteral("Not shown: only from ") + Str(kept, "ft") + QStringLiteral(" to ") + Str(kept, "tt") +
+               QStringLiteral(" each day, it is now ") + sNow.mid(11) + sIn + u'.';
+    if (sRule == QLatin1String("weekday")) {
+        const QString sDays = DaysText(Str(kept, "wd"));
+        if (sDays.isEmpty())
+            return QStringLiteral("Not shown: no day of the week is chosen.");
+        return QStringLiteral("Not shown: only on ") + sDays + QStringLiteral(", today is ") +
+               DayName(Int(kept, "day")) + sIn + u'.';
+    }
+    if (sRule == QLatin1String("view"))
+        return QStringLiteral("Not shown: from page view ") + QString::number(Int(kept, "pv")) +
+               QStringLiteral(", this is view ") + QString::number(Int(kept, "view")) + u'.';
+    const int iDays = Int(kept, "md");
+    return QStringLiteral("Not shown: at most ") + Plural(Int(kept, "ms"), QStringLiteral("show")) +
+           QStringLiteral(" in ") + Plural(iDays, QStringLiteral("day")) + QStringLiteral(", shown ") +
+           TimesText(Int(kept, "count")) + QStringLiteral(" in the last ") +
+           (iDays == 1 ? QStringLiteral("day") : Plural(iDays, QStringLiteral("day"))) + u'.';
+}
+
+// Whether the visitor came with the cookie by which the popup's frequency rule
+// keeps it back (the cookies the runtime reads for that rule).
+bool HeldBackByFrequency(const QJsonObject& facts, const QString& sUid) {
+    const QJsonObject held = facts.value(QStringLiteral("held")).toObject();
+    const auto holds = [&](const char* sSuffix) { return held.contains(sUid + QLatin1String(sSuffix)); };
+    if (Int(facts, "issp") == 1)
+        return holds("_sp");
+    if (Int(facts, "oo7") == 1)
+        return holds("_s") && (Int(facts, "pcc") != 1 || !holds("_p"));
+    return holds("_misC");
+}
+
 // Why the rules kept the popup away on this visit.
 QString NotShownText(const QJsonObject& facts, const QString& sUid, const TPreviewVisitor& visitor) {
-    if (!facts.value(QStringLiteral("drawn")).toBool()) {
+    const QJsonObject kept = facts.value(QStringLiteral("kept")).toObject();
+    if (!kept.isEmpty())
+        return KeptText(kept);
+    const bool bLost = facts.value(QStringLiteral("lost")).toBool();
+    if (bLost && !HeldBackByFrequency(facts, sUid))
+        return QStringLiteral("Not shown: another popup has a higher priority on this page view.");
+    if (!bLost && !facts.value(QStringLiteral("drawn")).toBool()) {
         // The runtime draws only once the popup's other rules let it through.
         const double dDraw = facts.value(QStringLiteral("draw")).toDouble(-1);
         if (dDraw < 0 || Int(facts, "rn") <= 1)

@@ -25,6 +25,7 @@ void PairProjectOptions(TProject& project, TOptions& options, TCopy copy) {
     copy(project.bCoverBoxes, options.bCoverBoxes);
     copy(project.InitialisationOption, options.iInitialisationOption);
     copy(project.bOnePopupPerPage, options.bOnePopupPerPage);
+    copy(project.bStrictCSP, options.bStrictCSP);
 }
 
 template <class TSettings, class TOptions, class TCopy>

@@ -3,6 +3,7 @@
 #include "CommandGenerator.h"
 #include "GeneratorTestSupport.h"
 #include "SnippetGenerator.h"
+#include "StrictLinks.h"
 
 namespace {
 
@@ -199,3 +200,52 @@ TEST_F(SnippetTest, ContentSwitchPrefixesTheLinkOfAClickPopup) {
 }
 
 } // namespace
+
+// ---- Links without inline script
+
+namespace {
+
+// Every shape of command the generators write, and the calls the library reads from the link's data.
+TEST(StrictLinks, CommandsBecomeGuardedCalls) {
+    const std::pair<QString, QString> cases[] = {
+        {"  if(!promo.pars.isc){ \r\n    QEL.zep.zepShow('promo');\r\n  }", R"([["promo","QEL.zep.zepShow","promo"]])"},
+        {"  if(!promo.pars.isc){ \r\n    promo.zepTimer('promo','QEL.zep.zepDropin','QEL.zep.zepShow',"
+         "'QEL.zep.zepSlideout','',2,5);\r\n  }",
+         R"([["promo","promo.zepTimer","promo","QEL.zep.zepDropin","QEL.zep.zepShow","QEL.zep.zepSlideout","",2,5]])"},
+        {"  if(!c.pars.isc){ \r\n    QEL.zep.zepShow('c');\r\n  }  if(!c.pars.isc)\r\n    "
+         "QEL.zep.zepShow('zepMask');",
+         R"([["c","QEL.zep.zepShow","c"],["c","QEL.zep.zepShow","zepMask"]])"},
+        {"QEL.zep.zepContent('p', zep_p1);QEL.zep.zepLocation('p', 10, -20, 1, event);",
+         R"([["","QEL.zep.zepContent","p",{"v":"zep_p1"}],["","QEL.zep.zepLocation","p",10,-20,1,{"v":"event"}]])"},
+        {"tip.zepTooltip('tip','tt1',300,200,15,-60,ZEPtooltip1,'#C0C0C0',1,event)",
+         R"([["","tip.zepTooltip","tip","tt1",300,200,15,-60,{"v":"ZEPtooltip1"},"#C0C0C0",1,{"v":"event"}]])"},
+    };
+    for (const auto& [sCommand, sData] : cases) {
+        EXPECT_EQ(CommandData(sCommand), sData) << sCommand.toStdString();
+    }
+    for (const char* sOther :
+         {"", "alert(1)+1;", "if(!p.pars.isc){ go('unclosed);}", "go(x y);", "go('a''b');", "window.x=1;"}) {
+        EXPECT_EQ(CommandData(QString::fromUtf8(sOther)), QString()) << sOther;
+    }
+}
+
+} // namespace
+
+TEST_F(SnippetTest, StrictLinksCarryTheirCommandAsDataWithoutStyleOrScript) {
+    const QString sCommand = QStringLiteral("  if(!promo.pars.isc){ \r\n    QEL.zep.zepShow('promo');\r\n  }");
+    const QString sData = QStringLiteral(R"('[["promo","QEL.zep.zepShow","promo"]]')");
+    o.bOnClick = 1;
+    EXPECT_EQ(GetMouseEventText(o, sCommand, QStringLiteral("Open"), true),
+              "<a href=\"#\" data-zep-click=" + sData + ">Open</a>");
+    o.bOnClick = 0;
+    o.bMouseOver = 1;
+    o.sImageLink = QStringLiteral("btn.gif");
+    EXPECT_EQ(GetMouseEventText(o, sCommand, {}, true),
+              "<a data-zep-mouseover=" + sData + "><img src=\"btn.gif\" /></a>");
+    o.bMouseOver = 0;
+    o.bMouseOut = 1;
+    o.sImageLink.clear();
+    EXPECT_EQ(GetMouseEventText(o, QStringLiteral("QEL.zep.zepHide('promo');"), {}, true),
+              QStringLiteral("<a data-zep-mouseout='[[\"\",\"QEL.zep.zepHide\",\"promo\"]]'>"
+                             "Add your textual or image link here for mouseout</a>"));
+}

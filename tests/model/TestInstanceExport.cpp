@@ -17,6 +17,7 @@ protected:
         project.sLoadedProjectPath = ProjectDirectory(project.sFullProjectName);
         project.bMultipleInstances = 1;
         project.bTurnOffAudio = 1;
+        project.bStrictCSP = 1;
         AddInstance("first");
         TZEPInstance& second = AddInstance("second");
         second.BinaryGraphicFiles = {"btn.gif"};
@@ -59,6 +60,7 @@ TEST_F(InstanceExport, WritesALoadableSinglePopupProjectWithHtmlLayersAndAttache
     ASSERT_TRUE(Load(sPath, loaded)) << loaded.GetLastError().toStdString();
     EXPECT_EQ(loaded.bMultipleInstances, 0);
     EXPECT_EQ(loaded.bTurnOffAudio, 1) << "the project's options go with the popup";
+    EXPECT_EQ(loaded.bStrictCSP, 1);
     ASSERT_EQ(loaded.InstanceList.Count(), 1);
     const TZEPInstance& single = loaded.InstanceList.Instance(0);
     EXPECT_EQ(single.iInstanceID, -1);

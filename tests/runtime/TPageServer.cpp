@@ -22,10 +22,11 @@ QByteArray ContentType(const QString& sPath) {
     return "text/html; charset=utf-8";
 }
 
-QByteArray Response(const QByteArray& status, const QByteArray& type, const QByteArray& body) {
+QByteArray Response(const QByteArray& status, const QByteArray& type, const QByteArray& body,
+                    const QByteArray& headers = {}) {
     return "HTTP/1.1 " + status + "\r\nContent-Type: " + type +
            "\r\nContent-Length: " + QByteArray::number(body.size()) +
-           "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" + body;
+           "\r\nCache-Control: no-store\r\nConnection: close\r\n" + headers + "\r\n" + body;
 }
 
 } // namespace
@@ -57,7 +58,7 @@ void TPageServer::ServeRequest(QTcpSocket* oSocket) {
     if (!sPath.startsWith(QDir::cleanPath(sRoot)) || !file.open(QIODevice::ReadOnly)) {
         oSocket->write(Response("404 Not Found", "text/plain", "not found"));
     } else {
-        oSocket->write(Response("200 OK", ContentType(sPath), file.readAll()));
+        oSocket->write(Response("200 OK", ContentType(sPath), file.readAll(), headers));
     }
     oSocket->disconnectFromHost();
 }

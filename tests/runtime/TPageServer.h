@@ -13,8 +13,11 @@ public:
 
     // The address of a file of the folder (name relative to the folder).
     QUrl Url(const QString& sFileName) const;
+    // A header line ("Name: value") sent with every file from now on.
+    void AddHeader(const QByteArray& line) { headers += line + "\r\n"; }
 
 private:
     void ServeRequest(QTcpSocket* oSocket);
     QString sRoot;
+    QByteArray headers;
 };

@@ -24,6 +24,8 @@ public:
     QString LibraryPath() const;
     // Loads a file of the folder over HTTP.
     bool OpenFile(const QString& sFileName);
+    // Serves every file from now on with the Content-Security-Policy header (enforced, not report-only).
+    void SetPolicy(const QByteArray& policy) { oServer->AddHeader("Content-Security-Policy: " + policy); }
 
 private:
     QTemporaryDir oFolder;

@@ -108,6 +108,35 @@ INSTANTIATE_TEST_SUITE_P(
                  "Not shown: the visitor chose not to see it again."},
         TWhyCase{R"({"built":true,"drawn":true,"visible":true,"isc":0,"rot":1,"layers":3,)"
                  R"("written":{"p_rotation":"2"}})",
-                 CPreviewTrigger::ptPage, "Shown: opens when the page loads. Rotation: content 2 of 3."}));
+                 CPreviewTrigger::ptPage, "Shown: opens when the page loads. Rotation: content 2 of 3."},
+        TWhyCase{R"({"built":true,"drawn":false,"isc":1,"kept":{"rule":"weekday","wd":"1111100","day":5}})",
+                 CPreviewTrigger::ptPage, "Not shown: only on Mon-Fri, today is Saturday."},
+        TWhyCase{R"({"built":true,"drawn":false,"isc":1,"kept":{"rule":"weekday","wd":"1010111","day":1,)"
+                 R"("tz":"Europe/Berlin"}})",
+                 CPreviewTrigger::ptPage, "Not shown: only on Mon, Wed, Fri-Sun, today is Tuesday in Europe/Berlin."},
+        TWhyCase{R"({"built":true,"drawn":false,"isc":1,"kept":{"rule":"start","st":"2026-12-01 09:00",)"
+                 R"("clock":"2026-12-01 08:59"}})",
+                 CPreviewTrigger::ptPage, "Not shown: only from 2026-12-01 09:00, it is now 2026-12-01 08:59."},
+        TWhyCase{R"({"built":true,"drawn":false,"isc":1,"kept":{"rule":"end","en":"2026-12-31 00:00",)"
+                 R"("clock":"2026-12-31 00:00"}})",
+                 CPreviewTrigger::ptPage, "Not shown: only until 2026-12-31 00:00, it is now 2026-12-31 00:00."},
+        TWhyCase{R"({"built":true,"drawn":false,"isc":1,"kept":{"rule":"window","ft":"09:00","tt":"17:00",)"
+                 R"("tz":"America/New_York","clock":"2026-12-09 17:00"}})",
+                 CPreviewTrigger::ptPage,
+                 "Not shown: only from 09:00 to 17:00 each day, it is now 17:00 in America/New_York."},
+        TWhyCase{R"({"built":true,"drawn":false,"isc":1,"kept":{"rule":"zone","tz":"Mars/Base"}})",
+                 CPreviewTrigger::ptPage, "Not shown: this browser does not know the time zone Mars/Base."},
+        TWhyCase{R"({"built":true,"drawn":false,"isc":1,"kept":{"rule":"view","pv":3,"view":2}})",
+                 CPreviewTrigger::ptPage, "Not shown: from page view 3, this is view 2."},
+        TWhyCase{R"({"built":true,"drawn":false,"isc":1,"kept":{"rule":"shows","ms":2,"md":7,"count":2}})",
+                 CPreviewTrigger::ptPage, "Not shown: at most 2 shows in 7 days, shown twice in the last 7 days."},
+        TWhyCase{R"({"built":true,"drawn":false,"isc":1,"kept":{"rule":"shows","ms":1,"md":1,"count":1}})",
+                 CPreviewTrigger::ptPage, "Not shown: at most 1 show in 1 day, shown once in the last day."},
+        // A popup that lost the page view's one place, and one its frequency
+        // cookie kept out of the competition.
+        TWhyCase{R"({"built":true,"drawn":false,"isc":1,"lost":true,"rn":4,"draw":0.1})", CPreviewTrigger::ptPage,
+                 "Not shown: another popup has a higher priority on this page view."},
+        TWhyCase{R"({"built":true,"drawn":false,"isc":1,"lost":true,"issp":1,"plt":604800})", CPreviewTrigger::ptPage,
+                 "Not shown: once per 7 days, shown on visit 1 two days ago; shows again in 5 days."}));
 
 } // namespace

@@ -121,6 +121,32 @@ TEST_F(VisitorScenarioTest, ThirtySecondsDelayIsSkippedAtOnce) {
     EXPECT_EQ(Why(), QStringLiteral("Shown: opens 30 s after the page loads."));
 }
 
+TEST_F(VisitorScenarioTest, PageViewsAndShowLimitSayWhichRuleKeptThePopupBack) {
+    Start([](TZEPInstance& popup) {
+        popup.Schedule.iAfterPageViews = 2;
+        popup.Schedule.iMaxShows = 1;
+        popup.Schedule.iMaxShowsDays = 2;
+    });
+    Play({{"", "not shown", "Not shown: from page view 2, this is view 1."},
+          {"New visit", "shown", "Shown: opens when the page loads."},
+          {"New visit", "not shown", "Not shown: at most 1 show in 2 days, shown once in the last 2 days."},
+          {"Next day", "not shown", "Not shown: at most 1 show in 2 days, shown once in the last 2 days."}});
+}
+
+TEST_F(VisitorScenarioTest, ScheduleNamesThePartThatKeptThePopupBack) {
+    Start([](TZEPInstance& popup) {
+        popup.Schedule.bScheduleSelected = 1;
+        popup.Schedule.sStartDate = QStringLiteral("2099-01-01");
+        popup.Schedule.sStartTime = QStringLiteral("09:30");
+    });
+    TRealVisitor real(Folder());
+    ASSERT_TRUE(real.Visit());
+    EXPECT_EQ(PreviewDecision(), QStringLiteral("not shown"));
+    EXPECT_EQ(real.Run(sDecisionScript).toString(), QStringLiteral("not shown"));
+    EXPECT_TRUE(Why().startsWith(QStringLiteral("Not shown: only from 2099-01-01 09:30, it is now 20")))
+        << Why().toStdString();
+}
+
 TEST_F(VisitorScenarioTest, OnExitOpensWhenTheVisitorLeaves) {
     Start([](TZEPInstance& popup) { popup.bOnExit = 1; });
     TRealVisitor real(Folder());

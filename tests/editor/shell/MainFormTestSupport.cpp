@@ -38,6 +38,7 @@ TOptionsControls::TOptionsControls(const TMainForm& form) {
     TurnOffAudioBox = Find<QCheckBox>(d, "TurnOffAudioBox");
     CoverBoxesBox = Find<QCheckBox>(d, "CoverBoxesBox");
     OnePopupPerPageBox = Find<QCheckBox>(d, "OnePopupPerPageBox");
+    StrictCSPBox = Find<QCheckBox>(d, "StrictCSPBox");
     InitialisationOptionsBox = Find<QComboBox>(d, "InitialisationOptionsBox");
     ShowCompileBox = Find<QCheckBox>(d, "ShowCompileBox");
     DeleteLogBox = Find<QCheckBox>(d, "DeleteLogBox");

@@ -29,6 +29,7 @@ struct TOptionsControls {
     QCheckBox* DynamicContentBox;
     QCheckBox* TurnOffAudioBox;
     QCheckBox* CoverBoxesBox;
+    QCheckBox* StrictCSPBox;
     QComboBox* InitialisationOptionsBox;
     QCheckBox* OnePopupPerPageBox;
     QCheckBox* ShowCompileBox;

@@ -124,6 +124,7 @@ TEST_F(OptionsFormTest, ProjectOptionsTravelBetweenProjectAndDialog) {
     project.bDynamicContent = 0;
     project.bTurnOffAudio = 1;
     project.bCoverBoxes = 1;
+    project.bStrictCSP = 1;
     project.InitialisationOption = ioRunImmediately;
     project.bOnePopupPerPage = 1;
     Form->UpdateOptionsFromProject();
@@ -132,15 +133,19 @@ TEST_F(OptionsFormTest, ProjectOptionsTravelBetweenProjectAndDialog) {
     EXPECT_FALSE(Options->DynamicContentBox->isChecked());
     EXPECT_TRUE(Options->TurnOffAudioBox->isChecked());
     EXPECT_TRUE(Options->CoverBoxesBox->isChecked());
+    EXPECT_TRUE(Options->StrictCSPBox->isChecked());
+    EXPECT_EQ(Options->StrictCSPBox->text(), "Links without inline script (strict Content Security Policy)");
     EXPECT_EQ(Options->InitialisationOptionsBox->currentIndex(), 1);
     EXPECT_EQ(Options->OnePopupPerPageBox->text(), QStringLiteral("Show at most one popup per page view"));
     EXPECT_TRUE(Options->OnePopupPerPageBox->isChecked());
 
     Options->CoverBoxesBox->setChecked(false);
     Options->OnePopupPerPageBox->setChecked(false);
+    Options->StrictCSPBox->setChecked(false);
     Form->UpdateProjectFromOptions();
     EXPECT_EQ(project.bCoverBoxes, 0);
     EXPECT_EQ(project.bOnePopupPerPage, 0);
+    EXPECT_EQ(project.bStrictCSP, 0);
     EXPECT_EQ(project.bTurnOffAudio, 1);
     EXPECT_EQ(project.InitialisationOption, ioRunImmediately);
 }
