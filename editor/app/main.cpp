@@ -1,11 +1,13 @@
 #include "TEditorServices.h"
 #include "TStartUp.h"
+#include "TerminalMessages.h"
 
 #include <QApplication>
 
 #include <unistd.h>
 
 int main(int argc, char* argv[]) {
+    TerminalMessages::Install();
     // The preview's browser engine refuses to start its sandbox as root; run
     // as root, it goes without.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +21,11 @@ QPushButton* NewButton(const char* sName, const QString& sCaption, QWidget* pare
     button->setObjectName(QLatin1String(sName));
     button->setAccessibleName(sCaption);
     return button;
+}
+
+void SetGroupTitle(QGroupBox* group, const QString& sTitle) {
+    group->setTitle(sTitle);
+    group->setAccessibleName(sTitle);
 }
 
 QLabel* NewLabelFor(const QString& sCaption, QWidget* control, QWidget* parent) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,6 +18,10 @@ QPushButton* NewButton(const char* sName, const QString& sCaption, QWidget* pare
 // The right-aligned row of a dialog's two closing buttons.
 class QHBoxLayout;
 QHBoxLayout* NewButtonRow(QPushButton* okBtn, QPushButton* cancelBtn);
+// Sets a group's caption, at its creation or later, and names the group by it
+// for assistive technology, which would otherwise name a group inside another
+// group by the outer group's caption.
+void SetGroupTitle(QGroupBox* group, const QString& sTitle);
 // A label that names the control: the control becomes its buddy.
 QLabel* NewLabelFor(const QString& sCaption, QWidget* control, QWidget* parent);
 // A line edit where the user types at most iMaxLength characters; with

@@ -14,7 +14,7 @@ TContentEditor::TContentEditor(QWidget* parent) : QWidget(parent) {
     HTMLMemo->setObjectName(QStringLiteral("HTMLMemo"));
     HTMLMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     HTMLMemo->setTabChangesFocus(true);
-    HTMLMemo->setMinimumWidth(280);
+    HTMLMemo->setMinimumWidth(160);
     SetHint(HTMLMemo, QStringLiteral("The HTML editor for the popup content"));
     HTMLHelp = new THelpPicture(QStringLiteral("HTML"), QStringLiteral("Help on HTML"), this);
     QLabel* caption = NewLabel(this, "Popup &Content HTML Editor", HTMLMemo);

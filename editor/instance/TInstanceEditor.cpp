@@ -24,10 +24,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+namespace {
+
+// The groups column scrolls sideways below this width, so that the window
+// fits a small screen.
+constexpr int iNarrowestColumn = 200;
+
+} // namespace
 
 TInstanceEditor::TInstanceEditor(bool& bUpdatingFlag, IEditorServices& services, QWidget* parent)
     : QWidget(parent), bUpdating(bUpdatingFlag), Services(services), ReferenceGroup(new TReferenceGroup),
@@ -49,7 +56,7 @@ TEditorGroups TInstanceEditor::Groups() const {
 }
 
 // The groups stand one below the other in a column that scrolls when the
-// window is low; the content editor takes the room on their right.
+// window is low or narrow; the content editor takes the room on their right.
 void TInstanceEditor::BuildLayout() {
     auto* column = new QWidget;
     auto* columnLayout = new QVBoxLayout(column);
@@ -62,9 +69,8 @@ void TInstanceEditor::BuildLayout() {
     scroller->setObjectName(QStringLiteral("EditorGroupsScroller"));
     scroller->setWidget(column);
     scroller->setWidgetResizable(true);
-    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setMinimumWidth(column->sizeHint().width() + scroller->verticalScrollBar()->sizeHint().width());
+    scroller->setMinimumWidth(iNarrowestColumn);
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(scroller);

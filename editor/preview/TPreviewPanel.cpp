@@ -27,7 +27,7 @@ TPreviewPanel::TPreviewPanel(QWidget* parent)
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    setMinimumSize(320, 240);
+    setMinimumSize(240, 180);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -105,7 +105,8 @@ QGroupBox* TMultiSequentialForm::BuildEditingGroup() {
 }
 
 QGroupBox* TMultiSequentialForm::BuildContentEditGroup() {
-    ContentEditGroup = new QGroupBox(sNoContentSelected, EditingGroup);
+    ContentEditGroup = new QGroupBox(EditingGroup);
+    SetGroupTitle(ContentEditGroup, sNoContentSelected);
     ContentEditGroup->setObjectName(QStringLiteral("ContentEditGroup"));
     QWidget* group = ContentEditGroup;
     LinkMemo = new QPlainTextEdit(group);
@@ -226,7 +227,7 @@ void TMultiSequentialForm::SetVisibility() {
     EditingGroup->setVisible(c.bEditingVisible);
     EnableMultipleSequentialLayersBox->setEnabled(c.bSwitchEnabled);
     DeleteBtn->setEnabled(c.bDeleteEnabled);
-    ContentEditGroup->setTitle(c.sEditTitle);
+    SetGroupTitle(ContentEditGroup, c.sEditTitle);
     ContentEditGroup->setEnabled(c.bEditEnabled);
     WidthEdit->setEnabled(c.bSizeEnabled);
     HeightEdit->setEnabled(c.bSizeEnabled);

@@ -122,13 +122,16 @@ void TMainActions::BuildToolBar(QMainWindow& window, TEditCommands& editCommands
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // The desktop theme's picture where the theme has one, the style's otherwise.
     const QStyle* style = window.style();
-    auto icon = [style](QStyle::StandardPixmap pixmap) { return style->standardIcon(pixmap); };
+    auto icon = [style](const char* sThemeIcon, QStyle::StandardPixmap pixmap) {
+        return QIcon::fromTheme(QString::fromLatin1(sThemeIcon), style->standardIcon(pixmap));
+    };
 
-    AddCopy(bar, NewProjectMenu, "Open a template project", icon(QStyle::SP_FileDialogNewFolder));
+    AddCopy(bar, NewProjectMenu, "Open a template project", icon("document-new", QStyle::SP_FileDialogNewFolder));
     OpenProjectBtn = new QToolButton(bar);
     OpenProjectBtn->setObjectName(QStringLiteral("OpenProjectBtn"));
-    OpenProjectBtn->setIcon(icon(QStyle::SP_DialogOpenButton));
+    OpenProjectBtn->setIcon(icon("document-open", QStyle::SP_DialogOpenButton));
     OpenProjectBtn->setToolTip(QStringLiteral("Open project"));
     OpenProjectBtn->setPopupMode(QToolButton::MenuButtonPopup);
     PreviousProjectPopUp = new QMenu(OpenProjectBtn);
@@ -138,7 +141,7 @@ void TMainActions::BuildToolBar(QMainWindow& window, TEditCommands& editCommands
     OpenProjectBtn->setEnabled(OpenProjectMenu->isEnabled());
     QObject::connect(OpenProjectMenu, &QAction::enabledChanged, OpenProjectBtn, &QToolButton::setEnabled);
     bar->addWidget(OpenProjectBtn);
-    AddCopy(bar, SaveProjectMenu, "Save project", icon(QStyle::SP_DialogSaveButton));
+    AddCopy(bar, SaveProjectMenu, "Save project", icon("document-save", QStyle::SP_DialogSaveButton));
     bar->addSeparator();
 
     struct TEditButton {
@@ -155,7 +158,10 @@ void TMainActions::BuildToolBar(QMainWindow& window, TEditCommands& editCommands
     };
     for (const TEditButton& button : editButtons) {
         QAction* command = editCommands.Action(button.Command);
-        auto* copy = bar->addAction(QIcon::fromTheme(QString::fromLatin1(button.sThemeIcon)), command->text());
+        // The style has no pictures for these: our own stand in for the theme's.
+        const QString sThemeIcon = QString::fromLatin1(button.sThemeIcon);
+        const QIcon own(QStringLiteral(":/editor/pictures/%1.svg").arg(sThemeIcon));
+        auto* copy = bar->addAction(QIcon::fromTheme(sThemeIcon, own), command->text());
         copy->setToolTip(QString::fromUtf8(button.sToolTip));
         // The button acts on the focused control whatever the menu entries
         // were last set to when the "Edit" menu or a context menu opened.
@@ -167,19 +173,19 @@ void TMainActions::BuildToolBar(QMainWindow& window, TEditCommands& editCommands
     }
     bar->addSeparator();
 
-    AddCopy(bar, OptionsMenu, "Open tools dialog", icon(QStyle::SP_FileDialogDetailedView));
-    AddCopy(bar, AddFilesMenu, "Add files to the project", icon(QStyle::SP_FileIcon));
+    AddCopy(bar, OptionsMenu, "Open tools dialog", icon("preferences-system", QStyle::SP_FileDialogDetailedView));
+    AddCopy(bar, AddFilesMenu, "Add files to the project", icon("list-add", QStyle::SP_FileIcon));
     MultipleInstancesBtn = AddButton(bar, "MultipleInstancesBtn", "Multiple simultaneous instances",
-                                     icon(QStyle::SP_FileDialogListView), "Multiple");
+                                     icon("window-new", QStyle::SP_FileDialogListView), "Multiple");
     SequentialInstancesBtn = AddButton(bar, "SequentialInstancesBtn", "Multiple sequential instances",
-                                       icon(QStyle::SP_ArrowRight), "Sequential");
+                                       icon("go-next", QStyle::SP_ArrowRight), "Sequential");
     bar->addSeparator();
-    AddCopy(bar, RefreshMenu, "Refresh preview", icon(QStyle::SP_BrowserReload));
-    AddCopy(bar, CompileMenu, "Compile project", icon(QStyle::SP_MediaPlay));
-    AddCopy(bar, ViewInBrowserMenu, "View compiled project in browser", icon(QStyle::SP_DesktopIcon));
-    UploadBtn = AddButton(bar, "UploadBtn", "Upload files via FTP", icon(QStyle::SP_ArrowUp), "Upload");
+    AddCopy(bar, RefreshMenu, "Refresh preview", icon("view-refresh", QStyle::SP_BrowserReload));
+    AddCopy(bar, CompileMenu, "Compile project", icon("system-run", QStyle::SP_MediaPlay));
+    AddCopy(bar, ViewInBrowserMenu, "View compiled project in browser", icon("web-browser", QStyle::SP_DesktopIcon));
+    UploadBtn = AddButton(bar, "UploadBtn", "Upload files via FTP", icon("go-up", QStyle::SP_ArrowUp), "Upload");
     bar->addSeparator();
-    HelpBtn = AddButton(bar, "HelpBtn", "Help", icon(QStyle::SP_DialogHelpButton), "Help");
+    HelpBtn = AddButton(bar, "HelpBtn", "Help", icon("help-contents", QStyle::SP_DialogHelpButton), "Help");
 
     // The buttons show pictures only: a screen reader names each by its tool tip.
     for (QAction* action : bar->actions()) {

@@ -1,6 +1,7 @@
 #include "TMainLayout.h"
 
 #include "TContentEditor.h"
+#include "TDialogControls.h"
 #include "TInstanceEditor.h"
 #include "TPreviewPanel.h"
 #include "TSourcePages.h"
@@ -89,7 +90,7 @@ void TMainLayout::FillInstanceTabs(const QStringList& captions) {
 }
 
 void TMainLayout::ShowContextHelp(const QString& sHint, const QString& sHelp) {
-    ContextHelpPanel->setTitle(sHint + QStringLiteral(":"));
+    SetGroupTitle(ContextHelpPanel, sHint + QStringLiteral(":"));
     ContextHelpMemo->setPlainText(sHelp);
 }
 

@@ -1,5 +1,7 @@
 #include "TStartUp.h"
 
+#include "TerminalMessages.h"
+
 #include <QApplication>
 #include <QIcon>
 
@@ -22,6 +24,8 @@ TStartUp StartEditor(IEditorServices& services, const QStringList& arguments) {
     if (!started.Form->Create()) {
         started.Form.reset();
         started.iExitCode = 1;
+        return started;
     }
+    TerminalMessages::SetSessionLog(&started.Form->Log());
     return started;
 }

@@ -47,3 +47,29 @@ QStringList TTestEnvironment::LogLines() const {
         lines.append(sLine.mid(sLine.indexOf(QStringLiteral(" : ")) + 3));
     return lines;
 }
+
+TEditorProcessHome::TEditorProcessHome() {
+    QDir().mkpath(Path(QStringLiteral("run")));
+    QFile::setPermissions(Path(QStringLiteral("run")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+QProcessEnvironment TEditorProcessHome::Environment(const QString& sPlatform) const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), Dir.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), Path(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), Path(QStringLiteral("data")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), Path(QStringLiteral("run")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), sPlatform);
+    return env;
+}
+
+bool TEditorProcessHome::LogContains(const QString& sText) const {
+    const QDir logs(Path(QStringLiteral("Documents/Brisola/Logging")));
+    for (const QString& sFile : logs.entryList(QDir::Files)) {
+        QFile file(logs.filePath(sFile));
+        if (file.open(QIODevice::ReadOnly) && QString::fromUtf8(file.readAll()).contains(sText))
+            return true;
+    }
+    return false;
+}

@@ -3,6 +3,7 @@
 #include "TScriptedServices.h"
 #include "TWorkingFolders.h"
 
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
@@ -35,4 +36,19 @@ public:
     QStringList LogLines() const;
 
     TScriptedServices Services{StoreFile()};
+};
+
+// A temporary home for a started copy of the editor program: documents,
+// settings and runtime folder of its own, as a user's session has them.
+class TEditorProcessHome {
+public:
+    TEditorProcessHome();
+    QString Path(const QString& sRelative) const { return Dir.filePath(sRelative); }
+    // The environment of a start on the given display platform.
+    QProcessEnvironment Environment(const QString& sPlatform = QStringLiteral("offscreen")) const;
+    // Whether the session log holds a line containing the text.
+    bool LogContains(const QString& sText) const;
+
+private:
+    QTemporaryDir Dir;
 };

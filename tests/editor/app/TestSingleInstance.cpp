@@ -4,40 +4,26 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Both copies see the same home, settings and runtime folder, as two starts
-// by one user do.
-QProcessEnvironment SandboxEnvironment(const QTemporaryDir& home) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("run")));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    return env;
-}
-
 TEST(SingleInstanceTest, ASecondStartEndsAtOnceWhileTheFirstKeepsRunning) {
-    QTemporaryDir home;
-    QDir().mkpath(home.filePath(QStringLiteral("run")));
-    QFile::setPermissions(home.filePath(QStringLiteral("run")),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const QString sLock = home.filePath(QStringLiteral("run/Brisola.lock"));
+    // Both copies see the same home, settings and runtime folder, as two
+    // starts by one user do.
+    const TEditorProcessHome home;
+    const QString sLock = home.Path(QStringLiteral("run/Brisola.lock"));
 
     QProcess first;
-    first.setProcessEnvironment(SandboxEnvironment(home));
+    first.setProcessEnvironment(home.Environment());
     first.start(QStringLiteral(BRISOLA_EDITOR_EXE), {});
     ASSERT_TRUE(first.waitForStarted(5000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(sLock); }, 15000)) << "the first copy takes the lock";
 
     QProcess second;
-    second.setProcessEnvironment(SandboxEnvironment(home));
+    second.setProcessEnvironment(home.Environment());
     QElapsedTimer timer;
     timer.start();
     second.start(QStringLiteral(BRISOLA_EDITOR_EXE), {});

@@ -4,6 +4,7 @@
 #include "THTMLEditForm.h"
 #include "TMultiSequentialForm.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -89,6 +90,9 @@ TEST_F(MultiSequential, CaptionsHeightsAndTheGridOfLayers) {
             for (int iColumn : {0, 1})
                 EXPECT_FALSE(Form.ContentTable->ColumnFeature(iColumn)->bEditable) << "no in-place editing";
             SelectRow(1);
+            // A screen reader announces the edit group by its own caption, not by the group around it.
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(Form.ContentEditGroup)->text(QAccessible::Name),
+                      " Content Options for zep_offer1 ");
             EXPECT_TRUE(Form.DeleteBtn->isEnabled());
             EXPECT_TRUE(Form.WidthEdit->isEnabled());
             EXPECT_TRUE(Form.RelativPositionBox->isVisible()) << "a manual popup places layers by left and top";

@@ -119,6 +119,15 @@ TEST_F(MainFormTest, TheStartUpTemplateGivesTheTitleAndStatus) {
     EXPECT_EQ(Form->height(), 640);
 }
 
+TEST_F(MainFormTest, OnAnEmptyStoreTheWindowOpensAtItsDesignedSizeAndMayBeMadeSmaller) {
+    Start();
+    ShowAndWait();
+    EXPECT_EQ(Form->size(), QSize(860, 640));
+    const QSize minimum = Form->minimumSizeHint().expandedTo(Form->minimumSize());
+    EXPECT_LE(minimum.width(), 860);
+    EXPECT_LE(minimum.height(), 640);
+}
+
 TEST_F(MainFormTest, WithoutAnyTemplateNoProjectIsLoaded) {
     QDir(Env.Path(QStringLiteral("install"))).removeRecursively();
     Start();
@@ -384,7 +393,7 @@ QStringList AccessibleNames(QObject* control) {
     return names;
 }
 
-TEST_F(MainFormTest, MenusAndToolButtonsAreNamedForAScreenReaderInTheirOrder) {
+TEST_F(MainFormTest, ToolButtonsShowPicturesAndMenusAndButtonsAreNamedForAScreenReaderInTheirOrder) {
     Start();
     auto* menuBar = Form->findChild<QMenuBar*>();
     ASSERT_EQ(AccessibleNames(menuBar), QStringList({"File", "Edit", "Tools", "Help"}));
@@ -401,9 +410,13 @@ TEST_F(MainFormTest, MenusAndToolButtonsAreNamedForAScreenReaderInTheirOrder) {
     QStringList buttons;
     auto* bar = Form->findChild<QToolBar*>(QStringLiteral("ToolBar"));
     for (QAction* action : bar->actions()) {
-        if (!action->isSeparator())
-            buttons << QAccessible::queryAccessibleInterface(bar->widgetForAction(action))->text(QAccessible::Name);
+        if (action->isSeparator())
+            continue;
+        QWidget* button = bar->widgetForAction(action);
+        buttons << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+        EXPECT_FALSE(button->property("icon").value<QIcon>().isNull()) << button->toolTip().toStdString();
     }
+    EXPECT_EQ(bar->toolButtonStyle(), Qt::ToolButtonIconOnly);
     EXPECT_EQ(buttons, QStringList({"Open a template project", "Open project", "Save project", "Cut content",
                                     "Copy content", "Paste content", "Undo previous edit", "Redo a previous undo",
                                     "Open tools dialog", "Add files to the project", "Multiple simultaneous instances",

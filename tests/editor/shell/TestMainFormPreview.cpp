@@ -1,5 +1,6 @@
 #include "MainFormTestSupport.h"
 
+#include "PreviewEngineFlags.h"
 #include "PreviewScripts.h"
 #include "TMainActions.h"
 #include "TPreviewBrowser.h"
@@ -7,6 +8,7 @@
 #include "TZEPInstance.h"
 #include "TZEPProject.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -64,6 +66,45 @@ protected:
     TMainFormEnvironment Env;
     std::unique_ptr<TMainForm> Form;
 };
+
+// Whether a node at or below the given one has the role and the name.
+bool HasAccessible(QAccessibleInterface* node, QAccessible::Role role, const QString& sName) {
+    if (!node || !node->isValid())
+        return false;
+    if (node->role() == role && node->text(QAccessible::Name) == sName)
+        return true;
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (HasAccessible(node->child(i), role, sName))
+            return true;
+    }
+    return false;
+}
+
+// The preview as a screen reader meets it: the engine as the program starts
+// it (without the test programs' own accessibility switch); the screen reader
+// connects to the running program.
+class PreviewAccessibilityTest : public PreviewTest {
+protected:
+    void SetUp() override {
+        QString sFlags = qEnvironmentVariable(PreviewEngineFlags::sVariable);
+        qputenv(PreviewEngineFlags::sVariable,
+                sFlags.remove(QStringLiteral("--force-renderer-accessibility")).toLocal8Bit());
+        qunsetenv(PreviewEngineFlags::sAccessibilityVariable);
+        PreviewTest::SetUp();
+    }
+};
+
+TEST_F(PreviewAccessibilityTest, ThePopupReadsAsADialogNamedByItsTitle) {
+    ShowAndWaitForPreview();
+    ASSERT_TRUE(WaitForScript(Browser(), sPopupVisible));
+    QAccessible::setActive(true);
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(Browser().View());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [view] {
+            return HasAccessible(view, QAccessible::Dialog, QStringLiteral("Welcome to Brisola - getting started"));
+        },
+        10000));
+}
 
 TEST_F(PreviewTest, StartUpShowsTheLoadedPopupInTheBrowser) {
     EXPECT_TRUE(Form->IsPreviewNeeded()) << "the window is not showing yet at the start-up load";
