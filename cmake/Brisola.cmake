@@ -3,6 +3,13 @@
 # Where the installed application finds its data (templates, help).
 set(BRISOLA_DATA_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/brisola)
 
+# Programs link with lld where it is installed: it links them with their debug
+# information in a fraction of the default linker's time.
+find_program(BRISOLA_LLD ld.lld)
+if(BRISOLA_LLD AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    add_link_options(-fuse-ld=lld)
+endif()
+
 # brisola_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>] [GUI])
 # Builds one GoogleTest program and registers its tests with CTest. Every
 # program links the shared test helpers; GUI programs (widgets, browser pages)

@@ -63,6 +63,10 @@ QString RemoveControlChars(const QString& sText) {
     return sResult;
 }
 
+QString Bracketed(const QString& sPath) {
+    return u'<' + sPath + u'>';
+}
+
 QString EscapeQuotes(const QString& sText) {
     QString sResult = sText;
     return sResult.replace(QLatin1Char('"'), QLatin1String("\\\""));

@@ -24,6 +24,8 @@ double StrToFloatNoSeparators(const QString& sText, const QLocale& locale = QLoc
 QString RemoveChar(QChar c, const QString& sText);
 // Keeps only characters with codes above 31, so line breaks and tabs vanish.
 QString RemoveControlChars(const QString& sText);
+// The path in angle brackets, as messages about files show it: "<a/b.zrj>".
+QString Bracketed(const QString& sPath);
 // Puts a backslash before every double quote; nothing else is escaped.
 QString EscapeQuotes(const QString& sText);
 // Splits the trimmed text at the first delimiter, both parts trimmed; without

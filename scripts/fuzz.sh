@@ -12,12 +12,25 @@ if [ -z "$targets" ]; then
     exit 0
 fi
 cmake --build "$root/build-fuzz" --parallel "$(nproc)" --target $targets
+# The targets run side by side, each for its own time.
+pids=()
 for target in $targets; do
     corpus="$root/build-fuzz/corpus/$target"
     mkdir -p "$corpus"
     seeds="$root/tests/fuzz/seeds/${target#fuzz_}"
     echo "Fuzzing $target for ${seconds}s"
     "$root/build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=0 "$corpus" $( [ -d "$seeds" ] && echo "$seeds" ) 2>"$corpus.log" ||
-        { tail -50 "$corpus.log"; echo "Fuzz target $target failed"; exit 1; }
+        -print_final_stats=0 "$corpus" $( [ -d "$seeds" ] && echo "$seeds" ) 2>"$corpus.log" &
+    pids+=("$!")
 done
+failed=0
+index=0
+for target in $targets; do
+    if ! wait "${pids[$index]}"; then
+        tail -50 "$root/build-fuzz/corpus/$target.log"
+        echo "Fuzz target $target failed"
+        failed=1
+    fi
+    index=$((index + 1))
+done
+exit "$failed"

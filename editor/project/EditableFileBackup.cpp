@@ -1,19 +1,12 @@
 #include "EditableFileBackup.h"
 
 #include "ProjectFiles.h"
+#include "StringUtils.h"
 #include "TFileLists.h"
 #include "TProfileFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-namespace {
-
-QString Quoted(const QString& sPath) {
-    return QStringLiteral("<") + sPath + QStringLiteral(">");
-}
-
-} // namespace
 
 QString BackupName(const QString& sFile) {
     return sFile + QStringLiteral("$$$BAK");
@@ -27,15 +20,15 @@ int RecoverEditableFileBackups(const QString& sProjectDir, const QStringList& Fi
         if (sName.trimmed().isEmpty() || !QFileInfo::exists(sBackup))
             continue;
         if (QFileInfo::exists(sFile) && !QFile::remove(sFile)) {
-            log(QStringLiteral("Unable to delete temporary file ") + Quoted(sFile));
+            log(QStringLiteral("Unable to delete temporary file ") + Bracketed(sFile));
             continue;
         }
         if (QFile::rename(sBackup, sFile)) {
-            log(QStringLiteral("Restored file ") + Quoted(sFile) + QStringLiteral(" from left-over backup ") +
-                Quoted(sBackup));
+            log(QStringLiteral("Restored file ") + Bracketed(sFile) + QStringLiteral(" from left-over backup ") +
+                Bracketed(sBackup));
             ++iRestored;
         } else {
-            log(QStringLiteral("Unable to restore file ") + Quoted(sBackup));
+            log(QStringLiteral("Unable to restore file ") + Bracketed(sBackup));
         }
     }
     return iRestored;

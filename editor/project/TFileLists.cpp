@@ -1,6 +1,7 @@
 #include "TFileLists.h"
 
 #include "IFileListHost.h"
+#include "StringUtils.h"
 #include "TZEPInstance.h"
 
 #include <QDir>
@@ -22,15 +23,11 @@ bool LiesIn(const QString& sFile, const QString& sDirectory) {
            QDir::cleanPath(QFileInfo(sDirectory).absoluteFilePath());
 }
 
-QString Quoted(const QString& sText) {
-    return QStringLiteral("<") + sText + QStringLiteral(">");
-}
-
 QString LimitMessage(CFileList list, const QString& sName) {
     if (list == CFileList::flEditable)
-        return QStringLiteral("Cannot add this file ") + Quoted(sName) +
+        return QStringLiteral("Cannot add this file ") + Bracketed(sName) +
                QStringLiteral(" as a project keeps at most %1 editable files").arg(TFileLists::iMaxEditableFiles);
-    return QStringLiteral("Cannot add this file ") + Quoted(sName) +
+    return QStringLiteral("Cannot add this file ") + Bracketed(sName) +
            QStringLiteral(" as a popup keeps at most %1 binary and graphic files")
                .arg(TFileLists::iMaxBinaryGraphicFiles);
 }
@@ -77,7 +74,7 @@ bool TFileLists::AddFile(CFileList list, const QString& sChosenFile, const QStri
     const QString sName = QFileInfo(sChosenFile).fileName().trimmed();
     const CFileList other = list == CFileList::flEditable ? CFileList::flBinaryGraphic : CFileList::flEditable;
     if (IndexOfName(List(other), sName) >= 0) {
-        Host.ShowError(QStringLiteral("Cannot add this file ") + Quoted(sName) +
+        Host.ShowError(QStringLiteral("Cannot add this file ") + Bracketed(sName) +
                        QStringLiteral("as it is already present in the other list"));
         return false;
     }
@@ -99,10 +96,11 @@ bool TFileLists::AddNew(CFileList list, const QString& sName, const QString& sCh
         if (LiesIn(sChosenFile, sProjectDir)) {
             detail = {sInProject, false};
         } else {
-            const auto answer = Host.Confirm(
-                QStringLiteral("File ") + Quoted(sName) + QStringLiteral(" is currently in the project directory.\n") +
-                    QStringLiteral("Do you wish to replace it with file ") + Quoted(sChosenFile) + QStringLiteral("?"),
-                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            const auto answer = Host.Confirm(QStringLiteral("File ") + Bracketed(sName) +
+                                                 QStringLiteral(" is currently in the project directory.\n") +
+                                                 QStringLiteral("Do you wish to replace it with file ") +
+                                                 Bracketed(sChosenFile) + QStringLiteral("?"),
+                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             if (answer == QMessageBox::No)
                 detail = {sInProject, false};
             else if (answer != QMessageBox::Yes)
@@ -116,12 +114,12 @@ bool TFileLists::AddNew(CFileList list, const QString& sName, const QString& sCh
 bool TFileLists::Replace(TFileListEntry& entry, const QString& sChosenFile, const QString& sProjectDir) {
     const QString sName = entry.sName.trimmed();
     if (LiesIn(sChosenFile, sProjectDir)) {
-        Host.ShowInfo(QStringLiteral("File ") + Quoted(sName) +
+        Host.ShowInfo(QStringLiteral("File ") + Bracketed(sName) +
                       QStringLiteral(" is already in the project directory and on the current list"));
         return false;
     }
-    if (Host.Confirm(QStringLiteral("File ") + Quoted(sName) + QStringLiteral(" has already been added.\n") +
-                         QStringLiteral("Do you wish to overwrite it with file ") + Quoted(sChosenFile) +
+    if (Host.Confirm(QStringLiteral("File ") + Bracketed(sName) + QStringLiteral(" has already been added.\n") +
+                         QStringLiteral("Do you wish to overwrite it with file ") + Bracketed(sChosenFile) +
                          QStringLiteral("?"),
                      QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return false;
@@ -168,12 +166,12 @@ void TFileLists::ApplyList(CFileList list, QStringList& files, const QString& sP
 }
 
 bool TFileLists::CopyIntoProject(const TFileDetail& detail, const QString& sName, const QString& sProjectDir) {
-    Host.Status(QStringLiteral("Copying file ") + Quoted(detail.sFullFileName) + QStringLiteral("..."));
+    Host.Status(QStringLiteral("Copying file ") + Bracketed(detail.sFullFileName) + QStringLiteral("..."));
     if (!ReplaceFile(detail.sFullFileName, sProjectDir + sName)) {
-        Host.LogError(QStringLiteral("Error copying file ") + Quoted(detail.sFullFileName) +
-                      QStringLiteral(" to Project directory ") + Quoted(sProjectDir));
+        Host.LogError(QStringLiteral("Error copying file ") + Bracketed(detail.sFullFileName) +
+                      QStringLiteral(" to Project directory ") + Bracketed(sProjectDir));
         return false;
     }
-    Host.Status(QStringLiteral("Copied file ") + Quoted(sName));
+    Host.Status(QStringLiteral("Copied file ") + Bracketed(sName));
     return true;
 }

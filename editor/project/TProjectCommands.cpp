@@ -1,6 +1,8 @@
 #include "TProjectCommands.h"
 
+#include "MultiPopupRules.h"
 #include "ProjectFiles.h"
+#include "StringUtils.h"
 #include "TEditableFilePages.h"
 #include "TEditorServices.h"
 #include "TFileListForm.h"
@@ -17,16 +19,6 @@
 #include <QFileInfo>
 
 #include <functional>
-
-namespace {
-
-const QString sProjectFilter = QStringLiteral("ZEP Project Files|*.zrj|All FIles|*.*");
-
-QString Bracketed(const QString& sPath) {
-    return u'<' + sPath + u'>';
-}
-
-} // namespace
 
 TProjectCommands::TProjectCommands(TProjectDocument& document, IEditorServices& services, IProjectWindow& window,
                                    QWidget* parent, TEditableFilePages& pages, TAppSettings& settings)

@@ -1,6 +1,7 @@
 // The commands of TProjectCommands that load a project into the window.
 #include "EditableFileBackup.h"
 #include "ProjectFiles.h"
+#include "StringUtils.h"
 #include "TAppSettings.h"
 #include "TEditableFilePages.h"
 #include "TEditorServices.h"
@@ -13,10 +14,6 @@
 #include <QFileInfo>
 
 namespace {
-
-QString Bracketed(const QString& sPath) {
-    return u'<' + sPath + u'>';
-}
 
 bool SameFolder(const QString& sA, const QString& sB) {
     return QDir::cleanPath(sA.trimmed()).compare(QDir::cleanPath(sB.trimmed()), Qt::CaseInsensitive) == 0;

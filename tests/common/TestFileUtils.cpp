@@ -9,13 +9,6 @@
 
 namespace {
 
-void WriteAll(const QString& sPath, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(sPath).absolutePath());
-    QFile file(sPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // Points the desktop's home, configuration and trash folders into a temporary
 // folder for the duration of a test, so nothing lands in the real ones.
 class FileUtilsTest : public ::testing::Test {
@@ -48,8 +41,8 @@ TEST_F(FileUtilsTest, SpecialFoldersAreLookedUpWithoutCreatingThem) {
 }
 
 TEST_F(FileUtilsTest, CopyOfAFolderTree) {
-    WriteAll(dir.filePath("install/Templates/Default.zrj"), "project");
-    WriteAll(dir.filePath("install/Templates/images/close.gif"), "gif");
+    ASSERT_TRUE(WriteWholeFile(dir.filePath("install/Templates/Default.zrj"), "project"));
+    ASSERT_TRUE(WriteWholeFile(dir.filePath("install/Templates/images/close.gif"), "gif"));
     const QString sTarget = dir.filePath("user/Templates");
 
     // A missing target becomes the copy; its parent folders are created.
@@ -60,7 +53,7 @@ TEST_F(FileUtilsTest, CopyOfAFolderTree) {
     // An existing target folder receives the source under its own name.
     ASSERT_TRUE(ShellCopy(dir.filePath("install/Templates"), dir.filePath("user")));
     EXPECT_EQ(ReadWholeFile(dir.filePath("user/Templates/Default.zrj")), "project");
-    WriteAll(dir.filePath("other/x"), "x");
+    ASSERT_TRUE(WriteWholeFile(dir.filePath("other/x"), "x"));
     ASSERT_TRUE(ShellCopy(dir.filePath("install/Templates"), dir.filePath("other")));
     EXPECT_EQ(ReadWholeFile(dir.filePath("other/Templates/images/close.gif")), "gif");
 
@@ -71,8 +64,8 @@ TEST_F(FileUtilsTest, CopyOfAFolderTree) {
 }
 
 TEST_F(FileUtilsTest, CopyOfAFileReplacesWithoutAsking) {
-    WriteAll(dir.filePath("a.txt"), "new");
-    WriteAll(dir.filePath("out/a.txt"), "old");
+    ASSERT_TRUE(WriteWholeFile(dir.filePath("a.txt"), "new"));
+    ASSERT_TRUE(WriteWholeFile(dir.filePath("out/a.txt"), "old"));
     ASSERT_TRUE(ShellCopy(dir.filePath("a.txt"), dir.filePath("out")));
     EXPECT_EQ(ReadWholeFile(dir.filePath("out/a.txt")), "new");
     ASSERT_TRUE(ShellCopy(dir.filePath("a.txt"), dir.filePath("deep/er/b.txt")));
@@ -82,8 +75,8 @@ TEST_F(FileUtilsTest, CopyOfAFileReplacesWithoutAsking) {
 }
 
 TEST_F(FileUtilsTest, DeleteRemovesFilesAndFolderTrees) {
-    WriteAll(dir.filePath("tree/sub/file.txt"), "x");
-    WriteAll(dir.filePath("single.txt"), "x");
+    ASSERT_TRUE(WriteWholeFile(dir.filePath("tree/sub/file.txt"), "x"));
+    ASSERT_TRUE(WriteWholeFile(dir.filePath("single.txt"), "x"));
     EXPECT_TRUE(ShellDelete(dir.filePath("tree/")));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("tree")));
     EXPECT_TRUE(ShellDelete(dir.filePath("single.txt")));

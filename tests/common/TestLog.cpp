@@ -15,12 +15,6 @@ namespace {
 
 const QDateTime StartTime(QDate(2012, 3, 15), QTime(14, 3, 27));
 
-void WriteAll(const QString& sPath, const QByteArray& bytes) {
-    QFile file(sPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // A log under a temporary folder with a fixed clock and a program file whose
 // modification time is known.
 class LogTest : public ::testing::Test {
@@ -28,7 +22,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         sExe = dir.filePath("brisola");
-        WriteAll(sExe, "program");
+        ASSERT_TRUE(WriteWholeFile(sExe, "program"));
         QFile exe(sExe);
         ASSERT_TRUE(exe.open(QIODevice::ReadWrite));
         ASSERT_TRUE(exe.setFileTime(QDateTime(QDate(2012, 3, 1), QTime(9, 5, 7)), QFileDevice::FileModificationTime));
@@ -85,7 +79,7 @@ TEST_F(LogTest, NewFileStartsWithTheHeaderAndVersionLines) {
 TEST_F(LogTest, LinesCarryTheTimeStampOnlyWhenAsked) {
     auto log = MakeLog(TVersionInfo());
     ASSERT_TRUE(log->Open(sExe));
-    WriteAll(sLogFile, "");
+    ASSERT_TRUE(WriteWholeFile(sLogFile, ""));
     log->Add("Status [Changed]");
     log->SetShowDateStamp(false);
     log->LogVal(QString::fromUtf8("caf\xC3\xA9"));
@@ -93,7 +87,7 @@ TEST_F(LogTest, LinesCarryTheTimeStampOnlyWhenAsked) {
 }
 
 TEST_F(LogTest, AppendKeepsThePreviousRunOnlyWhenSetAndTheFileExists) {
-    WriteAll(sLogFile, "earlier run\r\n");
+    ASSERT_TRUE(WriteWholeFile(sLogFile, "earlier run\r\n"));
     auto fresh = MakeLog(TVersionInfo());
     fresh->SetShowDateStamp(false);
     ASSERT_TRUE(fresh->Open(sExe));
@@ -101,7 +95,7 @@ TEST_F(LogTest, AppendKeepsThePreviousRunOnlyWhenSetAndTheFileExists) {
     EXPECT_FALSE(text.contains("earlier run"));
     EXPECT_TRUE(text.contains("\r\nLog File created : 14:03:27 Thursday 15 March 2012\r\n"));
 
-    WriteAll(sLogFile, "earlier run\r\n");
+    ASSERT_TRUE(WriteWholeFile(sLogFile, "earlier run\r\n"));
     auto appending = MakeLog(TVersionInfo());
     appending->SetShowDateStamp(false);
     appending->SetAppend(true);
@@ -158,7 +152,7 @@ TEST_F(LogTest, DestructionWritesTheClosingLinesUnlessTheFileIsGone) {
     auto log = MakeLog(TVersionInfo());
     log->SetShowDateStamp(false);
     ASSERT_TRUE(log->Open(sExe));
-    WriteAll(sLogFile, "");
+    ASSERT_TRUE(WriteWholeFile(sLogFile, ""));
     log.reset();
     EXPECT_EQ(ReadWholeFile(sLogFile),
               QByteArray("Session ended : 14:03:27 Thursday 15 March 2012\r\nForm destroyed\r\n"));
@@ -249,7 +243,7 @@ TEST_F(LogTest, MessagesAreLoggedAroundTheirBoxes) {
     auto log = MakeLog(TVersionInfo());
     log->SetShowDateStamp(false);
     ASSERT_TRUE(log->Open(sExe));
-    WriteAll(sLogFile, "");
+    ASSERT_TRUE(WriteWholeFile(sLogFile, ""));
 
     TScriptedMessageUi ui;
     log->SetMessageUi(&ui);
@@ -279,7 +273,7 @@ TEST_F(LogTest, WithoutMessageInterfaceMessagesAreOnlyLoggedAndConfirmSaysNo) {
     auto log = MakeLog(TVersionInfo());
     log->SetShowDateStamp(false);
     ASSERT_TRUE(log->Open(sExe));
-    WriteAll(sLogFile, "");
+    ASSERT_TRUE(WriteWholeFile(sLogFile, ""));
     log->Error("Disk full");
     EXPECT_FALSE(log->Confirm("Save?"));
     EXPECT_EQ(ReadWholeFile(sLogFile), QByteArray("Error : Disk full\r\nConfirming : Save? - Result = No\r\n"));
