@@ -280,6 +280,7 @@ void TUpLoadForm::done(int iResult) {
     ApplyControls();
     if (Worker.IsRunning()) {
         Session.Abort(); // StepFinished closes the dialog
+        Worker.CancelQuestions();
     } else {
         FinishClosing(); // the step ended while the question was open
     }

@@ -6,22 +6,22 @@
 
 // The worker thread pushes calls; one queued event per batch runs them in the
 // dialog's thread, in order. A call that waits is marked ended under the
-// mutex; stopping wakes every waiting call and keeps the questions still
+// mutex; cancelling wakes every waiting call and keeps the questions still
 // queued from running.
 struct TUpLoadWorker::TCallQueue {
     std::mutex Mutex;
     std::condition_variable CallEnded;
     std::deque<std::function<void()>> Pending; // guarded by Mutex
-    bool bStopped = false;                     // guarded by Mutex
+    bool bCancelled = false;                   // guarded by Mutex
 
-    bool Stopped() {
+    bool Cancelled() {
         const std::lock_guard lock(Mutex);
-        return bStopped;
+        return bCancelled;
     }
 
     // The caller holds the mutex. The first call of a batch posts the event
-    // that runs the batch; it is dropped with the context object, after which
-    // Stop has run what was queued.
+    // that runs the batch; it is dropped with the context object, whose
+    // owner has stopped the worker and so run what was queued.
     static void Push(const std::shared_ptr<TCallQueue>& queue, QObject& context, std::function<void()> call) {
         queue->Pending.push_back(std::move(call));
         if (queue->Pending.size() == 1) {
@@ -52,8 +52,12 @@ TUpLoadWorker::~TUpLoadWorker() {
 }
 
 bool TUpLoadWorker::Run(std::function<void()> step) {
-    if (oThread || Calls->Stopped()) {
+    if (oThread) {
         return false;
+    }
+    {
+        const std::lock_guard lock(Calls->Mutex);
+        Calls->bCancelled = false;
     }
     oThread.reset(QThread::create(std::move(step)));
     connect(oThread.get(), &QThread::finished, this, &TUpLoadWorker::StepEnded, Qt::QueuedConnection);
@@ -61,12 +65,16 @@ bool TUpLoadWorker::Run(std::function<void()> step) {
     return true;
 }
 
-void TUpLoadWorker::Stop() {
+void TUpLoadWorker::CancelQuestions() {
     {
         const std::lock_guard lock(Calls->Mutex);
-        Calls->bStopped = true;
+        Calls->bCancelled = true;
     }
     Calls->CallEnded.notify_all();
+}
+
+void TUpLoadWorker::Stop() {
+    CancelQuestions();
     if (oThread) {
         oThread->wait();
     }
@@ -99,11 +107,11 @@ bool TUpLoadWorker::Deliver(std::function<void()> call) {
     }
     auto bEnded = std::make_shared<bool>(false); // guarded by the queue's mutex
     std::unique_lock lock(Calls->Mutex);
-    if (Calls->bStopped) {
+    if (Calls->bCancelled) {
         return false;
     }
     TCallQueue::Push(Calls, oContext, [queue = Calls, bEnded, call = std::move(call)] {
-        if (queue->Stopped()) {
+        if (queue->Cancelled()) {
             return;
         }
         call();
@@ -111,12 +119,12 @@ bool TUpLoadWorker::Deliver(std::function<void()> call) {
         *bEnded = true;
         queue->CallEnded.notify_all();
     });
-    Calls->CallEnded.wait(lock, [&] { return *bEnded || Calls->bStopped; });
+    Calls->CallEnded.wait(lock, [&] { return *bEnded || Calls->bCancelled; });
     return *bEnded;
 }
 
-// The answer is shared with the call, so a call still running when the worker
-// stops writes into memory that is still there; it is read only when the call
+// The answer is shared with the call, so a call still running when the
+// questions are cancelled writes into memory that is still there; it is read only when the call
 // ended first.
 template <class TResult, class TCall> TResult TUpLoadWorker::Ask(TCall call, TResult safeAnswer) {
     auto answer = std::make_shared<TResult>(safeAnswer);

@@ -20,14 +20,15 @@ public:
     TUpLoadWorker(IUpLoadUi& target, QObject& context);
     ~TUpLoadWorker() override;
 
-    // Starts the step on a new thread; refused (false) while one runs or
-    // once the worker has stopped.
+    // Starts the step on a new thread; refused (false) while one runs.
     bool Run(std::function<void()> step);
     bool IsRunning() const { return oThread != nullptr; }
-    // Ends the worker for good, without handling events, for the dialog's
-    // destruction; the caller has asked the session to abort the running
-    // step. A message or question the step waits for, or asks later, is not
-    // shown: questions answer No at once. The reports the step queued are
+    // For the rest of the running step, the messages and questions it waits
+    // for, or asks later, are not shown: questions answer No at once. The
+    // caller has asked the session to abort the step.
+    void CancelQuestions();
+    // Cancels the questions and ends the running step without handling
+    // events, for the dialog's destruction. The reports the step queued are
     // shown before this returns.
     void Stop();
 
@@ -53,11 +54,11 @@ private:
     // Runs the call in the dialog's thread without waiting.
     void Post(std::function<void()> call);
     // Runs the call in the dialog's thread and waits for it to end; false
-    // when the worker stopped first (the call then does not run, or its end
-    // is not awaited).
+    // when the questions were cancelled first (the call then does not run,
+    // or its end is not awaited).
     bool Deliver(std::function<void()> call);
     // A question's answer from the dialog's thread, or the safe answer when
-    // the worker stopped first.
+    // the questions were cancelled first.
     template <class TResult, class TCall> TResult Ask(TCall call, TResult safeAnswer);
     void StepEnded();
 

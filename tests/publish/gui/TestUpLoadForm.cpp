@@ -173,23 +173,46 @@ TEST_F(UpLoadForm, AsksBeforeOverwritingAndYesToAllHoldsForOneUpload) {
     EXPECT_EQ(Form->Settings().sSite, Server.Site());
 }
 
-TEST_F(UpLoadForm, DestroyedWhileAnOverwriteQuestionWaitsItEndsWithoutAskingOrSending) {
-    Server.WriteFile("site/index.html", "old index");
-    ASSERT_TRUE(Server.Start());
-    Form->TransferSetUp({Local.Write("index.html", "<p>")});
-    ConnectTo();
-    Click("Upload Files");
-    // No events are handled from here on, so the question stays queued.
-    for (int i = 0; i < 500 && Server.CountCommands("LIST") == 0; ++i) {
-        QThread::msleep(10);
+// An upload that has listed the site and queued the question about the one
+// file already there; no events are handled here, so the question stays
+// queued.
+class UpLoadFormQuestionQueued : public UpLoadForm {
+protected:
+    void StartUpload() {
+        Server.WriteFile("site/index.html", "old index");
+        ASSERT_TRUE(Server.Start());
+        Form->TransferSetUp({Local.Write("index.html", "<p>")});
+        ConnectTo();
+        Click("Upload Files");
+        for (int i = 0; i < 500 && Server.CountCommands("LIST") == 0; ++i) {
+            QThread::msleep(10);
+        }
+        QThread::msleep(100);
     }
-    QThread::msleep(100);
+    void ExpectNothingSent() {
+        EXPECT_EQ(Server.CountCommands("STOR"), 0);
+        EXPECT_EQ(Server.ReadFile("site/index.html"), "old index");
+    }
+};
+
+TEST_F(UpLoadFormQuestionQueued, DestroyingTheDialogEndsTheUploadWithoutAskingIt) {
+    StartUpload();
     Form.reset();
     QTest::qWait(20);
     EXPECT_TRUE(Prompts.Asked.isEmpty()) << Prompts.Asked.join(" | ").toStdString();
-    EXPECT_EQ(Server.CountCommands("STOR"), 0);
-    EXPECT_EQ(Server.ReadFile("site/index.html"), "old index");
+    ExpectNothingSent();
+    // What the upload logged before it ended is kept.
     EXPECT_TRUE(LogLines().contains("UpLoad : Disconnected")) << LogLines().join('\n').toStdString();
+}
+
+TEST_F(UpLoadFormQuestionQueued, ClosingTheDialogEndsTheUploadWithoutAskingIt) {
+    StartUpload();
+    Prompts.Expect(TUpLoadSession::CloseQuestion(), QMessageBox::Yes);
+    Form->close();
+    WaitForStep();
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_EQ(Prompts.Asked, QStringList({TUpLoadSession::CloseQuestion()}));
+    ExpectNothingSent();
 }
 
 struct TFailureCase {
