@@ -91,7 +91,7 @@ TUpLoadForm::TUpLoadForm(TLog& log, TUpLoadPrompt prompt, QWidget* parent)
 TUpLoadForm::~TUpLoadForm() {
     disconnect(&Worker, nullptr, this, nullptr);
     Session.Abort();
-    Worker.WaitUntilEnded();
+    Worker.Stop();
 }
 
 QLineEdit* TUpLoadForm::AddEdit(QWidget* group, QFormLayout* layout, const char* sName, const QString& sCaption) {
@@ -280,6 +280,7 @@ void TUpLoadForm::done(int iResult) {
     ApplyControls();
     if (Worker.IsRunning()) {
         Session.Abort(); // StepFinished closes the dialog
+        Worker.CancelQuestions();
     } else {
         FinishClosing(); // the step ended while the question was open
     }

@@ -6,6 +6,8 @@
 //   journal_interface_thread: the interface thread's share of journalling a
 //     1,000-popup project (the copy it hands to the writer), and the writer's
 //     own time on its thread. Medians in ms.
+#include "BenchFigures.h"
+#include "LoopWait.h"
 #include "MainFormTestSupport.h"
 
 #include "TCrashJournal.h"
@@ -17,22 +19,10 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QtTest/QTest>
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-
 namespace {
-
-double Percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    return values[size_t(fraction * double(values.size() - 1) + 0.5)];
-}
-
-double Milliseconds(const QElapsedTimer& timer) {
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 // The installation's start-up template grown to iCount popups.
 void LoadManyPopups(TProjectDocument& document, int iCount) {
@@ -58,7 +48,7 @@ void undo_redo_to_preview(benchmark::State& state) {
     QSignalSpy done(form.get(), &TMainForm::FirstDisplayCompleted);
     form->show();
     const auto waitForPreview = [&form] {
-        if (!QTest::qWaitFor([&form] { return form->StatusText() == QStringLiteral("Preview generated"); }, 30000))
+        if (!WaitUntil([&form] { return form->StatusText() == QStringLiteral("Preview generated"); }, 30000))
             qFatal("No preview: %s", qPrintable(form->StatusText()));
     };
     if (!done.wait(30000))

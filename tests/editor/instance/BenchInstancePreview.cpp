@@ -6,6 +6,8 @@
 //     and 90th percentile of 50 clicks are reported as counters (ms).
 //   renderer_memory: the resident memory of the engine's processes (MB) after
 //     10, 100 and 300 refreshes, and the ratios of the last to the others.
+#include "BenchFigures.h"
+#include "LoopWait.h"
 #include "MainFormTestSupport.h"
 
 #include <QApplication>
@@ -18,7 +20,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <unistd.h>
 
 namespace {
@@ -41,18 +42,13 @@ public:
         WaitForPreview();
     }
     void WaitForPreview() {
-        if (!QTest::qWaitFor([this] { return Form->StatusText() == QStringLiteral("Preview generated"); }, 30000))
+        if (!WaitUntil([this] { return Form->StatusText() == QStringLiteral("Preview generated"); }, 30000))
             qFatal("No preview: %s", qPrintable(Form->StatusText()));
     }
 
     TMainFormEnvironment Env;
     std::unique_ptr<TMainForm> Form;
 };
-
-double Percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    return values[size_t(fraction * double(values.size() - 1) + 0.5)];
-}
 
 // The process and every process below it, read from /proc.
 std::vector<int> DescendantsOf(int iRoot) {
@@ -99,7 +95,7 @@ void click_to_preview(benchmark::State& state) {
         timer.start();
         box->click();
         window.WaitForPreview();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        times.push_back(Milliseconds(timer));
     }
     state.counters["median_ms"] = Percentile(times, 0.5);
     state.counters["p90_ms"] = Percentile(times, 0.9);

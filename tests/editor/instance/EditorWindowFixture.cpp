@@ -1,10 +1,11 @@
 #include "EditorWindowFixture.h"
 
+#include "LoopWait.h"
 #include "TPreviewPanel.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QSignalSpy>
-#include <QtTest/QTest>
 
 void EditorWindowTest::StartOn(const QString& sTemplate) {
     for (const QString& sExtension : {QStringLiteral(".zrj"), QStringLiteral(".html")}) {
@@ -25,7 +26,7 @@ void EditorWindowTest::ShowAndWaitForPreview() {
 }
 
 bool EditorWindowTest::WaitForStatus(const QString& sStatus) {
-    return QTest::qWaitFor([this, &sStatus] { return Form->StatusText() == sStatus; }, 30000);
+    return WaitUntil([this, &sStatus] { return Form->StatusText() == sStatus; }, 30000);
 }
 
 TPreviewBrowser& EditorWindowTest::Browser() {

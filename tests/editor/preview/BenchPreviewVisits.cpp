@@ -5,6 +5,8 @@
 // reported as counters (ms), the preview warm.
 //
 //   build/tests/editor/preview/bench_preview_visits
+#include "BenchFigures.h"
+#include "LoopWait.h"
 #include "MainFormTestSupport.h"
 #include "TPreviewPanel.h"
 #include "TPreviewPlayer.h"
@@ -15,11 +17,9 @@
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QtTest/QTest>
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <functional>
 
 namespace {
@@ -39,7 +39,7 @@ public:
         QSignalSpy rendered(Form.get(), &TMainForm::FirstDisplayCompleted);
         Form->resize(1700, 1200);
         Form->show();
-        if (!rendered.wait(30000) || !QTest::qWaitFor([this] { return !Panel->ToolBar().Why().isEmpty(); }, 30000))
+        if (!rendered.wait(30000) || !WaitUntil([this] { return !Panel->ToolBar().Why().isEmpty(); }, 30000))
             qFatal("The main window did not show its first preview");
     }
     // Runs the step and answers the milliseconds until the player has played it.
@@ -50,7 +50,7 @@ public:
         step();
         if (!played.wait(30000))
             qFatal("The preview did not play the step");
-        return double(timer.nsecsElapsed()) / 1e6;
+        return Milliseconds(timer);
     }
     template <typename T> T* Named(const QString& sName) {
         for (T* control : Panel->findChildren<T*>()) {
@@ -67,11 +67,6 @@ public:
 
 // One window for all the measurements, made once the application exists.
 TWarmWindow* Window = nullptr;
-
-double Percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    return values[size_t(fraction * double(values.size() - 1) + 0.5)];
-}
 
 void Report(benchmark::State& state, const std::vector<double>& times) {
     state.counters["median_ms"] = Percentile(times, 0.5);

@@ -1,3 +1,4 @@
+#include "LoopWait.h"
 #include "MainFormTestSupport.h"
 
 #include "PreviewEngineFlags.h"
@@ -55,11 +56,10 @@ protected:
         QSignalSpy done(Form.get(), &TMainForm::FirstDisplayCompleted);
         Form->show();
         ASSERT_TRUE(done.wait(30000));
-        ASSERT_TRUE(
-            QTest::qWaitFor([this] { return Form->StatusText() != QStringLiteral("Generating preview..."); }, 30000));
+        ASSERT_TRUE(WaitUntil([this] { return Form->StatusText() != QStringLiteral("Generating preview..."); }, 30000));
     }
     bool WaitForStatus(const QString& sStatus) {
-        return QTest::qWaitFor([&] { return Form->StatusText() == sStatus; }, 30000);
+        return WaitUntil([&] { return Form->StatusText() == sStatus; }, 30000);
     }
     TPreviewBrowser& Browser() { return Form->findChild<TPreviewPanel*>(QStringLiteral("PreviewPanel"))->Browser(); }
 

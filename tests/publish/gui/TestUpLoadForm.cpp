@@ -8,22 +8,26 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <map>
 
 namespace {
 
-// Every value each progress bar showed, in order.
+// Every value each progress bar showed, in order, while the recorder lives.
 class TProgressRecorder {
 public:
     explicit TProgressRecorder(const std::vector<QProgressBar*>& bars) {
         for (std::size_t i = 0; i < bars.size(); ++i) {
-            QObject::connect(bars[i], &QProgressBar::valueChanged,
+            QObject::connect(bars[i], &QProgressBar::valueChanged, &Context,
                              [this, i](int iValue) { Values[i].push_back(iValue); });
         }
     }
     std::map<std::size_t, std::vector<int>> Values;
+
+private:
+    QObject Context; // ends the connections with the recorder
 };
 
 std::vector<QProgressBar*> Bars(const TUpLoadForm& form) {
@@ -146,6 +150,7 @@ TEST_F(UpLoadForm, AsksBeforeOverwritingAndYesToAllHoldsForOneUpload) {
     EXPECT_EQ(Form->ConnectBtn->text(), "Connect");
 
     EXPECT_TRUE(progress.Values[0].empty()); // not sent
+    ASSERT_FALSE(progress.Values[1].empty());
     EXPECT_EQ(progress.Values[1].back(), 100);
     EXPECT_EQ(Bars(*Form)[2]->value(), 100);
     EXPECT_EQ(progress.Values[3], std::vector<int>({100})); // a zero-byte file: 0 during the transfer, then 100
@@ -166,6 +171,48 @@ TEST_F(UpLoadForm, AsksBeforeOverwritingAndYesToAllHoldsForOneUpload) {
     EXPECT_EQ(Form->result(), QDialog::Accepted);
     EXPECT_EQ(Form->Settings().sUsername, TFtpTestServer::sUser);
     EXPECT_EQ(Form->Settings().sSite, Server.Site());
+}
+
+// An upload that has listed the site and queued the question about the one
+// file already there; no events are handled here, so the question stays
+// queued.
+class UpLoadFormQuestionQueued : public UpLoadForm {
+protected:
+    void StartUpload() {
+        Server.WriteFile("site/index.html", "old index");
+        ASSERT_TRUE(Server.Start());
+        Form->TransferSetUp({Local.Write("index.html", "<p>")});
+        ConnectTo();
+        Click("Upload Files");
+        for (int i = 0; i < 500 && Server.CountCommands("LIST") == 0; ++i) {
+            QThread::msleep(10);
+        }
+        QThread::msleep(100);
+    }
+    void ExpectNothingSent() {
+        EXPECT_EQ(Server.CountCommands("STOR"), 0);
+        EXPECT_EQ(Server.ReadFile("site/index.html"), "old index");
+    }
+};
+
+TEST_F(UpLoadFormQuestionQueued, DestroyingTheDialogEndsTheUploadWithoutAskingIt) {
+    StartUpload();
+    Form.reset();
+    QTest::qWait(20);
+    EXPECT_TRUE(Prompts.Asked.isEmpty()) << Prompts.Asked.join(" | ").toStdString();
+    ExpectNothingSent();
+    // What the upload logged before it ended is kept.
+    EXPECT_TRUE(LogLines().contains("UpLoad : Disconnected")) << LogLines().join('\n').toStdString();
+}
+
+TEST_F(UpLoadFormQuestionQueued, ClosingTheDialogEndsTheUploadWithoutAskingIt) {
+    StartUpload();
+    Prompts.Expect(TUpLoadSession::CloseQuestion(), QMessageBox::Yes);
+    Form->close();
+    WaitForStep();
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_EQ(Prompts.Asked, QStringList({TUpLoadSession::CloseQuestion()}));
+    ExpectNothingSent();
 }
 
 struct TFailureCase {
