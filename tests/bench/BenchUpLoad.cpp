@@ -5,18 +5,19 @@
 // with the transfer ended.
 
 #include "FtpTestServer.h"
+#include "LoopWait.h"
 #include "TLog.h"
 #include "TUpLoadForm.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -25,9 +26,7 @@ constexpr int iServerBytesPerSecond = 10 * 1024 * 1024;
 constexpr int iSampleMilliseconds = 1500;
 
 void WaitWhileTransferring(const TUpLoadForm& form) {
-    while (form.IsTransferring()) {
-        QTest::qWait(5);
-    }
+    WaitUntil([&form] { return !form.IsTransferring(); }, std::numeric_limits<int>::max());
 }
 
 void BM_UpLoadDialogDuringTransfer(benchmark::State& state) {

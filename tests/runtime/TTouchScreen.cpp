@@ -1,32 +1,19 @@
 #include "TTouchScreen.h"
 
+#include "LoopWait.h"
+
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QTimer>
 #include <QWebSocket>
 
 namespace {
 
 int DebuggingPort() {
     return 9300 + int(QCoreApplication::applicationPid() % 600);
-}
-
-// Runs the event loop until done() answers true or the time is up.
-template <typename F> bool WaitUntil(F done, int iTimeoutMs) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!done() && elapsed.elapsed() < iTimeoutMs) {
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
 }
 
 // The debugging address of the first page whose address contains sUrlPart.
@@ -90,7 +77,7 @@ bool TTouchScreen::Swipe(QPoint from, QPoint to, int iSteps, int iStepMs) {
     bool bOk = Touch("touchStart", from);
     for (int i = 1; i <= iSteps && bOk; ++i) {
         if (iStepMs > 0) {
-            WaitUntil([] { return false; }, iStepMs);
+            LetTimePass(iStepMs);
         }
         bOk = Touch("touchMove", from + (to - from) * i / iSteps);
     }

@@ -1,12 +1,12 @@
 // Popups on a phone: a 360 x 640 view with a touch screen and no mouse, on a
 // page of the test's own with a viewport meta tag.
+#include "LoopWait.h"
 #include "TRuntimePage.h"
 #include "TTouchScreen.h"
 
 #include <gtest/gtest.h>
 
 #include <QRect>
-#include <QTest>
 
 namespace {
 
@@ -91,7 +91,7 @@ TEST_F(RuntimePhone, GreyOutHoldsThePageStillUntilItCloses) {
     page.Advance(400);
     ASSERT_TRUE(Touch().IsOpen());
     ASSERT_TRUE(Touch().Swipe(QPoint(180, 500), QPoint(180, 150), 10, 10));
-    QTest::qWait(300);
+    LetTimePass(300);
     EXPECT_EQ(ScrollY(), 0) << "a swipe on the grey-out popup leaves the page where it was";
 
     page.Run("QEL.zep.zepHide('m')");
@@ -116,14 +116,14 @@ TEST_F(RuntimePhoneExit, FastSwipeBackUpFromFortyPercentDownFiresOnce) {
     ASSERT_TRUE(Touch().Swipe(QPoint(180, 100), QPoint(180, 500), 8, 0));
     EXPECT_TRUE(page.WaitFor("exits == 1", 5000));
     ASSERT_TRUE(Touch().Swipe(QPoint(180, 100), QPoint(180, 500), 8, 0));
-    QTest::qWait(500);
+    LetTimePass(500);
     EXPECT_EQ(page.Run("exits").toInt(), 1) << "once per page";
 }
 
 TEST_F(RuntimePhoneExit, SlowSwipeBackUpNeverFires) {
     const int iBefore = ScrollY();
     ASSERT_TRUE(Touch().Swipe(QPoint(180, 100), QPoint(180, 500), 40, 25));
-    QTest::qWait(500);
+    LetTimePass(500);
     EXPECT_LT(ScrollY(), iBefore - 300) << "the page did scroll back up";
     EXPECT_EQ(page.Run("exits").toInt(), 0);
 }

@@ -21,3 +21,9 @@ bool WaitUntil(const std::function<bool()>& predicate, int iTimeoutMs) {
     loop.exec();
     return predicate();
 }
+
+void LetTimePass(int iMs) {
+    QEventLoop loop;
+    QTimer::singleShot(iMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}

@@ -10,3 +10,8 @@
 // event per task, so a page load waited for that way takes seconds the
 // editor never spends.
 bool WaitUntil(const std::function<bool()>& predicate, int iTimeoutMs);
+
+// Runs the thread's event loop for the given time, for a test that lets time
+// pass (a timer it expects not to fire, a clock that must move on) while the
+// application keeps working as it would between a user's actions.
+void LetTimePass(int iMs);

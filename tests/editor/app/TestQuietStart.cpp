@@ -2,6 +2,7 @@
 // warnings and errors still reach the terminal and the session log.
 
 #include "EditorTestEnvironment.h"
+#include "LoopWait.h"
 #include "TLog.h"
 #include "TerminalMessages.h"
 
@@ -102,9 +103,8 @@ TEST_P(QuietStartTest, TheEditorStartsWithoutPrintingAnything) {
     ASSERT_TRUE(editor.waitForStarted(5000));
     // The start-up has run through once the log names the browser's window;
     // the splash goes on fading for up to a second.
-    const bool bStarted =
-        QTest::qWaitFor([&] { return home.LogContains(QStringLiteral("Browser window handle")); }, 60000);
-    QTest::qWait(1500);
+    const bool bStarted = WaitUntil([&] { return home.LogContains(QStringLiteral("Browser window handle")); }, 60000);
+    LetTimePass(1500);
     const QByteArray printed = editor.readAll();
     EXPECT_EQ(editor.state(), QProcess::Running) << "the editor ended";
     editor.terminate();

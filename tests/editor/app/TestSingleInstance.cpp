@@ -1,4 +1,5 @@
 #include "EditorTestEnvironment.h"
+#include "LoopWait.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,7 +21,7 @@ TEST(SingleInstanceTest, ASecondStartEndsAtOnceWhileTheFirstKeepsRunning) {
     first.setProcessEnvironment(home.Environment());
     first.start(QStringLiteral(BRISOLA_EDITOR_EXE), {});
     ASSERT_TRUE(first.waitForStarted(5000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(sLock); }, 15000)) << "the first copy takes the lock";
+    ASSERT_TRUE(WaitUntil([&] { return QFile::exists(sLock); }, 15000)) << "the first copy takes the lock";
 
     QProcess second;
     second.setProcessEnvironment(home.Environment());

@@ -1,5 +1,6 @@
 #include "EditorTestEnvironment.h"
 
+#include "LoopWait.h"
 #include "TSplashForm.h"
 #include "TVersionTexts.h"
 
@@ -34,7 +35,7 @@ TEST(SplashFormTest, StartsTheMainProgramAfterTheDelayThenFadesOut) {
     EXPECT_TRUE(splash.bStartMainProgram);
     EXPECT_TRUE(splash.isVisible());
     // The fade ends when the opacity reaches 15: 15 steps of 16 from 255.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !splash.isVisible(); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !splash.isVisible(); }, 3000));
     EXPECT_EQ(splash.Opacity(), 15);
     EXPECT_EQ(started.count(), 1);
 }
@@ -44,10 +45,10 @@ TEST(SplashFormTest, FadingStopsAfterOneSecond) {
     TSplashForm splash(clock);
     splash.SetDelay(10);
     splash.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return splash.bStartMainProgram; }, 2000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return splash.Opacity() < 200; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return splash.bStartMainProgram; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return splash.Opacity() < 200; }, 2000));
     clock.iTick += 1001;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !splash.isVisible(); }, 500));
+    EXPECT_TRUE(WaitUntil([&] { return !splash.isVisible(); }, 500));
     EXPECT_GT(splash.Opacity(), 15);
 }
 

@@ -1,4 +1,5 @@
 #include "FtpTestServer.h"
+#include "LoopWait.h"
 #include "MainFormTestSupport.h"
 #include "ProjectTestFiles.h"
 #include "TUpLoadForm.h"
@@ -54,8 +55,7 @@ void Click(QAbstractButton* button) {
 }
 
 void WaitForStep(const TUpLoadForm& form) {
-    for (int i = 0; i < 2000 && form.IsTransferring(); ++i)
-        QTest::qWait(10);
+    WaitUntil([&form] { return !form.IsTransferring(); }, 20000);
 }
 
 // The designer compiles a project from the main window, reads the results

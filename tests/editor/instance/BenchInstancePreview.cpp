@@ -109,7 +109,7 @@ void renderer_memory(benchmark::State& state) {
             window.Form->RefreshBtnClick();
             window.WaitForPreview();
         }
-        QTest::qWait(500);
+        LetTimePass(500);
     };
     for (auto _ : state) {
         refresh(10);

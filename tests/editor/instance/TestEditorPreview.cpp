@@ -2,6 +2,7 @@
 // asked of the page itself, in the real engine.
 #include "EditorWindowFixture.h"
 
+#include "LoopWait.h"
 #include "PreviewScripts.h"
 #include "TPreviewBrowser.h"
 #include "TPreviewGenerator.h"
@@ -68,7 +69,7 @@ TEST_F(EditorPreviewTest, ATypedTitleWaitsUntilTheFieldIsLeft) {
     QTest::keyClicks(title, QStringLiteral("Typed title"));
     EXPECT_EQ(Form->StatusText(), QStringLiteral("Changed"));
     EXPECT_TRUE(Form->IsPreviewNeeded());
-    QTest::qWait(200);
+    LetTimePass(200);
     EXPECT_EQ(TitleText(), QStringLiteral("Welcome to Brisola - getting started")) << "not regenerated yet";
 
     Find<QLineEdit>(QStringLiteral("Width:"))->setFocus();

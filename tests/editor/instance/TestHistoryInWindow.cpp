@@ -3,6 +3,7 @@
 // come right after typing or while a preview is being made.
 #include "EditorWindowFixture.h"
 
+#include "LoopWait.h"
 #include "TEditCommands.h"
 #include "TEditorDocument.h"
 #include "THistoryCommands.h"
@@ -162,7 +163,7 @@ TEST_F(HistoryInWindowTest, AClickAfterTypingOrDuringAPreviewRunsTheRules) {
     const bool bScrollbars = scrollbars->isChecked();
     QTimer::singleShot(0, scrollbars, [scrollbars] { QTest::mouseClick(scrollbars, Qt::LeftButton); });
     Form->RefreshBtnClick();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return scrollbars->isChecked() != bScrollbars; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return scrollbars->isChecked() != bScrollbars; }, 10000));
     EXPECT_EQ(Popup().bScrollBars == 1, !bScrollbars) << "the record holds the box's state";
     EXPECT_EQ(Form->Document().History().undoText(), QStringLiteral("Change Scrollbars"));
 }

@@ -1,9 +1,9 @@
 #include "PreviewScripts.h"
 
+#include "LoopWait.h"
 #include "TPreviewBrowser.h"
 
 #include <QDeadlineTimer>
-#include <QtTest/QTest>
 
 #include <memory>
 #include <optional>
@@ -11,7 +11,7 @@
 bool AskPage(TPreviewBrowser& browser, const QString& sScript, QVariant& value, int iTimeoutMs) {
     auto answer = std::make_shared<std::optional<QVariant>>();
     browser.RunScript(sScript, [answer](const QVariant& result) { *answer = result; });
-    if (!QTest::qWaitFor([&answer] { return answer->has_value(); }, iTimeoutMs))
+    if (!WaitUntil([&answer] { return answer->has_value(); }, iTimeoutMs))
         return false;
     value = **answer;
     return true;
@@ -23,7 +23,7 @@ bool WaitForScript(TPreviewBrowser& browser, const QString& sCondition, int iTim
         QVariant value;
         if (AskPage(browser, sCondition, value, 2000) && value.toBool())
             return true;
-        QTest::qWait(50);
+        LetTimePass(10);
     } while (!deadline.hasExpired());
     return false;
 }

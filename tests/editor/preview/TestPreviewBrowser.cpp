@@ -1,3 +1,4 @@
+#include "LoopWait.h"
 #include "PreviewScripts.h"
 #include "TPreviewBrowser.h"
 #include "TPreviewServer.h"
@@ -86,7 +87,7 @@ TEST_F(PreviewBrowserTest, APageThatCannotBeLoadedIsReportedAndALaterOneReplaces
     Browser.Show(unreachable, QString());
     Browser.Show(Server.Url(QStringLiteral("s"), QStringLiteral("host.html")), QStringLiteral("<i id='late'></i>"));
     ASSERT_TRUE(shown.wait(30000));
-    QTest::qWait(300);
+    LetTimePass(300);
     ASSERT_EQ(shown.count(), 1) << "only the latest is reported";
     EXPECT_TRUE(shown.first().first().toBool());
     EXPECT_EQ(RunScript(Browser, QStringLiteral("!!document.getElementById('late')")), QStringLiteral("true"));
@@ -98,7 +99,7 @@ QByteArray Fetch(quint16 iPort, const QByteArray& path) {
     socket.connectToHost(QHostAddress::LocalHost, iPort);
     socket.write("GET " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
     QByteArray reply;
-    const bool bClosed = QTest::qWaitFor(
+    const bool bClosed = WaitUntil(
         [&] {
             reply += socket.readAll();
             return socket.state() == QAbstractSocket::UnconnectedState;

@@ -1,5 +1,6 @@
 // The visitor played through the preview's own tool bar, each step checked
 // against the same visit in a real browser page of the compiled project.
+#include "LoopWait.h"
 #include "VisitorFixture.h"
 
 #include "TPreviewVisitor.h"
@@ -153,15 +154,15 @@ TEST_F(VisitorScenarioTest, OnExitOpensWhenTheVisitorLeaves) {
     ASSERT_TRUE(real.Visit());
     EXPECT_EQ(Why(), QStringLiteral("Waiting: shows when the visitor is about to leave."));
     // The page watches for the visitor leaving from a second after it loads.
-    QTest::qWait(1500);
+    LetTimePass(1500);
     real.Advance(1500);
     Click(QStringLiteral("Exit intent"));
     real.Leave();
     real.Advance(3000);
     EXPECT_TRUE(PreviewVisible());
     EXPECT_TRUE(real.Run(sVisibleScript).toBool());
-    EXPECT_TRUE(QTest::qWaitFor(
-        [this] { return Why() == QStringLiteral("Shown: shows when the visitor is about to leave."); }, 3000))
+    EXPECT_TRUE(
+        WaitUntil([this] { return Why() == QStringLiteral("Shown: shows when the visitor is about to leave."); }, 3000))
         << Why().toStdString();
 }
 
@@ -179,7 +180,7 @@ TEST_F(VisitorScenarioTest, SiteWideOncePerSessionAcrossTwoPages) {
         Click(QStringLiteral("Skip delay"));
     EXPECT_TRUE(PreviewVisible());
     // The real page's countdown cookie runs out by the real clock.
-    QTest::qWait(2500);
+    LetTimePass(2500);
     real.Advance(5000);
     EXPECT_TRUE(real.Run(sVisibleScript).toBool());
 

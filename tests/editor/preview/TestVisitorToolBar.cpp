@@ -1,4 +1,5 @@
 // The preview's tool bar in the editor started through its real start-up path.
+#include "LoopWait.h"
 #include "VisitorFixture.h"
 
 #include "TPreviewPanel.h"
@@ -40,8 +41,8 @@ TEST_F(VisitorTest, AnEditShowsTheSameVisitAgainAndResetForgetsTheVisitor) {
     Click(QStringLiteral("New visit"));
     EXPECT_EQ(Why(), QStringLiteral("Not shown: per session, already shown in this session."));
     Form->RefreshBtnClick();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Form->StatusText() == QStringLiteral("Preview generated"); }, 30000));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return PreviewDecision() == QStringLiteral("not shown"); }, 5000))
+    ASSERT_TRUE(WaitUntil([this] { return Form->StatusText() == QStringLiteral("Preview generated"); }, 30000));
+    ASSERT_TRUE(WaitUntil([this] { return PreviewDecision() == QStringLiteral("not shown"); }, 5000))
         << "a refresh is the same page view: the session's cookie stays";
     Click(QStringLiteral("Reset visitor"));
     EXPECT_EQ(PreviewDecision(), QStringLiteral("shown"));

@@ -1,5 +1,6 @@
 #include "VisitorFixture.h"
 
+#include "LoopWait.h"
 #include "PreviewScripts.h"
 #include "TPreviewBrowser.h"
 #include "TPreviewPanel.h"
@@ -56,7 +57,7 @@ bool TRealVisitor::Visit() {
 
 void TRealVisitor::EndSession() {
     Page.View().page()->profile()->cookieStore()->deleteSessionCookies();
-    QTest::qWait(200);
+    LetTimePass(200);
 }
 
 void TRealVisitor::ForgetExpiredCookies() {
@@ -65,7 +66,7 @@ void TRealVisitor::ForgetExpiredCookies() {
         if (!cookie.isSessionCookie() && cookie.expirationDate() <= later)
             Page.View().page()->profile()->cookieStore()->deleteCookie(cookie);
     }
-    QTest::qWait(200);
+    LetTimePass(200);
 }
 
 void TRealVisitor::Leave() {
@@ -93,7 +94,7 @@ void VisitorTest::Start(const std::function<void(TZEPInstance&)>& setUp) {
     QSignalSpy played(Panel->Player(), &TPreviewPlayer::Played);
     Form->resize(1700, 1200);
     Form->show();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !Why().isEmpty(); }, 30000));
+    ASSERT_TRUE(WaitUntil([this] { return !Why().isEmpty(); }, 30000));
 }
 
 void VisitorTest::Click(const QString& sButton) {

@@ -3,6 +3,7 @@
 // folder is as it was.
 #include "MainFormTestSupport.h"
 
+#include "LoopWait.h"
 #include "TZEPInstance.h"
 
 #include <QDir>
@@ -52,7 +53,7 @@ TEST(CrashRecovery, AKilledEditorsChangeIsRecoveredOrDiscardedAndTheFolderIsUnto
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QStringLiteral(BRISOLA_CRASH_CHILD_EXE), {Env.Path(QString()), sProject, QStringLiteral("Rescued")});
     ASSERT_TRUE(child.waitForReadyRead(60000)) << "the child never changed the field";
-    QTest::qWait(3000);
+    LetTimePass(3000);
     ::kill(pid_t(child.processId()), SIGKILL);
     ASSERT_TRUE(child.waitForFinished(10000));
     EXPECT_EQ(FolderState(sFolder), before) << "the project folder is as it was before the change";

@@ -1,5 +1,6 @@
 #include "MainFormTestSupport.h"
 
+#include "LoopWait.h"
 #include "PasswordScrambler.h"
 #include "TEditCommands.h"
 #include "THelpForm.h"
@@ -300,7 +301,7 @@ TEST_F(MainFormTest, TipsAtStartUpOnlyWhenTheOptionIsOn) {
     Env.SetStoreValue(QStringLiteral("ShowTips"), 1);
     Start();
     ShowAndWait();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Form->TipsForm()->isVisible(); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return Form->TipsForm()->isVisible(); }, 2000));
     EXPECT_FALSE(Form->TipsForm()->isModal());
     EXPECT_TRUE(Form->IsRunning());
 }

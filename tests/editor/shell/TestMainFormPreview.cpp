@@ -99,7 +99,7 @@ TEST_F(PreviewAccessibilityTest, ThePopupReadsAsADialogNamedByItsTitle) {
     ASSERT_TRUE(WaitForScript(Browser(), sPopupVisible));
     QAccessible::setActive(true);
     QAccessibleInterface* view = QAccessible::queryAccessibleInterface(Browser().View());
-    EXPECT_TRUE(QTest::qWaitFor(
+    EXPECT_TRUE(WaitUntil(
         [view] {
             return HasAccessible(view, QAccessible::Dialog, QStringLiteral("Welcome to Brisola - getting started"));
         },
@@ -154,7 +154,7 @@ TEST_F(PreviewTest, ARefreshWhileThePreviewWaitsFollowsItInsteadOfNesting) {
     const qsizetype iBefore = Env.LogLines().size();
     QTimer::singleShot(0, Form.get(), [this] { Form->Actions().RefreshMenu->trigger(); });
     Form->Actions().RefreshMenu->trigger();
-    ASSERT_TRUE(QTest::qWaitFor(
+    ASSERT_TRUE(WaitUntil(
         [this, iBefore] {
             return Env.LogLines().mid(iBefore).count(QStringLiteral("Status [Preview generated]")) == 2;
         },

@@ -1,4 +1,5 @@
 #include "FtpTestServer.h"
+#include "LoopWait.h"
 #include "MainFormTestSupport.h"
 
 #include "PasswordScrambler.h"
@@ -57,9 +58,7 @@ protected:
         Env.SetStoreValue(QStringLiteral("FTPRequireTLS"), int(bRequireTls));
     }
     static void WaitForStep(const TUpLoadForm& form) {
-        for (int i = 0; i < 2000 && form.IsTransferring(); ++i) {
-            QTest::qWait(10);
-        }
+        WaitUntil([&form] { return !form.IsTransferring(); }, 20000);
     }
     static void Click(QPushButton* button) {
         ASSERT_TRUE(button->isEnabled()) << button->text().toStdString();

@@ -1,6 +1,7 @@
 // The program's own start-up, as main runs it, in a temporary home: what a
 // new user sees at the first start.
 
+#include "LoopWait.h"
 #include "TEditorServices.h"
 #include "TStartUp.h"
 #include "TZEPProject.h"
@@ -157,7 +158,7 @@ TEST_F(StartUpSmokeTest, RestingOnAControlWithAHintShowsItsHelpText) {
     auto* field = Form().findChild<QLineEdit*>(QStringLiteral("UniqueIDEdit"));
     ASSERT_TRUE(field);
     QTest::mouseMove(field, QPoint(5, 5));
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !Form().ContextHelpText().isEmpty(); }, 5000));
+    EXPECT_TRUE(WaitUntil([this] { return !Form().ContextHelpText().isEmpty(); }, 5000));
     EXPECT_TRUE(Form().ContextHelpText().startsWith(QStringLiteral("The name of the popup in the scripts.")))
         << Form().ContextHelpText().toStdString();
 }

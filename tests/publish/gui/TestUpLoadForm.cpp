@@ -1,3 +1,4 @@
+#include "LoopWait.h"
 #include "TFormatGrid.h"
 #include "UpLoadFormHarness.h"
 
@@ -198,7 +199,7 @@ protected:
 TEST_F(UpLoadFormQuestionQueued, DestroyingTheDialogEndsTheUploadWithoutAskingIt) {
     StartUpload();
     Form.reset();
-    QTest::qWait(20);
+    LetTimePass(20);
     EXPECT_TRUE(Prompts.Asked.isEmpty()) << Prompts.Asked.join(" | ").toStdString();
     ExpectNothingSent();
     // What the upload logged before it ended is kept.
@@ -354,9 +355,7 @@ TEST_F(UpLoadForm, TheWindowRunsDuringATransferAndClosingEndsItCleanly) {
     // The event loop runs while the file is being sent: the timer ticks and
     // the progress arrives.
     const int iStartValue = Bars(*Form)[0]->value();
-    for (int i = 0; i < 1000 && (iTicks < 10 || Bars(*Form)[0]->value() == iStartValue); ++i) {
-        QTest::qWait(10);
-    }
+    WaitUntil([&] { return iTicks >= 10 && Bars(*Form)[0]->value() != iStartValue; }, 10000);
     EXPECT_GE(iTicks, 10);
     EXPECT_GT(Bars(*Form)[0]->value(), iStartValue);
     ASSERT_TRUE(Form->IsTransferring());

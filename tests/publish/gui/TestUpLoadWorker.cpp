@@ -1,3 +1,4 @@
+#include "LoopWait.h"
 #include "TUpLoadWorker.h"
 
 #include <QTest>
@@ -65,7 +66,7 @@ TEST(UpLoadWorker, HandsEveryCallToTheDialogThreadInOrderWithTheAnswers) {
         worker.Log("b");
     }));
     EXPECT_FALSE(worker.Run([] {})); // one step at a time
-    EXPECT_TRUE(QTest::qWaitFor([&] { return bFinished; }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return bFinished; }, 10000));
     EXPECT_FALSE(worker.IsRunning());
     EXPECT_EQ(ui.Calls, QStringList({"log a", "status Connected", "yes/no? q", "progress 1 50", "overwrite? o",
                                      "report r", "controls Connect", "error e", "log b"}));
@@ -98,6 +99,6 @@ TEST(UpLoadWorker, DestroyedWhileAQuestionWaitsAnswersNoWithoutAskingIt) {
     EXPECT_FALSE(answers.bYes);
     EXPECT_EQ(answers.overwrite, oaNo);
     EXPECT_EQ(ui.Calls, QStringList({"log before", "log after"}));
-    QTest::qWait(20); // the events queued for the dialog change nothing
+    LetTimePass(20); // the events queued for the dialog change nothing
     EXPECT_EQ(ui.Calls, QStringList({"log before", "log after"}));
 }

@@ -1,5 +1,7 @@
 #include "UpLoadFormHarness.h"
 
+#include "LoopWait.h"
+
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,9 +75,7 @@ void UpLoadForm::Click(const QString& sCaption) {
 }
 
 void UpLoadForm::WaitForStep() {
-    for (int i = 0; i < 3000 && Form->IsTransferring(); ++i) {
-        QTest::qWait(10);
-    }
+    WaitUntil([this] { return !Form->IsTransferring(); }, 30000);
     ASSERT_FALSE(Form->IsTransferring());
 }
 
